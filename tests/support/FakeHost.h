@@ -1,0 +1,84 @@
+#pragma once
+// In-memory double of the host's automation objects. Every member can be told to fail by name
+// ("Saved", "Windows", ...), so tests can show how callers survive a failing host.
+
+#include <set>
+#include <string>
+
+#include "shared/HostApp.h"
+
+namespace morvane::test {
+
+class Faults {
+public:
+    void Fail(const std::string& member) { failing_.insert(member); }
+    void Heal(const std::string& member) { failing_.erase(member); }
+    bool Fails(const std::string& member) const { return failing_.count(member) != 0; }
+
+private:
+    std::set<std::string> failing_;
+};
+
+class FakeProject : public HostProject, public Faults {
+public:
+    std::wstring name;
+    std::wstring path;
+    std::wstring fullName;
+    bool saved = true;
+    int activations = 0;
+    std::vector<std::wstring> savedAs;
+
+    std::optional<std::wstring> Name() const override;
+    std::optional<std::wstring> Path() const override;
+    std::optional<std::wstring> FullName() const override;
+    std::optional<bool> Saved() const override;
+    bool Activate() override;
+    bool SaveAs(const std::wstring& newFullName) override;
+};
+
+class FakeWindow : public HostWindow, public Faults {
+public:
+    std::wstring caption;
+    bool visible = true;
+    std::shared_ptr<FakeProject> project;
+
+    std::optional<std::wstring> Caption() const override;
+    std::optional<bool> Visible() const override;
+    HostProjectPtr Project() const override;
+};
+
+class FakeHost : public HostApp, public Faults {
+public:
+    std::vector<std::shared_ptr<FakeProject>> projects;
+    std::vector<std::shared_ptr<FakeWindow>> windows;
+    std::shared_ptr<FakeProject> activeProject;
+    std::shared_ptr<FakeWindow> activeWindow;
+    bool state = true;
+    std::wstring pathSeparator = L"\\";
+    std::wstring version = L"14.0";
+    bool alerts = true;
+    bool showWindowsInTaskbar = false;
+    int newCalls = 0, saveCalls = 0, saveAsCalls = 0, openCalls = 0;
+
+    // Adds a project with one window and returns the window.
+    std::shared_ptr<FakeWindow> AddProject(const std::wstring& name, const std::wstring& folder);
+
+    std::optional<std::vector<HostProjectPtr>> Projects() const override;
+    std::optional<int> WindowCount() const override;
+    std::optional<std::vector<HostWindowPtr>> Windows() const override;
+    HostWindowPtr WindowByCaption(const std::wstring& caption) const override;
+    HostProjectPtr ActiveProject() const override;
+    HostWindowPtr ActiveWindow() const override;
+    std::optional<bool> State() const override;
+    std::optional<std::wstring> PathSeparator() const override;
+    std::optional<std::wstring> Version() const override;
+    bool SetAlerts(bool on) override;
+    std::optional<bool> ShowWindowsInTaskbar() const override;
+    bool SetShowWindowsInTaskbar(bool on) override;
+    bool FileNew() override;
+    bool FileSave() override;
+    bool FileSaveAs() override;
+    bool FileOpen() override;
+};
+
+}  // namespace morvane::test
