@@ -1,0 +1,59 @@
+#pragma once
+// The language file and its lookup: which file and locale section the program's texts come
+// from, one text by key with its fallbacks, and the tag pass every localising form runs.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "shared/XmlReader.h"
+
+namespace morvane::mdLang {
+
+// Full path of the language file, set once at start-up.
+inline std::wstring LangFile;
+// "UID_" and the decimal locale id, set once at start-up.
+inline std::wstring LangSection;
+
+// "UID_" and the locale in decimal.
+std::wstring SectionFor(std::int32_t locale);
+// The language file of a program whose module lies in `moduleFolder`.
+std::wstring FileIn(const std::wstring& moduleFolder);
+
+// Reads a 32-bit value under HKEY_CURRENT_USER; false when it cannot.
+using ReadUserInt = std::function<bool(const std::wstring& keyPath, const std::wstring& valueName,
+                                       std::int32_t& value)>;
+
+// The add-in's set-up: the section of the host's interface language ("CurrentUI" of the host
+// version's "MS Project" key, 1033 when unreadable), the file beside the add-in module. A
+// failing step ends it and keeps what was set before; nothing leaves it.
+void InitLanguage(const std::wstring& hostVersion, const ReadUserInt& readUserInt,
+                  const std::function<std::optional<std::wstring>()>& moduleFolder);
+
+// The parser behind GetLangText: the system's XML document object in the programs (see
+// mdLang_win.h), a double in tests. Without one every lookup gives its default.
+void SetXmlReader(std::shared_ptr<XmlReader> reader);
+
+// The text of `Key` in `Section` of the language file, else in "UID_1033", else `Default`.
+// A missing or malformed file, section or key only makes it fall back; it never throws.
+std::wstring GetLangText(const std::wstring& LangFile, const std::wstring& Section,
+                         const std::wstring& Key, const std::wstring& Default);
+
+// A form's controls as the tag pass sees them.
+class TaggedControls {
+  public:
+    virtual ~TaggedControls() = default;
+    virtual std::size_t Count() const = 0;
+    virtual std::wstring Tag(std::size_t index) const = 0;
+    // False when the control has no caption.
+    virtual bool Caption(std::size_t index, std::wstring& caption) const = 0;
+    virtual void SetCaption(std::size_t index, const std::wstring& caption) = 0;
+};
+
+// Every control with a tag and a caption gets the tag's text, its current caption the default.
+void LocalizeTags(TaggedControls& controls);
+
+}  // namespace morvane::mdLang

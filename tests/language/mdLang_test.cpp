@@ -1,0 +1,189 @@
+#include "shared/mdLang.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "language/TempFolder.h"
+#include "shared/LangLookup.h"
+#include "support/FakeXmlReader.h"
+
+namespace morvane::mdLang {
+namespace {
+
+TEST(InitLanguage, SectionFromTheHostsInterfaceLanguage) {
+    std::wstring readKey, readValue;
+    const auto reads2052 = [&](const std::wstring& key, const std::wstring& value,
+                               std::int32_t& out) {
+        readKey = key;
+        readValue = value;
+        out = 2052;
+        return true;
+    };
+    InitLanguage(L"14.0", reads2052, [] { return std::optional<std::wstring>(L"C:\\Tools"); });
+    EXPECT_EQ(readKey, L"Software\\Microsoft\\Office\\14.0\\MS Project");
+    EXPECT_EQ(readValue, L"CurrentUI");
+    EXPECT_EQ(LangSection, L"UID_2052");
+    EXPECT_EQ(LangFile, L"C:\\Tools\\Language\\language_Quma.xml");
+
+    const auto fails = [](const std::wstring&, const std::wstring&, std::int32_t& out) {
+        out = 2052;  // a failed read leaves no usable value
+        return false;
+    };
+    InitLanguage(L"12.0", fails, [] { return std::optional<std::wstring>(); });
+    EXPECT_EQ(LangSection, L"UID_1033");
+    EXPECT_EQ(LangFile, L"C:\\Tools\\Language\\language_Quma.xml") << "kept when no folder";
+
+    const auto throws = [](const std::wstring&, const std::wstring&, std::int32_t&) -> bool {
+        throw std::runtime_error("registry");
+    };
+    EXPECT_NO_THROW(InitLanguage(L"14.0", throws, [] { return std::optional<std::wstring>(); }));
+    EXPECT_EQ(LangSection, L"UID_1033");
+    LangFile.clear();
+    LangSection.clear();
+}
+
+// The same cases through the lookup that parses per call and through the cache.
+class LookupTest : public ::testing::Test {
+  protected:
+    LookupTest() {
+        test::TempFolder::Write(file, "<Language/>");  // the cache reads the file itself
+        test::FakeXmlNode& root = reader->Document(file);
+        test::FakeXmlNode& chinese = root.Add(L"UID_2052");
+        chinese.Add(L"OK", L"\x786E\x5B9A");
+        chinese.Add(L"Cancel", L"");
+        chinese.Add(L"Twice", L"");
+        chinese.Add(L"Twice", L"second");
+        test::FakeXmlNode& english = root.Add(L"UID_1033");
+        english.Add(L"OK", L"&OK");
+        english.Add(L"Cancel", L"&Cancel");
+        english.Add(L"Only1033", L"English");
+        english.Add(L"Twice", L"English twice");
+        root.Add(L"UID_2052").Add(L"Later", L"never read");
+    }
+
+    std::vector<std::wstring> BothWays(const std::wstring& section, const std::wstring& key,
+                                       const std::wstring& def) {
+        LangCache cache(reader);
+        return {LookUpOnce(*reader, file, section, key, def), cache.Text(file, section, key, def)};
+    }
+
+    test::TempFolder folder;
+    std::wstring file = folder.File(L"language_Quma.xml");
+    std::shared_ptr<test::FakeXmlReader> reader = std::make_shared<test::FakeXmlReader>();
+};
+
+TEST_F(LookupTest, FallsBackFromSectionToEnglishToDefault) {
+    const struct {
+        const wchar_t* section;
+        const wchar_t* key;
+        const wchar_t* expected;
+    } cases[] = {
+        {L"UID_2052", L"OK", L"\x786E\x5B9A"},      // the locale's own text
+        {L"UID_2052", L"Cancel", L"&Cancel"},       // empty in the locale: English
+        {L"UID_2052", L"Only1033", L"English"},     // missing in the locale: English
+        {L"UID_2052", L"Twice", L"English twice"},  // only the first element counts
+        {L"UID_2052", L"Later", L"default"},        // only the first section counts
+        {L"UID_2052", L"Nowhere", L"default"},      // in neither section
+        {L"UID_1041", L"OK", L"&OK"},               // a section the file lacks
+        {L"UID_1033", L"OK", L"&OK"},
+    };
+    for (const auto& c : cases) {
+        for (const std::wstring& text : BothWays(c.section, c.key, L"default")) {
+            EXPECT_EQ(text, c.expected) << c.section << " " << c.key;
+        }
+    }
+}
+
+TEST_F(LookupTest, AFileThatDoesNotLoadGivesTheDefault) {
+    reader->Remove(file);
+    for (const std::wstring& text : BothWays(L"UID_1033", L"OK", L"dflt")) {
+        EXPECT_EQ(text, L"dflt");
+    }
+    reader->throws = true;
+    for (const std::wstring& text : BothWays(L"UID_1033", L"OK", L"dflt")) {
+        EXPECT_EQ(text, L"dflt");
+    }
+}
+
+TEST_F(LookupTest, CacheParsesOnceWhileTheFileIsUnchanged) {
+    LangCache cache(reader);
+    EXPECT_EQ(cache.Text(file, L"UID_2052", L"Cancel", L""), L"&Cancel");
+    EXPECT_EQ(cache.Text(file, L"UID_1033", L"OK", L""), L"&OK");
+    EXPECT_EQ(reader->loads, 1);
+
+    // Same size, same time stamp, other bytes: as a copy that keeps the time stamp leaves it.
+    const auto stamp = std::filesystem::last_write_time(std::filesystem::path(file));
+    test::TempFolder::Write(file, "<Lingua/>");
+    std::filesystem::last_write_time(std::filesystem::path(file), stamp);
+    reader->Document(file).children.front().children.front().text = L"new";
+    EXPECT_EQ(cache.Text(file, L"UID_2052", L"OK", L""), L"new");
+    EXPECT_EQ(reader->loads, 2);
+
+    // A file that cannot be read for the check is parsed for each lookup.
+    const std::wstring elsewhere = folder.File(L"not-on-disk.xml");
+    reader->Document(elsewhere).Add(L"UID_1033").Add(L"OK", L"there");
+    EXPECT_EQ(cache.Text(elsewhere, L"UID_1033", L"OK", L""), L"there");
+    EXPECT_EQ(cache.Text(elsewhere, L"UID_1033", L"OK", L""), L"there");
+    EXPECT_EQ(reader->loads, 4);
+}
+
+TEST(GetLangText, WithoutAParserEveryLookupGivesItsDefault) {
+    SetXmlReader(nullptr);
+    EXPECT_EQ(GetLangText(L"C:\\x.xml", L"UID_1033", L"OK", L"&OK"), L"&OK");
+}
+
+class Controls : public TaggedControls {
+  public:
+    struct Control {
+        std::wstring tag;
+        std::optional<std::wstring> caption;
+    };
+    std::vector<Control> controls;
+
+    std::size_t Count() const override { return controls.size(); }
+    std::wstring Tag(std::size_t index) const override { return controls.at(index).tag; }
+    bool Caption(std::size_t index, std::wstring& caption) const override {
+        if (!controls.at(index).caption) {
+            return false;
+        }
+        caption = *controls.at(index).caption;
+        return true;
+    }
+    void SetCaption(std::size_t index, const std::wstring& caption) override {
+        controls.at(index).caption = caption;
+    }
+};
+
+TEST(LocalizeTags, TaggedCaptionsTakeTheirKeysText) {
+    auto reader = std::make_shared<test::FakeXmlReader>();
+    LangFile = L"C:\\Morvane\\Language\\language_Quma.xml";
+    LangSection = L"UID_2052";
+    reader->Document(LangFile).Add(L"UID_2052").Add(L"Exit", L"\x9000\x51FA");
+    SetXmlReader(reader);
+
+    Controls form;
+    form.controls = {{L"Exit", L"E&xit"},
+                     {L"NoSuchKey", L"Design text"},
+                     {L"", L"Untagged"},
+                     {L"Project", std::nullopt}};
+    LocalizeTags(form);
+    EXPECT_EQ(form.controls[0].caption, L"\x9000\x51FA");
+    EXPECT_EQ(form.controls[1].caption, L"Design text");
+    EXPECT_EQ(form.controls[2].caption, L"Untagged");
+    EXPECT_EQ(form.controls[3].caption, std::nullopt);
+    EXPECT_EQ(reader->loads, 2) << "one lookup per tagged captioned control";
+
+    reader->Remove(LangFile);
+    form.controls[0].caption = L"E&xit";
+    LocalizeTags(form);
+    EXPECT_EQ(form.controls[0].caption, L"E&xit") << "a missing file keeps the design text";
+
+    SetXmlReader(nullptr);
+    LangFile.clear();
+    LangSection.clear();
+}
+
+}  // namespace
+}  // namespace morvane::mdLang

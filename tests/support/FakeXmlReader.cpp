@@ -1,0 +1,65 @@
+#include "support/FakeXmlReader.h"
+
+#include <memory>
+#include <stdexcept>
+
+namespace morvane::test {
+
+namespace {
+
+// A loaded document keeps its own copy, as a parsed file does.
+class FakeElement final : public XmlElement {
+  public:
+    FakeElement(std::shared_ptr<const FakeXmlNode> document, const FakeXmlNode& node)
+        : document_(std::move(document)), node_(node) {}
+
+    std::wstring Text() const override { return node_.text; }
+
+    std::unique_ptr<XmlElement> FirstChild(const std::wstring& name) const override {
+        for (const FakeXmlNode& child : node_.children) {
+            if (child.name == name) {
+                return std::make_unique<FakeElement>(document_, child);
+            }
+        }
+        return nullptr;
+    }
+
+    void ForEachChild(const std::function<void(const std::wstring& name, const XmlElement& child)>&
+                          visit) const override {
+        for (const FakeXmlNode& child : node_.children) {
+            visit(child.name, FakeElement(document_, child));
+        }
+    }
+
+  private:
+    std::shared_ptr<const FakeXmlNode> document_;
+    const FakeXmlNode& node_;
+};
+
+}  // namespace
+
+FakeXmlNode& FakeXmlNode::Add(const std::wstring& childName, const std::wstring& childText) {
+    children.push_back({childName, childText, {}});
+    return children.back();
+}
+
+FakeXmlNode& FakeXmlReader::Document(const std::wstring& path, const std::wstring& rootName) {
+    FakeXmlNode& root = documents_[path];
+    root.name = rootName;
+    return root;
+}
+
+std::unique_ptr<XmlElement> FakeXmlReader::LoadRoot(const std::wstring& path) {
+    ++loads;
+    if (throws) {
+        throw std::runtime_error("parser failed");
+    }
+    const auto document = documents_.find(path);
+    if (document == documents_.end()) {
+        return nullptr;
+    }
+    auto copy = std::make_shared<const FakeXmlNode>(document->second);
+    return std::make_unique<FakeElement>(copy, *copy);
+}
+
+}  // namespace morvane::test

@@ -1,0 +1,37 @@
+#pragma once
+// In-memory double of the XML parser: documents by path, built in the test.
+
+#include <map>
+#include <string>
+#include <list>
+
+#include "shared/XmlReader.h"
+
+namespace morvane::test {
+
+struct FakeXmlNode {
+    std::wstring name;
+    std::wstring text;
+    std::list<FakeXmlNode> children;  // a list: Add keeps earlier children in place
+
+    // Appends a child and returns it, for building sections and their texts.
+    FakeXmlNode& Add(const std::wstring& childName, const std::wstring& childText = {});
+};
+
+class FakeXmlReader : public XmlReader {
+  public:
+    // The document that loading `path` gives; a path without one does not load.
+    FakeXmlNode& Document(const std::wstring& path, const std::wstring& rootName = L"Language");
+    void Remove(const std::wstring& path) { documents_.erase(path); }
+
+    std::unique_ptr<XmlElement> LoadRoot(const std::wstring& path) override;
+
+    int loads = 0;
+    // Makes LoadRoot throw, as a parser out of memory would.
+    bool throws = false;
+
+  private:
+    std::map<std::wstring, FakeXmlNode> documents_;
+};
+
+}  // namespace morvane::test
