@@ -1,0 +1,201 @@
+// The lookup on real files through the system's XML document object.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "language/TempFolder.h"
+#include "shared/Com_win.h"
+#include "shared/LangLookup.h"
+#include "shared/MsXmlReader_win.h"
+#include "shared/mdLang_win.h"
+
+namespace morvane::mdLang {
+namespace {
+
+const char kTwoSections[] =
+    "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+    "<Texts>\n"
+    "  <UID_2052>\n"
+    "    <OK>\xE7\xA1\xAE\xE5\xAE\x9A</OK>\n"
+    "    <Cancel></Cancel>\n"
+    "    <Exit/>\n"
+    "    <Help lang=\"zh\" hint=\"ignored\">\xE5\xB8\xAE\xE5\x8A\xA9</Help>\n"
+    "  </UID_2052>\n"
+    "  <UID_1033>\n"
+    "    <OK>&amp;OK</OK>\n"
+    "    <Cancel>&amp;Cancel</Cancel>\n"
+    "    <Exit>E&amp;xit</Exit>\n"
+    "    <Only1033 note=\"x\">English</Only1033>\n"
+    "  </UID_1033>\n"
+    "</Texts>\n";
+
+class LangFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override { SetXmlReader(reader); }
+    void TearDown() override { SetXmlReader(nullptr); }
+
+    // The lookup that parses per call and GetLangText (with its cache) must agree.
+    void ExpectText(const std::wstring& section, const std::wstring& key,
+                    const std::wstring& expected) {
+        EXPECT_EQ(LookUpOnce(*reader, file, section, key, L"default"), expected)
+            << "per call: " << section << " " << key;
+        EXPECT_EQ(GetLangText(file, section, key, L"default"), expected)
+            << "cached: " << section << " " << key;
+    }
+
+    test::TempFolder folder;
+    std::wstring file = folder.File(L"language_Quma.xml");
+    std::shared_ptr<XmlReader> reader = MakeMsXmlReader();
+    com::Apartment apartment;
+};
+
+TEST_F(LangFileTest, SectionsAndFallbacks) {
+    test::TempFolder::Write(file, kTwoSections);
+    const struct {
+        const wchar_t* section;
+        const wchar_t* key;
+        const wchar_t* expected;
+    } cases[] = {
+        {L"UID_2052", L"OK", L"\x786E\x5B9A"},    // the locale's text, UTF-8 decoded
+        {L"UID_2052", L"Cancel", L"&Cancel"},     // empty in the locale
+        {L"UID_2052", L"Exit", L"E&xit"},         // empty element
+        {L"UID_2052", L"Help", L"\x5E2E\x52A9"},  // attributes play no part
+        {L"UID_2052", L"Only1033", L"English"},
+        {L"UID_2052", L"Nowhere", L"default"},
+        {L"UID_1041", L"OK", L"&OK"},  // a section the file lacks
+    };
+    for (const auto& c : cases) {
+        ExpectText(c.section, c.key, c.expected);
+    }
+}
+
+TEST_F(LangFileTest, FilesThatGiveOnlyDefaults) {
+    ExpectText(L"UID_1033", L"OK", L"default");  // no file
+    const char* const broken[] = {
+        "<Texts><UID_1033><OK>&amp;OK</OK></UID_1033>",  // not closed
+        "<Texts><UID_1033><OK>&amp;OK</Ok></UID_1033></Texts>",
+        "",
+        "<?xml version=\"1.0\"?>",  // no root
+        "<OK>&amp;OK</OK>",         // a root without sections
+    };
+    for (const char* bytes : broken) {
+        test::TempFolder::Write(file, bytes);
+        ExpectText(L"UID_1033", L"OK", L"default");
+    }
+    ExpectText(L"UID_1033", L"", L"default");
+}
+
+TEST_F(LangFileTest, AReplacedFileIsSeenAtTheNextLookup) {
+    const auto version = [](const char* text) {
+        return std::string("<L><UID_1033><OK>") + text + "</OK></UID_1033></L>";
+    };
+    test::TempFolder::Write(file, version("one"));
+    ExpectText(L"UID_1033", L"OK", L"one");
+
+    test::TempFolder::Write(file, version("second"));
+    ExpectText(L"UID_1033", L"OK", L"second");
+
+    // Same size, and the time stamp put back: a copy that keeps the source's time stamp.
+    const std::filesystem::path path(file);
+    const auto stamp = std::filesystem::last_write_time(path);
+    test::TempFolder::Write(file, version("third!"));
+    std::filesystem::last_write_time(path, stamp);
+    ASSERT_EQ(std::filesystem::last_write_time(path), stamp);
+    ExpectText(L"UID_1033", L"OK", L"third!");
+
+    test::TempFolder::Write(file, "<L><UID_1033><OK>broken");
+    ExpectText(L"UID_1033", L"OK", L"default");
+    test::TempFolder::Write(file, version("back"));
+    ExpectText(L"UID_1033", L"OK", L"back");
+    std::filesystem::remove(path);
+    ExpectText(L"UID_1033", L"OK", L"default");
+}
+
+// Calls GetLangText on a new thread whose COM state the test sets up first.
+std::wstring LookUpOnThread(const std::wstring& file, DWORD coInit, bool& comLeftAsFound) {
+    std::wstring text;
+    std::thread([&] {
+        const bool initialise = coInit != static_cast<DWORD>(-1);
+        if (initialise) {
+            CoInitializeEx(nullptr, coInit);
+        }
+        text = GetLangText(file, L"UID_1033", L"OK", L"default");
+        // The thread's COM must be as it was: none (a new initialisation gives S_OK), still the
+        // multithreaded apartment (a single-threaded one is refused) or still single-threaded.
+        const HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        const HRESULT expected = !initialise                      ? S_OK
+                                 : coInit == COINIT_MULTITHREADED ? RPC_E_CHANGED_MODE
+                                                                  : S_FALSE;
+        comLeftAsFound = hr == expected;
+        if (SUCCEEDED(hr)) {
+            CoUninitialize();
+        }
+        if (initialise) {
+            CoUninitialize();
+        }
+    }).join();
+    return text;
+}
+
+TEST_F(LangFileTest, WorksOnThreadsWithAndWithoutCom) {
+    test::TempFolder::Write(file, kTwoSections);
+    for (const DWORD coInit : {static_cast<DWORD>(-1), static_cast<DWORD>(COINIT_MULTITHREADED),
+                               static_cast<DWORD>(COINIT_APARTMENTTHREADED)}) {
+        SetXmlReader(reader);  // a new cache, so the file is parsed on that thread
+        bool comLeftAsFound = false;
+        EXPECT_EQ(LookUpOnThread(file, coInit, comLeftAsFound), L"&OK") << coInit;
+        EXPECT_TRUE(comLeftAsFound) << coInit;
+    }
+}
+
+TEST(ShippedLanguageFile, LiesBesideTheModuleAndHoldsEveryPartsKeys) {
+    const std::wstring hostVersion = L"14.0";
+    InitLanguage(hostVersion,
+                 [](const std::wstring&, const std::wstring&, std::int32_t&) { return false; });
+    ASSERT_EQ(LangSection, L"UID_1033");
+    const std::optional<std::wstring> folder = ModuleFolder();
+    ASSERT_TRUE(folder);
+    wchar_t exe[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    EXPECT_EQ(*folder + L"\\" + std::filesystem::path(exe).filename().wstring(), exe);
+    EXPECT_EQ(LangFile, *folder + L"\\Language\\language_Quma.xml");
+
+    // A sample from every kind of caller: dialogs, menus, backstage, options, settings center.
+    const struct {
+        const wchar_t* key;
+        const wchar_t* english;
+    } samples[] = {
+        {L"OK", L"&OK"},
+        {L"Cancel", L"&Cancel"},
+        {L"ExitInfor", nullptr},
+        {L"LockInforPJ", L"Project:"},
+        {L"InputFileName", nullptr},
+        {L"HotKey", L"Shortcuts conflict, Please change."},
+        {L"Number", L"The number of width must be between 70-400."},
+        {L"RestartApp", nullptr},
+        {L"SettingSaved", nullptr},
+        {L"KovoOptions", L"Morvane Options"},
+        {L"PopularPostion", nullptr},
+        {L"Above", L"-Above WorkSpace"},
+        {L"SizeToFit", L"SizeToFit"},
+        {L"RbHomepage", nullptr},
+        {L"Setting", L"Morvane Center"},
+        {L"Enable", nullptr},
+    };
+    for (const auto& s : samples) {
+        const std::wstring text = GetLangText(LangFile, LangSection, s.key, L"<missing>");
+        EXPECT_NE(text, L"<missing>") << s.key;
+        if (s.english) {
+            EXPECT_EQ(text, s.english) << s.key;
+        }
+    }
+    SetXmlReader(nullptr);
+    LangFile.clear();
+    LangSection.clear();
+}
+
+}  // namespace
+}  // namespace morvane::mdLang
