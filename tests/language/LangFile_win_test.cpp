@@ -18,16 +18,20 @@ namespace {
 const char kTwoSections[] =
     "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
     "<Texts>\n"
+    "  <!-- <UID_2052><OK>commented out</OK></UID_2052> -->\n"
     "  <UID_2052>\n"
+    "    <!-- a comment is not a text -->\n"
     "    <OK>\xE7\xA1\xAE\xE5\xAE\x9A</OK>\n"
     "    <Cancel></Cancel>\n"
     "    <Exit/>\n"
+    "    <Save>  \n  </Save>\n"
     "    <Help lang=\"zh\" hint=\"ignored\">\xE5\xB8\xAE\xE5\x8A\xA9</Help>\n"
     "  </UID_2052>\n"
     "  <UID_1033>\n"
     "    <OK>&amp;OK</OK>\n"
     "    <Cancel>&amp;Cancel</Cancel>\n"
     "    <Exit>E&amp;xit</Exit>\n"
+    "    <Save>&amp;Save</Save>\n"
     "    <Only1033 note=\"x\">English</Only1033>\n"
     "  </UID_1033>\n"
     "</Texts>\n";
@@ -62,6 +66,7 @@ TEST_F(LangFileTest, SectionsAndFallbacks) {
         {L"UID_2052", L"OK", L"\x786E\x5B9A"},    // the locale's text, UTF-8 decoded
         {L"UID_2052", L"Cancel", L"&Cancel"},     // empty in the locale
         {L"UID_2052", L"Exit", L"E&xit"},         // empty element
+        {L"UID_2052", L"Save", L"&Save"},         // only white space
         {L"UID_2052", L"Help", L"\x5E2E\x52A9"},  // attributes play no part
         {L"UID_2052", L"Only1033", L"English"},
         {L"UID_2052", L"Nowhere", L"default"},
