@@ -1,8 +1,5 @@
 #include "shared/LangLookup.h"
 
-#include <fstream>
-#include <system_error>
-
 namespace morvane::mdLang {
 
 std::wstring ChooseText(const std::function<std::wstring(const std::wstring& section)>& textIn,
@@ -60,32 +57,12 @@ std::wstring LangTable::Text(const std::wstring& section, const std::wstring& ke
     return text == texts->second.end() ? std::wstring() : text->second;
 }
 
-std::optional<FileVersion> ReadFileVersion(const std::wstring& path) {
-    const std::filesystem::path file(path);
-    std::error_code error;
-    FileVersion version{std::filesystem::last_write_time(file, error), {}};
-    if (error) {
-        return std::nullopt;
-    }
-    std::ifstream in(file, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
-    if (size < 0) {
-        return std::nullopt;
-    }
-    version.content.resize(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (!in.read(version.content.data(), size)) {
-        return std::nullopt;
-    }
-    return version;
-}
-
 LangCache::LangCache(std::shared_ptr<XmlReader> reader) : reader_(std::move(reader)) {}
 
 std::wstring LangCache::Text(const std::wstring& file, const std::wstring& section,
                              const std::wstring& key, const std::wstring& def) {
     try {
-        std::optional<FileVersion> version = ReadFileVersion(file);
+        std::optional<FileVersion> version = reader_->VersionOf(file);
         if (!version) {
             return LookUpOnce(*reader_, file, section, key, def);
         }

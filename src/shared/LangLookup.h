@@ -2,7 +2,6 @@
 // Finding one text in a language file: the root's children are the sections ("UID_" and a
 // locale id), their children the texts, named by key. An empty text counts as missing.
 
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -37,19 +36,8 @@ class LangTable {
     std::map<std::wstring, std::map<std::wstring, std::wstring>> sections_;
 };
 
-// What a cached file is compared by. A copy that keeps the size and the time stamp still
-// differs in content, so the content is compared too.
-struct FileVersion {
-    std::filesystem::file_time_type lastWrite;
-    std::string content;
-    bool operator==(const FileVersion&) const = default;
-};
-
-// Nothing when the file cannot be read.
-std::optional<FileVersion> ReadFileVersion(const std::wstring& path);
-
-// Lookups that parse a file once and keep its texts while it stays the same file, unchanged.
-// A file that cannot be read for that check is parsed for every lookup.
+// Lookups that parse a file once and keep its texts while it is the same version of the same
+// file. A file whose version is unknown is parsed for every lookup.
 class LangCache {
   public:
     explicit LangCache(std::shared_ptr<XmlReader> reader);

@@ -36,6 +36,23 @@ const char kTwoSections[] =
     "  </UID_1033>\n"
     "</Texts>\n";
 
+// The last-write time to the full 100 ns, read from or put back onto a file.
+FILETIME LastWrite(const std::wstring& file) {
+    FILETIME time{};
+    const HANDLE h = CreateFileW(file.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    GetFileTime(h, nullptr, nullptr, &time);
+    CloseHandle(h);
+    return time;
+}
+
+void PutBackLastWrite(const std::wstring& file, const FILETIME& time) {
+    const HANDLE h = CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    SetFileTime(h, nullptr, nullptr, &time);
+    CloseHandle(h);
+}
+
 class LangFileTest : public ::testing::Test {
   protected:
     void SetUp() override { SetXmlReader(reader); }
@@ -97,18 +114,30 @@ TEST_F(LangFileTest, AReplacedFileIsSeenAtTheNextLookup) {
     const auto version = [](const char* text) {
         return std::string("<L><UID_1033><OK>") + text + "</OK></UID_1033></L>";
     };
+    const std::filesystem::path path(file);
     test::TempFolder::Write(file, version("one"));
+    EXPECT_FALSE(reader->VersionOf(file)) << "too fresh to be kept";
     ExpectText(L"UID_1033", L"OK", L"one");
-
     test::TempFolder::Write(file, version("second"));
     ExpectText(L"UID_1033", L"OK", L"second");
 
+    // Once settled, the cache keeps it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2200));
+    const std::optional<FileVersion> kept = reader->VersionOf(file);
+    ASSERT_TRUE(kept);
+    ExpectText(L"UID_1033", L"OK", L"second");
+
     // Same size, and the time stamp put back: a copy that keeps the source's time stamp.
-    const std::filesystem::path path(file);
-    const auto stamp = std::filesystem::last_write_time(path);
+    const FILETIME stamp = LastWrite(file);
     test::TempFolder::Write(file, version("third!"));
-    std::filesystem::last_write_time(path, stamp);
-    ASSERT_EQ(std::filesystem::last_write_time(path), stamp);
+    PutBackLastWrite(file, stamp);
+    ExpectText(L"UID_1033", L"OK", L"third!");
+    std::this_thread::sleep_for(std::chrono::milliseconds(2200));
+    const std::optional<FileVersion> copy = reader->VersionOf(file);
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->size, kept->size);
+    EXPECT_EQ(copy->lastWrite, kept->lastWrite);
+    EXPECT_NE(copy->changed, kept->changed);
     ExpectText(L"UID_1033", L"OK", L"third!");
 
     test::TempFolder::Write(file, "<L><UID_1033><OK>broken");
@@ -116,7 +145,9 @@ TEST_F(LangFileTest, AReplacedFileIsSeenAtTheNextLookup) {
     test::TempFolder::Write(file, version("back"));
     ExpectText(L"UID_1033", L"OK", L"back");
     std::filesystem::remove(path);
+    EXPECT_FALSE(reader->VersionOf(file));
     ExpectText(L"UID_1033", L"OK", L"default");
+    EXPECT_FALSE(reader->VersionOf(folder.File(L"")));  // a folder
 }
 
 // Calls GetLangText on a new thread whose COM state the test sets up first.

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <vector>
 
-#include "language/TempFolder.h"
 #include "shared/LangLookup.h"
 #include "support/FakeXmlReader.h"
 
@@ -48,7 +46,6 @@ TEST(InitLanguage, SectionFromTheHostsInterfaceLanguage) {
 class LookupTest : public ::testing::Test {
   protected:
     LookupTest() {
-        test::TempFolder::Write(file, "<Language/>");  // the cache reads the file itself
         test::FakeXmlNode& root = reader->Document(file);
         test::FakeXmlNode& chinese = root.Add(L"UID_2052");
         chinese.Add(L"OK", L"\x786E\x5B9A");
@@ -69,8 +66,7 @@ class LookupTest : public ::testing::Test {
         return {LookUpOnce(*reader, file, section, key, def), cache.Text(file, section, key, def)};
     }
 
-    test::TempFolder folder;
-    std::wstring file = folder.File(L"language_Quma.xml");
+    std::wstring file = L"C:\\Morvane\\Language\\language_Quma.xml";
     std::shared_ptr<test::FakeXmlReader> reader = std::make_shared<test::FakeXmlReader>();
 };
 
@@ -107,26 +103,36 @@ TEST_F(LookupTest, AFileThatDoesNotLoadGivesTheDefault) {
     }
 }
 
-TEST_F(LookupTest, CacheParsesOnceWhileTheFileIsUnchanged) {
+TEST_F(LookupTest, CacheParsesOnceWhileTheFileKeepsItsVersion) {
     LangCache cache(reader);
     EXPECT_EQ(cache.Text(file, L"UID_2052", L"Cancel", L""), L"&Cancel");
     EXPECT_EQ(cache.Text(file, L"UID_1033", L"OK", L""), L"&OK");
     EXPECT_EQ(reader->loads, 1);
 
-    // Same size, same time stamp, other bytes: as a copy that keeps the time stamp leaves it.
-    const auto stamp = std::filesystem::last_write_time(std::filesystem::path(file));
-    test::TempFolder::Write(file, "<Lingua/>");
-    std::filesystem::last_write_time(std::filesystem::path(file), stamp);
     reader->Document(file).children.front().children.front().text = L"new";
+    reader->NewVersion(file);
+    EXPECT_EQ(cache.Text(file, L"UID_2052", L"OK", L""), L"new");
     EXPECT_EQ(cache.Text(file, L"UID_2052", L"OK", L""), L"new");
     EXPECT_EQ(reader->loads, 2);
 
-    // A file that cannot be read for the check is parsed for each lookup.
-    const std::wstring elsewhere = folder.File(L"not-on-disk.xml");
-    reader->Document(elsewhere).Add(L"UID_1033").Add(L"OK", L"there");
-    EXPECT_EQ(cache.Text(elsewhere, L"UID_1033", L"OK", L""), L"there");
-    EXPECT_EQ(cache.Text(elsewhere, L"UID_1033", L"OK", L""), L"there");
+    // A file whose version cannot be told is parsed for each lookup.
+    reader->Unversioned(file);
+    EXPECT_EQ(cache.Text(file, L"UID_2052", L"OK", L""), L"new");
+    EXPECT_EQ(cache.Text(file, L"UID_2052", L"OK", L""), L"new");
     EXPECT_EQ(reader->loads, 4);
+
+    // Another file is another cache entry, even at the same version.
+    const std::wstring other = L"D:\\other.xml";
+    reader->Document(other).Add(L"UID_1033").Add(L"OK", L"there");
+    EXPECT_EQ(cache.Text(other, L"UID_1033", L"OK", L""), L"there");
+    EXPECT_EQ(reader->loads, 5);
+
+    // A file that stops loading gives defaults, not the texts it had.
+    reader->Document(other).children.clear();
+    reader->NewVersion(other);
+    EXPECT_EQ(cache.Text(other, L"UID_1033", L"OK", L"dflt"), L"dflt");
+    reader->Remove(other);
+    EXPECT_EQ(cache.Text(other, L"UID_1033", L"OK", L"dflt"), L"dflt");
 }
 
 TEST(GetLangText, WithoutAParserEveryLookupGivesItsDefault) {
@@ -173,7 +179,7 @@ TEST(LocalizeTags, TaggedCaptionsTakeTheirKeysText) {
     EXPECT_EQ(form.controls[1].caption, L"Design text");
     EXPECT_EQ(form.controls[2].caption, L"Untagged");
     EXPECT_EQ(form.controls[3].caption, std::nullopt);
-    EXPECT_EQ(reader->loads, 2) << "one lookup per tagged captioned control";
+    EXPECT_EQ(reader->loads, 1) << "the form's lookups share one parse";
 
     reader->Remove(LangFile);
     form.controls[0].caption = L"E&xit";

@@ -46,7 +46,23 @@ FakeXmlNode& FakeXmlNode::Add(const std::wstring& childName, const std::wstring&
 FakeXmlNode& FakeXmlReader::Document(const std::wstring& path, const std::wstring& rootName) {
     FakeXmlNode& root = documents_[path];
     root.name = rootName;
+    versions_.try_emplace(path, FileVersion{1, 1, 1});
     return root;
+}
+
+void FakeXmlReader::Remove(const std::wstring& path) {
+    documents_.erase(path);
+    versions_.erase(path);
+}
+
+void FakeXmlReader::NewVersion(const std::wstring& path) {
+    std::optional<FileVersion>& version = versions_[path];
+    version = FileVersion{1, 1, version ? version->changed + 1 : 1};
+}
+
+std::optional<FileVersion> FakeXmlReader::VersionOf(const std::wstring& path) {
+    const auto version = versions_.find(path);
+    return version == versions_.end() ? std::nullopt : version->second;
 }
 
 std::unique_ptr<XmlElement> FakeXmlReader::LoadRoot(const std::wstring& path) {

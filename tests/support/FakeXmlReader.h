@@ -1,5 +1,6 @@
 #pragma once
-// In-memory double of the XML parser: documents by path, built in the test.
+// In-memory double of the XML parser: documents by path, built in the test, with versions
+// that the test moves on when it "replaces" a file.
 
 #include <map>
 #include <string>
@@ -20,10 +21,16 @@ struct FakeXmlNode {
 
 class FakeXmlReader : public XmlReader {
   public:
-    // The document that loading `path` gives; a path without one does not load.
+    // The document that loading `path` gives; a path without one does not load. A new
+    // document has a version.
     FakeXmlNode& Document(const std::wstring& path, const std::wstring& rootName = L"Language");
-    void Remove(const std::wstring& path) { documents_.erase(path); }
+    void Remove(const std::wstring& path);
+    // As when the file is replaced: its version changes.
+    void NewVersion(const std::wstring& path);
+    // As for a file whose changes cannot be told apart.
+    void Unversioned(const std::wstring& path) { versions_[path].reset(); }
 
+    std::optional<FileVersion> VersionOf(const std::wstring& path) override;
     std::unique_ptr<XmlElement> LoadRoot(const std::wstring& path) override;
 
     int loads = 0;
@@ -32,6 +39,7 @@ class FakeXmlReader : public XmlReader {
 
   private:
     std::map<std::wstring, FakeXmlNode> documents_;
+    std::map<std::wstring, std::optional<FileVersion>> versions_;
 };
 
 }  // namespace morvane::test
