@@ -40,7 +40,8 @@ int Thickness(const StripInput& in) {
         }
         width = Capped(width, in.maxWidth);
     }
-    return std::max(width, m.minVerticalThickness) + m.raise;
+    // Normal tabs stand back by the raise and stop short of the page edge line.
+    return std::max(width, m.minVerticalThickness) + m.raise + 1;
 }
 
 // Each tab's length along the strip; 0 for hidden tabs. `room` is the length the tabs may use.

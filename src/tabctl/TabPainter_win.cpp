@@ -191,6 +191,22 @@ struct Painter {
 
     int Px(int at96) const { return ScaleToDpi(at96, state.dpi); }
 
+    // The page joins the selected tab, except where the selected tab is a highlight.
+    OleColor PageColor() const {
+        switch (look.kind) {
+            case LookKind::Office2003:
+                return Rgb(246, 249, 255);
+            case LookKind::Buttons:
+                return Lighten(c.faceLight, 0.5);
+            case LookKind::VisualStudio2010:
+                return Rgb(255, 255, 255);
+            case LookKind::Modern:
+                return Rgb(45, 45, 48);
+            default:
+                return c.selectedTab;
+        }
+    }
+
     OleColor Background() const { return look.kind == LookKind::Modern ? c.faceDark : c.faceLight; }
 
     void PaintBackground() const {
@@ -510,7 +526,7 @@ struct Painter {
         if (p.IsEmpty()) {
             return;
         }
-        canvas.FillDevice(p, c.selectedTab);
+        canvas.FillDevice(p, PageColor());
         const int edge = Px(1);
         const OleColor line = look.kind == LookKind::Office2003 ? Rgb(59, 97, 156) : border;
         // Every side of the page but the one against the strip.

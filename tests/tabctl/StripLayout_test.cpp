@@ -42,19 +42,19 @@ TEST(StripLayout, RectanglesForEverySideAndLayout) {
     } cases[] = {
         {TabSide::Top, TabLayout::AutoSize, 0, 0, {2, 0, 52, 22}, {132, 0, 162, 22}, 22},
         {TabSide::Bottom, TabLayout::AutoSize, 0, 0, {2, 78, 52, 100}, {132, 78, 162, 100}, 22},
-        {TabSide::Left, TabLayout::AutoSize, 0, 0, {0, 2, 82, 22}, {0, 42, 82, 62}, 82},
-        {TabSide::Right, TabLayout::AutoSize, 0, 0, {318, 2, 400, 22}, {318, 42, 400, 62}, 82},
+        {TabSide::Left, TabLayout::AutoSize, 0, 0, {0, 2, 83, 22}, {0, 42, 83, 62}, 83},
+        {TabSide::Right, TabLayout::AutoSize, 0, 0, {317, 2, 400, 22}, {317, 42, 400, 62}, 83},
         // The caption width never exceeds the maximum; the narrowest tab keeps its minimum.
         {TabSide::Top, TabLayout::AutoSize, 0, 60, {2, 0, 52, 22}, {112, 0, 142, 22}, 22},
         {TabSide::Top, TabLayout::Fixed, 70, 0, {2, 0, 72, 22}, {142, 0, 212, 22}, 22},
         {TabSide::Bottom, TabLayout::Fixed, 70, 0, {2, 78, 72, 100}, {142, 78, 212, 100}, 22},
-        {TabSide::Left, TabLayout::Fixed, 70, 0, {0, 2, 72, 22}, {0, 42, 72, 62}, 72},
-        {TabSide::Right, TabLayout::Fixed, 70, 0, {328, 2, 400, 22}, {328, 42, 400, 62}, 72},
+        {TabSide::Left, TabLayout::Fixed, 70, 0, {0, 2, 73, 22}, {0, 42, 73, 62}, 73},
+        {TabSide::Right, TabLayout::Fixed, 70, 0, {327, 2, 400, 22}, {327, 42, 400, 62}, 73},
         // Sharing 398 pixels: the odd pixels go to the first tabs.
         {TabSide::Top, TabLayout::SizeToFit, 0, 0, {2, 0, 135, 22}, {268, 0, 400, 22}, 22},
         {TabSide::Top, TabLayout::SizeToFit, 0, 100, {2, 0, 102, 22}, {202, 0, 302, 22}, 22},
-        {TabSide::Left, TabLayout::SizeToFit, 0, 0, {0, 2, 82, 35}, {0, 68, 82, 100}, 82},
-        {TabSide::Right, TabLayout::SizeToFit, 0, 60, {338, 2, 400, 35}, {338, 68, 400, 100}, 62},
+        {TabSide::Left, TabLayout::SizeToFit, 0, 0, {0, 2, 83, 35}, {0, 68, 83, 100}, 83},
+        {TabSide::Right, TabLayout::SizeToFit, 0, 60, {337, 2, 400, 35}, {337, 68, 400, 100}, 63},
     };
     for (const auto& c : cases) {
         StripInput in = ThreeTabs(c.side, c.layout);
@@ -115,7 +115,7 @@ TEST(StripLayout, HiddenTabsTakeNoRoom) {
     // A hidden tab adds nothing to a vertical strip's width either.
     in.side = TabSide::Left;
     in.layout = TabLayout::AutoSize;
-    EXPECT_EQ(ComputeStrip(in).thickness, 52);
+    EXPECT_EQ(ComputeStrip(in).thickness, 53);
 }
 
 TEST(StripLayout, OverlappingTabsPutTheSelectedOneOnTop) {
@@ -177,7 +177,7 @@ TEST(StripLayout, NoTabsStillGiveTheStripItsThickness) {
     EXPECT_FALSE(out.scrollArrows);
     EXPECT_EQ(HitTest(out, 10, 10, -1), -1);
     in.side = TabSide::Right;
-    EXPECT_EQ(ComputeStrip(in).thickness, 42);
+    EXPECT_EQ(ComputeStrip(in).thickness, 43);
 }
 
 TEST(StripLayout, DropIndexCountsTheGapNearestThePoint) {
