@@ -237,12 +237,15 @@ StripLayout ComputeStrip(const StripInput& in) {
 }
 
 int HitTest(const StripLayout& layout, int x, int y, int selected) {
+    const int count = static_cast<int>(layout.spans.size());
+    if (layout.close.Contains(x, y)) {
+        return selected >= 0 && selected < count ? selected : -1;
+    }
     const int along = Along(layout, x, y);
     const int across = Across(layout, x, y);
     if (across < 0 || across >= layout.thickness || along < 0 || along >= layout.tabsEnd) {
         return -1;
     }
-    const int count = static_cast<int>(layout.spans.size());
     auto under = [&](int i) {
         const Span& s = layout.spans[i];
         return i >= layout.firstTab && s.end > s.begin && along >= s.begin && along < s.end;

@@ -79,8 +79,10 @@ struct StripLayout {
 
 StripLayout ComputeStrip(const StripInput& input);
 
-// The tab under a client point, or -1 on the blank part and the buttons. Where tabs overlap,
-// the selected one is on top.
+// The tab under a client point, or -1 on the blank part and the scroll arrows. Where tabs
+// overlap, the selected one is on top. The close button acts on the selected tab, so over it
+// the answer is the selected tab: an owner that looks for the tab under the cursor when the
+// close button is clicked finds the one to close.
 int HitTest(const StripLayout& layout, int x, int y, int selected);
 
 StripButton ButtonAt(const StripLayout& layout, int x, int y);

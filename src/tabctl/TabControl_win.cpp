@@ -159,6 +159,13 @@ LRESULT TabControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case WM_DESTROY:
+            // The tip belongs to the top-level window, which may live on.
+            if (toolTip_) {
+                DestroyWindow(toolTip_);
+                toolTip_ = nullptr;
+            }
+            return 0;
         case WM_SIZE:
             Changed(true);
             return 0;

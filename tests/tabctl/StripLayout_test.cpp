@@ -142,7 +142,10 @@ TEST(StripLayout, TabsThatDoNotFitScrollBehindArrowsBeforeTheCloseButton) {
     EXPECT_EQ(out.scrollForward, (PixelRect{271, 0, 284, 22}));
     EXPECT_EQ(ButtonAt(out, 290, 10), StripButton::Close);
     EXPECT_EQ(ButtonAt(out, 260, 10), StripButton::ScrollBack);
-    EXPECT_EQ(HitTest(out, 260, 10, -1), -1);
+    EXPECT_EQ(HitTest(out, 260, 10, 3), -1);
+    // The close button stands for the selected tab.
+    EXPECT_EQ(HitTest(out, 290, 10, 3), 3);
+    EXPECT_EQ(HitTest(out, 290, 10, -1), -1);
     EXPECT_FALSE(out.canScrollBack);
     EXPECT_TRUE(out.canScrollForward);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -236,6 +238,8 @@ TEST_F(TabControlTest, CancelInTheCloseEventStopsTheControlsOwnClosing) {
     events_.log.clear();
     const int x = kWidth - 8;
     const POINT close{x, Centre(0).y};
+    // The close button stands for the selected tab, as an owner's hit test finds.
+    EXPECT_EQ(control_->HitTest(close.x, close.y), 1);
     events_.cancelClose = true;
     Click(close.x, close.y);
     EXPECT_EQ(control_->Count(), 3);
@@ -339,6 +343,35 @@ TEST_F(TabControlTest, ArrowKeysMoveTheSelectionPastDisabledTabs) {
     SendMessageW(Hwnd(), WM_KEYDOWN, VK_HOME, 0);
     EXPECT_EQ(events_.log, (Log{L"select 2", L"select 0"}));
     EXPECT_EQ(SendMessageW(Hwnd(), WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS, DLGC_WANTARROWS);
+}
+
+BOOL CALLBACK FindToolTip(HWND hwnd, LPARAM found) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (std::wstring(name) == TOOLTIPS_CLASSW) {
+        *reinterpret_cast<HWND*>(found) = hwnd;
+    }
+    return TRUE;
+}
+
+TEST_F(TabControlTest, EachTabInViewHasAToolTipWithItsText) {
+    control_->SetToolTip(1, L"C:\\Plans\\Beta.mpp");
+    const POINT p = Centre(1);
+    Send(WM_MOUSEMOVE, 0, p.x, p.y);
+    HWND tip = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindToolTip, reinterpret_cast<LPARAM>(&tip));
+    ASSERT_NE(tip, nullptr);
+    // A pop-up belongs to the control's top-level window.
+    EXPECT_EQ(GetWindow(tip, GW_OWNER), parent_);
+    EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 3);
+    wchar_t text[80] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = Hwnd();
+    tool.uId = 2;
+    tool.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(std::wstring(text), L"C:\\Plans\\Beta.mpp");
 }
 
 TEST_F(TabControlTest, ColourStylesLoadTheirColoursAndRefuseOtherValues) {
