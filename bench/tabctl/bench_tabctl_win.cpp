@@ -10,14 +10,11 @@
 #include <memory>
 #include <string>
 
-#include "tabctl/GdiObject_win.h"
+#include "tabctl/DibCanvas_win.h"
 #include "tabctl/TabControl_win.h"
 
 namespace {
 
-using morvane::tabctl::GdiBitmap;
-using morvane::tabctl::MemoryDc;
-using morvane::tabctl::ScopedSelect;
 using morvane::tabctl::TabControl;
 using Clock = std::chrono::steady_clock;
 
@@ -52,18 +49,8 @@ double PaintMicroseconds(HWND parent, int tabs) {
     auto control = Strip(parent, tabs);
     RECT r{};
     GetClientRect(control->Hwnd(), &r);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = r.right;
-    info.bmiHeader.biHeight = -r.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    GdiBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    MemoryDc dc(CreateCompatibleDC(nullptr));
-    ScopedSelect select(dc.Get(), bitmap.Get());
-    control->Paint(dc.Get());  // warm-up: measures the captions once
+    const morvane::tabctl::DibCanvas canvas(r.right, r.bottom);
+    control->Paint(canvas.Dc());  // warm-up: measures the captions once
     // The best of several batches, so that other work on the machine weighs less.
     constexpr int kBatches = 15;
     constexpr int kRounds = 20;
@@ -71,7 +58,7 @@ double PaintMicroseconds(HWND parent, int tabs) {
     for (int batch = 0; batch < kBatches; ++batch) {
         const auto start = Clock::now();
         for (int i = 0; i < kRounds; ++i) {
-            control->Paint(dc.Get());
+            control->Paint(canvas.Dc());
         }
         GdiFlush();
         const std::chrono::duration<double, std::micro> spent = Clock::now() - start;

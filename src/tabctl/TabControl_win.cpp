@@ -243,89 +243,72 @@ void TabControl::SetCount(int count) {
     Changed(true);
 }
 
+template <typename T>
+T TabControl::Field(int tab, T TabData::*field, T missing) const {
+    return model_.IsTab(tab) ? model_.Tab(tab).*field : missing;
+}
+
+template <typename T>
+bool TabControl::SetField(int tab, T TabData::*field, const T& value, bool geometry) {
+    if (!model_.IsTab(tab)) {
+        return false;
+    }
+    if (model_.Tab(tab).*field != value) {
+        model_.EditTab(tab).*field = value;
+        Changed(geometry);
+    }
+    return true;
+}
+
 std::wstring TabControl::Caption(int tab) const {
-    return model_.IsTab(tab) ? model_.Tab(tab).caption : std::wstring();
+    return Field(tab, &TabData::caption, {});
 }
 
 bool TabControl::SetCaption(int tab, const std::wstring& caption) {
-    if (!model_.IsTab(tab)) {
-        return false;
-    }
-    if (model_.Tab(tab).caption != caption) {
-        model_.EditTab(tab).caption = caption;
+    if (model_.IsTab(tab) && model_.Tab(tab).caption != caption) {
         textWidths_[tab] = -1;
-        Changed(true);
     }
-    return true;
+    return SetField(tab, &TabData::caption, caption, true);
 }
 
 std::wstring TabControl::Tag(int tab) const {
-    return model_.IsTab(tab) ? model_.Tab(tab).tag : std::wstring();
+    return Field(tab, &TabData::tag, {});
 }
 
 bool TabControl::SetTag(int tab, const std::wstring& tag) {
-    if (!model_.IsTab(tab)) {
-        return false;
-    }
-    model_.EditTab(tab).tag = tag;
-    return true;
+    return SetField(tab, &TabData::tag, tag, false);
 }
 
 std::wstring TabControl::ToolTip(int tab) const {
-    return model_.IsTab(tab) ? model_.Tab(tab).toolTip : std::wstring();
+    return Field(tab, &TabData::toolTip, {});
 }
 
 bool TabControl::SetToolTip(int tab, const std::wstring& text) {
-    if (!model_.IsTab(tab)) {
-        return false;
-    }
-    model_.EditTab(tab).toolTip = text;
-    return true;
+    return SetField(tab, &TabData::toolTip, text, false);
 }
 
 int TabControl::Image(int tab) const {
-    return model_.IsTab(tab) ? model_.Tab(tab).image : -1;
+    return Field(tab, &TabData::image, -1);
 }
 
 bool TabControl::SetImage(int tab, int image) {
-    if (!model_.IsTab(tab)) {
-        return false;
-    }
-    if (model_.Tab(tab).image != image) {
-        model_.EditTab(tab).image = image;
-        Changed(true);
-    }
-    return true;
+    return SetField(tab, &TabData::image, image, true);
 }
 
 bool TabControl::Visible(int tab) const {
-    return model_.IsTab(tab) && model_.Tab(tab).visible;
+    return Field(tab, &TabData::visible, false);
 }
 
 bool TabControl::SetVisible(int tab, bool visible) {
-    if (!model_.IsTab(tab)) {
-        return false;
-    }
-    if (model_.Tab(tab).visible != visible) {
-        model_.EditTab(tab).visible = visible;
-        Changed(true);
-    }
-    return true;
+    return SetField(tab, &TabData::visible, visible, true);
 }
 
 bool TabControl::Enabled(int tab) const {
-    return model_.IsTab(tab) && model_.Tab(tab).enabled;
+    return Field(tab, &TabData::enabled, false);
 }
 
 bool TabControl::SetEnabled(int tab, bool enabled) {
-    if (!model_.IsTab(tab)) {
-        return false;
-    }
-    if (model_.Tab(tab).enabled != enabled) {
-        model_.EditTab(tab).enabled = enabled;
-        Changed(false);
-    }
-    return true;
+    return SetField(tab, &TabData::enabled, enabled, false);
 }
 
 bool TabControl::SetSelected(int tab, bool selected) {
@@ -656,29 +639,14 @@ void TabControl::OnPaintMessage() {
         return;
     }
     const PixelRect client = Client();
-    const SIZE size{std::max(client.Width(), 1), std::max(client.Height(), 1)};
-    if (!bufferDc_) {
-        bufferDc_.Reset(CreateCompatibleDC(dc));
+    const int width = std::max(client.Width(), 1);
+    const int height = std::max(client.Height(), 1);
+    if (!buffer_ || buffer_->Width() != width || buffer_->Height() != height) {
+        buffer_ = std::make_unique<DibCanvas>(width, height);
     }
-    if (bufferDc_ && (!buffer_ || size.cx != bufferSize_.cx || size.cy != bufferSize_.cy)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = size.cx;
-        info.bmiHeader.biHeight = -size.cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        GdiBitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (bitmap) {
-            SelectObject(bufferDc_.Get(), bitmap.Get());  // lets go of the old buffer
-            buffer_ = std::move(bitmap);
-            bufferSize_ = size;
-        }
-    }
-    if (bufferDc_ && buffer_) {
-        Paint(bufferDc_.Get());
-        BitBlt(dc, 0, 0, size.cx, size.cy, bufferDc_.Get(), 0, 0, SRCCOPY);
+    if (buffer_->Valid()) {
+        Paint(buffer_->Dc());
+        BitBlt(dc, 0, 0, buffer_->Width(), buffer_->Height(), buffer_->Dc(), 0, 0, SRCCOPY);
     } else {
         Paint(dc);
     }

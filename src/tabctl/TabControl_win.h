@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "tabctl/ClickRule.h"
+#include "tabctl/DibCanvas_win.h"
 #include "tabctl/GdiObject_win.h"
 #include "tabctl/StripLayout.h"
 #include "tabctl/TabEvents.h"
@@ -154,6 +155,10 @@ class TabControl {
     void SelectTab(int tab);
     void CloseClicked();
 
+    template <typename T>
+    T Field(int tab, T TabData::*field, T missing) const;
+    template <typename T>
+    bool SetField(int tab, T TabData::*field, const T& value, bool geometry);
     void Changed(bool geometry);
     const StripLayout& CurrentLayout() const;
     void MeasureCaptions() const;
@@ -205,9 +210,7 @@ class TabControl {
     bool toolTipsDirty_ = true;
     int toolCount_ = 0;  // tool-tip tools 1 to toolCount_ are registered
 
-    GdiBitmap buffer_;  // the back buffer, selected into bufferDc_, which is deleted first
-    MemoryDc bufferDc_;
-    SIZE bufferSize_{};
+    std::unique_ptr<DibCanvas> buffer_;  // the back buffer of WM_PAINT
 };
 
 }  // namespace morvane::tabctl

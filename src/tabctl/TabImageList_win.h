@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "tabctl/GdiObject_win.h"
+#include "tabctl/DibCanvas_win.h"
 #include "tabctl/TabIcons.h"
 
 namespace morvane::tabctl {
@@ -22,8 +22,7 @@ class TabImageList {
 
   private:
     int count_ = 0;
-    GdiBitmap strip_;  // the images side by side, premultiplied 32-bit
-    MemoryDc dc_;      // holds strip_ selected; declared after it so that it goes first
+    DibCanvas strip_;  // the images side by side, premultiplied
 };
 
 }  // namespace morvane::tabctl

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tabctl/Appearance.h"
+#include "tabctl/DibCanvas_win.h"
 #include "tabctl/GdiObject_win.h"
 
 namespace morvane::tabctl {
@@ -55,23 +56,10 @@ int ScreenTwipsPerPixel() {
 class Snapshot {
   public:
     Snapshot(HWND hwnd, int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        GdiBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        MemoryDc dc(CreateCompatibleDC(nullptr));
-        {
-            ScopedSelect select(dc.Get(), bitmap.Get());
-            SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
-            GdiFlush();
-        }
-        const auto* p = static_cast<const std::uint32_t*>(bits);
-        pixels_.assign(p, p + width * height);
+        const DibCanvas canvas(width, height);
+        SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+        GdiFlush();
+        pixels_.assign(canvas.Pixels(), canvas.Pixels() + width * height);
     }
 
     OleColor At(int x, int y) const {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tabctl/Appearance.h"
-#include "tabctl/GdiObject_win.h"
+#include "tabctl/DibCanvas_win.h"
 #include "tabctl/TabControl_win.h"
 
 namespace morvane::tabctl {
@@ -20,39 +20,29 @@ constexpr int kSheetWidth = 900;
 constexpr int kSheetHeight = 470;
 
 struct Sheet {
-    MemoryDc dc{CreateCompatibleDC(nullptr)};
-    GdiBitmap bitmap;
-    void* bits = nullptr;
+    DibCanvas canvas{kSheetWidth, kSheetHeight};
+    HDC dc = canvas.Dc();
 
     Sheet() {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = kSheetWidth;
-        info.bmiHeader.biHeight = -kSheetHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        SelectObject(dc.Get(), bitmap.Get());
         RECT all{0, 0, kSheetWidth, kSheetHeight};
-        FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SetBkMode(dc.Get(), TRANSPARENT);
-        SelectObject(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetBkMode(dc, TRANSPARENT);
+        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     }
 
     void Label(int x, int y, const std::wstring& text) const {
-        TextOutW(dc.Get(), x, y, text.c_str(), static_cast<int>(text.size()));
+        TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
     }
 
     // Paints a control's client area at (x, y) of the sheet.
     void Place(TabControl& control, int x, int y) const {
         RECT r{};
         GetClientRect(control.Hwnd(), &r);
-        const int saved = SaveDC(dc.Get());
-        SetViewportOrgEx(dc.Get(), x, y, nullptr);
-        IntersectClipRect(dc.Get(), 0, 0, r.right, r.bottom);
-        control.Paint(dc.Get());
-        RestoreDC(dc.Get(), saved);
+        const int saved = SaveDC(dc);
+        SetViewportOrgEx(dc, x, y, nullptr);
+        IntersectClipRect(dc, 0, 0, r.right, r.bottom);
+        control.Paint(dc);
+        RestoreDC(dc, saved);
     }
 
     bool Save(const std::wstring& path) const {
@@ -76,7 +66,7 @@ struct Sheet {
         fwrite(&file, sizeof(file), 1, out);
         fwrite(&header, sizeof(header), 1, out);
         std::vector<unsigned char> row(stride, 0);
-        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        const std::uint32_t* pixels = canvas.Pixels();
         for (int y = 0; y < kSheetHeight; ++y) {
             for (int x = 0; x < kSheetWidth; ++x) {
                 const std::uint32_t p = pixels[y * kSheetWidth + x];
