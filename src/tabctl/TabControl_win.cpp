@@ -15,6 +15,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"MorvaneTabControl";
 constexpr UINT_PTR kScrollTimer = 1;
+constexpr UINT kRepaintMessage = WM_USER + 0x100;
 constexpr UINT kScrollDelayMs = 400;
 constexpr UINT kScrollRepeatMs = 80;
 // Not in every SDK's headers for the Windows 7 target.
@@ -159,6 +160,10 @@ LRESULT TabControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case kRepaintMessage:
+            repaintPosted_ = false;
+            InvalidateRect(hwnd_, nullptr, FALSE);
+            return 0;
         case WM_DESTROY:
             // The tip belongs to the top-level window, which may live on.
             if (toolTip_) {
@@ -241,6 +246,7 @@ void TabControl::SetCount(int count) {
     textWidths_.resize(static_cast<size_t>(count), -1);
     model_.SetCount(count);
     Changed(true);
+    UpdateAccessibleName();
 }
 
 template <typename T>
@@ -268,7 +274,9 @@ bool TabControl::SetCaption(int tab, const std::wstring& caption) {
     if (model_.IsTab(tab) && model_.Tab(tab).caption != caption) {
         textWidths_[tab] = -1;
     }
-    return SetField(tab, &TabData::caption, caption, true);
+    const bool done = SetField(tab, &TabData::caption, caption, true);
+    UpdateAccessibleName();
+    return done;
 }
 
 std::wstring TabControl::Tag(int tab) const {
@@ -328,6 +336,7 @@ void TabControl::SelectTab(int tab) {
     ensureVisible_ = tab;
     Changed(true);
     model_.Select(tab);
+    UpdateAccessibleName();
 }
 
 PixelRect TabControl::TabRect(int tab) const {
@@ -501,8 +510,21 @@ void TabControl::Changed(bool geometry) {
         layoutDirty_ = true;
         toolTipsDirty_ = true;
     }
-    if (hwnd_) {
-        InvalidateRect(hwnd_, nullptr, FALSE);
+    // Many changes come in a row (a refill sets every field of every tab): they share one
+    // invalidation, made when the control's message comes round.
+    if (hwnd_ && !repaintPosted_) {
+        repaintPosted_ = PostMessageW(hwnd_, kRepaintMessage, 0, 0) != FALSE;
+        if (!repaintPosted_) {
+            InvalidateRect(hwnd_, nullptr, FALSE);
+        }
+    }
+}
+
+void TabControl::UpdateAccessibleName() {
+    const std::wstring name = Caption(model_.Selected());
+    if (hwnd_ && name != accessibleName_) {
+        accessibleName_ = name;
+        SetWindowTextW(hwnd_, name.c_str());
     }
 }
 
@@ -767,6 +789,7 @@ void TabControl::CloseClicked() {
     textWidths_.erase(textWidths_.begin() + selected);
     Changed(true);
     model_.Remove(selected);
+    UpdateAccessibleName();
 }
 
 void TabControl::PressButton(StripButton button) {

@@ -160,6 +160,8 @@ class TabControl {
     template <typename T>
     bool SetField(int tab, T TabData::*field, const T& value, bool geometry);
     void Changed(bool geometry);
+    // The window's text names the selected tab, for screen readers.
+    void UpdateAccessibleName();
     const StripLayout& CurrentLayout() const;
     void MeasureCaptions() const;
     void UpdateFont();
@@ -211,6 +213,8 @@ class TabControl {
     int toolCount_ = 0;  // tool-tip tools 1 to toolCount_ are registered
 
     std::unique_ptr<DibCanvas> buffer_;  // the back buffer of WM_PAINT
+    bool repaintPosted_ = false;
+    std::wstring accessibleName_;
 };
 
 }  // namespace morvane::tabctl

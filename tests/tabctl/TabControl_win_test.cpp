@@ -331,6 +331,10 @@ TEST_F(TabControlTest, ArrowKeysMoveTheSelectionPastDisabledTabs) {
     SendMessageW(Hwnd(), WM_KEYDOWN, VK_HOME, 0);
     EXPECT_EQ(events_.log, (Log{L"select 2", L"select 0"}));
     EXPECT_EQ(SendMessageW(Hwnd(), WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS, DLGC_WANTARROWS);
+    // Screen readers find the selected tab in the window's text.
+    wchar_t text[32] = {};
+    GetWindowTextW(Hwnd(), text, 32);
+    EXPECT_EQ(std::wstring(text), L"Alpha");
 }
 
 BOOL CALLBACK FindToolTip(HWND hwnd, LPARAM found) {
