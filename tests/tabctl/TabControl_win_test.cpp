@@ -311,6 +311,26 @@ TEST_F(TabControlTest, HiddenTabsTakeNoRoomAndCountChangesKeepTheFields) {
     EXPECT_TRUE(events_.log.empty());
 }
 
+TEST_F(TabControlTest, ChangesRepaintOnceTheMessagesComeRound) {
+    ShowWindow(parent_, SW_SHOWNOACTIVATE);
+    UpdateWindow(parent_);
+    MSG msg;
+    auto pump = [&] {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE)) {
+            DispatchMessageW(&msg);
+        }
+    };
+    pump();
+    ValidateRect(Hwnd(), nullptr);
+    for (int i = 0; i < 3; ++i) {
+        control_->SetCaption(i, L"Changed " + std::to_wstring(i));
+    }
+    pump();
+    EXPECT_TRUE(GetUpdateRect(Hwnd(), nullptr, FALSE));
+    UpdateWindow(Hwnd());
+    EXPECT_FALSE(GetUpdateRect(Hwnd(), nullptr, FALSE));
+}
+
 TEST_F(TabControlTest, ScrollArrowsShowOnlyWhenTheTabsDoNotFit) {
     EXPECT_FALSE(control_->ScrollArrowsShown());
     control_->SetCount(30);
