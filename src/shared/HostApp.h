@@ -12,7 +12,7 @@
 namespace morvane {
 
 class HostProject {
-public:
+  public:
     virtual ~HostProject() = default;
     virtual std::optional<std::wstring> Name() const = 0;
     // The project's folder; empty while the project was never saved.
@@ -26,7 +26,7 @@ public:
 };
 
 class HostWindow {
-public:
+  public:
     virtual ~HostWindow() = default;
     virtual std::optional<std::wstring> Caption() const = 0;
     virtual std::optional<bool> Visible() const = 0;
@@ -37,7 +37,7 @@ using HostProjectPtr = std::shared_ptr<HostProject>;
 using HostWindowPtr = std::shared_ptr<HostWindow>;
 
 class HostApp {
-public:
+  public:
     virtual ~HostApp() = default;
 
     virtual std::optional<std::vector<HostProjectPtr>> Projects() const = 0;

@@ -32,7 +32,7 @@ TEST(StripModifiedMark, Cases) {
 }
 
 class VisibleWindowCountTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { mdPub::HostApp = host; }
     void TearDown() override { mdPub::HostApp.reset(); }
     std::shared_ptr<test::FakeHost> host = std::make_shared<test::FakeHost>();

@@ -25,12 +25,18 @@ bool Command(const Faults& faults, const char* member, F&& action) {
 
 }  // namespace
 
-std::optional<std::wstring> FakeProject::Name() const { return Answer(*this, "Name", name); }
-std::optional<std::wstring> FakeProject::Path() const { return Answer(*this, "Path", path); }
+std::optional<std::wstring> FakeProject::Name() const {
+    return Answer(*this, "Name", name);
+}
+std::optional<std::wstring> FakeProject::Path() const {
+    return Answer(*this, "Path", path);
+}
 std::optional<std::wstring> FakeProject::FullName() const {
     return Answer(*this, "FullName", fullName);
 }
-std::optional<bool> FakeProject::Saved() const { return Answer(*this, "Saved", saved); }
+std::optional<bool> FakeProject::Saved() const {
+    return Answer(*this, "Saved", saved);
+}
 bool FakeProject::Activate() {
     return Command(*this, "Activate", [this] { ++activations; });
 }
@@ -45,8 +51,12 @@ bool FakeProject::SaveAs(const std::wstring& newFullName) {
 std::optional<std::wstring> FakeWindow::Caption() const {
     return Answer(*this, "Caption", caption);
 }
-std::optional<bool> FakeWindow::Visible() const { return Answer(*this, "Visible", visible); }
-HostProjectPtr FakeWindow::Project() const { return Fails("Project") ? nullptr : project; }
+std::optional<bool> FakeWindow::Visible() const {
+    return Answer(*this, "Visible", visible);
+}
+HostProjectPtr FakeWindow::Project() const {
+    return Fails("Project") ? nullptr : project;
+}
 
 std::shared_ptr<FakeWindow> FakeHost::AddProject(const std::wstring& name,
                                                  const std::wstring& folder) {
@@ -96,7 +106,9 @@ HostProjectPtr FakeHost::ActiveProject() const {
 HostWindowPtr FakeHost::ActiveWindow() const {
     return Fails("ActiveWindow") ? nullptr : activeWindow;
 }
-std::optional<bool> FakeHost::State() const { return Answer(*this, "State", state); }
+std::optional<bool> FakeHost::State() const {
+    return Answer(*this, "State", state);
+}
 std::optional<std::wstring> FakeHost::PathSeparator() const {
     return Answer(*this, "PathSeparator", pathSeparator);
 }

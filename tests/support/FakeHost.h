@@ -10,17 +10,17 @@
 namespace morvane::test {
 
 class Faults {
-public:
+  public:
     void Fail(const std::string& member) { failing_.insert(member); }
     void Heal(const std::string& member) { failing_.erase(member); }
     bool Fails(const std::string& member) const { return failing_.count(member) != 0; }
 
-private:
+  private:
     std::set<std::string> failing_;
 };
 
 class FakeProject : public HostProject, public Faults {
-public:
+  public:
     std::wstring name;
     std::wstring path;
     std::wstring fullName;
@@ -37,7 +37,7 @@ public:
 };
 
 class FakeWindow : public HostWindow, public Faults {
-public:
+  public:
     std::wstring caption;
     bool visible = true;
     std::shared_ptr<FakeProject> project;
@@ -48,7 +48,7 @@ public:
 };
 
 class FakeHost : public HostApp, public Faults {
-public:
+  public:
     std::vector<std::shared_ptr<FakeProject>> projects;
     std::vector<std::shared_ptr<FakeWindow>> windows;
     std::shared_ptr<FakeProject> activeProject;
