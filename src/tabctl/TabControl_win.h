@@ -71,6 +71,8 @@ class TabControl {
     bool SetSelectedIndex(int tab) { return SetSelected(tab, true); }
     // Client pixels; an empty rectangle for a hidden tab or a bad index.
     PixelRect TabRect(int tab) const;
+    // The tab under a point, or -1. Over the close button the answer is the selected tab, the
+    // one that button closes.
     int HitTest(int xPixels, int yPixels) const;
     // The tab under a point given in twips, or -1.
     int HitTestTwips(double xTwips, double yTwips) const;
