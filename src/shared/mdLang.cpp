@@ -25,7 +25,8 @@ std::wstring FileIn(const std::wstring& moduleFolder) {
 void InitLanguage(const std::wstring& hostVersion, const ReadUserInt& readUserInt,
                   const std::function<std::optional<std::wstring>()>& moduleFolder) {
     try {
-        std::int32_t locale = 0;
+        // 1033 also when a read succeeds without giving a number.
+        std::int32_t locale = 1033;
         if (!readUserInt(L"Software\\Microsoft\\Office\\" + hostVersion + L"\\MS Project",
                          L"CurrentUI", locale)) {
             locale = 1033;

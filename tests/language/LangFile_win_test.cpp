@@ -94,6 +94,15 @@ TEST_F(LangFileTest, SectionsAndFallbacks) {
     }
 }
 
+TEST_F(LangFileTest, AFolderWithAnyLettersInItsName) {
+    const std::filesystem::path unusual =
+        std::filesystem::path(folder.File(L"\x8BED\x8A00 J\x00F6rg")) / L"Language";
+    std::filesystem::create_directories(unusual);
+    file = (unusual / L"language_Quma.xml").wstring();
+    test::TempFolder::Write(file, kTwoSections);
+    ExpectText(L"UID_2052", L"OK", L"\x786E\x5B9A");
+}
+
 TEST_F(LangFileTest, FilesThatGiveOnlyDefaults) {
     ExpectText(L"UID_1033", L"OK", L"default");  // no file
     const char* const broken[] = {

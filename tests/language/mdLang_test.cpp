@@ -33,6 +33,13 @@ TEST(InitLanguage, SectionFromTheHostsInterfaceLanguage) {
     EXPECT_EQ(LangSection, L"UID_1033");
     EXPECT_EQ(LangFile, L"C:\\Tools\\Language\\language_Quma.xml") << "kept when no folder";
 
+    const auto answersWithoutANumber = [](const std::wstring&, const std::wstring&, std::int32_t&) {
+        return true;
+    };
+    LangSection = L"UID_2052";
+    InitLanguage(L"14.0", answersWithoutANumber, [] { return std::optional<std::wstring>(); });
+    EXPECT_EQ(LangSection, L"UID_1033");
+
     const auto throws = [](const std::wstring&, const std::wstring&, std::int32_t&) -> bool {
         throw std::runtime_error("registry");
     };
