@@ -1,5 +1,6 @@
 #pragma once
-// The language lookup's XML parser on Windows: the system's XML document object.
+// The language lookup's XML parser on Windows: the system's XML document object, with file
+// versions from FileVersion_win.h.
 
 #include <memory>
 
