@@ -58,13 +58,19 @@ class LangFileTest : public ::testing::Test {
     void SetUp() override { SetXmlReader(reader); }
     void TearDown() override { SetXmlReader(nullptr); }
 
-    // The lookup that parses per call and GetLangText (with its cache) must agree.
+    // The lookup that parses per call, GetLangText (which parses per call while the file is
+    // fresh) and the texts a cache keeps must all agree.
     void ExpectText(const std::wstring& section, const std::wstring& key,
                     const std::wstring& expected) {
         EXPECT_EQ(LookUpOnce(*reader, file, section, key, L"default"), expected)
             << "per call: " << section << " " << key;
         EXPECT_EQ(GetLangText(file, section, key, L"default"), expected)
-            << "cached: " << section << " " << key;
+            << "GetLangText: " << section << " " << key;
+        const std::unique_ptr<XmlElement> root = reader->LoadRoot(file);
+        const LangTable table = root ? LangTable::From(*root) : LangTable();
+        const auto textIn = [&](const std::wstring& name) { return table.Text(name, key); };
+        EXPECT_EQ(ChooseText(textIn, section, L"default"), expected)
+            << "kept texts: " << section << " " << key;
     }
 
     test::TempFolder folder;
