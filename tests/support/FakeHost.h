@@ -19,8 +19,11 @@ class Faults {
     std::set<std::string> failing_;
 };
 
+class FakeHost;
+
 class FakeProject : public HostProject, public Faults {
   public:
+    FakeHost* host = nullptr;  // activation makes the project and its window the host's active ones
     std::wstring name;
     std::wstring path;
     std::wstring fullName;
