@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kHeader = 36;
 constexpr int kRow = 20;
-constexpr int kDayWidth = 14;
+constexpr int kDayWidth = 16;
 
 // Numbers that differ from project to project but stay the same for one name.
 class Dice {
@@ -55,6 +55,21 @@ void Text(HDC dc, RECT r, const std::wstring& text, UINT format = DT_LEFT) {
     r.right -= 4;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
               format | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
+
+// Day 0 of the timescale is Sunday, January 3.
+std::wstring DateText(int day) {
+    static const std::array<const wchar_t*, 7> weekdays = {L"Sun", L"Mon", L"Tue", L"Wed",
+                                                           L"Thu", L"Fri", L"Sat"};
+    const int date = 3 + day;
+    const std::wstring monthDay =
+        date <= 31 ? L"1/" + std::to_wstring(date) : L"2/" + std::to_wstring(date - 31);
+    return std::wstring(weekdays[static_cast<std::size_t>(day % 7)]) + L" " + monthDay;
+}
+
+// The day itself, or the Monday after when it falls on a weekend.
+int Workday(int day) {
+    return day % 7 == 0 ? day + 1 : day % 7 == 6 ? day + 2 : day;
 }
 
 struct Column {
@@ -111,7 +126,7 @@ void PaintGanttView(HDC dc, const RECT& area, const std::wstring& projectName) {
         Text(dc, {wx, area.top, wx + 7 * kDayWidth, area.top + kHeader / 2}, weeks[w]);
         for (int d = 0; d < 7; ++d) {
             const int dx = wx + d * kDayWidth;
-            Text(dc, {dx - 2, area.top + kHeader / 2, dx + kDayWidth + 2, area.top + kHeader},
+            Text(dc, {dx - 4, area.top + kHeader / 2, dx + kDayWidth + 4, area.top + kHeader},
                  std::wstring(1, L"SMTWTFS"[d]), DT_CENTER);
             if (d == 0 || d == 6) {
                 Fill(dc, {dx, area.top + kHeader, dx + kDayWidth, area.bottom}, RGB(243, 243, 243));
@@ -123,7 +138,7 @@ void PaintGanttView(HDC dc, const RECT& area, const std::wstring& projectName) {
     // The tasks: a summary row for the project, then its tasks with their bars.
     Dice dice(projectName);
     const int count = 8 + dice.Next(6);
-    int start = 1;
+    int start = Workday(1);
     Gdi bar(CreateSolidBrush(RGB(84, 141, 212)));
     Gdi barEdge(CreatePen(PS_SOLID, 1, RGB(54, 95, 145)));
     for (int i = 0; i <= count; ++i) {
@@ -144,8 +159,7 @@ void PaintGanttView(HDC dc, const RECT& area, const std::wstring& projectName) {
         Text(dc, {x, top, x + columns[2].width, top + kRow},
              summary ? L"" : std::to_wstring(days) + L" days", DT_RIGHT);
         x += columns[2].width;
-        Text(dc, {x, top, x + columns[3].width, top + kRow}, L"Mon 1/" + std::to_wstring(3 + start),
-             DT_RIGHT);
+        Text(dc, {x, top, x + columns[3].width, top + kRow}, DateText(start), DT_RIGHT);
         SelectObject(dc, grid.Get());
         Line(dc, area.left, top + kRow, sheetRight, top + kRow);
         if (!summary) {
@@ -153,7 +167,7 @@ void PaintGanttView(HDC dc, const RECT& area, const std::wstring& projectName) {
             SelectObject(dc, barEdge.Get());
             SelectObject(dc, bar.Get());
             Rectangle(dc, bx, top + 5, bx + days * kDayWidth, top + kRow - 5);
-            start += std::max(1, days - dice.Next(3));
+            start = Workday(start + std::max(1, days - dice.Next(3)));
         }
     }
     // The summary bar spans every task.
