@@ -35,6 +35,8 @@ struct RibbonImage {
     std::wstring imageMso;  // the built-in image the document names instead
 };
 
+class RibbonUI;
+
 class RibbonHost {
   public:
     // `application`: the host Application; a control's Context is its active window.
@@ -78,7 +80,7 @@ class RibbonHost {
 
     com::ComPtr<IDispatch> application_;
     com::ComPtr<IDispatch> addin_;
-    com::ComPtr<IDispatch> ribbon_;  // the IRibbonUI object handed to onLoad
+    com::ComPtr<RibbonUI> ribbon_;  // the IRibbonUI object handed to onLoad
     std::wstring xml_;
     std::vector<RibbonElement> elements_;
     bool onLoadCalled_ = false;
