@@ -1,7 +1,6 @@
 #include "standin/CommandBars_win.h"
 
 #include <algorithm>
-#include <cwctype>
 #include <set>
 #include <type_traits>
 
@@ -73,12 +72,6 @@ std::vector<Member> MembersOf(std::initializer_list<BarMember> ids) {
         }
     }
     return members;
-}
-
-bool SameText(const std::wstring& a, const std::wstring& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
 }
 
 constexpr long msoBarMenuBar = 6;

@@ -1,5 +1,8 @@
 #include "standin/DispatchArgs_win.h"
 
+#include <algorithm>
+#include <cwctype>
+
 namespace morvane::standin {
 
 namespace {
@@ -39,6 +42,12 @@ bool ArgBool(const VARIANT* arg, bool& out) {
 bool ArgText(const VARIANT* arg, std::wstring& out) {
     com::Variant value;
     return Present(arg, value) && value.ToText(out);
+}
+
+bool SameText(const std::wstring& a, const std::wstring& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
 }
 
 void SetResult(VARIANT* result, const com::Variant& value) {

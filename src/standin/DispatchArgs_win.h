@@ -1,6 +1,6 @@
 #pragma once
-// Reading the arguments and writing the result of a late-bound call, as the stand-in host's
-// objects receive them: optional arguments may be omitted, passed as "missing" or by reference.
+// Helpers of the stand-in host's objects: reading the arguments and writing the result of a
+// late-bound call (optional arguments may be omitted, passed as "missing" or by reference).
 
 #include <windows.h>
 #include <oleauto.h>
@@ -20,6 +20,9 @@ bool IsMissing(const VARIANT* arg);
 bool ArgLong(const VARIANT* arg, long& out);
 bool ArgBool(const VARIANT* arg, bool& out);
 bool ArgText(const VARIANT* arg, std::wstring& out);
+
+// Names, ProgIDs and captions as the host compares them: without regard to case.
+bool SameText(const std::wstring& a, const std::wstring& b);
 
 // Writes a call's result; `result` may be nullptr when the caller wants none.
 void SetResult(VARIANT* result, const com::Variant& value);

@@ -1,14 +1,14 @@
 #pragma once
-// A DispatchObject that also offers a dual interface `I` (an interface derived from IDispatch),
-// answering its IDispatch part from the member table. The derived class implements I's own
+// A DispatchObject that also offers dual interfaces (interfaces derived from IDispatch),
+// answering their IDispatch part from the member table. The derived class implements their own
 // methods.
 
 #include "standin/DispatchObject_win.h"
 
 namespace morvane::standin {
 
-template <typename I>
-class DualObject : public DispatchObject, public I {
+template <typename... I>
+class DualObject : public DispatchObject, public I... {
   public:
     STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
         return DispatchObject::QueryInterface(riid, out);
@@ -35,7 +35,12 @@ class DualObject : public DispatchObject, public I {
   protected:
     explicit DualObject(std::vector<Member> members) : DispatchObject(std::move(members)) {}
     void* QueryOther(REFIID riid) override {
-        return IsEqualIID(riid, __uuidof(I)) ? static_cast<I*>(this) : nullptr;
+        void* found = nullptr;
+        ((found = found                           ? found
+                  : IsEqualIID(riid, __uuidof(I)) ? static_cast<I*>(this)
+                                                  : nullptr),
+         ...);
+        return found;
     }
 };
 
