@@ -315,6 +315,66 @@ TEST_F(CommandBarsTest, ShowPopupIsRecordedAndCanChooseAnItem) {
     EXPECT_NE(Call(menuBar.Get(), L"ShowPopup"), S_OK);
 }
 
+// Keys for the open popup menu, sent from a timer while the menu's own loop runs.
+std::vector<WPARAM> g_menuKeys;
+
+void CALLBACK PressMenuKeys(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    // This thread's popup menu window.
+    HWND menu = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            wchar_t name[16] = {};
+            GetClassNameW(window, name, 16);
+            if (std::wstring(name) == L"#32768" && IsWindowVisible(window)) {
+                *reinterpret_cast<HWND*>(found) = window;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&menu));
+    for (WPARAM key : g_menuKeys) {
+        PostMessageW(menu, WM_KEYDOWN, key, 0);
+    }
+    if (g_menuKeys.empty()) {
+        EndMenu();
+    }
+}
+
+TEST(CommandBarsInteractive, ShowPopupShowsAMenuOwnedByTheMainWindow) {
+    HWND main = CreateWindowExW(0, L"STATIC", L"main", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
+                                nullptr, nullptr, nullptr);
+    ASSERT_NE(main, nullptr);
+    auto bars = CreateCommandBars(main, nullptr);
+    bars->SetPopupMode(PopupMode::Interactive);
+    Variant added;
+    ASSERT_EQ(Call(bars.Get(), L"Add", {Variant::Text(L"Pup"), Variant::Int(office::msoBarPopup)},
+                   &added),
+              S_OK);
+    auto bar = added.ToObject();
+    auto controls = Get(bar.Get(), L"Controls");
+    auto first = Get(controls.Get(), L"Add");
+    auto second = Get(controls.Get(), L"Add");
+    Put(first.Get(), L"Caption", Variant::Text(L"&First"));
+    Put(second.Get(), L"Caption", Variant::Text(L"&Second"));
+    Put(second.Get(), L"Parameter", Variant::Text(L"second"));
+    auto handler = Make<ClickSink>();
+    handler->Connect(second.Get());
+
+    // Dismissed: nothing is clicked.
+    g_menuKeys.clear();
+    SetTimer(nullptr, 0, 100, PressMenuKeys);
+    ASSERT_EQ(Call(bar.Get(), L"ShowPopup", {Variant::Int(50), Variant::Int(50)}), S_OK);
+    EXPECT_TRUE(handler->clicked.empty());
+    // The second item chosen with the keyboard: its click is raised.
+    g_menuKeys = {VK_DOWN, VK_DOWN, VK_RETURN};
+    SetTimer(nullptr, 0, 100, PressMenuKeys);
+    ASSERT_EQ(Call(bar.Get(), L"ShowPopup", {Variant::Int(50), Variant::Int(50)}), S_OK);
+    EXPECT_EQ(handler->clicked, std::vector<std::wstring>{L"second"});
+    EXPECT_EQ(bars->Popups().size(), 2u);
+    DestroyWindow(main);
+}
+
 TEST_F(CommandBarsTest, MembersCanBeMadeToFail) {
     bars->FailMember(L"Add");
     EXPECT_NE(Call(Bars(), L"Add", {Variant::Text(L"X"), Variant::Int(5)}), S_OK);
