@@ -362,6 +362,32 @@ HRESULT Property(WORD flags, const std::vector<VARIANT*>& args, VARIANT* result,
     return S_OK;
 }
 
+// A control's plain properties by member.
+template <typename T>
+using Field = std::pair<BarMember, T ControlInfo::*>;
+constexpr Field<std::wstring> kTextFields[] = {{kCaption, &ControlInfo::caption},
+                                               {kTag, &ControlInfo::tag},
+                                               {kParameter, &ControlInfo::parameter}};
+constexpr Field<long> kLongFields[] = {{kFaceId, &ControlInfo::faceId},
+                                       {kState, &ControlInfo::state}};
+constexpr Field<bool> kBoolFields[] = {{kBeginGroup, &ControlInfo::beginGroup},
+                                       {kEnabled, &ControlInfo::enabled},
+                                       {kVisible, &ControlInfo::visible}};
+
+// Gets or puts the field of `table` that member `id` names; false when it names none.
+template <typename T, std::size_t N>
+bool FieldProperty(const Field<T> (&table)[N], DISPID id, WORD flags,
+                   const std::vector<VARIANT*>& args, VARIANT* result, ControlInfo& info,
+                   HRESULT& hr) {
+    for (const auto& [member, field] : table) {
+        if (member == id) {
+            hr = Property(flags, args, result, info.*field);
+            return true;
+        }
+    }
+    return false;
+}
+
 HRESULT ReadOnly(WORD flags) {
     return (flags & DISPATCH_PROPERTYPUT) ? DISP_E_MEMBERNOTFOUND : S_OK;
 }
@@ -482,23 +508,13 @@ HRESULT Control::CallMember(DISPID id, WORD flags, const std::vector<VARIANT*>& 
     if (Deleted()) {
         return E_FAIL;  // Office refuses every call on a deleted control
     }
+    HRESULT hr = S_OK;
+    if (FieldProperty(kTextFields, id, flags, args, result, info, hr) ||
+        FieldProperty(kLongFields, id, flags, args, result, info, hr) ||
+        FieldProperty(kBoolFields, id, flags, args, result, info, hr)) {
+        return hr;
+    }
     switch (id) {
-        case kCaption:
-            return Property(flags, args, result, info.caption);
-        case kTag:
-            return Property(flags, args, result, info.tag);
-        case kParameter:
-            return Property(flags, args, result, info.parameter);
-        case kFaceId:
-            return Property(flags, args, result, info.faceId);
-        case kBeginGroup:
-            return Property(flags, args, result, info.beginGroup);
-        case kState:
-            return Property(flags, args, result, info.state);
-        case kEnabled:
-            return Property(flags, args, result, info.enabled);
-        case kVisible:
-            return Property(flags, args, result, info.visible);
         case kId:
             SetResult(result, com::Variant::Int(info.id));
             return ReadOnly(flags);

@@ -301,31 +301,26 @@ bool RibbonHost::CallGetter(const RibbonElement& element, const std::wstring& ca
     return SUCCEEDED(hr);
 }
 
-std::wstring RibbonHost::Label(const std::wstring& id) {
+std::wstring RibbonHost::Text(const std::wstring& id, const std::wstring& callback,
+                              const std::wstring& literal) {
     const RibbonElement* e = Find(id);
     if (!e) {
         return {};
     }
+    if (!e->Has(callback)) {
+        return e->Attribute(literal);
+    }
     Variant value;
     std::wstring text;
-    if (e->Has(L"getLabel")) {
-        return CallGetter(*e, L"getLabel", value) && value.ToText(text) ? text : std::wstring();
-    }
-    return e->Attribute(L"label");
+    return CallGetter(*e, callback, value) && value.ToText(text) ? text : std::wstring();
+}
+
+std::wstring RibbonHost::Label(const std::wstring& id) {
+    return Text(id, L"getLabel", L"label");
 }
 
 std::wstring RibbonHost::Description(const std::wstring& id) {
-    const RibbonElement* e = Find(id);
-    if (!e) {
-        return {};
-    }
-    Variant value;
-    std::wstring text;
-    if (e->Has(L"getDescription")) {
-        return CallGetter(*e, L"getDescription", value) && value.ToText(text) ? text
-                                                                              : std::wstring();
-    }
-    return e->Attribute(L"description");
+    return Text(id, L"getDescription", L"description");
 }
 
 RibbonImage RibbonHost::Image(const std::wstring& id) {

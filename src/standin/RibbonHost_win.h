@@ -76,6 +76,9 @@ class RibbonHost {
     // Calls a get... callback; `result` receives the value from either documented form.
     bool CallGetter(const RibbonElement& element, const std::wstring& callback,
                     com::Variant& result);
+    // A text from its callback, else from its literal attribute.
+    std::wstring Text(const std::wstring& id, const std::wstring& callback,
+                      const std::wstring& literal);
     com::ComPtr<IDispatch> ControlFor(const RibbonElement& element);
 
     com::ComPtr<IDispatch> application_;
