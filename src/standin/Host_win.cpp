@@ -115,6 +115,11 @@ Host::Host(HostOptions options)
     main_ = CreateWindowExW(0, kMainClass, L"Microsoft Project",
                             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 1180, 820,
                             nullptr, CreateMainMenu(), GetModuleHandleW(nullptr), this);
+    commandBars_ = CreateCommandBars(main_, [this](long id) {
+        if (id == kNewCommandId) {
+            NewProject();
+        }
+    });
 }
 
 Host::~Host() {
@@ -127,6 +132,11 @@ com::ComPtr<IDispatch> Host::Application() const {
 }
 
 void Host::Destroy() {
+    // The add-ins go first, while the windows they hook are still there.
+    if (addins_) {
+        addins_->Shutdown();
+        addins_.reset();
+    }
     tearingDown_ = true;
     if (dialog_) {
         DestroyWindow(dialog_);
@@ -137,7 +147,6 @@ void Host::Destroy() {
     }
     main_ = client_ = preview_ = nullptr;
     documents_.clear();
-    commandBars_.Reset();
 }
 
 // --- windows ---
@@ -412,6 +421,17 @@ bool Host::CloseDocument(Document& doc) {
     SendMessageW(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(keep->window), 0);
     documents_.erase(std::find(documents_.begin(), documents_.end(), keep));
     return true;
+}
+
+int Host::LoadAddins() {
+    return Addins().LoadAtStartup();
+}
+
+AddinLoader& Host::Addins() {
+    if (!addins_) {
+        addins_ = std::make_unique<AddinLoader>(Application().Get(), options_.version);
+    }
+    return *addins_;
 }
 
 bool Host::Close() {

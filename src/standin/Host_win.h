@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "shared/Com_win.h"
+#include "standin/AddinLoader_win.h"
+#include "standin/CommandBars_win.h"
 #include "standin/Members_win.h"
 
 namespace morvane::standin {
@@ -83,6 +85,11 @@ class Host {
     void ClosePreview();
     // Posts WM_HOTKEY to the main window as the system does for a registered hot key.
     void PressHotKey(int id, UINT modifiers, UINT key);
+    // Connects the add-ins registered to load at start-up, as Project does once its windows are
+    // up; returns how many. Closing the host shuts them down.
+    int LoadAddins();
+    // The add-ins, as the host's COM add-ins dialog manages them.
+    AddinLoader& Addins();
     // Closes the host as its close box does; false when an event handler kept it open.
     bool Close();
     bool IsOpen() const { return main_ != nullptr; }
@@ -124,7 +131,7 @@ class Host {
     bool ActivateDocument(const Document& doc);
     void SetAlerts(bool on) { alerts_ = on; }
     void SetShowWindowsInTaskbar(bool on) { showInTaskbar_ = on; }
-    com::ComPtr<IDispatch> CommandBars() const { return commandBars_; }
+    standin::CommandBars& CommandBars() const { return *commandBars_.Get(); }
 
   private:
     static LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -149,7 +156,8 @@ class Host {
     HWND preview_ = nullptr;
     HWND dialog_ = nullptr;
     com::ComPtr<ApplicationObject> application_;
-    com::ComPtr<IDispatch> commandBars_;
+    com::ComPtr<standin::CommandBars> commandBars_;
+    std::unique_ptr<AddinLoader> addins_;
     std::vector<DocumentPtr> documents_;
     bool state_ = true;
     bool alerts_ = true;

@@ -188,10 +188,7 @@ HRESULT ApplicationObject::Call(DISPID id, WORD flags, const std::vector<VARIANT
         case appid::Version:
             return ReturnText(result, host->Options().version);
         case appid::CommandBars:
-            if (!host->CommandBars()) {
-                return DISP_E_MEMBERNOTFOUND;
-            }
-            return ReturnObject(result, host->CommandBars().Get());
+            return ReturnObject(result, &host->CommandBars());
         case appid::DisplayAlerts:
             return BoolProperty(flags, args, result, host->Alerts(),
                                 [host](bool on) { host->SetAlerts(on); });

@@ -6,6 +6,7 @@
 
 #include "standin/DispatchArgs_win.h"
 #include "standin/DispatchObject_win.h"
+#include "standin/Host_win.h"
 
 namespace morvane::standin {
 namespace {
@@ -177,6 +178,23 @@ TEST_F(AddinLoaderTest, RibbonHostLoadsTheCustomUiOfEachConnectedAddin) {
     ASSERT_TRUE(loader.Connect(kAddinB));
     ASSERT_NE(loader.Ribbon(kAddinB), nullptr);
     EXPECT_TRUE(loader.Ribbon(kAddinB)->OnLoadCalled());
+}
+
+// The host connects its add-ins once it is up and shuts them down when it closes, after its
+// close event and while its windows still exist.
+TEST_F(AddinLoaderTest, HostLoadsAddinsAtStartAndShutsThemDownAtClose) {
+    SetLoadBehavior(HKEY_CURRENT_USER, kAddinA, 3);
+    HostOptions options;
+    options.version = L"12.0";
+    Host host(options);
+    host.OpenProject(L"Plan.mpp");
+    EXPECT_GE(host.LoadAddins(), 1);
+    EXPECT_EQ(Ours(host.Addins()), std::vector<std::wstring>{kAddinA});
+    ASSERT_TRUE(host.Close());
+    EXPECT_EQ(Log(), (std::vector<std::wstring>{
+                         L"A:OnConnection(1,Microsoft Project,Morvane.TestAddinA,empty)",
+                         L"A:OnStartupComplete(empty)", L"A:OnBeginShutdown(empty)",
+                         L"A:OnDisconnection(0,empty)"}));
 }
 
 }  // namespace

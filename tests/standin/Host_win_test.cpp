@@ -427,6 +427,23 @@ TEST_F(HostTest, ApplicationMembersByIdAndByName) {
     EXPECT_EQ(host->ActiveDocument()->folder, L"");
 }
 
+// The built-in New command of the command bars creates a project, as the add-in's blank-bar
+// double-click does it.
+TEST_F(HostTest, CommandBarsNewCommandCreatesAProject) {
+    Start();
+    auto bars = Get(app.Get(), appid::CommandBars).ToObject();
+    ASSERT_TRUE(bars);
+    com::Variant control;
+    ASSERT_EQ(com::InvokeByName(bars.Get(), L"FindControl", DISPATCH_METHOD,
+                                {com::Variant(), com::Variant::Int(kNewCommandId)}, &control),
+              S_OK);
+    ASSERT_TRUE(control.ToObject());
+    ASSERT_EQ(com::InvokeByName(control.ToObject().Get(), L"Execute", DISPATCH_METHOD, {}, nullptr),
+              S_OK);
+    ASSERT_EQ(host->Documents().size(), 1u);
+    EXPECT_EQ(host->ActiveDocument()->name, L"Project1");
+}
+
 TEST_F(HostTest, CollectionsCountIndexAndEnumerate) {
     Start();
     host->OpenProject(L"A.mpp");
@@ -495,10 +512,6 @@ TEST_F(HostTest, FaultsByIdOrByNameUntilHealed) {
     host->HealAll();
     EXPECT_EQ(com::InvokeByName(project.Get(), L"FullName", DISPATCH_PROPERTYGET, {}, &v), S_OK);
     EXPECT_EQ(com::Invoke(app.Get(), appid::Version, DISPATCH_PROPERTYGET, {}, &v), S_OK);
-
-    // Until command bars are wired in, the member is not there.
-    EXPECT_EQ(com::Invoke(app.Get(), appid::CommandBars, DISPATCH_PROPERTYGET, {}, &v),
-              DISP_E_MEMBERNOTFOUND);
 
     // A closed project's objects answer nothing, and neither do any once the host is gone.
     host->CloseProject(L"A.mpp");

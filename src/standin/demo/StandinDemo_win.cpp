@@ -58,6 +58,7 @@ int main() {
     host.OpenProject(L"Product launch.mpp", L"C:\\Projects");
     host.Activate(L"Office move.mpp");
     host.Modify(L"Product launch.mpp");
+    host.LoadAddins();  // whatever the prefix has registered, as Project would
 
     RedrawWindow(host.MainWindow(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
