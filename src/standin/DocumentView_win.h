@@ -12,4 +12,16 @@ namespace morvane::standin {
 void PaintGanttView(HDC dc, const RECT& area, const std::wstring& projectName);
 void PaintPreviewPage(HDC dc, const RECT& area);
 
+// Answers WM_PAINT with `paint(dc, client rectangle)`.
+template <typename Paint>
+LRESULT PaintClient(HWND hwnd, Paint&& paint) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT r;
+    GetClientRect(hwnd, &r);
+    paint(dc, r);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
 }  // namespace morvane::standin

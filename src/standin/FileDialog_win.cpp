@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "standin/DocumentView_win.h"
+
 namespace morvane::standin {
 
 namespace {
@@ -18,18 +20,16 @@ struct DialogState {
 // The shell view inside the dialog: a white pane listing a few files.
 LRESULT CALLBACK ViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-        SetBkMode(dc, TRANSPARENT);
-        const wchar_t* files[] = {L"Office move.mpp", L"Product launch.mpp", L"Website.mpp"};
-        int y = 6;
-        for (const wchar_t* file : files) {
-            TextOutW(dc, 8, y, file, lstrlenW(file));
-            y += 18;
-        }
-        EndPaint(hwnd, &ps);
-        return 0;
+        return PaintClient(hwnd, [](HDC dc, const RECT&) {
+            SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+            SetBkMode(dc, TRANSPARENT);
+            const wchar_t* files[] = {L"Office move.mpp", L"Product launch.mpp", L"Website.mpp"};
+            int y = 6;
+            for (const wchar_t* file : files) {
+                TextOutW(dc, 8, y, file, lstrlenW(file));
+                y += 18;
+            }
+        });
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
@@ -105,7 +105,8 @@ void Finish(HWND dialog, const std::optional<std::wstring>& answer) {
 std::wstring EditText(HWND dialog) {
     HWND edit = GetDlgItem(dialog, kNameEdit);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), (int)text.size())));
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 

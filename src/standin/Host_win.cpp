@@ -21,13 +21,7 @@ enum MenuCommand : UINT { kMenuNew = 100, kMenuOpen, kMenuSave, kMenuSaveAs, kMe
 
 LRESULT CALLBACK PreviewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT r;
-        GetClientRect(hwnd, &r);
-        PaintPreviewPage(dc, r);
-        EndPaint(hwnd, &ps);
-        return 0;
+        return PaintClient(hwnd, PaintPreviewPage);
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
@@ -247,15 +241,9 @@ LRESULT Host::OnDocumentMessage(Document& doc, HWND hwnd, UINT msg, WPARAM wPara
         case WM_CLOSE:
             CloseDocument(doc);
             return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            RECT r;
-            GetClientRect(hwnd, &r);
-            PaintGanttView(dc, r, doc.name);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
+        case WM_PAINT:
+            return PaintClient(hwnd,
+                               [&](HDC dc, const RECT& r) { PaintGanttView(dc, r, doc.name); });
         case WM_NCDESTROY:
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             break;

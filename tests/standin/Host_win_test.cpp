@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include <commctrl.h>
+
 #include "shared/Office_win.h"
 
 namespace morvane::standin {
@@ -47,6 +49,30 @@ std::wstring Text(const com::Variant& v) {
     v.ToText(text);
     return text;
 }
+
+// Records one message as a window receives it, while the spy lives.
+class MessageSpy {
+  public:
+    MessageSpy(HWND hwnd, UINT msg) : hwnd_(hwnd), msg_(msg) {
+        SetWindowSubclass(hwnd_, Proc, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+    MessageSpy(const MessageSpy&) = delete;
+    MessageSpy& operator=(const MessageSpy&) = delete;
+    ~MessageSpy() { RemoveWindowSubclass(hwnd_, Proc, 1); }
+    std::vector<std::pair<WPARAM, LPARAM>> seen;
+
+  private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR self) {
+        auto* spy = reinterpret_cast<MessageSpy*>(self);
+        if (msg == spy->msg_) {
+            spy->seen.emplace_back(wParam, lParam);
+        }
+        return DefSubclassProc(hwnd, msg, wParam, lParam);
+    }
+    HWND hwnd_;
+    UINT msg_;
+};
 
 // An application event sink: records each event with the name of the window or project it came
 // with, and sets Cancel for the events it is told to.
@@ -157,24 +183,16 @@ TEST_F(HostTest, WindowsHaveProjectsClassesAndCaptions) {
 }
 
 // The client-window hook learns of new and destroyed documents through WM_PARENTNOTIFY.
-WNDPROC g_clientProc = nullptr;
-std::vector<WORD> g_notified;
-LRESULT CALLBACK RecordParentNotify(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_PARENTNOTIFY) {
-        g_notified.push_back(LOWORD(wParam));
-    }
-    return CallWindowProcW(g_clientProc, hwnd, msg, wParam, lParam);
-}
-
 TEST_F(HostTest, ClientHearsOfDocumentsCreatedAndDestroyed) {
     Start();
-    g_notified.clear();
-    g_clientProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-        host->Client(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordParentNotify)));
-    host->OpenProject(L"A.mpp");
+    MessageSpy spy(host->Client(), WM_PARENTNOTIFY);
+    HWND a = host->OpenProject(L"A.mpp");
     host->CloseProject(L"A.mpp");
-    SetWindowLongPtrW(host->Client(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_clientProc));
-    EXPECT_EQ(g_notified, (std::vector<WORD>{WM_CREATE, WM_DESTROY}));
+    ASSERT_EQ(spy.seen.size(), 2u);
+    EXPECT_EQ(LOWORD(spy.seen[0].first), WM_CREATE);
+    EXPECT_EQ(reinterpret_cast<HWND>(spy.seen[0].second), a);
+    EXPECT_EQ(LOWORD(spy.seen[1].first), WM_DESTROY);
+    EXPECT_EQ(reinterpret_cast<HWND>(spy.seen[1].second), a);
 }
 
 TEST_F(HostTest, ActivationChangesFireWindowAndPaneEvents) {
@@ -197,6 +215,9 @@ TEST_F(HostTest, ActivationChangesFireWindowAndPaneEvents) {
     EXPECT_EQ(log->entries[1].subject, L"A.mpp");
     EXPECT_EQ(log->entries[1].activeChild, Doc(L"A.mpp"));
     EXPECT_EQ(log->entries[3].subject, L"A.mpp");
+    ASSERT_GE(host->Events().size(), 4u);
+    EXPECT_EQ(host->Events().back().id, ProjectAppEvent::WindowSelectionChange);
+    EXPECT_EQ(host->Events().back().subject, L"A.mpp");
 
     // Activating the active window again changes nothing.
     log->entries.clear();
@@ -523,27 +544,15 @@ TEST_F(HostTest, FaultsByIdOrByNameUntilHealed) {
 }
 
 // The hot key arrives at the main window as the system posts it.
-WNDPROC g_mainProc = nullptr;
-std::vector<std::pair<WPARAM, LPARAM>> g_hotKeys;
-LRESULT CALLBACK RecordHotKey(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_HOTKEY) {
-        g_hotKeys.emplace_back(wParam, lParam);
-    }
-    return CallWindowProcW(g_mainProc, hwnd, msg, wParam, lParam);
-}
-
 TEST_F(HostTest, HotKeyIsPostedToTheMainWindow) {
     Start();
-    g_hotKeys.clear();
-    g_mainProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-        host->MainWindow(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordHotKey)));
+    MessageSpy spy(host->MainWindow(), WM_HOTKEY);
     host->PressHotKey(402, MOD_CONTROL, VK_TAB);
-    EXPECT_TRUE(g_hotKeys.empty());  // posted, not sent
+    EXPECT_TRUE(spy.seen.empty());  // posted, not sent
     host->Pump();
-    SetWindowLongPtrW(host->MainWindow(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_mainProc));
-    ASSERT_EQ(g_hotKeys.size(), 1u);
-    EXPECT_EQ(g_hotKeys[0].first, 402u);
-    EXPECT_EQ(g_hotKeys[0].second, MAKELPARAM(MOD_CONTROL, VK_TAB));
+    ASSERT_EQ(spy.seen.size(), 1u);
+    EXPECT_EQ(spy.seen[0].first, 402u);
+    EXPECT_EQ(spy.seen[0].second, MAKELPARAM(MOD_CONTROL, VK_TAB));
 }
 
 }  // namespace
