@@ -33,6 +33,22 @@ void PumpFor(Host& host, DWORD milliseconds, Stop stop) {
     }
 }
 
+// Every project in view, in opening order, the active one in front.
+void Cascade(Host& host) {
+    RECT client;
+    GetClientRect(host.Client(), &client);
+    const auto docs = host.Documents();
+    const int step = GetSystemMetrics(SM_CYCAPTION) + 8;
+    const int n = static_cast<int>(docs.size());
+    for (int i = 0; i < n; ++i) {
+        SetWindowPos(docs[i]->window, HWND_TOP, i * step, i * step, client.right - (n - 1) * step,
+                     client.bottom - (n - 1) * step, SWP_NOACTIVATE);
+    }
+    if (const auto active = host.ActiveDocument()) {
+        BringWindowToTop(active->window);
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -47,7 +63,6 @@ int main() {
     morvane::com::Apartment apartment;
     HostOptions options;
     options.version = L"14.0";
-    options.maximized = true;
     Host host(options);
     // The whole screen, as a maximised Project window would have it.
     SetWindowPos(host.MainWindow(), nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
@@ -56,9 +71,9 @@ int main() {
     host.OpenProject(L"Website redesign.mpp", L"C:\\Projects");
     host.OpenProject(L"Budget 2027.mpp", L"C:\\Projects");
     host.OpenProject(L"Product launch.mpp", L"C:\\Projects");
-    host.Activate(L"Office move.mpp");
     host.Modify(L"Product launch.mpp");
     host.LoadAddins();  // whatever the prefix has registered, as Project would
+    Cascade(host);
 
     RedrawWindow(host.MainWindow(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
