@@ -52,6 +52,16 @@ using Registration = HRESULT(STDAPICALLTYPE*)();
 class AddinLoaderTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+            for (const wchar_t* key : kParentKeys) {
+                HKEY opened = nullptr;
+                if (RegOpenKeyExW(root, key, 0, KEY_READ, &opened) == ERROR_SUCCESS) {
+                    RegCloseKey(opened);
+                } else {
+                    created_.emplace_back(root, key);
+                }
+            }
+        }
         wchar_t path[MAX_PATH] = {};
         GetModuleFileNameW(nullptr, path, MAX_PATH);
         std::wstring dll = path;
@@ -68,6 +78,10 @@ class AddinLoaderTest : public ::testing::Test {
             for (const wchar_t* progId : {kAddinA, kAddinB, kUnregistered}) {
                 RegDeleteTreeW(root, AddinKey(progId).c_str());
             }
+        }
+        // The parents this test created, deepest first, only while they are empty.
+        for (auto it = created_.rbegin(); it != created_.rend(); ++it) {
+            RegDeleteKeyW(it->first, it->second);
         }
         if (module_) {
             Export<Registration>(module_, "DllUnregisterServer")();
@@ -95,6 +109,9 @@ class AddinLoaderTest : public ::testing::Test {
         return ours;
     }
 
+    static constexpr const wchar_t* kParentKeys[] = {
+        L"Software\\Microsoft\\Office", L"Software\\Microsoft\\Office\\MS Project", kAddinsKey};
+    std::vector<std::pair<HKEY, const wchar_t*>> created_;
     com::Apartment apartment_;
     com::ComPtr<FakeApplication> application_ = Make<FakeApplication>();
     HMODULE module_ = nullptr;

@@ -318,21 +318,20 @@ TEST_F(CommandBarsTest, ShowPopupIsRecordedAndCanChooseAnItem) {
 // Keys for the open popup menu, sent from a timer while the menu's own loop runs.
 std::vector<WPARAM> g_menuKeys;
 
+BOOL CALLBACK FindMenuWindow(HWND window, LPARAM found) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring(name) == L"#32768" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+    }
+    return TRUE;
+}
+
 void CALLBACK PressMenuKeys(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     // This thread's popup menu window.
     HWND menu = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            wchar_t name[16] = {};
-            GetClassNameW(window, name, 16);
-            if (std::wstring(name) == L"#32768" && IsWindowVisible(window)) {
-                *reinterpret_cast<HWND*>(found) = window;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&menu));
+    EnumThreadWindows(GetCurrentThreadId(), FindMenuWindow, reinterpret_cast<LPARAM>(&menu));
     for (WPARAM key : g_menuKeys) {
         PostMessageW(menu, WM_KEYDOWN, key, 0);
     }
