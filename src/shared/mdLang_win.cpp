@@ -38,13 +38,13 @@ std::optional<std::wstring> ModuleFolder() {
     return path;
 }
 
-void InitLanguage(const std::wstring& hostVersion, const ReadUserInt& readUserInt) {
+void InitLanguage() {
     try {
         SetXmlReader(MakeMsXmlReader());
     } catch (...) {
         // Lookups then give their defaults.
     }
-    InitLanguage(hostVersion, readUserInt, ModuleFolder);
+    InitLanguage(ModuleFolder);
 }
 
 }  // namespace morvane::mdLang

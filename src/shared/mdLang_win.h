@@ -13,8 +13,8 @@ namespace morvane::mdLang {
 // cannot tell.
 std::optional<std::wstring> ModuleFolder();
 
-// The add-in's InitLanguage on this module's folder, with the system's XML parser behind
-// GetLangText.
-void InitLanguage(const std::wstring& hostVersion, const ReadUserInt& readUserInt);
+// The add-in's InitLanguage: on this module's folder, with the system's XML parser behind
+// GetLangText. Called once by the connection, after HostVersion is set.
+void InitLanguage();
 
 }  // namespace morvane::mdLang

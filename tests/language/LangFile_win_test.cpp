@@ -203,9 +203,7 @@ TEST_F(LangFileTest, WorksOnThreadsWithAndWithoutCom) {
 }
 
 TEST(ShippedLanguageFile, LiesBesideTheModuleAndHoldsEveryPartsKeys) {
-    const std::wstring hostVersion = L"14.0";
-    InitLanguage(hostVersion,
-                 [](const std::wstring&, const std::wstring&, std::int32_t&) { return false; });
+    InitLanguage();  // no registry set: the English section
     ASSERT_EQ(LangSection, L"UID_1033");
     const std::optional<std::wstring> folder = ModuleFolder();
     ASSERT_TRUE(folder);

@@ -5,48 +5,61 @@
 #include <vector>
 
 #include "shared/LangLookup.h"
+#include "shared/mdPub.h"
+#include "shared/mdReg.h"
+#include "support/FakeRegistry.h"
 #include "support/FakeXmlReader.h"
 
 namespace morvane::mdLang {
 namespace {
 
-TEST(InitLanguage, SectionFromTheHostsInterfaceLanguage) {
-    std::wstring readKey, readValue;
-    const auto reads2052 = [&](const std::wstring& key, const std::wstring& value,
-                               std::int32_t& out) {
-        readKey = key;
-        readValue = value;
-        out = 2052;
-        return true;
-    };
-    InitLanguage(L"14.0", reads2052, [] { return std::optional<std::wstring>(L"C:\\Tools"); });
-    EXPECT_EQ(readKey, L"Software\\Microsoft\\Office\\14.0\\MS Project");
-    EXPECT_EQ(readValue, L"CurrentUI");
+class InitLanguageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        mdReg::Registry = registry;
+        mdPub::HostVersion = L"14.0";
+    }
+    void TearDown() override {
+        mdReg::Registry.reset();
+        mdPub::HostVersion.clear();
+        LangFile.clear();
+        LangSection.clear();
+    }
+    static std::optional<std::wstring> Tools() { return L"C:\\Tools"; }
+    static std::optional<std::wstring> NoFolder() { return std::nullopt; }
+
+    const std::wstring key = L"Software\\Microsoft\\Office\\14.0\\MS Project";
+    std::shared_ptr<test::FakeRegistry> registry = std::make_shared<test::FakeRegistry>();
+};
+
+TEST_F(InitLanguageTest, SectionFromTheHostsInterfaceLanguage) {
+    registry->PutDword(RootKey::CurrentUser, key, L"CurrentUI", 2052);
+    InitLanguage(Tools);
     EXPECT_EQ(LangSection, L"UID_2052");
     EXPECT_EQ(LangFile, L"C:\\Tools\\Language\\language_Quma.xml");
 
-    const auto fails = [](const std::wstring&, const std::wstring&, std::int32_t& out) {
-        out = 2052;  // a failed read leaves no usable value
-        return false;
-    };
-    InitLanguage(L"12.0", fails, [] { return std::optional<std::wstring>(); });
+    mdPub::HostVersion = L"12.0";  // another host version reads another key
+    InitLanguage(NoFolder);
     EXPECT_EQ(LangSection, L"UID_1033");
     EXPECT_EQ(LangFile, L"C:\\Tools\\Language\\language_Quma.xml") << "kept when no folder";
+}
 
-    const auto answersWithoutANumber = [](const std::wstring&, const std::wstring&, std::int32_t&) {
-        return true;
+TEST_F(InitLanguageTest, EnglishWhenTheValueGivesNoLocale) {
+    const std::function<void()> unreadable[] = {
+        [&] { registry->Delete(RootKey::CurrentUser, key, L"CurrentUI"); },
+        [&] { registry->PutText(RootKey::CurrentUser, key, L"CurrentUI", L"Chinese"); },
+        [&] { registry->Fail("OpenRead"); },
+        [&] { mdReg::Registry.reset(); },
     };
-    LangSection = L"UID_2052";
-    InitLanguage(L"14.0", answersWithoutANumber, [] { return std::optional<std::wstring>(); });
-    EXPECT_EQ(LangSection, L"UID_1033");
-
-    const auto throws = [](const std::wstring&, const std::wstring&, std::int32_t&) -> bool {
-        throw std::runtime_error("registry");
-    };
-    EXPECT_NO_THROW(InitLanguage(L"14.0", throws, [] { return std::optional<std::wstring>(); }));
-    EXPECT_EQ(LangSection, L"UID_1033");
-    LangFile.clear();
-    LangSection.clear();
+    for (const auto& makeUnreadable : unreadable) {
+        registry->PutDword(RootKey::CurrentUser, key, L"CurrentUI", 2052);
+        makeUnreadable();
+        LangSection = L"UID_2052";
+        InitLanguage(Tools);
+        EXPECT_EQ(LangSection, L"UID_1033");
+    }
+    EXPECT_NO_THROW(InitLanguage(
+        []() -> std::optional<std::wstring> { throw std::runtime_error("no folder"); }));
 }
 
 // The same cases through the lookup that parses per call and through the cache.
