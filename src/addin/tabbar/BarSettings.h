@@ -7,15 +7,15 @@
 
 namespace morvane {
 
-struct BarHotKey {
+struct HotKeyInfo {
     std::wstring KeyName;
     std::int32_t KeyCode = 0;     // 0: the built-in default
     std::int32_t ModKeyCode = 0;  // 1 Alt, 2 Ctrl, 4 Shift, 8 Win
 };
 
 struct BarSettings {
-    BarHotKey HotKeyBar;
-    BarHotKey HotKeyTabit;
+    HotKeyInfo HotKeyBar;
+    HotKeyInfo HotKeyTabit;
     std::int32_t FixWidth = 0;
     std::int32_t MaxWidth = 0;
     std::int32_t TbLayout = 0;
