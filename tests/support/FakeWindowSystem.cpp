@@ -41,7 +41,7 @@ WindowHandle FakeWindowSystem::MdiGetActive(WindowHandle client) {
     return found == activeChild.end() ? 0 : found->second;
 }
 
-WindowHandle FakeWindowSystem::FindWindow(WindowHandle parent, WindowHandle after,
+WindowHandle FakeWindowSystem::FindByClass(WindowHandle parent, WindowHandle after,
                                           const std::wstring& className,
                                           const std::optional<std::wstring>& caption) {
     const auto& siblings = Siblings(parent);
@@ -92,7 +92,7 @@ WindowHandle FakeWindowSystem::NextSibling(WindowHandle window) {
     return it == siblings.end() || it + 1 == siblings.end() ? 0 : *(it + 1);
 }
 
-bool FakeWindowSystem::PostMessage(WindowHandle window, std::uint32_t message,
+bool FakeWindowSystem::Post(WindowHandle window, std::uint32_t message,
                                    std::uintptr_t wParam, std::intptr_t lParam) {
     if (windows.count(window) == 0) {
         return false;

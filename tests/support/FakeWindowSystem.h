@@ -47,14 +47,14 @@ class FakeWindowSystem : public WindowSystem {
     void Remove(WindowHandle window);
 
     WindowHandle MdiGetActive(WindowHandle client) override;
-    WindowHandle FindWindow(WindowHandle parent, WindowHandle after, const std::wstring& className,
+    WindowHandle FindByClass(WindowHandle parent, WindowHandle after, const std::wstring& className,
                             const std::optional<std::wstring>& caption) override;
     bool IsWindowVisible(WindowHandle window) override;
     std::wstring WindowText(WindowHandle window) override;
     WindowHandle Parent(WindowHandle window) override;
     WindowHandle FirstChild(WindowHandle window) override;
     WindowHandle NextSibling(WindowHandle window) override;
-    bool PostMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+    bool Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
     std::uint32_t TickCount() override { return tick; }
     std::uint32_t DoubleClickTime() override { return doubleClickTime; }

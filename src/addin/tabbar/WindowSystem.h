@@ -22,9 +22,9 @@ class WindowSystem {
     virtual WindowHandle MdiGetActive(WindowHandle client) = 0;
     // FindWindowEx: the next window of the class after `after` (0: the first); with a caption
     // only a window of that text. parent 0 searches the top-level windows.
-    virtual WindowHandle FindWindow(WindowHandle parent, WindowHandle after,
-                                    const std::wstring& className,
-                                    const std::optional<std::wstring>& caption) = 0;
+    virtual WindowHandle FindByClass(WindowHandle parent, WindowHandle after,
+                                     const std::wstring& className,
+                                     const std::optional<std::wstring>& caption) = 0;
     virtual bool IsWindowVisible(WindowHandle window) = 0;
     // The window's own text; empty when there is none or the window is gone.
     virtual std::wstring WindowText(WindowHandle window) = 0;
@@ -32,8 +32,8 @@ class WindowSystem {
     // The first child (topmost) and the next window below one in the z-order; 0 at the end.
     virtual WindowHandle FirstChild(WindowHandle window) = 0;
     virtual WindowHandle NextSibling(WindowHandle window) = 0;
-    virtual bool PostMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                             std::intptr_t lParam) = 0;
+    virtual bool Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) = 0;
 
     // The clock of the double-click test, in milliseconds.
     virtual std::uint32_t TickCount() = 0;

@@ -147,7 +147,7 @@ void frmMorvane::UpdateMenu() {
                     continue;
                 }
                 const WindowHandle found =
-                    windows.FindWindow(hMDIClient, 0, DocWindowClass, caption);
+                    windows.FindByClass(hMDIClient, 0, DocWindowClass, caption);
                 if (found != 0) {
                     ProjectWindows.emplace(HandleText(found), window);
                 }
@@ -245,7 +245,7 @@ std::optional<WindowHandle> frmMorvane::TabWindow(std::int32_t index) const {
 
 void frmMorvane::CloseTab(std::int32_t index) {
     if (const auto window = TabWindow(index)) {
-        parts_.windows.PostMessage(*window, wm::Close, 0, 0);
+        parts_.windows.Post(*window, wm::Close, 0, 0);
     }
 }
 
@@ -259,8 +259,7 @@ void frmMorvane::TabProject_SelectionChanged(std::int32_t index) {
         return;
     }
     if (const auto window = TabWindow(index)) {
-        parts_.windows.PostMessage(hMDIClient, wm::MdiActivate,
-                                   static_cast<std::uintptr_t>(*window), 0);
+        parts_.windows.Post(hMDIClient, wm::MdiActivate, static_cast<std::uintptr_t>(*window), 0);
     }
 }
 
@@ -425,10 +424,10 @@ void frmMorvane::TabProject_TabMoved(std::int32_t index, std::int32_t newIndex) 
 void frmMorvane::Timer_ProExit_Timer() {
     auto& windows = parts_.windows;
     WindowHandle dialog = 0;
-    while ((dialog = windows.FindWindow(0, dialog, DialogClass, std::nullopt)) != 0) {
+    while ((dialog = windows.FindByClass(0, dialog, DialogClass, std::nullopt)) != 0) {
         if (windows.Parent(dialog) == mParentHwnd &&
-            windows.FindWindow(dialog, 0, FileDialogViewClass, std::nullopt) != 0) {
-            windows.PostMessage(dialog, wm::Close, 0, 0);
+            windows.FindByClass(dialog, 0, FileDialogViewClass, std::nullopt) != 0) {
+            windows.Post(dialog, wm::Close, 0, 0);
             if (parts_.exitTimer) {
                 parts_.exitTimer(false);
             }
