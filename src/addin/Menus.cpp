@@ -4,40 +4,63 @@
 
 namespace morvane {
 
+namespace {
+
+// The entries both context menus share.
+constexpr MenuEntry NewEntry{L"New", L"&New", L"New_Project", 2520, false};
+constexpr MenuEntry OpenEntry{L"Open", L"&Open...", L"Open", 23, false};
+constexpr MenuEntry CloseEntry{L"Close", L"&Close", L"Close_Project", 106, true};
+constexpr MenuEntry CloseOtherEntry{L"CloseInactiveProject", L"Close Other &Tabs",
+                                    L"CloseOther_Project", 0, false};
+constexpr MenuEntry CloseAllEntry{L"CloseAll", L"Clos&e All Tabs", L"CloseAll_Project", 0, false};
+constexpr MenuEntry SaveEntry{L"Save", L"&Save", L"Save_Project", 3, true};
+constexpr MenuEntry SaveAllEntry{L"SaveAll", L"Sa&ve All", L"SaveAll_Project", 0, false};
+constexpr MenuEntry HelpEntry{L"Help", L"Online &Help", L"Help", 0, true};
+constexpr MenuEntry OptionsEntry{L"MorvaneOptions", L"&Morvane Options...", L"Option_Project", 0,
+                                 false};
+constexpr MenuEntry AboutEntry{L"AboutTab", L"About Morvane", L"About", 0, false};
+
+constexpr MenuEntry StartingGroup(MenuEntry entry) {
+    entry.beginGroup = true;
+    return entry;
+}
+
+}  // namespace
+
 const std::array<MenuEntry, 3> ToolsMenuEntries = {{
     {L"ShowTabBar", L"Show Tab bar", L"show_Project", 0, true},
-    {L"MorvaneOptions", L"&Morvane Options...", L"Option_Project", 0, false},
-    {L"AboutTab", L"About Morvane", L"About", 0, false},
+    OptionsEntry,
+    AboutEntry,
 }};
 
 const std::array<MenuEntry, 14> PupTabOnItemEntries = {{
-    {L"New", L"&New", L"New_Project", 2520, false},
-    {L"Open", L"&Open...", L"Open", 23, false},
-    {L"Close", L"&Close", L"Close_Project", 106, true},
-    {L"CloseInactiveProject", L"Close Other &Tabs", L"CloseOther_Project", 0, false},
-    {L"CloseAll", L"Clos&e All Tabs", L"CloseAll_Project", 0, false},
-    {L"Save", L"&Save", L"Save_Project", 3, true},
+    NewEntry,
+    OpenEntry,
+    CloseEntry,
+    CloseOtherEntry,
+    CloseAllEntry,
+    SaveEntry,
     {L"SaveAs", L"Save &As...", L"SaveAs_Project", 748, true},
-    {L"SaveAll", L"Sa&ve All", L"SaveAll_Project", 0, false},
+    SaveAllEntry,
     {L"OpenFolder", L"Open Fol&der", L"OpenDir_Project", 0, true},
     {L"Rename", L"&Rename...", L"Rename_Project", 0, false},
     {L"LockProject", L"&Lock Project", L"Lock_Project", 0, false},
-    {L"Help", L"Online &Help", L"Help", 0, true},
-    {L"MorvaneOptions", L"&Morvane Options...", L"Option_Project", 0, false},
-    {L"AboutTab", L"About Morvane", L"About", 0, false},
+    HelpEntry,
+    OptionsEntry,
+    AboutEntry,
 }};
 
 const std::array<MenuEntry, 10> PupTabNoOnItemEntries = {{
-    {L"New", L"&New", L"New_Project", 2520, false},
-    {L"Open", L"&Open...", L"Open", 23, false},
-    {L"Close", L"&Close", L"Close_Project", 106, true},
-    {L"CloseInactiveProject", L"Close Other &Tabs", L"CloseOther_Project", 0, false},
-    {L"CloseAll", L"Clos&e All Tabs", L"CloseAll_Project", 0, false},
-    {L"Save", L"&Save", L"Save_Project", 3, true},
-    {L"SaveAll", L"Sa&ve All", L"SaveAll_Project", 0, true},
-    {L"Help", L"Online &Help", L"Help", 0, true},
-    {L"MorvaneOptions", L"&Morvane Options...", L"Option_Project", 0, false},
-    {L"AboutTab", L"About Morvane", L"About", 0, false},
+    NewEntry,
+    OpenEntry,
+    CloseEntry,
+    CloseOtherEntry,
+    CloseAllEntry,
+    SaveEntry,
+    StartingGroup(SaveAllEntry),
+    HelpEntry,
+    OptionsEntry,
+    AboutEntry,
 }};
 
 namespace {

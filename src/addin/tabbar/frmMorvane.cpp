@@ -55,15 +55,20 @@ std::int32_t Round(float value) {
     return static_cast<std::int32_t>(std::nearbyint(value));
 }
 
-// Enables every item of a context menu, then disables the given positions.
-void EnableItems(CommandBarControls& controls, std::initializer_list<std::int32_t> disabled) {
+// Enables every item of a context menu, then, while at most one window is visible, disables
+// the items that need more than one.
+void EnableItems(CommandBarControls& controls,
+                 std::initializer_list<std::int32_t> needingMoreWindows) {
     const std::int32_t count = controls.Count().value_or(0);
     for (std::int32_t position = 1; position <= count; ++position) {
         if (auto item = controls.Item(position)) {
             item->SetEnabled(true);
         }
     }
-    for (const auto position : disabled) {
+    if (mdPub::VisibleWindowCount() > 1) {
+        return;
+    }
+    for (const auto position : needingMoreWindows) {
         if (auto item = controls.Item(position)) {
             item->SetEnabled(false);
         }
@@ -366,12 +371,7 @@ void frmMorvane::ShowTabMenu(std::int32_t tab) {
     if (!controls) {
         return;
     }
-    if (mdPub::VisibleWindowCount() <= 1) {
-        EnableItems(*controls,
-                    {TabMenuItem::CloseOther, TabMenuItem::CloseAll, TabMenuItem::SaveAll});
-    } else {
-        EnableItems(*controls, {});
-    }
+    EnableItems(*controls, {TabMenuItem::CloseOther, TabMenuItem::CloseAll, TabMenuItem::SaveAll});
     const std::wstring toolTip = parts_.strip.ToolTip(tab);
     if (const auto project = ProjectByToolTip(toolTip)) {
         if (project->Path() == std::wstring()) {
@@ -393,12 +393,7 @@ void frmMorvane::ShowBarMenu() {
     if (!controls) {
         return;
     }
-    if (mdPub::VisibleWindowCount() <= 1) {
-        EnableItems(*controls,
-                    {BarMenuItem::CloseOther, BarMenuItem::CloseAll, BarMenuItem::SaveAll});
-    } else {
-        EnableItems(*controls, {});
-    }
+    EnableItems(*controls, {BarMenuItem::CloseOther, BarMenuItem::CloseAll, BarMenuItem::SaveAll});
     BarPupTabNoOnItem->ShowPopup();
 }
 
