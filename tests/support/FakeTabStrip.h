@@ -9,8 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "addin/tabbar/TabStrip.h"
-#include "addin/tabbar/TabStyle.h"
+#include "addin/tabbar/TabBarControl.h"
 
 namespace morvane::test {
 
@@ -23,7 +22,7 @@ struct FakeTab {
     std::optional<TabRectangle> rectangle;
 };
 
-class FakeTabStrip : public TabStrip, public TabStyle {
+class FakeTabStrip : public TabBarControl {
   public:
     std::vector<FakeTab> tabs;
     std::int32_t selected = -1;
