@@ -9,9 +9,22 @@ WindowHandle FakeWindowSystem::Add(WindowHandle parent, const std::wstring& clas
     const WindowHandle handle = next_;
     next_ += 0x10;
     windows[handle] = FakeWindowInfo{parent, className, text, visible, {}};
-    auto& siblings = parent ? windows.at(parent).children : topLevel;
-    siblings.insert(siblings.begin(), handle);
+    if (parent) {
+        windows.at(parent).children.push_back(handle);
+    } else {
+        topLevel.insert(topLevel.begin(), handle);
+    }
     return handle;
+}
+
+void FakeWindowSystem::Raise(WindowHandle window) {
+    const auto found = windows.find(window);
+    if (found == windows.end()) {
+        return;
+    }
+    auto& siblings = found->second.parent ? windows.at(found->second.parent).children : topLevel;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), window), siblings.end());
+    siblings.insert(siblings.begin(), window);
 }
 
 void FakeWindowSystem::Remove(WindowHandle window) {
@@ -42,8 +55,8 @@ WindowHandle FakeWindowSystem::MdiGetActive(WindowHandle client) {
 }
 
 WindowHandle FakeWindowSystem::FindByClass(WindowHandle parent, WindowHandle after,
-                                          const std::wstring& className,
-                                          const std::optional<std::wstring>& caption) {
+                                           const std::wstring& className,
+                                           const std::optional<std::wstring>& caption) {
     const auto& siblings = Siblings(parent);
     auto it = siblings.begin();
     if (after != 0) {
@@ -92,8 +105,8 @@ WindowHandle FakeWindowSystem::NextSibling(WindowHandle window) {
     return it == siblings.end() || it + 1 == siblings.end() ? 0 : *(it + 1);
 }
 
-bool FakeWindowSystem::Post(WindowHandle window, std::uint32_t message,
-                                   std::uintptr_t wParam, std::intptr_t lParam) {
+bool FakeWindowSystem::Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                            std::intptr_t lParam) {
     if (windows.count(window) == 0) {
         return false;
     }

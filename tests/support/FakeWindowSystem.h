@@ -41,21 +41,24 @@ class FakeWindowSystem : public WindowSystem {
     ScreenPoint cursor{0, 0};
     WindowHandle cursorWindow = 0;
 
-    // Adds a window on top of its parent's children (or of the top-level windows).
+    // Adds a window as Win32 creates one: a child below its siblings, a top-level window on
+    // top of the others.
     WindowHandle Add(WindowHandle parent, const std::wstring& className,
                      const std::wstring& text = L"", bool visible = true);
+    // Brings a window to the top of its siblings, as activating an MDI child does.
+    void Raise(WindowHandle window);
     void Remove(WindowHandle window);
 
     WindowHandle MdiGetActive(WindowHandle client) override;
     WindowHandle FindByClass(WindowHandle parent, WindowHandle after, const std::wstring& className,
-                            const std::optional<std::wstring>& caption) override;
+                             const std::optional<std::wstring>& caption) override;
     bool IsWindowVisible(WindowHandle window) override;
     std::wstring WindowText(WindowHandle window) override;
     WindowHandle Parent(WindowHandle window) override;
     WindowHandle FirstChild(WindowHandle window) override;
     WindowHandle NextSibling(WindowHandle window) override;
     bool Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                     std::intptr_t lParam) override;
+              std::intptr_t lParam) override;
     std::uint32_t TickCount() override { return tick; }
     std::uint32_t DoubleClickTime() override { return doubleClickTime; }
     double TwipsPerPixel() override { return twipsPerPixel; }

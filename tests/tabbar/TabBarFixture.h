@@ -85,6 +85,7 @@ class TabBarFixture : public ::testing::Test {
         window->visible = visible;
         const WindowHandle handle =
             windows.Add(client, L"Winproj-DocWindowClass", window->caption, visible);
+        windows.Raise(handle);  // the client window activates its new child
         ChildHandles.Add(handle);
         windows.activeChild[client] = handle;
         return handle;

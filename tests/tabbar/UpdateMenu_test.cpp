@@ -107,6 +107,7 @@ TEST_F(UpdateMenu, TwoWindowsWithOneCaptionShareTheFirstHostWindow) {
     const auto h2 = windows.Add(client, L"Winproj-DocWindowClass", L"Plan");
     ChildHandles.Add(h1);
     ChildHandles.Add(h2);
+    windows.Raise(h2);
     windows.activeChild[client] = h1;
     form->UpdateMenu();
 

@@ -107,6 +107,7 @@ class ChildTracking : public TabBarFixture {
 TEST_F(ChildTracking, WindowsOfTheHookKeepTheirZOrderAndNewOnesComeLast) {
     const auto older = windows.Add(client, L"Winproj-DocWindowClass", L"Older");
     const auto top = windows.Add(client, L"Winproj-DocWindowClass", L"Top");
+    windows.Raise(top);
     EnumMDIChildren(windows, client,
                     [this](WindowHandle h) { AddMDIChild(h, L"14.0", Watchers()); });
     const auto created = windows.Add(client, L"Winproj-DocWindowClass", L"New");
