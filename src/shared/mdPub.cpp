@@ -1,5 +1,9 @@
 #include "shared/mdPub.h"
 
+#include <cmath>
+
+#include "shared/Numbers.h"
+
 namespace morvane::mdPub {
 
 std::int16_t LoWord(std::int32_t value) {
@@ -48,6 +52,82 @@ std::wstring StripModifiedMark(const std::wstring& caption) {
         trimmed.resize(trimmed.size() - mark.size());
     }
     return trimmed;
+}
+
+std::wstring SystemFontName() {
+    try {
+        const auto metrics = System ? System->NonClientMetrics() : std::nullopt;
+        return metrics ? metrics->CaptionFaceName : L"";
+    } catch (...) {
+        return L"";
+    }
+}
+
+std::int32_t DefaultFontSize() {
+    constexpr std::int32_t fallback = 9;
+    try {
+        const auto dpi = System ? System->PixelsPerInchX() : std::nullopt;
+        if (!dpi || *dpi <= 0) {
+            return fallback;
+        }
+        const auto metrics = System->NonClientMetrics();
+        if (!metrics) {
+            return fallback;
+        }
+        const double points = std::fabs(metrics->MenuFontHeight / (*dpi / 72.0));
+        return RoundToInt32(points).value_or(fallback);
+    } catch (...) {
+        return fallback;
+    }
+}
+
+OSVersion OSVersionOf(const VersionNumbers& numbers) {
+    const std::wstring minor = std::to_wstring(numbers.Minor);
+    const std::wstring both = std::to_wstring(numbers.Major) + L"." + minor;
+    if (numbers.PlatformId == 1) {
+        switch (numbers.Minor) {
+            case 0:
+                return {L"Windows 95", minor};
+            case 10:
+                return {L"Windows 98", minor};
+            case 90:
+                return {L"Windows Mellinnium", minor};
+            default:
+                return {L"", minor};
+        }
+    }
+    if (numbers.PlatformId != 2) {
+        return {L"Failed", L"Failed"};
+    }
+    struct Named {
+        std::uint32_t major;
+        std::optional<std::uint32_t> minor;  // no value: any minor
+        const wchar_t* name;
+    };
+    static constexpr Named names[] = {
+        {3, std::nullopt, L"Windows NT 3.51"},
+        {4, std::nullopt, L"Windows NT 4.0"},
+        {5, 0, L"Windows 2000"},
+        {5, 1, L"Windows XP"},
+        {5, 2, L"Windows Server 2003"},
+        {6, 0, L"Windows Vista"},
+        {6, 1, L"Windows 7"},
+    };
+    for (const auto& n : names) {
+        if (n.major == numbers.Major && (!n.minor || *n.minor == numbers.Minor)) {
+            return {n.name, both};
+        }
+    }
+    return {L"", both};
+}
+
+OSVersion GetOSVersion() {
+    try {
+        const auto numbers = System ? System->Version() : std::nullopt;
+        return numbers ? OSVersionOf(*numbers) : OSVersion{L"Failed", L"Failed"};
+    } catch (...) {
+        return {L"Failed", L"Failed"};
+    }
 }
 
 }  // namespace morvane::mdPub

@@ -2,22 +2,12 @@
 // In-memory double of the host's automation objects. Every member can be told to fail by name
 // ("Saved", "Windows", ...), so tests can show how callers survive a failing host.
 
-#include <set>
 #include <string>
 
 #include "shared/HostApp.h"
+#include "support/Faults.h"
 
 namespace morvane::test {
-
-class Faults {
-  public:
-    void Fail(const std::string& member) { failing_.insert(member); }
-    void Heal(const std::string& member) { failing_.erase(member); }
-    bool Fails(const std::string& member) const { return failing_.count(member) != 0; }
-
-  private:
-    std::set<std::string> failing_;
-};
 
 class FakeProject : public HostProject, public Faults {
   public:

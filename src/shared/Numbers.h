@@ -1,0 +1,19 @@
+#pragma once
+// Number conversions shared by the registry access and the font helpers.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace morvane {
+
+// The nearest 32-bit integer, an exact half going to the even neighbour; no value when the number
+// is out of range or not a number. Independent of the floating-point rounding mode, which the
+// host process may have changed.
+std::optional<std::int32_t> RoundToInt32(double value);
+
+// A decimal number written as text ("12", " -3 ", "12.5") as a 32-bit integer, rounded as
+// RoundToInt32; no value for anything else ("", "abc", "12px").
+std::optional<std::int32_t> TextToInt32(const std::wstring& text);
+
+}  // namespace morvane

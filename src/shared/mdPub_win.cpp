@@ -1,0 +1,37 @@
+#include "shared/mdPub_win.h"
+
+#include <algorithm>
+#include <array>
+
+#include "shared/WinRegistry_win.h"
+#include "shared/WinSystem_win.h"
+#include "shared/mdPub.h"
+#include "shared/mdReg.h"
+
+namespace morvane::mdPub {
+
+std::wstring GetWindowString(HWND hWnd, bool bClass) {
+    std::array<wchar_t, 256> buffer{};
+    const int size = static_cast<int>(buffer.size());
+    const int count = bClass ? GetClassNameW(hWnd, buffer.data(), size)
+                             : GetWindowTextW(hWnd, buffer.data(), size);
+    if (count <= 0) {
+        return L"";
+    }
+    return std::wstring(buffer.data(), static_cast<std::size_t>(std::min(count, size - 1)));
+}
+
+void SetFocusTo(HWND hWnd) {
+    SetFocus(hWnd);
+}
+
+void UseWindowsPlatform() {
+    if (!mdReg::Registry) {
+        mdReg::Registry = std::make_shared<WinRegistry>();
+    }
+    if (!System) {
+        System = std::make_shared<WinSystem>();
+    }
+}
+
+}  // namespace morvane::mdPub
