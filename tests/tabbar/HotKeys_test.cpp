@@ -10,7 +10,7 @@ namespace morvane::test {
 namespace {
 
 TEST(HotKeyTable, DefaultsAndSettings) {
-    BarSettings settings;
+    TabSettings settings;
     EXPECT_EQ(BarHotKey(settings), (HotKeyRegistration{401, 8, 81}));
     EXPECT_EQ(NextTabHotKey(settings), (HotKeyRegistration{402, 2, 9}));
     // A stored modifier without a key code is no hot key of its own: the default holds.
@@ -39,7 +39,7 @@ TEST(HotKeyTable, SwitchesChooseTheGroups) {
     const Case cases[] = {{0, 0, 0, 11, 401}, {1, 0, 0, 10, 402}, {1, 1, 0, 9, 403},
                           {0, 1, 1, 1, 401},  {1, 1, 1, 0, 0},    {1, 0, 1, 1, 402}};
     for (const auto& c : cases) {
-        BarSettings settings;
+        TabSettings settings;
         settings.EnableTa = c.ta;
         settings.EnableTi = c.ti;
         settings.EnableAlt = c.alt;
@@ -113,17 +113,20 @@ class FakeHotKeys : public HotKeyPort {
 class MainHotKeys : public TabBarFixture {
   protected:
     FakeHotKeys keys;
-    std::vector<std::int32_t> written;
     int reframes = 0, invalidations = 0;
     bool withStrip = true;
 
     std::unique_ptr<MainWindowHotKeys> Hooked(const std::wstring& hostVersion) {
-        MainHookParts parts{keys, settings, hostVersion, {}, {}, {}, {}};
-        parts.writeTabShow = [this](std::int32_t v) { written.push_back(v); };
+        MainHookParts parts{keys, settings, hostVersion, {}, {}, {}};
         parts.reframeClient = [this] { ++reframes; };
         parts.invalidateRibbon = [this] { ++invalidations; };
         parts.tabStrip = [this]() -> TabStrip* { return withStrip ? &strip : nullptr; };
         return std::make_unique<MainWindowHotKeys>(parts);
+    }
+
+    std::optional<std::int32_t> StoredTabShow() const {
+        return registry->FindDword(RootKey::CurrentUser,
+                                   L"SOFTWARE\\Microsoft\\Shared Tools\\Morvane", L"TabShow");
     }
 };
 
@@ -158,9 +161,10 @@ TEST_F(MainHotKeys, ShowHideTogglesTabShowTwiceBackToItsStart) {
     auto hook = Hooked(L"14.0");
     EXPECT_TRUE(hook->OnHotKey(401));
     EXPECT_EQ(settings.TabShow, 1);
+    EXPECT_EQ(StoredTabShow(), 1);
     EXPECT_TRUE(hook->OnHotKey(401));
     EXPECT_EQ(settings.TabShow, 0);
-    EXPECT_EQ(written, (std::vector<std::int32_t>{1, 0}));
+    EXPECT_EQ(StoredTabShow(), 0);
     EXPECT_EQ(reframes, 2);
     EXPECT_EQ(invalidations, 2);
 }

@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "addin/MenuBars.h"
-#include "addin/tabbar/BarSettings.h"
+#include "shared/TabSettings.h"
 #include "addin/tabbar/TabBarGlobals.h"
 #include "addin/tabbar/frmMorvane.h"
 #include "shared/mdPub.h"
 #include "support/FakeCommandBars.h"
+#include "shared/mdReg.h"
 #include "support/FakeHost.h"
+#include "support/FakeRegistry.h"
 #include "support/FakeTabStrip.h"
 #include "support/FakeWindowSystem.h"
 
@@ -29,11 +31,12 @@ inline void ResetTabBarState() {
     Updating = false;
     TabBarSize = 0;
     PlacementPending = false;
-    OfficeTheme = 2;
+    mdPub::OfficeTheme = 2;
     BtnShowTabBar = nullptr;
     BarPupTabOnItem = nullptr;
     BarPupTabNoOnItem = nullptr;
     mdPub::HostApp = nullptr;
+    mdReg::Registry = nullptr;
 }
 
 class TabBarFixture : public ::testing::Test {
@@ -42,8 +45,8 @@ class TabBarFixture : public ::testing::Test {
     FakeWindowSystem windows;
     FakeTabStrip strip;
     FakeCommandBars bars;
-    BarSettings settings;
-    std::map<std::wstring, std::int32_t> registry;  // "key|name" -> value
+    TabSettings settings;
+    std::shared_ptr<FakeRegistry> registry = std::make_shared<FakeRegistry>();
     std::vector<bool> timerSwitches;
     WindowHandle mainWindow = 0;
     WindowHandle client = 0;
@@ -52,6 +55,7 @@ class TabBarFixture : public ::testing::Test {
     void SetUp() override {
         ResetTabBarState();
         mdPub::HostApp = host;
+        mdReg::Registry = registry;
         mainWindow = windows.Add(0, L"JWinproj-WhimperMainClass", L"Microsoft Project");
         client = windows.Add(mainWindow, L"MDIClient");
         hMDIClient = client;
@@ -63,15 +67,7 @@ class TabBarFixture : public ::testing::Test {
 
     void NewForm(const std::wstring& hostVersion) {
         host->version = hostVersion;
-        TabBarParts parts{strip, strip, windows, settings, hostVersion, {}, {}, &bars};
-        parts.readUserDword = [this](const std::wstring& key,
-                                     const std::wstring& name) -> std::optional<std::int32_t> {
-            const auto found = registry.find(key + L"|" + name);
-            if (found == registry.end()) {
-                return std::nullopt;
-            }
-            return found->second;
-        };
+        TabBarParts parts{strip, strip, windows, settings, hostVersion, {}, &bars};
         parts.exitTimer = [this](bool on) { timerSwitches.push_back(on); };
         form = std::make_unique<frmMorvane>(parts);
         form->SetParentHwnd(mainWindow);

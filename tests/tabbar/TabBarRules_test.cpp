@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/tabbar/BarSettings.h"
+#include "shared/TabSettings.h"
 #include "addin/tabbar/TabBarColors.h"
 #include "addin/tabbar/WindowHandle.h"
 
@@ -86,7 +86,7 @@ TEST(TabBarColors, OfficePresetsByScheme) {
 }
 
 TEST(TabBarColors, CustomColorsGoToTheirMembers) {
-    BarSettings settings;
+    TabSettings settings;
     settings.CoSelect = 0x000001;
     settings.CoNormal = 0x000002;
     settings.CoBack = 0x000003;
@@ -102,7 +102,7 @@ TEST(TabBarColors, CustomColorsGoToTheirMembers) {
 }
 
 TEST(TabBarColors, CustomColorsOnlyForThemesThatTakeThem) {
-    BarSettings settings;
+    TabSettings settings;
     settings.CusColor = 1;
     for (const std::int32_t theme : {0, 3, 7, 8}) {
         settings.Theme = theme;

@@ -95,7 +95,7 @@ TEST_F(UpdateMenu, WithoutAnActiveWindowNothingChanges) {
     settings.Theme = 3;
     form->UpdateMenu();
     EXPECT_EQ(strip.Count(), 1);
-    EXPECT_EQ(strip.left, -80);
+    EXPECT_EQ(strip.left, -30);
     EXPECT_EQ(TabBarSize, 33);
 }
 
@@ -203,11 +203,16 @@ TEST_F(TabBarLoad, KeepsTheBuiltInFontWithoutASystemFontAndTakesCustomColours) {
 
 using TabBarColours = TabBarFixture;
 
+// The Office colour scheme of a host version, as Office stores it.
+void PutScheme(FakeRegistry& registry, const std::wstring& version, std::int32_t scheme) {
+    registry.PutDword(RootKey::CurrentUser,
+                      L"Software\\Microsoft\\Office\\" + version + L"\\Common", L"Theme", scheme);
+}
+
 TEST_F(TabBarColours, OfficeSchemeIsReadAgainAtEveryCall) {
-    const std::wstring key = L"Software\\Microsoft\\Office\\14.0\\Common|Theme";
-    registry[key] = 1;
+    PutScheme(*registry, L"14.0", 1);
     form->ChangeDeafultColor();
-    EXPECT_EQ(OfficeTheme, 1);
+    EXPECT_EQ(mdPub::OfficeTheme, 1);
     EXPECT_EQ(strip.colorStyle, 32);
     EXPECT_EQ(strip.colors[2], 15985635u);
     EXPECT_EQ(strip.colors[7], 12690311u);
@@ -215,31 +220,31 @@ TEST_F(TabBarColours, OfficeSchemeIsReadAgainAtEveryCall) {
     EXPECT_EQ(strip.styleCalls, order);
     EXPECT_EQ(strip.refreshes, 1);
 
-    registry[key] = 3;
+    PutScheme(*registry, L"14.0", 3);
     form->ChangeDeafultColor();
     EXPECT_EQ(strip.colors[1], 7237230u);
 
     // Missing value: the scheme stays as the loader left it.
-    registry.clear();
-    OfficeTheme = 2;
+    registry->Delete(RootKey::CurrentUser, L"Software\\Microsoft\\Office\\14.0\\Common", L"Theme");
+    mdPub::OfficeTheme = 2;
     form->ChangeDeafultColor();
     EXPECT_EQ(strip.colors[1], 11906730u);
     EXPECT_EQ(strip.colors.count(8), 0u);  // no text colours
 }
 
 TEST_F(TabBarColours, UnknownSchemeSetsTheStyleOnly) {
-    registry[L"Software\\Microsoft\\Office\\14.0\\Common|Theme"] = 4;
+    PutScheme(*registry, L"14.0", 4);
     form->ChangeDeafultColor();
     EXPECT_EQ(strip.colorStyle, 32);
     EXPECT_TRUE(strip.colors.empty());
 }
 
 TEST_F(TabBarColours, OlderHostsKeepTheirColours) {
-    registry[L"Software\\Microsoft\\Office\\12.0\\Common|Theme"] = 1;
+    PutScheme(*registry, L"12.0", 1);
     NewForm(L"12.0");
     form->ChangeDeafultColor();
     EXPECT_TRUE(strip.styleCalls.empty());
-    EXPECT_EQ(OfficeTheme, 2);
+    EXPECT_EQ(mdPub::OfficeTheme, 2);
 }
 
 TEST_F(TabBarColours, CustomColoursInTheirOrder) {

@@ -24,7 +24,7 @@ class TabBarFormTest : public ::testing::Test {
   protected:
     std::shared_ptr<FakeHost> host = std::make_shared<FakeHost>();
     std::unique_ptr<HostWindows> windows;
-    BarSettings settings;
+    TabSettings settings;
     FakeCommandBars bars;
     FakeTabStrip* strip = nullptr;
 
@@ -105,7 +105,7 @@ TEST_F(TabBarFormTest, TheHookedBarShowsOneTabPerProjectWindow) {
     EXPECT_EQ(bar.bottom, 26);
     EXPECT_EQ(bar.right - bar.left, 800);
     // The form fits the control to its width, from the control's offset behind its edge.
-    EXPECT_EQ(strip->width, 800 * 15 + 80);
+    EXPECT_EQ(strip->width, 800 * 15 + 30);
 
     // A click on the other tab activates its window through the client window.
     strip->Select(1);

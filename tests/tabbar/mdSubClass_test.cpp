@@ -18,7 +18,7 @@ TEST(ClientHookRules, BarShownRule) {
     const Case cases[] = {{1, 0, 0, true}, {0, 0, 0, false}, {1, 1, 0, false},
                           {2, 1, 0, true}, {5, 0, 1, false}, {2, 1, 1, false}};
     for (const auto& c : cases) {
-        BarSettings settings;
+        TabSettings settings;
         settings.OneHide = c.oneHide;
         settings.TabShow = c.tabShow;
         EXPECT_EQ(BarWanted(c.visible, settings), c.wanted)

@@ -25,7 +25,7 @@ class ClientHookTest : public ::testing::Test {
   protected:
     std::shared_ptr<FakeHost> host = std::make_shared<FakeHost>();
     std::unique_ptr<HostWindows> windows;
-    BarSettings settings;
+    TabSettings settings;
 
     void SetUp() override {
         ResetTabBarState();

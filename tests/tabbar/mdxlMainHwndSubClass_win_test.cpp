@@ -26,15 +26,16 @@ class MainHookTest : public ::testing::Test {
   protected:
     std::shared_ptr<FakeHost> host = std::make_shared<FakeHost>();
     std::unique_ptr<HostWindows> windows;
-    BarSettings settings;
+    TabSettings settings;
     FakeTabStrip strip;
-    std::vector<std::int32_t> written;
+    std::shared_ptr<FakeRegistry> registry = std::make_shared<FakeRegistry>();
     int reframes = 0, invalidations = 0;
     LONG_PTR ownProcedure = 0;
 
     void SetUp() override {
         ResetTabBarState();
         mdPub::HostApp = host;
+        mdReg::Registry = registry;
         windows = std::make_unique<HostWindows>(host);
         ownProcedure = GetWindowLongPtrW(windows->main, GWLP_WNDPROC);
     }
@@ -50,7 +51,6 @@ class MainHookTest : public ::testing::Test {
         parts.hMainWnd = reinterpret_cast<WindowHandle>(windows->main);
         parts.settings = &settings;
         parts.hostVersion = L"14.0";
-        parts.writeTabShow = [this](std::int32_t v) { written.push_back(v); };
         parts.reframeClient = [this] { ++reframes; };
         parts.invalidateRibbon = [this] { ++invalidations; };
         parts.tabStrip = [this]() -> TabStrip* { return &strip; };
@@ -93,7 +93,9 @@ TEST_F(MainHookTest, HotKeysActOnlyWhileTheMainWindowIsTheActiveWindow) {
     ASSERT_EQ(GetActiveWindow(), windows->main);
     EXPECT_EQ(SendMessageW(windows->main, WM_HOTKEY, 401, 0), 0);
     EXPECT_EQ(settings.TabShow, 1);
-    EXPECT_EQ(written, std::vector<std::int32_t>{1});
+    EXPECT_EQ(registry->FindDword(RootKey::CurrentUser,
+                                  L"SOFTWARE\\Microsoft\\Shared Tools\\Morvane", L"TabShow"),
+              1);
     EXPECT_EQ(reframes, 1);
     EXPECT_EQ(invalidations, 1);
 

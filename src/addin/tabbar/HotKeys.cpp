@@ -24,11 +24,11 @@ std::int32_t FirstVisible(const TabStrip& strip, std::int32_t from, std::int32_t
 
 }  // namespace
 
-HotKeyRegistration BarHotKey(const BarSettings& settings) {
+HotKeyRegistration BarHotKey(const TabSettings& settings) {
     return FromSetting(HotKeyBase + HotKeyShowBar, settings.HotKeyBar, ModWin, 'Q');
 }
 
-HotKeyRegistration NextTabHotKey(const BarSettings& settings) {
+HotKeyRegistration NextTabHotKey(const TabSettings& settings) {
     return FromSetting(HotKeyBase + HotKeyNextTab, settings.HotKeyTabit, ModControl, 9);
 }
 
@@ -40,7 +40,7 @@ std::vector<HotKeyRegistration> TabNumberHotKeys() {
     return keys;
 }
 
-std::vector<HotKeyRegistration> EnabledHotKeys(const BarSettings& settings) {
+std::vector<HotKeyRegistration> EnabledHotKeys(const TabSettings& settings) {
     std::vector<HotKeyRegistration> keys;
     if (settings.EnableTa == 0) {
         keys.push_back(BarHotKey(settings));

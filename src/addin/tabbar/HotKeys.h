@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "addin/tabbar/BarSettings.h"
+#include "shared/TabSettings.h"
 #include "addin/tabbar/TabStrip.h"
 
 namespace morvane {
@@ -29,13 +29,13 @@ struct HotKeyRegistration {
 };
 
 // Id 401: HotKeyBar, Win+Q when its key code is 0.
-HotKeyRegistration BarHotKey(const BarSettings& settings);
+HotKeyRegistration BarHotKey(const TabSettings& settings);
 // Id 402: HotKeyTabit, Ctrl+Tab when its key code is 0.
-HotKeyRegistration NextTabHotKey(const BarSettings& settings);
+HotKeyRegistration NextTabHotKey(const TabSettings& settings);
 // Ids 403 to 411: Alt+1 to Alt+9.
 std::vector<HotKeyRegistration> TabNumberHotKeys();
 // The hot keys whose switches (EnableTa, EnableTi, EnableAlt) are on, in that order.
-std::vector<HotKeyRegistration> EnabledHotKeys(const BarSettings& settings);
+std::vector<HotKeyRegistration> EnabledHotKeys(const TabSettings& settings);
 // Every id in the order they are unregistered: 401, 402, 403 to 411.
 std::vector<std::int32_t> AllHotKeyIds();
 

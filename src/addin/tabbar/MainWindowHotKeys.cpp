@@ -1,6 +1,9 @@
 #include "addin/tabbar/MainWindowHotKeys.h"
 
 #include "addin/MenuBars.h"
+#include "addin/tabbar/TabBarRules.h"
+#include "shared/SettingsSchema.h"
+#include "shared/mdReg.h"
 
 namespace morvane {
 
@@ -94,9 +97,8 @@ bool MainWindowHotKeys::OnHotKey(std::uintptr_t id) {
 void MainWindowHotKeys::ToggleTabShow() {
     auto& settings = parts_.settings;
     settings.TabShow = settings.TabShow == 0 ? 1 : 0;
-    if (parts_.writeTabShow) {
-        parts_.writeTabShow(settings.TabShow);
-    }
+    mdReg::SetRegValue(RootKey::CurrentUser, std::wstring(SettingsKey), L"TabShow", mdReg::RegDword,
+                       settings.TabShow);
     if (parts_.reframeClient) {
         parts_.reframeClient();
     }

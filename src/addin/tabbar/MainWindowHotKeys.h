@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "addin/tabbar/BarSettings.h"
+#include "shared/TabSettings.h"
 #include "addin/tabbar/HotKeys.h"
 #include "addin/tabbar/TabStrip.h"
 
@@ -22,10 +22,8 @@ class HotKeyPort {
 
 struct MainHookParts {
     HotKeyPort& hotKeys;
-    BarSettings& settings;
+    TabSettings& settings;
     std::wstring hostVersion;
-    // Writes TabShow to the settings key.
-    std::function<void(std::int32_t tabShow)> writeTabShow;
     std::function<void()> reframeClient;
     // The ribbon's Invalidate (hosts above "12.0").
     std::function<void()> invalidateRibbon;

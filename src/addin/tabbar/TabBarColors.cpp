@@ -33,16 +33,17 @@ std::optional<std::array<MemberColor, 4>> OfficePreset(std::int32_t officeTheme)
     }
 }
 
-std::array<MemberColor, 6> CustomColors(const BarSettings& settings) {
-    return {{{2, settings.CoBackii},
-             {1, settings.CoBack},
-             {7, settings.CoNormal},
-             {6, settings.CoSelect},
-             {8, settings.CoText},
-             {10, settings.CoTextSe}}};
+std::array<MemberColor, 6> CustomColors(const TabSettings& settings) {
+    const auto color = [](std::int32_t stored) { return static_cast<std::uint32_t>(stored); };
+    return {{{2, color(settings.CoBackii)},
+             {1, color(settings.CoBack)},
+             {7, color(settings.CoNormal)},
+             {6, color(settings.CoSelect)},
+             {8, color(settings.CoText)},
+             {10, color(settings.CoTextSe)}}};
 }
 
-bool UsesCustomColors(const BarSettings& settings) {
+bool UsesCustomColors(const TabSettings& settings) {
     const auto theme = settings.Theme;
     return settings.CusColor != 0 && theme != 4 && theme != 9 && theme != 10;
 }

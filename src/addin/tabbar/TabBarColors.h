@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "addin/tabbar/BarSettings.h"
+#include "shared/TabSettings.h"
 
 namespace morvane {
 
@@ -26,9 +26,9 @@ std::optional<std::array<MemberColor, 4>> OfficePreset(std::int32_t officeTheme)
 
 // The six custom colours in the order they are put on the control: members 2, 1, 7, 6, 8, 10
 // from CoBackii, CoBack, CoNormal, CoSelect, CoText, CoTextSe.
-std::array<MemberColor, 6> CustomColors(const BarSettings& settings);
+std::array<MemberColor, 6> CustomColors(const TabSettings& settings);
 
 // Whether the bar loads with the custom colours: CusColor set and a Theme other than 4, 9, 10.
-bool UsesCustomColors(const BarSettings& settings);
+bool UsesCustomColors(const TabSettings& settings);
 
 }  // namespace morvane

@@ -33,7 +33,5 @@ inline bool Updating = false;
 inline std::int32_t TabBarSize = 0;
 // The bar is placed again at the next non-client paint (the position changed).
 inline bool PlacementPending = false;
-// The Office colour scheme: 1 blue, 2 silver, 3 black.
-inline std::int32_t OfficeTheme = 2;
 
 }  // namespace morvane

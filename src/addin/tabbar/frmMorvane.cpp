@@ -8,6 +8,7 @@
 #include "addin/tabbar/TabBarRules.h"
 #include "addin/tabbar/WindowMessages.h"
 #include "shared/mdPub.h"
+#include "shared/mdReg.h"
 
 namespace morvane {
 
@@ -214,15 +215,12 @@ void frmMorvane::ChangeDeafultColor() {
     if (HostVersionNumber(parts_.hostVersion) <= 12) {
         return;
     }
-    if (parts_.readUserDword) {
-        const auto theme = parts_.readUserDword(
-            L"Software\\Microsoft\\Office\\" + parts_.hostVersion + L"\\Common", L"Theme");
-        if (theme) {
-            OfficeTheme = *theme;
-        }
-    }
+    // A failed read keeps the scheme as it was.
+    mdReg::GetRegValue(RootKey::CurrentUser,
+                       L"Software\\Microsoft\\Office\\" + parts_.hostVersion + L"\\Common",
+                       L"Theme", mdPub::OfficeTheme);
     parts_.style.SetColorStyle(ColorStyleOffice);
-    if (const auto preset = OfficePreset(OfficeTheme)) {
+    if (const auto preset = OfficePreset(mdPub::OfficeTheme)) {
         for (const auto& entry : *preset) {
             parts_.style.SetColor(entry.member, entry.color);
         }

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "addin/CommandBars.h"
-#include "addin/tabbar/BarSettings.h"
+#include "shared/TabSettings.h"
 #include "addin/tabbar/TabStrip.h"
 #include "addin/tabbar/TabStyle.h"
 #include "addin/tabbar/WindowSystem.h"
@@ -26,11 +26,8 @@ struct TabBarParts {
     TabStrip& strip;
     TabStyle& style;
     WindowSystem& windows;
-    const BarSettings& settings;
+    const TabSettings& settings;
     std::wstring hostVersion;
-    // A REG_DWORD under HKEY_CURRENT_USER; no value when it cannot be read.
-    std::function<std::optional<std::int32_t>(const std::wstring& key, const std::wstring& name)>
-        readUserDword;
     // Switches the exit timer on (every 30 ms) or off.
     std::function<void(bool on)> exitTimer;
     // The host's command bars; none when the host has none.

@@ -50,14 +50,8 @@ frmMorvaneWindow::frmMorvaneWindow(TabBarFormParts parts) : parts_(std::move(par
     if (!control_) {
         return;
     }
-    TabBarParts rules{*control_,
-                      *control_,
-                      windows_,
-                      *parts_.settings,
-                      parts_.hostVersion,
-                      parts_.readUserDword,
-                      {},
-                      parts_.commandBars};
+    TabBarParts rules{*control_,          *control_, windows_,          *parts_.settings,
+                      parts_.hostVersion, {},        parts_.commandBars};
     HWND form = window_;
     rules.exitTimer = [form](bool on) {
         if (on) {

@@ -17,10 +17,8 @@
 namespace morvane {
 
 struct TabBarFormParts {
-    const BarSettings* settings = nullptr;
+    const TabSettings* settings = nullptr;
     std::wstring hostVersion;
-    std::function<std::optional<std::int32_t>(const std::wstring& key, const std::wstring& name)>
-        readUserDword;
     CommandBars* commandBars = nullptr;
     // The system's caption font; the tab font is applied only when there is one.
     std::wstring systemFontName;

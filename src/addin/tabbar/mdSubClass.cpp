@@ -5,7 +5,7 @@
 
 namespace morvane::mdSubClass {
 
-bool BarWanted(std::int32_t visibleWindows, const BarSettings& settings) {
+bool BarWanted(std::int32_t visibleWindows, const TabSettings& settings) {
     return visibleWindows >= settings.OneHide + 1 && settings.TabShow == 0;
 }
 
@@ -69,7 +69,7 @@ void EnumMDIChildren(WindowSystem& windows, WindowHandle client,
     }
 }
 
-bool ForgetMDIChild(WindowHandle hWnd, std::int32_t visibleWindows, const BarSettings& settings) {
+bool ForgetMDIChild(WindowHandle hWnd, std::int32_t visibleWindows, const TabSettings& settings) {
     const std::wstring key = HandleText(hWnd);
     ChildHandles.Remove(key);
     ProjectWindows.erase(key);

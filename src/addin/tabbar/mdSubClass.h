@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "addin/tabbar/BarSettings.h"
+#include "shared/TabSettings.h"
 #include "addin/tabbar/MDIChildWindow.h"
 #include "addin/tabbar/WindowSystem.h"
 
@@ -29,7 +29,7 @@ struct Placement {
 inline std::map<std::wstring, std::unique_ptr<MDIChildWindow>> ChildWindows;
 
 // The bar is wanted while at least OneHide + 1 windows are visible and TabShow is 0.
-bool BarWanted(std::int32_t visibleWindows, const BarSettings& settings);
+bool BarWanted(std::int32_t visibleWindows, const TabSettings& settings);
 
 // The client area the client window keeps of its window rectangle (x, y, cx, cy) with the
 // strip of TabBarSize pixels given up on the bar's edge: the full size on top for host
@@ -55,6 +55,6 @@ void EnumMDIChildren(WindowSystem& windows, WindowHandle client,
 
 // Forgets a destroyed document window; true when the bar must then be refreshed and the
 // client window re-framed (fewer than OneHide + 1 visible windows remain).
-bool ForgetMDIChild(WindowHandle hWnd, std::int32_t visibleWindows, const BarSettings& settings);
+bool ForgetMDIChild(WindowHandle hWnd, std::int32_t visibleWindows, const TabSettings& settings);
 
 }  // namespace morvane::mdSubClass

@@ -33,7 +33,7 @@ class ClientHook final : public ISubclass {
               std::uint32_t& uMsg, std::uintptr_t& wParam, std::intptr_t& lParam) override;
 
   private:
-    const BarSettings& Settings() const { return *parts_.settings; }
+    const TabSettings& Settings() const { return *parts_.settings; }
     bool Wanted() const { return BarWanted(mdPub::VisibleWindowCount(), Settings()); }
     void HideBar();
     void Place(std::int32_t extentHorizontal, std::int32_t extentVertical, const RECT& window);

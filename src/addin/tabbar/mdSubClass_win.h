@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "addin/tabbar/BarSettings.h"
+#include "shared/TabSettings.h"
 #include "addin/tabbar/MDIChildWindow.h"
 #include "addin/tabbar/TabBarWindow.h"
 #include "addin/tabbar/WindowHandle.h"
@@ -15,7 +15,7 @@ namespace morvane::mdSubClass {
 
 struct ClientHookParts {
     WindowHandle hMainWnd = 0;
-    const BarSettings* settings = nullptr;
+    const TabSettings* settings = nullptr;
     std::wstring hostVersion;
     // Creates the tab bar form, given its owner, before anything loads it.
     std::function<std::unique_ptr<TabBarWindow>()> newTabBar;

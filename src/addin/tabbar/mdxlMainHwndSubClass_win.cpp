@@ -29,8 +29,8 @@ class MainHook final : public ISubclass {
     explicit MainHook(const MainWindowHookParts& parts)
         : window(reinterpret_cast<HWND>(parts.hMainWnd)),
           port(window),
-          keys(MainHookParts{port, *parts.settings, parts.hostVersion, parts.writeTabShow,
-                             parts.reframeClient, parts.invalidateRibbon, parts.tabStrip}) {}
+          keys(MainHookParts{port, *parts.settings, parts.hostVersion, parts.reframeClient,
+                             parts.invalidateRibbon, parts.tabStrip}) {}
 
     HWND window;
     Win32HotKeys port;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "addin/tabbar/BarSettings.h"
+#include "shared/TabSettings.h"
 #include "addin/tabbar/MainWindowHotKeys.h"
 #include "addin/tabbar/TabStrip.h"
 #include "addin/tabbar/WindowHandle.h"
@@ -14,9 +14,8 @@ namespace morvane::mdxlMainHwndSubClass {
 
 struct MainWindowHookParts {
     WindowHandle hMainWnd = 0;
-    BarSettings* settings = nullptr;
+    TabSettings* settings = nullptr;
     std::wstring hostVersion;
-    std::function<void(std::int32_t tabShow)> writeTabShow;
     std::function<void()> reframeClient;
     std::function<void()> invalidateRibbon;
     std::function<TabStrip*()> tabStrip;
