@@ -27,6 +27,7 @@ class TestBar final : public TabBarWindow {
     void Hide() override { ShowWindow(window_, SW_HIDE); }
     void UpdateMenu() override { ++updates; }
     void ChangeDeafultColor() override { ++colourReads; }
+    TabStrip* Strip() override { return nullptr; }
     RECT ScreenRect() const;
 
   private:

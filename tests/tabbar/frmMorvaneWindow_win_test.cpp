@@ -40,10 +40,10 @@ class TabBarFormTest : public ::testing::Test {
         ResetTabBarState();
     }
 
-    TabBarFormParts FormParts() {
+    TabBarFormParts FormParts(const std::wstring& hostVersion) {
         TabBarFormParts parts;
         parts.settings = &settings;
-        parts.hostVersion = L"14.0";
+        parts.hostVersion = hostVersion;
         parts.commandBars = &bars;
         parts.newControl = [this](WindowHandle, TabEventSink& events) {
             auto control = std::make_unique<FakeTabStrip>();
@@ -56,14 +56,14 @@ class TabBarFormTest : public ::testing::Test {
         return parts;
     }
 
-    void Hook() {
+    void Hook(const std::wstring& hostVersion = L"14.0") {
         mdSubClass::ClientHookParts parts;
         parts.hMainWnd = reinterpret_cast<WindowHandle>(windows->main);
         parts.settings = &settings;
-        parts.hostVersion = L"14.0";
+        parts.hostVersion = hostVersion;
         const WindowHandle main = parts.hMainWnd;
-        parts.newTabBar = [this, main] {
-            auto form = std::make_unique<frmMorvaneWindow>(FormParts());
+        parts.newTabBar = [this, main, hostVersion] {
+            auto form = std::make_unique<frmMorvaneWindow>(FormParts(hostVersion));
             form->SetParentHwnd(main);
             return form;
         };
@@ -115,6 +115,26 @@ TEST_F(TabBarFormTest, TheHookedBarShowsOneTabPerProjectWindow) {
 
     mdSubClass::UnhookMDIClient();
     EXPECT_FALSE(IsWindow(form));
+}
+
+TEST_F(TabBarFormTest, HostElevenSelectsTheActivatedWindowsTabWithoutASecondActivation) {
+    HWND alpha = windows->OpenDocument(L"Alpha.mpp");
+    HWND beta = windows->OpenDocument(L"Beta.mpp");
+    Hook(L"11.0");
+    ASSERT_EQ(strip->Count(), 2);
+    ASSERT_EQ(strip->selected, 0);  // Beta, the active window
+    Pump();
+    strip->selections.clear();
+
+    // The host activates Alpha by its own means.
+    SendMessageW(windows->client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(alpha), 0);
+    EXPECT_EQ(strip->selected, 1);
+    EXPECT_FALSE(strip->selections.empty());
+    EXPECT_FALSE(Updating);
+    MSG queued;
+    EXPECT_FALSE(
+        PeekMessageW(&queued, windows->client, WM_MDIACTIVATE, WM_MDIACTIVATE, PM_NOREMOVE));
+    (void)beta;
 }
 
 // Records the messages a window receives.

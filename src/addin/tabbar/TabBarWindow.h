@@ -1,6 +1,7 @@
 #pragma once
 // The tab bar form as the window hooks use it.
 
+#include "addin/tabbar/TabStrip.h"
 #include "addin/tabbar/WindowHandle.h"
 
 namespace morvane {
@@ -13,6 +14,8 @@ class TabBarWindow {
     virtual void Hide() = 0;
     virtual void UpdateMenu() = 0;
     virtual void ChangeDeafultColor() = 0;
+    // The bar's tab control; none when it could not be made.
+    virtual TabStrip* Strip() = 0;
 };
 
 }  // namespace morvane

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "shared/mdPub.h"
+
 namespace morvane {
 
 namespace {
@@ -112,7 +114,8 @@ void frmMorvaneWindow::Load() {
     SetParent(window_, parent);
     SetWindowLongPtrW(window_, GWL_STYLE, LoadedStyle);
     if (rules_) {
-        rules_->Form_Load(parts_.systemFontName);
+        // The tab font only where the system names its caption font.
+        rules_->Form_Load(mdPub::SystemFontName());
     }
 }
 

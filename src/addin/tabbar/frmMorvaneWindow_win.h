@@ -20,8 +20,6 @@ struct TabBarFormParts {
     const TabSettings* settings = nullptr;
     std::wstring hostVersion;
     CommandBars* commandBars = nullptr;
-    // The system's caption font; the tab font is applied only when there is one.
-    std::wstring systemFontName;
     // Creates the tab control inside the form window, reporting its events to the sink.
     std::function<std::unique_ptr<TabBarControl>(WindowHandle form, TabEventSink& events)>
         newControl;
@@ -48,7 +46,7 @@ class frmMorvaneWindow final : public TabBarWindow, private TabEventSink {
 
     // The form's rules and its tab control; none when the control could not be made.
     frmMorvane* Rules() { return rules_.get(); }
-    TabBarControl* Control() { return control_.get(); }
+    TabStrip* Strip() override { return control_.get(); }
 
   private:
     static LRESULT CALLBACK WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);

@@ -187,6 +187,13 @@ void HookMDIClient(ClientHookParts parts) {
         return;
     }
     hMDIClient = reinterpret_cast<WindowHandle>(client);
+    if (!parts.newWatcher) {
+        parts.newWatcher = [] {
+            return std::make_unique<MDIChildWindow>(
+                [] { return std::make_unique<cSubclass>(); },
+                []() -> TabStrip* { return TabBarForm() ? TabBarForm()->Strip() : nullptr; });
+        };
+    }
     const HWND above = GetWindow(client, GW_HWNDPREV);
     auto created = std::make_unique<ClientHook>(std::move(parts));
     LockedProjects.clear();

@@ -19,7 +19,8 @@ struct ClientHookParts {
     std::wstring hostVersion;
     // Creates the tab bar form, given its owner, before anything loads it.
     std::function<std::unique_ptr<TabBarWindow>()> newTabBar;
-    // A watcher for one project window (host "11.0").
+    // A watcher for one project window (host "11.0"); by default one that subclasses the
+    // window and selects its tab in TabBarForm.
     std::function<std::unique_ptr<MDIChildWindow>()> newWatcher;
 };
 

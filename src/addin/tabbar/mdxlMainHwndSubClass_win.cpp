@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "addin/tabbar/cSubclass_win.h"
+#include "addin/tabbar/mdSubClass_win.h"
 #include "shared/mdPub.h"
 
 namespace morvane::mdxlMainHwndSubClass {
@@ -59,6 +60,15 @@ void HookMainWindow(MainWindowHookParts parts) {
     }
     if (!parts.settings || parts.hMainWnd == 0) {
         return;
+    }
+    if (!parts.reframeClient) {
+        parts.reframeClient = mdSubClass::ReframeClient;
+    }
+    if (!parts.tabStrip) {
+        parts.tabStrip = []() -> TabStrip* {
+            auto* bar = mdSubClass::TabBarForm();
+            return bar ? bar->Strip() : nullptr;
+        };
     }
     auto created = std::make_unique<MainHook>(parts);
     created->keys.HotKeysRegistered = true;

@@ -16,8 +16,10 @@ struct MainWindowHookParts {
     WindowHandle hMainWnd = 0;
     TabSettings* settings = nullptr;
     std::wstring hostVersion;
+    // By default the client-window hook's ReframeClient.
     std::function<void()> reframeClient;
     std::function<void()> invalidateRibbon;
+    // By default the tab control of the client-window hook's TabBarForm.
     std::function<TabStrip*()> tabStrip;
 };
 
