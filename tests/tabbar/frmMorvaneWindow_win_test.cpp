@@ -142,24 +142,21 @@ TEST_F(TabBarFormTest, HostElevenSelectsTheActivatedWindowsTabWithoutASecondActi
     (void)beta;
 }
 
+BOOL CALLBACK AddChild(HWND child, LPARAM into) {
+    reinterpret_cast<std::set<HWND>*>(into)->insert(child);
+    return TRUE;
+}
+
+BOOL CALLBACK AddWithChildren(HWND window, LPARAM into) {
+    reinterpret_cast<std::set<HWND>*>(into)->insert(window);
+    EnumChildWindows(window, AddChild, into);
+    return TRUE;
+}
+
 // Every window of this thread and their children.
 std::set<HWND> ThreadWindows() {
     std::set<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM into) {
-            auto& set = *reinterpret_cast<std::set<HWND>*>(into);
-            set.insert(window);
-            EnumChildWindows(
-                window,
-                [](HWND child, LPARAM to) {
-                    reinterpret_cast<std::set<HWND>*>(to)->insert(child);
-                    return TRUE;
-                },
-                into);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), AddWithChildren, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
