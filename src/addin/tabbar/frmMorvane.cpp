@@ -107,15 +107,15 @@ void frmMorvane::Form_Load(const std::wstring& systemFontName) {
 
 void frmMorvane::Form_Resize(std::int32_t formWidth, std::int32_t formHeight) {
     auto& strip = parts_.strip;
-    const double px = parts_.windows.TwipsPerPixel();
+    TabBarSize = MeasuredTabBarSize();
+    const auto thickness =
+        static_cast<std::int32_t>(std::lround(TabBarSize * parts_.windows.TwipsPerPixel()));
     if (IsHorizontal(parts_.settings.Position)) {
-        TabBarSize = StripThickness(strip.Height(), strip.PageAreaHeight(), px);
-        strip.SetHeight(static_cast<std::int32_t>(std::lround(TabBarSize * px)));
+        strip.SetHeight(thickness);
         strip.SetWidth(formWidth - strip.Left());
     } else {
-        TabBarSize = StripThickness(strip.Width(), strip.PageAreaWidth(), px);
         strip.SetLeft(0);
-        strip.SetWidth(static_cast<std::int32_t>(std::lround(TabBarSize * px)));
+        strip.SetWidth(thickness);
         strip.SetHeight(formHeight - strip.Top());
     }
 }
@@ -143,22 +143,8 @@ void frmMorvane::UpdateMenu() {
     strip.SetFixedTabWidth(FixedTabWidth(settings.FixWidth));
     strip.SetSide(PositionCode(settings.Position));
 
-    // Windows found under one caption share the first window of that caption; a second
-    // window of the same caption is then not added.
-    if (ChildHandles.Count() != ProjectWindows.size() && mdPub::HostApp) {
-        if (const auto hostWindows = mdPub::HostApp->Windows()) {
-            for (const auto& window : *hostWindows) {
-                const auto caption = window ? window->Caption() : std::nullopt;
-                if (!caption) {
-                    continue;
-                }
-                const WindowHandle found =
-                    windows.FindByClass(hMDIClient, 0, DocWindowClass, caption);
-                if (found != 0) {
-                    ProjectWindows.emplace(HandleText(found), window);
-                }
-            }
-        }
+    if (ChildHandles.Count() != ProjectWindows.size()) {
+        ResynchroniseProjectWindows();
     }
 
     const auto count = static_cast<std::int32_t>(ChildHandles.Count());
@@ -174,9 +160,35 @@ void frmMorvane::UpdateMenu() {
         }
     }
 
-    const double px = windows.TwipsPerPixel();
-    TabBarSize = horizontal ? StripThickness(strip.Height(), strip.PageAreaHeight(), px)
-                            : StripThickness(strip.Width(), strip.PageAreaWidth(), px);
+    TabBarSize = MeasuredTabBarSize();
+}
+
+void frmMorvane::ResynchroniseProjectWindows() {
+    const auto hostWindows = mdPub::HostApp ? mdPub::HostApp->Windows() : std::nullopt;
+    if (!hostWindows) {
+        return;
+    }
+    // Windows found under one caption share the first window of that caption; a second
+    // window of the same caption is then not added.
+    for (const auto& window : *hostWindows) {
+        const auto caption = window ? window->Caption() : std::nullopt;
+        if (!caption) {
+            continue;
+        }
+        const WindowHandle found =
+            parts_.windows.FindByClass(hMDIClient, 0, DocWindowClass, caption);
+        if (found != 0) {
+            ProjectWindows.emplace(HandleText(found), window);
+        }
+    }
+}
+
+std::int32_t frmMorvane::MeasuredTabBarSize() const {
+    const auto& strip = parts_.strip;
+    const double px = parts_.windows.TwipsPerPixel();
+    return IsHorizontal(parts_.settings.Position)
+               ? StripThickness(strip.Height(), strip.PageAreaHeight(), px)
+               : StripThickness(strip.Width(), strip.PageAreaWidth(), px);
 }
 
 void frmMorvane::FillTab(std::int32_t index, WindowHandle handle) {

@@ -63,6 +63,10 @@ class frmMorvane {
     void Timer_ProExit_Timer();
 
   private:
+    // Adds the host's windows to ProjectWindows under the handles their captions find.
+    void ResynchroniseProjectWindows();
+    // The strip's thickness in whole pixels across the bar.
+    std::int32_t MeasuredTabBarSize() const;
     std::optional<WindowHandle> TabWindow(std::int32_t index) const;
     void CloseTab(std::int32_t index);
     void ForgetClick();
