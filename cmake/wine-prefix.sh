@@ -2,9 +2,10 @@
 # Creates a private Wine prefix once: wine-prefix.sh <dir> <null|x11>
 # The null display driver lets windows exist without an X server; x11 is for pictures.
 set -e
-prefix=$1
 driver=$2
-mkdir -p "$prefix"
+mkdir -p "$1"
+# Wine takes only an absolute prefix.
+prefix=$(cd "$1" && pwd)
 exec 9>"$prefix.lock"
 flock 9
 if [ ! -f "$prefix/.morvane-$driver" ]; then

@@ -165,6 +165,8 @@ TEST_P(RegistryContract, WritesEachTypesBytes) {
     EXPECT_EQ(DataOf(ScratchKey, L"Text"), (Bytes{'T', 'a', 'h', 'o', 'm', 'a', 0}));
     ASSERT_TRUE(SetRegValue(HKCU, ScratchKey, L"Digits", 1, 11));
     EXPECT_EQ(DataOf(ScratchKey, L"Digits"), (Bytes{'1', '1', 0}));
+    ASSERT_TRUE(SetRegValue(HKCU, ScratchKey, L"Real", 1, 2.5));
+    EXPECT_EQ(DataOf(ScratchKey, L"Real"), (Bytes{'2', '.', '5', 0}));
     ASSERT_TRUE(SetRegValue(HKCU, ScratchKey, L"Expand", 2, L"%TEMP%"));
     EXPECT_EQ(InfoOf(ScratchKey, L"Expand").value_or(RegValueInfo{}).Type, 2u);
     ASSERT_TRUE(SetRegValue(HKCU, ScratchKey, L"Dword", 4, -2));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ struct RegistryTarget {
     std::function<std::shared_ptr<RegistryApi>()> make;
     // Removes the scratch key with everything below it.
     std::function<void()> removeScratch;
+
+    friend void PrintTo(const RegistryTarget& target, std::ostream* os) { *os << target.name; }
 };
 
 class RegistryContract : public ::testing::TestWithParam<RegistryTarget> {

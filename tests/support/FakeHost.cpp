@@ -38,7 +38,18 @@ std::optional<bool> FakeProject::Saved() const {
     return Answer(*this, "Saved", saved);
 }
 bool FakeProject::Activate() {
-    return Command(*this, "Activate", [this] { ++activations; });
+    return Command(*this, "Activate", [this] {
+        ++activations;
+        if (!host) {
+            return;
+        }
+        for (const auto& window : host->windows) {
+            if (window->project.get() == this) {
+                host->activeWindow = window;
+                host->activeProject = window->project;
+            }
+        }
+    });
 }
 bool FakeProject::SaveAs(const std::wstring& newFullName) {
     return Command(*this, "SaveAs", [&] {
@@ -61,6 +72,7 @@ HostProjectPtr FakeWindow::Project() const {
 std::shared_ptr<FakeWindow> FakeHost::AddProject(const std::wstring& name,
                                                  const std::wstring& folder) {
     auto project = std::make_shared<FakeProject>();
+    project->host = this;
     project->name = name;
     project->path = folder;
     project->fullName = folder.empty() ? name : folder + pathSeparator + name;

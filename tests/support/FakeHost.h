@@ -9,8 +9,11 @@
 
 namespace morvane::test {
 
+class FakeHost;
+
 class FakeProject : public HostProject, public Faults {
   public:
+    FakeHost* host = nullptr;  // activation makes the project and its window the host's active ones
     std::wstring name;
     std::wstring path;
     std::wstring fullName;

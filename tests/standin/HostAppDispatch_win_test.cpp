@@ -1,0 +1,84 @@
+// The host port's contract against the adapter over the stand-in host.
+#include <map>
+
+#include "addin/HostAppDispatch_win.h"
+#include "standin/Host_win.h"
+#include "support/HostAppContract.h"
+
+namespace morvane::test {
+namespace {
+
+using standin::ObjectKind;
+
+class StandinWorld {
+  public:
+    StandinWorld() : app_(host_.Application()) {}
+
+    HostApp& App() { return app_; }
+    void AddProject(const std::wstring& name, const std::wstring& folder) {
+        host_.OpenProject(name, folder);
+    }
+    void SetSaved(const std::wstring& name, bool saved) { host_.Find(name)->saved = saved; }
+    void SetVisible(const std::wstring& name, bool visible) {
+        host_.SetWindowVisible(name, visible);
+    }
+    void SetState(bool on) { host_.SetState(on); }
+    // FakeHost's fault names, as the members the adapter calls.
+    void Fail(const std::string& member) {
+        static const std::map<std::string, std::pair<ObjectKind, long>> members = {
+            {"Name", {ObjectKind::Project, projectid::Name}},
+            {"Path", {ObjectKind::Project, projectid::Path}},
+            {"FullName", {ObjectKind::Project, projectid::FullName}},
+            {"Saved", {ObjectKind::Project, projectid::Saved}},
+            {"Activate", {ObjectKind::Project, projectid::Activate}},
+            {"SaveAs", {ObjectKind::Project, projectid::SaveAs}},
+            {"Caption", {ObjectKind::Window, windowid::Caption}},
+            {"Visible", {ObjectKind::Window, windowid::Visible}},
+            {"Project", {ObjectKind::Window, windowid::Project}},
+            {"Projects", {ObjectKind::Application, appid::Projects}},
+            {"WindowCount", {ObjectKind::Windows, collectionid::Count}},
+            {"Windows", {ObjectKind::Windows, collectionid::NewEnum}},
+            {"WindowByCaption", {ObjectKind::Windows, collectionid::Item}},
+            {"ActiveProject", {ObjectKind::Application, appid::ActiveProject}},
+            {"ActiveWindow", {ObjectKind::Application, appid::ActiveWindow}},
+            {"State", {ObjectKind::Application, appid::Visible}},
+            {"PathSeparator", {ObjectKind::Application, appid::PathSeparator}},
+            {"Version", {ObjectKind::Application, appid::Version}},
+            {"SetAlerts", {ObjectKind::Application, appid::DisplayAlerts}},
+            {"ShowWindowsInTaskbar", {ObjectKind::Application, appid::ShowWindowsInTaskbar}},
+            {"SetShowWindowsInTaskbar", {ObjectKind::Application, appid::ShowWindowsInTaskbar}},
+            {"FileNew", {ObjectKind::Application, appid::FileNew}},
+            {"FileSave", {ObjectKind::Application, appid::FileSave}},
+            {"FileSaveAs", {ObjectKind::Application, appid::FileSaveAs}},
+            {"FileOpen", {ObjectKind::Application, appid::FileOpen}},
+        };
+        const auto& [kind, id] = members.at(member);
+        host_.Fail(kind, id);
+    }
+    int Commands(const std::string& command) const {
+        const long id = command == "FileNew"    ? appid::FileNew
+                        : command == "FileSave" ? appid::FileSave
+                        : command == "FileOpen" ? appid::FileOpen
+                                                : appid::FileSaveAs;
+        return host_.Calls(ObjectKind::Application, id);
+    }
+    bool Alerts() const { return host_.Alerts(); }
+    std::wstring Folder() const {
+        wchar_t temp[MAX_PATH];
+        const DWORD n = GetTempPathW(MAX_PATH, temp);
+        std::wstring folder(temp, n > 0 ? n - 1 : 0);  // without the trailing separator
+        folder += L"\\morvane-contract";
+        CreateDirectoryW(folder.c_str(), nullptr);
+        return folder;
+    }
+
+  private:
+    com::Apartment apartment_;
+    standin::Host host_;
+    HostAppDispatch app_;
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Standin, HostAppContract, StandinWorld);
+
+}  // namespace
+}  // namespace morvane::test
