@@ -128,10 +128,14 @@ TEST_F(TabBarFormTest, HostElevenSelectsTheActivatedWindowsTabWithoutASecondActi
     Hook(L"11.0");
     ASSERT_EQ(strip->Count(), 2);
     ASSERT_EQ(strip->selected, 0);  // Beta, the active window
+
+    // The host activates Alpha by its own means; child windows are told so while the main
+    // window is the active one.
+    SetForegroundWindow(windows->main);
+    SetActiveWindow(windows->main);
+    ASSERT_EQ(GetActiveWindow(), windows->main);
     Pump();
     strip->selections.clear();
-
-    // The host activates Alpha by its own means.
     SendMessageW(windows->client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(alpha), 0);
     EXPECT_EQ(strip->selected, 1);
     EXPECT_FALSE(strip->selections.empty());
