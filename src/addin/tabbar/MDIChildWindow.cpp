@@ -1,0 +1,52 @@
+#include "addin/tabbar/MDIChildWindow.h"
+
+#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/tabbar/WindowMessages.h"
+
+namespace morvane {
+
+MDIChildWindow::MDIChildWindow(SubclassFactory newSubclass, StripAccess tabStrip)
+    : newSubclass_(std::move(newSubclass)), tabStrip_(std::move(tabStrip)) {}
+
+MDIChildWindow::~MDIChildWindow() {
+    Detach();
+}
+
+void MDIChildWindow::Attach(WindowHandle hWnd) {
+    Detach();
+    subclass_ = newSubclass_ ? newSubclass_() : nullptr;
+    if (subclass_) {
+        subclass_->AddMsg(static_cast<std::int32_t>(wm::NcActivate), MsgAfter);
+        subclass_->Subclass(hWnd, this);
+    }
+    hWnd_ = hWnd;
+}
+
+void MDIChildWindow::Detach() {
+    if (!subclass_) {
+        return;
+    }
+    subclass_->UnSubclass();
+    subclass_.reset();
+}
+
+void MDIChildWindow::Proc(bool, bool&, std::intptr_t&, WindowHandle& hWnd, std::uint32_t& uMsg,
+                          std::uintptr_t& wParam, std::intptr_t&) {
+    if (uMsg != wm::NcActivate || wParam == 0) {
+        return;
+    }
+    TabStrip* strip = tabStrip_ ? tabStrip_() : nullptr;
+    if (!strip) {
+        return;
+    }
+    const std::int32_t count = strip->Count();
+    for (std::int32_t i = 0; i < count; ++i) {
+        if (HandleFromText(strip->Tag(i)) == hWnd) {
+            Updating = true;
+            strip->Select(i);
+            Updating = false;
+        }
+    }
+}
+
+}  // namespace morvane

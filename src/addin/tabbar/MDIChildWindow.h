@@ -1,0 +1,37 @@
+#pragma once
+// Watches one project window on host "11.0": when the host activates it, its tab is selected
+// without a second activation.
+
+#include <functional>
+#include <memory>
+
+#include "addin/tabbar/ISubclass.h"
+#include "addin/tabbar/TabStrip.h"
+
+namespace morvane {
+
+class MDIChildWindow final : public ISubclass {
+  public:
+    using SubclassFactory = std::function<std::unique_ptr<WindowSubclass>()>;
+    using StripAccess = std::function<TabStrip*()>;
+
+    MDIChildWindow(SubclassFactory newSubclass, StripAccess tabStrip);
+    ~MDIChildWindow();
+    MDIChildWindow(const MDIChildWindow&) = delete;
+    MDIChildWindow& operator=(const MDIChildWindow&) = delete;
+
+    WindowHandle hWnd() const { return hWnd_; }
+    void Attach(WindowHandle hWnd);
+    void Detach();
+
+    void Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, WindowHandle& hWnd,
+              std::uint32_t& uMsg, std::uintptr_t& wParam, std::intptr_t& lParam) override;
+
+  private:
+    SubclassFactory newSubclass_;
+    StripAccess tabStrip_;
+    std::unique_ptr<WindowSubclass> subclass_;
+    WindowHandle hWnd_ = 0;
+};
+
+}  // namespace morvane

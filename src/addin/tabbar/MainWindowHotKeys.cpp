@@ -1,0 +1,114 @@
+#include "addin/tabbar/MainWindowHotKeys.h"
+
+#include "addin/MenuBars.h"
+#include "addin/tabbar/TabBarRules.h"
+#include "shared/SettingsSchema.h"
+#include "shared/mdReg.h"
+
+namespace morvane {
+
+MainWindowHotKeys::MainWindowHotKeys(MainHookParts parts) : parts_(std::move(parts)) {}
+
+void MainWindowHotKeys::Register(const HotKeyRegistration& key) {
+    // A combination another program holds stays unregistered, without a message.
+    parts_.hotKeys.Register(key.id, key.modifiers, key.key);
+}
+
+void MainWindowHotKeys::RegisterEnabledHotKeys() {
+    const auto& settings = parts_.settings;
+    if (settings.EnableTa == 0) {
+        RegisterBarHotKey();
+    }
+    if (settings.EnableTi == 0) {
+        RegisterNextTabHotKey();
+    }
+    if (settings.EnableAlt == 0) {
+        RegisterTabNumberHotKeys();
+    }
+}
+
+void MainWindowHotKeys::RegisterBarHotKey() {
+    Register(BarHotKey(parts_.settings));
+}
+
+void MainWindowHotKeys::RegisterNextTabHotKey() {
+    Register(NextTabHotKey(parts_.settings));
+}
+
+void MainWindowHotKeys::RegisterTabNumberHotKeys() {
+    for (const auto& key : TabNumberHotKeys()) {
+        Register(key);
+    }
+}
+
+void MainWindowHotKeys::UnregisterBarHotKey() {
+    parts_.hotKeys.Unregister(HotKeyBase + HotKeyShowBar);
+}
+
+void MainWindowHotKeys::UnregisterNextTabHotKey() {
+    parts_.hotKeys.Unregister(HotKeyBase + HotKeyNextTab);
+}
+
+void MainWindowHotKeys::UnregisterTabNumberHotKeys() {
+    for (std::int32_t offset = HotKeyFirstNumber; offset <= HotKeyLastNumber; ++offset) {
+        parts_.hotKeys.Unregister(HotKeyBase + offset);
+    }
+}
+
+void MainWindowHotKeys::UnregisterAllHotKeys() {
+    UnregisterBarHotKey();
+    UnregisterNextTabHotKey();
+    UnregisterTabNumberHotKeys();
+}
+
+void MainWindowHotKeys::OnActivate(std::int32_t state) {
+    if (state == 1 || state == 2) {
+        if (!HotKeysRegistered) {
+            RegisterEnabledHotKeys();
+            HotKeysRegistered = true;
+        }
+    } else if (state == 0) {
+        UnregisterAllHotKeys();
+        HotKeysRegistered = false;
+    }
+}
+
+bool MainWindowHotKeys::OnHotKey(std::uintptr_t id) {
+    const auto offset = static_cast<std::int64_t>(id) - HotKeyBase;
+    if (offset < HotKeyShowBar || offset > HotKeyLastNumber) {
+        return false;
+    }
+    if (offset == HotKeyShowBar) {
+        ToggleTabShow();
+        return true;
+    }
+    TabStrip* strip = parts_.tabStrip ? parts_.tabStrip() : nullptr;
+    if (!strip) {
+        return true;
+    }
+    if (offset == HotKeyNextTab) {
+        SelectNextTab(*strip);
+    } else {
+        SelectTabByNumber(*strip, static_cast<std::int32_t>(offset - HotKeyFirstNumber));
+    }
+    return true;
+}
+
+void MainWindowHotKeys::ToggleTabShow() {
+    auto& settings = parts_.settings;
+    settings.TabShow = settings.TabShow == 0 ? 1 : 0;
+    mdReg::SetRegValue(RootKey::CurrentUser, std::wstring(SettingsKey), L"TabShow", mdReg::RegDword,
+                       settings.TabShow);
+    if (parts_.reframeClient) {
+        parts_.reframeClient();
+    }
+    if (HostVersionNumber(parts_.hostVersion) > 12) {
+        if (parts_.invalidateRibbon) {
+            parts_.invalidateRibbon();
+        }
+    } else if (BtnShowTabBar) {
+        BtnShowTabBar->SetState(settings.TabShow == 0 ? msoButtonDown : msoButtonUp);
+    }
+}
+
+}  // namespace morvane

@@ -1,0 +1,74 @@
+#include "addin/tabbar/TabBarRules.h"
+
+#include <cmath>
+
+namespace morvane {
+
+bool IsHorizontal(std::int32_t position) {
+    return position == 0 || position == 1;
+}
+
+std::int32_t AppearanceFor(std::int32_t theme) {
+    return theme < 8 ? theme : theme + 1;
+}
+
+std::int32_t StripOffset(std::int32_t theme) {
+    switch (theme) {
+        case 3:
+            return 100;
+        case 7:
+        case 8:
+            return 80;
+        case 10:
+            return 90;
+        default:
+            return 30;
+    }
+}
+
+std::int32_t PositionCode(std::int32_t position) {
+    switch (position) {
+        case 0:
+            return 0;
+        case 1:
+            return 2;
+        case 2:
+            return 1;
+        default:
+            return 3;
+    }
+}
+
+std::int32_t FixedTabWidth(std::int32_t fixWidth) {
+    return fixWidth == 0 ? 70 : fixWidth;
+}
+
+int HostVersionNumber(const std::wstring& version) {
+    int number = 0;
+    for (const wchar_t c : version) {
+        if (c < L'0' || c > L'9' || number > 100000) {
+            break;
+        }
+        number = number * 10 + (c - L'0');
+    }
+    return number;
+}
+
+std::int32_t ToolTipStyle(int hostVersion) {
+    return hostVersion > 12 ? 5 : 2;
+}
+
+std::wstring TabCaption(const std::wstring& windowCaption) {
+    return L"  " + windowCaption + L"  ";
+}
+
+std::int32_t StripThickness(std::int32_t extent, std::int32_t pageArea, double twipsPerPixel) {
+    if (!(twipsPerPixel > 0)) {
+        return 0;
+    }
+    // nearbyint rounds halves to the even neighbour in the default rounding mode.
+    return static_cast<std::int32_t>(
+        std::nearbyint(static_cast<double>(extent - pageArea) / twipsPerPixel));
+}
+
+}  // namespace morvane

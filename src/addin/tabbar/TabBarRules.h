@@ -1,0 +1,40 @@
+#pragma once
+// The tab bar's layout and caption rules.
+
+#include <cstdint>
+#include <string>
+
+namespace morvane {
+
+// Bars above or below the workspace (Position 0 or 1); every other value is a vertical bar.
+bool IsHorizontal(std::int32_t position);
+
+// The control's appearance for a Theme: styles 8, 9 and 10 are appearances 9, 10 and 11.
+std::int32_t AppearanceFor(std::int32_t theme);
+
+// Twips by which the control's leading margin is pushed behind the bar's near edge.
+std::int32_t StripOffset(std::int32_t theme);
+
+// The control's side for a Position: top 0, left 1, bottom 2, right 3.
+std::int32_t PositionCode(std::int32_t position);
+
+// The fixed tab width: FixWidth, or 70 pixels when it is not set.
+std::int32_t FixedTabWidth(std::int32_t fixWidth);
+
+// A host version text by its leading decimal number: "12.0" is 12; 0 when there is none.
+int HostVersionNumber(const std::wstring& version);
+
+// The tool-tip style by the host's version number.
+std::int32_t ToolTipStyle(int hostVersion);
+
+// A tab's caption: two blanks either side of the window's caption.
+std::wstring TabCaption(const std::wstring& windowCaption);
+
+// The unsaved mark that follows the caption of a project with unsaved changes.
+inline constexpr const wchar_t* UnsavedMark = L"*  ";
+
+// The strip's thickness in whole pixels from the control's extent and its page area (twips),
+// rounded to the nearest whole pixel, halves to the even one.
+std::int32_t StripThickness(std::int32_t extent, std::int32_t pageArea, double twipsPerPixel);
+
+}  // namespace morvane

@@ -1,0 +1,21 @@
+#pragma once
+// The tab bar form as the window hooks use it.
+
+#include "addin/tabbar/TabStrip.h"
+#include "addin/tabbar/WindowHandle.h"
+
+namespace morvane {
+
+class TabBarWindow {
+  public:
+    virtual ~TabBarWindow() = default;
+    virtual WindowHandle hWnd() const = 0;
+    virtual bool Visible() const = 0;
+    virtual void Hide() = 0;
+    virtual void UpdateMenu() = 0;
+    virtual void ChangeDeafultColor() = 0;
+    // The bar's tab control; none when it could not be made.
+    virtual TabStrip* Strip() = 0;
+};
+
+}  // namespace morvane

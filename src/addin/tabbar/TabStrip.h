@@ -1,0 +1,68 @@
+#pragma once
+// The tab control of the bar, by the roles the tab bar uses. Positions, sizes and mouse points
+// are in twips, tab rectangles in pixels of the control, indexes from 0. Selecting a tab
+// raises the control's selection event before Select returns.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "addin/tabbar/WindowHandle.h"
+
+namespace morvane {
+
+struct TabRectangle {
+    std::int32_t left, top, right, bottom;
+};
+
+class TabStrip {
+  public:
+    virtual ~TabStrip() = default;
+
+    // Tabs. After SetCount(n) tabs 0 to n - 1 exist; a new tab starts empty.
+    virtual std::int32_t Count() const = 0;
+    virtual void SetCount(std::int32_t count) = 0;
+    virtual std::wstring Caption(std::int32_t index) const = 0;
+    virtual void SetCaption(std::int32_t index, const std::wstring& caption) = 0;
+    virtual std::wstring ToolTip(std::int32_t index) const = 0;
+    virtual void SetToolTip(std::int32_t index, const std::wstring& toolTip) = 0;
+    virtual void SetImage(std::int32_t index, std::int32_t image) = 0;
+    // The tag holds the tab's window handle as decimal text.
+    virtual std::wstring Tag(std::int32_t index) const = 0;
+    virtual void SetTag(std::int32_t index, const std::wstring& tag) = 0;
+    virtual bool Visible(std::int32_t index) const = 0;
+    virtual void SetVisible(std::int32_t index, bool visible) = 0;
+    virtual void Select(std::int32_t index) = 0;
+    // -1 when no tab is selected.
+    virtual std::int32_t SelectedIndex() const = 0;
+
+    // Paint manager: layout (0 auto size, 1 size to fit, 2 fixed), tab widths in pixels, side
+    // (0 top, 1 left, 2 bottom, 3 right).
+    virtual void SetLayout(std::int32_t layout) = 0;
+    virtual void SetMaxTabWidth(std::int32_t pixels) = 0;
+    virtual void SetFixedTabWidth(std::int32_t pixels) = 0;
+    virtual void SetSide(std::int32_t side) = 0;
+
+    // The control's place in the bar and its extent; the page area is what the strip leaves.
+    virtual std::int32_t Left() const = 0;
+    virtual std::int32_t Top() const = 0;
+    virtual void SetLeft(std::int32_t twips) = 0;
+    virtual void SetTop(std::int32_t twips) = 0;
+    virtual std::int32_t Width() const = 0;
+    virtual std::int32_t Height() const = 0;
+    virtual void SetWidth(std::int32_t twips) = 0;
+    virtual void SetHeight(std::int32_t twips) = 0;
+    virtual std::int32_t PageAreaWidth() const = 0;
+    virtual std::int32_t PageAreaHeight() const = 0;
+
+    // Mouse roles: the tab under a point, whether tabs can be dragged, the control's value
+    // that widens the blind zone, and a tab's rectangle.
+    virtual std::optional<std::int32_t> HitTest(std::int32_t x, std::int32_t y) const = 0;
+    virtual bool Reorder() const = 0;
+    virtual std::int32_t BlindZoneValue() const = 0;
+    virtual std::optional<TabRectangle> Rectangle(std::int32_t index) const = 0;
+    // The control's own window.
+    virtual WindowHandle ControlWindow() const = 0;
+};
+
+}  // namespace morvane

@@ -1,0 +1,447 @@
+#include "addin/tabbar/frmMorvane.h"
+
+#include <cmath>
+
+#include "addin/MenuBars.h"
+#include "addin/tabbar/TabBarColors.h"
+#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/tabbar/TabBarRules.h"
+#include "addin/tabbar/WindowMessages.h"
+#include "shared/mdPub.h"
+#include "shared/mdReg.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr const wchar_t* DocWindowClass = L"Winproj-DocWindowClass";
+constexpr const wchar_t* DialogClass = L"#32770";
+constexpr const wchar_t* FileDialogViewClass = L"DUIViewWndClassName";
+constexpr std::int32_t NewCommandId = 2520;
+
+// A project's tool tip (its full name) and whether it holds unsaved changes.
+struct ProjectFacts {
+    std::optional<std::wstring> fullName;
+    std::optional<bool> saved;
+};
+
+ProjectFacts FactsOf(const HostWindowPtr& window) {
+    const auto project = window ? window->Project() : nullptr;
+    if (!project) {
+        return {};
+    }
+    return {project->FullName(), project->Saved()};
+}
+
+// The project a tab's tool tip names: by full name, else by name.
+HostProjectPtr ProjectByToolTip(const std::wstring& toolTip) {
+    const auto projects = mdPub::HostApp ? mdPub::HostApp->Projects() : std::nullopt;
+    if (!projects) {
+        return nullptr;
+    }
+    for (const auto& project : *projects) {
+        if (project && project->FullName() == toolTip) {
+            return project;
+        }
+    }
+    for (const auto& project : *projects) {
+        if (project && project->Name() == toolTip) {
+            return project;
+        }
+    }
+    return nullptr;
+}
+
+std::int32_t Round(float value) {
+    return static_cast<std::int32_t>(std::nearbyint(value));
+}
+
+// Enables every item of a context menu, then, while at most one window is visible, disables
+// the items that need more than one.
+void EnableItems(CommandBarControls& controls,
+                 std::initializer_list<std::int32_t> needingMoreWindows) {
+    const std::int32_t count = controls.Count().value_or(0);
+    for (std::int32_t position = 1; position <= count; ++position) {
+        if (auto item = controls.Item(position)) {
+            item->SetEnabled(true);
+        }
+    }
+    if (mdPub::VisibleWindowCount() > 1) {
+        return;
+    }
+    for (const auto position : needingMoreWindows) {
+        if (auto item = controls.Item(position)) {
+            item->SetEnabled(false);
+        }
+    }
+}
+
+}  // namespace
+
+frmMorvane::frmMorvane(TabBarParts parts) : parts_(std::move(parts)) {}
+
+void frmMorvane::Form_Load(const std::wstring& systemFontName) {
+    const auto& settings = parts_.settings;
+    auto& style = parts_.style;
+    if (!systemFontName.empty()) {
+        style.SetFont(settings.TabFontName, settings.TabFontSize);
+    }
+    style.SetPaintSwitch(18, true);
+    style.AttachImages();
+    style.SetReorder(settings.EnableReorder == 0);
+    style.SetAppearance(AppearanceFor(settings.Theme));
+    style.SetPaintSwitch(7, true);
+    style.SetPaintSwitch(17, true);
+    style.SetPaintSwitch(8, false);
+    style.SetColorStyle(ColorStyleCustom);
+    style.SetToolTipStyle(ToolTipStyle(HostVersionNumber(parts_.hostVersion)));
+    style.SetToolTipSwitch(9, true);
+    style.SetToolTipSwitch(10, true);
+    if (UsesCustomColors(settings)) {
+        ChangCustomColor();
+    } else {
+        ChangeDeafultColor();
+    }
+    UpdateMenu();
+}
+
+void frmMorvane::Form_Resize(std::int32_t formWidth, std::int32_t formHeight) {
+    auto& strip = parts_.strip;
+    TabBarSize = MeasuredTabBarSize();
+    const auto thickness =
+        static_cast<std::int32_t>(std::lround(TabBarSize * parts_.windows.TwipsPerPixel()));
+    if (IsHorizontal(parts_.settings.Position)) {
+        strip.SetHeight(thickness);
+        strip.SetWidth(formWidth - strip.Left());
+    } else {
+        strip.SetLeft(0);
+        strip.SetWidth(thickness);
+        strip.SetHeight(formHeight - strip.Top());
+    }
+}
+
+void frmMorvane::Form_Unload() {
+    if (parts_.exitTimer) {
+        parts_.exitTimer(false);
+    }
+}
+
+void frmMorvane::UpdateMenu() {
+    auto& strip = parts_.strip;
+    auto& windows = parts_.windows;
+    const auto& settings = parts_.settings;
+    const WindowHandle active = windows.MdiGetActive(hMDIClient);
+    if (active == 0) {
+        return;
+    }
+    const bool horizontal = IsHorizontal(settings.Position);
+    const std::int32_t offset = StripOffset(settings.Theme);
+    strip.SetTop(horizontal ? 0 : -offset);
+    strip.SetLeft(horizontal ? -offset : 0);
+    strip.SetLayout(settings.TbLayout);
+    strip.SetMaxTabWidth(settings.MaxWidth);
+    strip.SetFixedTabWidth(FixedTabWidth(settings.FixWidth));
+    strip.SetSide(PositionCode(settings.Position));
+
+    if (ChildHandles.Count() != ProjectWindows.size()) {
+        ResynchroniseProjectWindows();
+    }
+
+    const auto count = static_cast<std::int32_t>(ChildHandles.Count());
+    strip.SetCount(count);
+    for (std::int32_t i = 0; i < count; ++i) {
+        FillTab(i, ChildHandles.Item(static_cast<std::size_t>(i)));
+    }
+
+    for (std::int32_t i = 0; i < strip.Count(); ++i) {
+        if (HandleFromText(strip.Tag(i)) == active) {
+            strip.Select(i);
+            break;
+        }
+    }
+
+    TabBarSize = MeasuredTabBarSize();
+}
+
+void frmMorvane::ResynchroniseProjectWindows() {
+    const auto hostWindows = mdPub::HostApp ? mdPub::HostApp->Windows() : std::nullopt;
+    if (!hostWindows) {
+        return;
+    }
+    // Windows found under one caption share the first window of that caption; a second
+    // window of the same caption is then not added.
+    for (const auto& window : *hostWindows) {
+        const auto caption = window ? window->Caption() : std::nullopt;
+        if (!caption) {
+            continue;
+        }
+        const WindowHandle found =
+            parts_.windows.FindByClass(hMDIClient, 0, DocWindowClass, caption);
+        if (found != 0) {
+            ProjectWindows.emplace(HandleText(found), window);
+        }
+    }
+}
+
+std::int32_t frmMorvane::MeasuredTabBarSize() const {
+    const auto& strip = parts_.strip;
+    const double px = parts_.windows.TwipsPerPixel();
+    return IsHorizontal(parts_.settings.Position)
+               ? StripThickness(strip.Height(), strip.PageAreaHeight(), px)
+               : StripThickness(strip.Width(), strip.PageAreaWidth(), px);
+}
+
+void frmMorvane::FillTab(std::int32_t index, WindowHandle handle) {
+    auto& strip = parts_.strip;
+    const std::wstring key = HandleText(handle);
+    const auto known = ProjectWindows.find(key);
+    std::optional<std::wstring> caption;
+    ProjectFacts facts;
+    if (known != ProjectWindows.end() && known->second) {
+        caption = known->second->Caption();
+        facts = FactsOf(known->second);
+    } else {
+        // A window the host's collection did not name: its own text, and the project of the
+        // first host window that bears that text.
+        caption = parts_.windows.WindowText(handle);
+        if (mdPub::HostApp) {
+            facts = FactsOf(mdPub::HostApp->WindowByCaption(*caption));
+        }
+    }
+    if (caption) {
+        std::wstring text = TabCaption(*caption);
+        if (facts.saved == false) {
+            text += UnsavedMark;
+        }
+        strip.SetCaption(index, text);
+    }
+    if (facts.fullName) {
+        strip.SetToolTip(index, *facts.fullName);
+    }
+    strip.SetImage(index, LockedProjects.count(strip.ToolTip(index)) != 0 ? 1 : 0);
+    strip.SetTag(index, key);
+    strip.SetVisible(index, parts_.windows.IsWindowVisible(handle));
+}
+
+void frmMorvane::ChangeDeafultColor() {
+    if (HostVersionNumber(parts_.hostVersion) <= 12) {
+        return;
+    }
+    // A failed read keeps the scheme as it was.
+    mdReg::GetRegValue(RootKey::CurrentUser,
+                       L"Software\\Microsoft\\Office\\" + parts_.hostVersion + L"\\Common",
+                       L"Theme", mdPub::OfficeTheme);
+    parts_.style.SetColorStyle(ColorStyleOffice);
+    if (const auto preset = OfficePreset(mdPub::OfficeTheme)) {
+        for (const auto& entry : *preset) {
+            parts_.style.SetColor(entry.member, entry.color);
+        }
+    }
+    parts_.style.Refresh();
+}
+
+void frmMorvane::ChangCustomColor() {
+    parts_.style.SetPaintSwitch(8, false);
+    parts_.style.SetColorStyle(ColorStyleCustom);
+    for (const auto& entry : CustomColors(parts_.settings)) {
+        parts_.style.SetColor(entry.member, entry.color);
+    }
+}
+
+void frmMorvane::StartTimer() {
+    if (parts_.exitTimer) {
+        parts_.exitTimer(true);
+    }
+}
+
+std::optional<WindowHandle> frmMorvane::TabWindow(std::int32_t index) const {
+    return HandleFromText(parts_.strip.Tag(index));
+}
+
+void frmMorvane::CloseTab(std::int32_t index) {
+    if (const auto window = TabWindow(index)) {
+        parts_.windows.Post(*window, wm::Close, 0, 0);
+    }
+}
+
+void frmMorvane::ForgetClick() {
+    mLastClickTick = 0;
+    mLastClickName.clear();
+}
+
+void frmMorvane::TabProject_SelectionChanged(std::int32_t index) {
+    if (Updating) {
+        return;
+    }
+    if (const auto window = TabWindow(index)) {
+        parts_.windows.Post(hMDIClient, wm::MdiActivate, static_cast<std::uintptr_t>(*window), 0);
+    }
+}
+
+bool frmMorvane::InBlindZone(float x, float y) const {
+    const auto& strip = parts_.strip;
+    const bool horizontal = IsHorizontal(parts_.settings.Position);
+    const double p = horizontal ? x : y;
+    const double e = horizontal ? strip.Width() : strip.Height();
+    const double d = e - p;
+    const double px = parts_.windows.TwipsPerPixel();
+    if (16.0 * px > d) {
+        return true;
+    }
+    if (strip.BlindZoneValue() != 0 && 42.0 * px > d) {
+        return true;
+    }
+    if (42.0 * px > d) {
+        double farEdge = 0;
+        const std::int32_t count = strip.Count();
+        if (count > 0) {
+            if (const auto last = strip.Rectangle(count - 1)) {
+                farEdge = horizontal ? last->right : last->bottom;
+            }
+        }
+        return e - px * farEdge < 30.0;
+    }
+    return false;
+}
+
+void frmMorvane::TabProject_MouseDown(std::int32_t button, std::int32_t, float x, float y) {
+    if (InBlindZone(x, y)) {
+        return;
+    }
+    mDblClickTime = parts_.windows.DoubleClickTime();
+    const auto& settings = parts_.settings;
+    const auto hit = [&] { return parts_.strip.HitTest(Round(x), Round(y)); };
+    switch (button) {
+        case LeftButton:
+            LeftDown(hit());
+            break;
+        case RightButton:
+            if (const auto tab = hit()) {
+                ShowTabMenu(*tab);
+            } else {
+                ShowBarMenu();
+            }
+            break;
+        case MiddleButton:
+            if (settings.EnableMiddle == 0) {
+                if (const auto tab = hit()) {
+                    parts_.strip.Select(*tab);
+                    CloseTab(*tab);
+                    ForgetClick();
+                }
+            }
+            break;
+        default:
+            break;
+    }
+    mLastButton = button;
+}
+
+void frmMorvane::LeftDown(std::optional<std::int32_t> tab) {
+    const auto& settings = parts_.settings;
+    auto& windows = parts_.windows;
+    // The name of this click: a tab's caption without its unsaved mark, or the blank bar.
+    std::wstring name;
+    if (tab) {
+        if (settings.DoubleC != 0) {
+            return;
+        }
+        if (parts_.strip.Reorder()) {
+            // With dragging allowed the control reports only the closing double-click.
+            CloseTab(*tab);
+            return;
+        }
+        name = mdPub::StripModifiedMark(parts_.strip.Caption(*tab));
+    } else {
+        if (settings.EnableCreate != 0) {
+            return;
+        }
+        name = BlankBarMarker;
+    }
+    const std::uint32_t now = windows.TickCount();
+    if (mLastClickName == name && mLastButton == LeftButton &&
+        now - mLastClickTick < mDblClickTime) {
+        if (tab) {
+            CloseTab(*tab);
+        } else if (parts_.commandBars) {
+            if (auto command = parts_.commandBars->FindControlById(NewCommandId)) {
+                command->Execute();
+            }
+        }
+        ForgetClick();
+        return;
+    }
+    mLastClickTick = windows.TickCount();
+    mLastClickName = name;
+}
+
+void frmMorvane::ShowTabMenu(std::int32_t tab) {
+    parts_.strip.Select(tab);
+    const auto controls = BarPupTabOnItem ? BarPupTabOnItem->Controls() : nullptr;
+    if (!controls) {
+        return;
+    }
+    EnableItems(*controls, {TabMenuItem::CloseOther, TabMenuItem::CloseAll, TabMenuItem::SaveAll});
+    const std::wstring toolTip = parts_.strip.ToolTip(tab);
+    if (const auto project = ProjectByToolTip(toolTip)) {
+        if (project->Path() == std::wstring()) {
+            for (const auto position : {TabMenuItem::OpenFolder, TabMenuItem::Rename}) {
+                if (auto item = controls->Item(position)) {
+                    item->SetEnabled(false);
+                }
+            }
+        }
+    }
+    if (auto lock = controls->Item(TabMenuItem::Lock)) {
+        lock->SetState(LockedProjects.count(toolTip) != 0 ? msoButtonDown : msoButtonUp);
+    }
+    BarPupTabOnItem->ShowPopup();
+}
+
+void frmMorvane::ShowBarMenu() {
+    const auto controls = BarPupTabNoOnItem ? BarPupTabNoOnItem->Controls() : nullptr;
+    if (!controls) {
+        return;
+    }
+    EnableItems(*controls, {BarMenuItem::CloseOther, BarMenuItem::CloseAll, BarMenuItem::SaveAll});
+    BarPupTabNoOnItem->ShowPopup();
+}
+
+void frmMorvane::TabProject_CloseButtonClick(bool& cancel) {
+    auto& strip = parts_.strip;
+    const ScreenPoint point = parts_.windows.CursorIn(strip.ControlWindow());
+    const double px = parts_.windows.TwipsPerPixel();
+    const auto tab = strip.HitTest(static_cast<std::int32_t>(std::nearbyint(point.x * px)),
+                                   static_cast<std::int32_t>(std::nearbyint(point.y * px)));
+    if (tab) {
+        strip.Select(*tab);
+        CloseTab(*tab);
+    }
+    // The control never closes a tab itself: tabs follow the windows.
+    cancel = true;
+}
+
+void frmMorvane::TabProject_TabMoved(std::int32_t index, std::int32_t newIndex) {
+    ChildHandles.MoveTo(parts_.strip.Tag(index),
+                        static_cast<std::size_t>(newIndex < 0 ? 0 : newIndex));
+}
+
+void frmMorvane::Timer_ProExit_Timer() {
+    auto& windows = parts_.windows;
+    WindowHandle dialog = 0;
+    while ((dialog = windows.FindByClass(0, dialog, DialogClass, std::nullopt)) != 0) {
+        if (windows.Parent(dialog) == mParentHwnd &&
+            windows.FindByClass(dialog, 0, FileDialogViewClass, std::nullopt) != 0) {
+            windows.Post(dialog, wm::Close, 0, 0);
+            if (parts_.exitTimer) {
+                parts_.exitTimer(false);
+            }
+            if (mdPub::HostApp) {
+                mdPub::HostApp->SetAlerts(true);
+            }
+            return;
+        }
+    }
+}
+
+}  // namespace morvane

@@ -1,0 +1,90 @@
+#pragma once
+// The tab bar: fills one tab per project window, sets up and colours its tab control, and
+// turns clicks, drags and the close button into commands for the host. The bar's own window
+// forwards its tab control's events here.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "addin/CommandBars.h"
+#include "shared/TabSettings.h"
+#include "addin/tabbar/TabStrip.h"
+#include "addin/tabbar/TabStyle.h"
+#include "addin/tabbar/WindowSystem.h"
+
+namespace morvane {
+
+// Mouse buttons as the tab control reports them.
+inline constexpr std::int32_t LeftButton = 1;
+inline constexpr std::int32_t RightButton = 2;
+inline constexpr std::int32_t MiddleButton = 4;
+
+// What the bar works with besides the host object (mdPub::HostApp) and the shared state.
+struct TabBarParts {
+    TabStrip& strip;
+    TabStyle& style;
+    WindowSystem& windows;
+    const TabSettings& settings;
+    std::wstring hostVersion;
+    // Switches the exit timer on (every 30 ms) or off.
+    std::function<void(bool on)> exitTimer;
+    // The host's command bars; none when the host has none.
+    CommandBars* commandBars = nullptr;
+};
+
+class frmMorvane {
+  public:
+    explicit frmMorvane(TabBarParts parts);
+
+    void SetParentHwnd(WindowHandle hWnd) { mParentHwnd = hWnd; }
+    WindowHandle ParentHwnd() const { return mParentHwnd; }
+
+    // The tab control's set-up when the bar loads; ends with the first fill. The font is
+    // applied only when the system names its caption font.
+    void Form_Load(const std::wstring& systemFontName);
+    // Keeps the strip's thickness in whole pixels when the bar's size (twips) changes.
+    void Form_Resize(std::int32_t formWidth, std::int32_t formHeight);
+    void Form_Unload();
+
+    // Rebuilds every tab from ChildHandles, selects the active window's tab and measures
+    // TabBarSize. Does nothing while the client window has no active window.
+    void UpdateMenu();
+    // The Office colour scheme (hosts above "12.0"), read again at every call.
+    void ChangeDeafultColor();
+    void ChangCustomColor();
+    void StartTimer();
+
+    void TabProject_SelectionChanged(std::int32_t index);
+    void TabProject_MouseDown(std::int32_t button, std::int32_t shift, float x, float y);
+    void TabProject_CloseButtonClick(bool& cancel);
+    void TabProject_TabMoved(std::int32_t index, std::int32_t newIndex);
+    void Timer_ProExit_Timer();
+
+  private:
+    // Adds the host's windows to ProjectWindows under the handles their captions find.
+    void ResynchroniseProjectWindows();
+    // The strip's thickness in whole pixels across the bar.
+    std::int32_t MeasuredTabBarSize() const;
+    std::optional<WindowHandle> TabWindow(std::int32_t index) const;
+    void CloseTab(std::int32_t index);
+    void ForgetClick();
+    bool InBlindZone(float x, float y) const;
+    void LeftDown(std::optional<std::int32_t> tab);
+    void ShowTabMenu(std::int32_t tab);
+    void ShowBarMenu();
+    void FillTab(std::int32_t index, WindowHandle handle);
+
+    TabBarParts parts_;
+    WindowHandle mParentHwnd = 0;
+    std::uint32_t mDblClickTime = 0;
+    std::uint32_t mLastClickTick = 0;
+    std::int32_t mLastButton = 0;
+    std::wstring mLastClickName;
+};
+
+// The click memory's marker for a click on the empty part of the bar.
+inline constexpr const wchar_t* BlankBarMarker = L" TabOther";
+
+}  // namespace morvane

@@ -1,0 +1,79 @@
+#include "addin/tabbar/mdSubClass.h"
+
+#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/tabbar/TabBarRules.h"
+
+namespace morvane::mdSubClass {
+
+bool BarWanted(std::int32_t visibleWindows, const TabSettings& settings) {
+    return visibleWindows >= settings.OneHide + 1 && settings.TabShow == 0;
+}
+
+Rect ClientArea(std::int32_t position, std::int32_t tabBarSize, const std::wstring& hostVersion,
+                std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy) {
+    const std::int32_t s = tabBarSize;
+    switch (position) {
+        case 0:
+            return {x, hostVersion == L"14.0" ? y + s : y + s - 1, x + cx, y + cy};
+        case 1:
+            return {x, y, x + cx, y + cy - (s - 1)};
+        case 2:
+            return {x + (s - 1), y, x + cx, y + cy};
+        default:
+            return {x, y, x + cx - (s - 1), y + cy};
+    }
+}
+
+ScreenPoint BarAnchor(std::int32_t position, std::int32_t tabBarSize, const Rect& window) {
+    switch (position) {
+        case 0:
+        case 2:
+            return {window.left, window.top};
+        case 1:
+            return {window.left, window.bottom - tabBarSize};
+        default:
+            return {window.right - tabBarSize, window.top};
+    }
+}
+
+Placement BarPlacement(std::int32_t position, std::int32_t tabBarSize, ScreenPoint anchor,
+                       std::int32_t extent) {
+    if (IsHorizontal(position)) {
+        return {anchor.x, anchor.y, extent, tabBarSize};
+    }
+    return {anchor.x + 1, anchor.y + 1, tabBarSize, extent - 1};
+}
+
+void AddMDIChild(WindowHandle hWnd, const std::wstring& hostVersion,
+                 const std::function<std::unique_ptr<MDIChildWindow>()>& newWatcher) {
+    if (!ChildHandles.Add(hWnd)) {
+        return;
+    }
+    if (hostVersion != L"11.0" || !newWatcher) {
+        return;
+    }
+    auto watcher = newWatcher();
+    if (!watcher) {
+        return;
+    }
+    watcher->Attach(hWnd);
+    // A watcher left by a destroyed window of the same handle gives way to the new one.
+    ChildWindows.insert_or_assign(L"#" + HandleText(hWnd), std::move(watcher));
+}
+
+void EnumMDIChildren(WindowSystem& windows, WindowHandle client,
+                     const std::function<void(WindowHandle)>& add) {
+    for (WindowHandle child = windows.FirstChild(client); child != 0;
+         child = windows.NextSibling(child)) {
+        add(child);
+    }
+}
+
+bool ForgetMDIChild(WindowHandle hWnd, std::int32_t visibleWindows, const TabSettings& settings) {
+    const std::wstring key = HandleText(hWnd);
+    ChildHandles.Remove(key);
+    ProjectWindows.erase(key);
+    return visibleWindows < settings.OneHide + 1;
+}
+
+}  // namespace morvane::mdSubClass

@@ -1,0 +1,249 @@
+#include "addin/tabbar/mdSubClass_win.h"
+
+#include <windows.h>
+
+#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/tabbar/TabBarRules.h"
+#include "addin/tabbar/WindowSystem_win.h"
+#include "addin/tabbar/cSubclass_win.h"
+#include "addin/tabbar/mdSubClass.h"
+#include "shared/mdPub.h"
+
+namespace morvane::mdSubClass {
+
+namespace {
+
+HWND AsHwnd(WindowHandle handle) {
+    return reinterpret_cast<HWND>(handle);
+}
+
+// The hook on the client window, as the owner of its subclass: the strip on WM_NCCALCSIZE,
+// the bar's visibility and place on WM_NCCALCSIZE, WM_NCPAINT and WM_SIZE, the project
+// windows on WM_PARENTNOTIFY.
+class ClientHook final : public ISubclass {
+  public:
+    explicit ClientHook(ClientHookParts parts) : parts_(std::move(parts)) {}
+
+    ClientHookParts parts_;
+    std::unique_ptr<TabBarWindow> bar;
+    cSubclass subclass;
+    bool firstSizePending = true;
+
+    void Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, WindowHandle& hWnd,
+              std::uint32_t& uMsg, std::uintptr_t& wParam, std::intptr_t& lParam) override;
+
+  private:
+    const TabSettings& Settings() const { return *parts_.settings; }
+    bool Wanted() const { return BarWanted(mdPub::VisibleWindowCount(), Settings()); }
+    void HideBar();
+    void Place(std::int32_t extentHorizontal, std::int32_t extentVertical, const RECT& window);
+    void OnCalcSize(bool before, bool& handled, std::intptr_t& result, std::uintptr_t wParam,
+                    std::intptr_t lParam);
+    void OnNcPaint(std::uintptr_t wParam);
+    void OnSize(std::uintptr_t wParam, std::intptr_t lParam);
+    void OnParentNotify(std::uintptr_t wParam, std::intptr_t lParam);
+};
+
+std::unique_ptr<ClientHook> hook;
+
+void ClientHook::HideBar() {
+    if (bar && bar->Visible()) {
+        bar->Hide();
+    }
+}
+
+void ClientHook::Place(std::int32_t extentHorizontal, std::int32_t extentVertical,
+                       const RECT& window) {
+    if (!bar) {
+        return;
+    }
+    const auto position = Settings().Position;
+    const ScreenPoint anchor =
+        BarAnchor(position, TabBarSize, {window.left, window.top, window.right, window.bottom});
+    POINT point{anchor.x, anchor.y};
+    ScreenToClient(AsHwnd(parts_.hMainWnd), &point);
+    const Placement place =
+        BarPlacement(position, TabBarSize, {point.x, point.y},
+                     IsHorizontal(position) ? extentHorizontal : extentVertical);
+    // No SWP_NOZORDER: each placement also brings the bar above its siblings.
+    SetWindowPos(AsHwnd(bar->hWnd()), HWND_TOP, place.x, place.y, place.cx, place.cy,
+                 SWP_SHOWWINDOW);
+}
+
+void ClientHook::OnCalcSize(bool before, bool& handled, std::intptr_t& result,
+                            std::uintptr_t wParam, std::intptr_t lParam) {
+    const bool wanted = Wanted();
+    if (!before) {
+        if (!wanted) {
+            HideBar();
+        }
+        return;
+    }
+    if (!wanted || wParam == 0 || lParam == 0) {
+        return;
+    }
+    auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+    if (!params->lppos) {
+        return;
+    }
+    const WINDOWPOS& pos = *params->lppos;
+    const Rect area = ClientArea(Settings().Position, TabBarSize, parts_.hostVersion, pos.x, pos.y,
+                                 pos.cx, pos.cy);
+    params->rgrc[0] = RECT{area.left, area.top, area.right, area.bottom};
+    params->rgrc[1] = params->rgrc[0];
+    handled = true;
+    result = WVR_REDRAW;
+}
+
+void ClientHook::OnNcPaint(std::uintptr_t wParam) {
+    if (HostVersionNumber(parts_.hostVersion) > 12 && wParam == 1 && Settings().CusColor == 0 &&
+        bar) {
+        bar->ChangeDeafultColor();
+    }
+    if (!Wanted()) {
+        HideBar();
+        return;
+    }
+    RECT window{};
+    GetWindowRect(AsHwnd(hMDIClient), &window);
+    if (FindWindowExW(AsHwnd(parts_.hMainWnd), nullptr, L"Winproj-Preview", nullptr)) {
+        if (bar) {
+            SetWindowPos(AsHwnd(bar->hWnd()), nullptr, 0, 0, 0, 0,
+                         SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+        }
+        return;
+    }
+    if (PlacementPending) {
+        PlacementPending = false;
+        Place(window.right - window.left, window.bottom - window.top, window);
+    }
+}
+
+void ClientHook::OnSize(std::uintptr_t wParam, std::intptr_t lParam) {
+    if (!Wanted()) {
+        HideBar();
+        return;
+    }
+    if (wParam == SIZE_MINIMIZED) {
+        return;
+    }
+    RECT window{};
+    GetWindowRect(AsHwnd(hMDIClient), &window);
+    const auto packed = static_cast<std::int32_t>(lParam);
+    Place(mdPub::LoWord(packed), mdPub::HiWord(packed), window);
+    if (firstSizePending) {
+        SetFocus(AsHwnd(parts_.hMainWnd));
+        firstSizePending = false;
+    }
+}
+
+void ClientHook::OnParentNotify(std::uintptr_t wParam, std::intptr_t lParam) {
+    const auto event = mdPub::LoWord(static_cast<std::int32_t>(wParam));
+    const auto child = static_cast<WindowHandle>(lParam);
+    if (event == WM_CREATE) {
+        AddMDIChild(child, parts_.hostVersion, parts_.newWatcher);
+    } else if (event == WM_DESTROY) {
+        if (ForgetMDIChild(child, mdPub::VisibleWindowCount(), Settings())) {
+            if (bar) {
+                bar->UpdateMenu();
+            }
+            ReframeClient();
+        }
+    }
+}
+
+void ClientHook::Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, WindowHandle&,
+                      std::uint32_t& uMsg, std::uintptr_t& wParam, std::intptr_t& lParam) {
+    switch (uMsg) {
+        case WM_NCCALCSIZE:
+            OnCalcSize(bBefore, bHandled, lReturn, wParam, lParam);
+            break;
+        case WM_NCPAINT:
+            OnNcPaint(wParam);
+            break;
+        case WM_SIZE:
+            OnSize(wParam, lParam);
+            break;
+        case WM_PARENTNOTIFY:
+            OnParentNotify(wParam, lParam);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+TabBarWindow* TabBarForm() {
+    return hook ? hook->bar.get() : nullptr;
+}
+
+void HookMDIClient(ClientHookParts parts) {
+    if (hook || !parts.settings) {
+        return;
+    }
+    const HWND client = FindWindowExW(AsHwnd(parts.hMainWnd), nullptr, L"MDIClient", nullptr);
+    if (!client) {
+        return;
+    }
+    hMDIClient = reinterpret_cast<WindowHandle>(client);
+    if (!parts.newWatcher) {
+        parts.newWatcher = [] {
+            return std::make_unique<MDIChildWindow>(
+                [] { return std::make_unique<cSubclass>(); },
+                []() -> TabStrip* { return TabBarForm() ? TabBarForm()->Strip() : nullptr; });
+        };
+    }
+    const HWND above = GetWindow(client, GW_HWNDPREV);
+    auto created = std::make_unique<ClientHook>(std::move(parts));
+    LockedProjects.clear();
+    ProjectWindows.clear();
+    ChildHandles.Clear();
+    ChildWindows.clear();
+    Win32WindowSystem windows;
+    EnumMDIChildren(windows, hMDIClient, [&](WindowHandle child) {
+        AddMDIChild(child, created->parts_.hostVersion, created->parts_.newWatcher);
+    });
+    if (created->parts_.newTabBar) {
+        created->bar = created->parts_.newTabBar();
+    }
+    if (auto* bar = created->bar.get()) {
+        bar->UpdateMenu();
+        if (bar->Visible()) {
+            bar->Hide();
+        }
+        // Directly above the client window in the z-order.
+        SetWindowPos(AsHwnd(bar->hWnd()), above, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED);
+    }
+    created->subclass.AddMsg(WM_NCCALCSIZE, MsgBefore | MsgAfter);
+    created->subclass.AddMsg(WM_NCPAINT, MsgAfter);
+    created->subclass.AddMsg(WM_SIZE, MsgAfter);
+    created->subclass.AddMsg(WM_PARENTNOTIFY, MsgAfter);
+    hook = std::move(created);
+    hook->subclass.Subclass(hMDIClient, hook.get());
+    ReframeClient();
+}
+
+void UnhookMDIClient() {
+    if (!hook) {
+        return;
+    }
+    hook->subclass.UnSubclass();
+    hook->bar.reset();
+    hook.reset();
+    ProjectWindows.clear();
+    ChildHandles.Clear();
+    // The watchers hold procedures of this library: they go before the library can.
+    ChildWindows.clear();
+    ReframeClient();
+}
+
+void ReframeClient() {
+    const HWND client = AsHwnd(hMDIClient);
+    SetWindowPos(client, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
+    RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+}  // namespace morvane::mdSubClass

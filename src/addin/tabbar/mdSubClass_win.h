@@ -1,0 +1,39 @@
+#pragma once
+// The client-window hook: makes the host's client window give up the bar's strip, places,
+// shows and hides the bar over it, and follows the project windows as they come and go.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "shared/TabSettings.h"
+#include "addin/tabbar/MDIChildWindow.h"
+#include "addin/tabbar/TabBarWindow.h"
+#include "addin/tabbar/WindowHandle.h"
+
+namespace morvane::mdSubClass {
+
+struct ClientHookParts {
+    WindowHandle hMainWnd = 0;
+    const TabSettings* settings = nullptr;
+    std::wstring hostVersion;
+    // Creates the tab bar form, given its owner, before anything loads it.
+    std::function<std::unique_ptr<TabBarWindow>()> newTabBar;
+    // A watcher for one project window (host "11.0"); by default one that subclasses the
+    // window and selects its tab in TabBarForm.
+    std::function<std::unique_ptr<MDIChildWindow>()> newWatcher;
+};
+
+// The one tab bar form while hooked.
+TabBarWindow* TabBarForm();
+
+// Hooks the main window's "MDIClient" child; does nothing when there is none or when the hook
+// is already in place.
+void HookMDIClient(ClientHookParts parts);
+// Gives the strip back, unloads the bar and forgets the project windows. A procedure another
+// program chained on top keeps working: ours stays below it and passes every message on.
+void UnhookMDIClient();
+// Makes the client window recompute its frame and repaint.
+void ReframeClient();
+
+}  // namespace morvane::mdSubClass

@@ -1,0 +1,97 @@
+#include "addin/tabbar/mdxlMainHwndSubClass_win.h"
+
+#include <windows.h>
+
+#include <memory>
+
+#include "addin/tabbar/cSubclass_win.h"
+#include "addin/tabbar/mdSubClass_win.h"
+#include "shared/mdPub.h"
+
+namespace morvane::mdxlMainHwndSubClass {
+
+namespace {
+
+class Win32HotKeys final : public HotKeyPort {
+  public:
+    explicit Win32HotKeys(HWND window) : window_(window) {}
+    bool Register(std::int32_t id, std::int32_t modifiers, std::int32_t key) override {
+        return RegisterHotKey(window_, id, static_cast<UINT>(modifiers), static_cast<UINT>(key)) !=
+               FALSE;
+    }
+    void Unregister(std::int32_t id) override { UnregisterHotKey(window_, id); }
+
+  private:
+    HWND window_;
+};
+
+class MainHook final : public ISubclass {
+  public:
+    explicit MainHook(const MainWindowHookParts& parts)
+        : window(reinterpret_cast<HWND>(parts.hMainWnd)),
+          port(window),
+          keys(MainHookParts{port, *parts.settings, parts.hostVersion, parts.reframeClient,
+                             parts.invalidateRibbon, parts.tabStrip}) {}
+
+    HWND window;
+    Win32HotKeys port;
+    MainWindowHotKeys keys;
+    cSubclass subclass;
+
+    void Proc(bool, bool& bHandled, std::intptr_t& lReturn, WindowHandle&, std::uint32_t& uMsg,
+              std::uintptr_t& wParam, std::intptr_t&) override {
+        if (uMsg == WM_ACTIVATE) {
+            keys.OnActivate(mdPub::LoWord(static_cast<std::int32_t>(wParam)));
+        } else if (uMsg == WM_HOTKEY && GetActiveWindow() == window && keys.OnHotKey(wParam)) {
+            bHandled = true;
+            lReturn = 0;
+        }
+    }
+};
+
+std::unique_ptr<MainHook> hook;
+
+}  // namespace
+
+void HookMainWindow(MainWindowHookParts parts) {
+    if (hook) {
+        hook->keys.HotKeysRegistered = true;
+        return;
+    }
+    if (!parts.settings || parts.hMainWnd == 0) {
+        return;
+    }
+    if (!parts.reframeClient) {
+        parts.reframeClient = mdSubClass::ReframeClient;
+    }
+    if (!parts.tabStrip) {
+        parts.tabStrip = []() -> TabStrip* {
+            auto* bar = mdSubClass::TabBarForm();
+            return bar ? bar->Strip() : nullptr;
+        };
+    }
+    auto created = std::make_unique<MainHook>(parts);
+    created->keys.HotKeysRegistered = true;
+    created->subclass.AddMsg(WM_ACTIVATE, MsgBefore);
+    created->subclass.AddMsg(WM_HOTKEY, MsgBefore);
+    if (!created->subclass.Subclass(parts.hMainWnd, created.get())) {
+        return;
+    }
+    hook = std::move(created);
+    hook->keys.RegisterEnabledHotKeys();
+}
+
+void UnhookMainWindow() {
+    if (!hook) {
+        return;
+    }
+    hook->keys.UnregisterAllHotKeys();
+    hook->subclass.UnSubclass();
+    hook.reset();
+}
+
+MainWindowHotKeys* HotKeys() {
+    return hook ? &hook->keys : nullptr;
+}
+
+}  // namespace morvane::mdxlMainHwndSubClass

@@ -1,0 +1,106 @@
+#pragma once
+// In-memory double of the bar's tab control: records every setting and raises the selection
+// event through a callback, as the real control does before Select returns.
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "addin/tabbar/TabBarControl.h"
+
+namespace morvane::test {
+
+struct FakeTab {
+    std::wstring caption, toolTip, tag;
+    std::int32_t image = -1;
+    bool visible = true;
+    // Hit-test band along the strip, in twips, and the rectangle in pixels.
+    std::int32_t from = 0, to = 0;
+    std::optional<TabRectangle> rectangle;
+};
+
+class FakeTabStrip : public TabBarControl {
+  public:
+    std::vector<FakeTab> tabs;
+    std::int32_t selected = -1;
+    std::vector<std::int32_t> selections;
+    std::function<void(std::int32_t)> onSelectionChanged;
+
+    std::int32_t layout = -1, maxWidth = -1, fixedWidth = -1, side = -1;
+    std::int32_t left = 0, top = 0, width = 0, height = 0, pageWidth = 0, pageHeight = 0;
+    bool reorder = false;
+    std::int32_t blindZoneValue = 0;
+    bool hitAlongY = false;  // vertical bars hit-test along y
+    WindowHandle controlWindow = 0;
+    std::vector<std::pair<std::int32_t, std::int32_t>> hitTests;
+
+    std::wstring fontName;
+    std::int32_t fontPoints = 0;
+    bool imagesAttached = false;
+    std::int32_t appearance = -1, colorStyle = -1, toolTipStyle = -1;
+    std::map<std::int32_t, bool> paintSwitches, toolTipSwitches;
+    std::map<std::int32_t, std::uint32_t> colors;
+    // Every style call in order, such as "style 32", "color 2", "switch 8 0".
+    std::vector<std::string> styleCalls;
+    int refreshes = 0;
+
+    std::int32_t Count() const override { return static_cast<std::int32_t>(tabs.size()); }
+    void SetCount(std::int32_t count) override { tabs.resize(static_cast<std::size_t>(count)); }
+    std::wstring Caption(std::int32_t i) const override { return tabs.at(Index(i)).caption; }
+    void SetCaption(std::int32_t i, const std::wstring& c) override {
+        tabs.at(Index(i)).caption = c;
+    }
+    std::wstring ToolTip(std::int32_t i) const override { return tabs.at(Index(i)).toolTip; }
+    void SetToolTip(std::int32_t i, const std::wstring& t) override {
+        tabs.at(Index(i)).toolTip = t;
+    }
+    void SetImage(std::int32_t i, std::int32_t image) override { tabs.at(Index(i)).image = image; }
+    std::wstring Tag(std::int32_t i) const override { return tabs.at(Index(i)).tag; }
+    void SetTag(std::int32_t i, const std::wstring& tag) override { tabs.at(Index(i)).tag = tag; }
+    bool Visible(std::int32_t i) const override { return tabs.at(Index(i)).visible; }
+    void SetVisible(std::int32_t i, bool v) override { tabs.at(Index(i)).visible = v; }
+    void Select(std::int32_t i) override;
+    std::int32_t SelectedIndex() const override { return selected; }
+
+    void SetLayout(std::int32_t v) override { layout = v; }
+    void SetMaxTabWidth(std::int32_t v) override { maxWidth = v; }
+    void SetFixedTabWidth(std::int32_t v) override { fixedWidth = v; }
+    void SetSide(std::int32_t v) override { side = v; }
+    std::int32_t Left() const override { return left; }
+    std::int32_t Top() const override { return top; }
+    void SetLeft(std::int32_t v) override { left = v; }
+    void SetTop(std::int32_t v) override { top = v; }
+    std::int32_t Width() const override { return width; }
+    std::int32_t Height() const override { return height; }
+    void SetWidth(std::int32_t v) override { width = v; }
+    void SetHeight(std::int32_t v) override { height = v; }
+    std::int32_t PageAreaWidth() const override { return pageWidth; }
+    std::int32_t PageAreaHeight() const override { return pageHeight; }
+    std::optional<std::int32_t> HitTest(std::int32_t x, std::int32_t y) const override;
+    bool Reorder() const override { return reorder; }
+    std::int32_t BlindZoneValue() const override { return blindZoneValue; }
+    std::optional<TabRectangle> Rectangle(std::int32_t i) const override;
+    WindowHandle ControlWindow() const override { return controlWindow; }
+
+    void SetFont(const std::wstring& name, std::int32_t points) override;
+    void AttachImages() override { imagesAttached = true; }
+    void SetReorder(bool allowed) override { reorder = allowed; }
+    void SetAppearance(std::int32_t v) override { appearance = v; }
+    void SetPaintSwitch(std::int32_t id, bool on) override;
+    void SetColorStyle(std::int32_t style) override;
+    void SetColor(std::int32_t member, std::uint32_t color) override;
+    void SetToolTipStyle(std::int32_t v) override { toolTipStyle = v; }
+    void SetToolTipSwitch(std::int32_t id, bool on) override { toolTipSwitches[id] = on; }
+    void Refresh() override { ++refreshes; }
+
+    // Lays the tabs out one after another along the strip, each `span` twips long.
+    void LayOut(std::int32_t span);
+
+  private:
+    static std::size_t Index(std::int32_t i) { return static_cast<std::size_t>(i); }
+};
+
+}  // namespace morvane::test

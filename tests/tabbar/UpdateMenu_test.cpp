@@ -1,0 +1,283 @@
+#include "TabBarFixture.h"
+
+namespace morvane::test {
+namespace {
+
+using UpdateMenu = TabBarFixture;
+
+TEST_F(UpdateMenu, FillsOneTabPerWindowInHandleOrder) {
+    const auto a = Open(L"Alpha.mpp");
+    const auto b = Open(L"Beta.mpp", L"C:\\Plans", false);
+    const auto c = Open(L"Gamma.mpp", L"D:\\Work", true, false);
+    LockedProjects.insert(L"d:\\work\\GAMMA.mpp");  // paths compare without case
+    windows.activeChild[client] = b;
+    Updating = true;
+    form->UpdateMenu();
+    Updating = false;
+
+    ASSERT_EQ(strip.Count(), 3);
+    EXPECT_EQ(strip.tabs[0].caption, L"  Alpha.mpp  ");
+    EXPECT_EQ(strip.tabs[1].caption, L"  Beta.mpp  *  ");
+    EXPECT_EQ(strip.tabs[2].caption, L"  Gamma.mpp  ");
+    EXPECT_EQ(strip.tabs[0].toolTip, L"C:\\Plans\\Alpha.mpp");
+    EXPECT_EQ(strip.tabs[2].toolTip, L"D:\\Work\\Gamma.mpp");
+    EXPECT_EQ(strip.tabs[0].image, 0);
+    EXPECT_EQ(strip.tabs[2].image, 1);
+    EXPECT_EQ(strip.tabs[0].tag, HandleText(a));
+    EXPECT_EQ(strip.tabs[2].tag, HandleText(c));
+    EXPECT_TRUE(strip.tabs[1].visible);
+    EXPECT_FALSE(strip.tabs[2].visible);
+    EXPECT_EQ(strip.selected, 1);
+    EXPECT_EQ(ProjectWindows.size(), 3u);
+    // The refresh's own selection activates nothing while the caller holds Updating.
+    EXPECT_TRUE(windows.posted.empty());
+
+    // Saved since: the mark goes at the next refresh.
+    host->projects[1]->saved = true;
+    form->UpdateMenu();
+    EXPECT_EQ(strip.tabs[1].caption, L"  Beta.mpp  ");
+}
+
+TEST_F(UpdateMenu, SelectingWithoutTheBusyFlagActivatesTheWindow) {
+    Open(L"Alpha.mpp");
+    const auto b = Open(L"Beta.mpp");
+    form->UpdateMenu();
+    ASSERT_EQ(windows.posted.size(), 1u);
+    EXPECT_EQ(windows.posted[0], (PostedMessage{client, 0x222, static_cast<std::uintptr_t>(b), 0}));
+}
+
+TEST_F(UpdateMenu, LaysTheStripOutBySettings) {
+    struct Case {
+        std::int32_t theme, position, fixWidth, maxWidth;
+        std::int32_t left, top, side, fixed;
+    };
+    const Case cases[] = {{3, 0, 0, 0, -100, 0, 0, 70},
+                          {7, 1, 120, 200, -80, 0, 2, 120},
+                          {10, 2, 0, 0, 0, -90, 1, 70},
+                          {0, 3, 0, 90, 0, -30, 3, 70},
+                          {8, 7, 400, 400, 0, -80, 3, 400}};
+    Open(L"Alpha.mpp");
+    for (const auto& c : cases) {
+        settings.Theme = c.theme;
+        settings.Position = c.position;
+        settings.FixWidth = c.fixWidth;
+        settings.MaxWidth = c.maxWidth;
+        settings.TbLayout = c.theme % 3;
+        form->UpdateMenu();
+        EXPECT_EQ(strip.left, c.left) << c.theme << "/" << c.position;
+        EXPECT_EQ(strip.top, c.top) << c.theme << "/" << c.position;
+        EXPECT_EQ(strip.side, c.side) << c.theme << "/" << c.position;
+        EXPECT_EQ(strip.fixedWidth, c.fixed) << c.theme << "/" << c.position;
+        EXPECT_EQ(strip.maxWidth, c.maxWidth) << c.theme << "/" << c.position;
+        EXPECT_EQ(strip.layout, c.theme % 3) << c.theme << "/" << c.position;
+    }
+}
+
+TEST_F(UpdateMenu, MeasuresTheBarAcrossItsStrip) {
+    Open(L"Alpha.mpp");
+    strip.width = 15000;
+    strip.height = 600;
+    strip.pageWidth = 14000;
+    strip.pageHeight = 232;
+    form->UpdateMenu();
+    EXPECT_EQ(TabBarSize, 25);  // 368 twips is 24.53 pixels
+    settings.Position = 3;
+    form->UpdateMenu();
+    EXPECT_EQ(TabBarSize, 67);  // 1000 twips is 66.67 pixels
+}
+
+TEST_F(UpdateMenu, WithoutAnActiveWindowNothingChanges) {
+    Open(L"Alpha.mpp");
+    form->UpdateMenu();
+    TabBarSize = 33;
+    Open(L"Beta.mpp");
+    windows.activeChild.clear();
+    settings.Theme = 3;
+    form->UpdateMenu();
+    EXPECT_EQ(strip.Count(), 1);
+    EXPECT_EQ(strip.left, -30);
+    EXPECT_EQ(TabBarSize, 33);
+}
+
+TEST_F(UpdateMenu, TwoWindowsWithOneCaptionShareTheFirstHostWindow) {
+    auto first = host->AddProject(L"Plan", L"C:\\A");
+    first->project->saved = false;
+    auto second = host->AddProject(L"Plan", L"C:\\B");
+    const auto h1 = windows.Add(client, L"Winproj-DocWindowClass", L"Plan");
+    const auto h2 = windows.Add(client, L"Winproj-DocWindowClass", L"Plan");
+    ChildHandles.Add(h1);
+    ChildHandles.Add(h2);
+    windows.Raise(h2);
+    windows.activeChild[client] = h1;
+    form->UpdateMenu();
+
+    // Both host windows find the topmost window of that caption; only the first is kept.
+    ASSERT_EQ(ProjectWindows.size(), 1u);
+    EXPECT_EQ(ProjectWindows.begin()->first, HandleText(h2));
+    EXPECT_EQ(ProjectWindows.begin()->second, first);
+    for (const auto& tab : strip.tabs) {
+        EXPECT_EQ(tab.caption, L"  Plan  *  ");
+        EXPECT_EQ(tab.toolTip, L"C:\\A\\Plan");
+    }
+}
+
+TEST_F(UpdateMenu, EqualCountsSkipTheResynchronisation) {
+    const auto a = Open(L"Alpha.mpp");
+    ProjectWindows.emplace(L"1", host->windows[0]);
+    windows.windows[a].text = L"Alpha text";
+    form->UpdateMenu();
+    EXPECT_EQ(ProjectWindows.count(HandleText(a)), 0u);
+    // Filled from the window's own text and the host window of that caption (none here).
+    EXPECT_EQ(strip.tabs[0].caption, L"  Alpha text  ");
+    EXPECT_EQ(strip.tabs[0].toolTip, L"");
+}
+
+TEST_F(UpdateMenu, AFailingHostKeepsThePreviousFill) {
+    Open(L"Alpha.mpp");
+    form->UpdateMenu();
+    auto project = host->projects[0];
+    project->fullName = L"C:\\Elsewhere\\Alpha.mpp";
+    project->saved = false;
+    project->Fail("FullName");
+    project->Fail("Saved");
+    LockedProjects.insert(L"C:\\Plans\\Alpha.mpp");
+    form->UpdateMenu();
+    EXPECT_EQ(strip.tabs[0].toolTip, L"C:\\Plans\\Alpha.mpp");
+    EXPECT_EQ(strip.tabs[0].caption, L"  Alpha.mpp  ");
+    EXPECT_EQ(strip.tabs[0].image, 1);  // the lock follows the kept tool tip
+
+    host->Fail("Windows");
+    mdPub::HostApp = nullptr;
+    form->UpdateMenu();
+    EXPECT_EQ(strip.Count(), 1);
+}
+
+TEST_F(UpdateMenu, ClosedWindowsLeaveWithTheirHandles) {
+    Open(L"Alpha.mpp");
+    const auto b = Open(L"Beta.mpp");
+    form->UpdateMenu();
+    ChildHandles.Remove(HandleText(b));
+    windows.activeChild[client] = ChildHandles.Item(0);
+    form->UpdateMenu();
+    ASSERT_EQ(strip.Count(), 1);
+    EXPECT_EQ(strip.tabs[0].caption, L"  Alpha.mpp  ");
+}
+
+using TabBarLoad = TabBarFixture;
+
+TEST_F(TabBarLoad, SetsUpTheControlThenFills) {
+    settings.TabFontName = L"Tahoma";
+    settings.TabFontSize = 11;
+    settings.Theme = 8;
+    settings.EnableReorder = 1;
+    Open(L"Alpha.mpp");
+    form->Form_Load(L"Segoe UI");
+    EXPECT_EQ(strip.fontName, L"Tahoma");
+    EXPECT_EQ(strip.fontPoints, 11);
+    EXPECT_TRUE(strip.imagesAttached);
+    EXPECT_FALSE(strip.reorder);
+    EXPECT_EQ(strip.appearance, 9);
+    EXPECT_TRUE(strip.paintSwitches[18]);
+    EXPECT_TRUE(strip.paintSwitches[7]);
+    EXPECT_TRUE(strip.paintSwitches[17]);
+    EXPECT_FALSE(strip.paintSwitches[8]);
+    EXPECT_EQ(strip.toolTipStyle, 5);
+    EXPECT_TRUE(strip.toolTipSwitches[9]);
+    EXPECT_TRUE(strip.toolTipSwitches[10]);
+    EXPECT_EQ(strip.colorStyle, 32);  // Office colours: custom colours are off
+    EXPECT_EQ(strip.Count(), 1);
+}
+
+TEST_F(TabBarLoad, KeepsTheBuiltInFontWithoutASystemFontAndTakesCustomColours) {
+    settings.TabFontName = L"Tahoma";
+    settings.CusColor = 1;
+    settings.Theme = 2;
+    NewForm(L"12.0");
+    form->Form_Load(L"");
+    EXPECT_EQ(strip.fontName, L"");
+    EXPECT_TRUE(strip.reorder);
+    EXPECT_EQ(strip.toolTipStyle, 2);
+    EXPECT_EQ(strip.colorStyle, 4);
+    EXPECT_EQ(strip.colors.size(), 6u);
+}
+
+using TabBarColours = TabBarFixture;
+
+// The Office colour scheme of a host version, as Office stores it.
+void PutScheme(FakeRegistry& registry, const std::wstring& version, std::int32_t scheme) {
+    registry.PutDword(RootKey::CurrentUser,
+                      L"Software\\Microsoft\\Office\\" + version + L"\\Common", L"Theme", scheme);
+}
+
+TEST_F(TabBarColours, OfficeSchemeIsReadAgainAtEveryCall) {
+    PutScheme(*registry, L"14.0", 1);
+    form->ChangeDeafultColor();
+    EXPECT_EQ(mdPub::OfficeTheme, 1);
+    EXPECT_EQ(strip.colorStyle, 32);
+    EXPECT_EQ(strip.colors[2], 15985635u);
+    EXPECT_EQ(strip.colors[7], 12690311u);
+    const std::vector<std::string> order = {"style 32", "color 2", "color 1", "color 6", "color 7"};
+    EXPECT_EQ(strip.styleCalls, order);
+    EXPECT_EQ(strip.refreshes, 1);
+
+    PutScheme(*registry, L"14.0", 3);
+    form->ChangeDeafultColor();
+    EXPECT_EQ(strip.colors[1], 7237230u);
+
+    // Missing value: the scheme stays as the loader left it.
+    registry->Delete(RootKey::CurrentUser, L"Software\\Microsoft\\Office\\14.0\\Common", L"Theme");
+    mdPub::OfficeTheme = 2;
+    form->ChangeDeafultColor();
+    EXPECT_EQ(strip.colors[1], 11906730u);
+    EXPECT_EQ(strip.colors.count(8), 0u);  // no text colours
+}
+
+TEST_F(TabBarColours, UnknownSchemeSetsTheStyleOnly) {
+    PutScheme(*registry, L"14.0", 4);
+    form->ChangeDeafultColor();
+    EXPECT_EQ(strip.colorStyle, 32);
+    EXPECT_TRUE(strip.colors.empty());
+}
+
+TEST_F(TabBarColours, OlderHostsKeepTheirColours) {
+    PutScheme(*registry, L"12.0", 1);
+    NewForm(L"12.0");
+    form->ChangeDeafultColor();
+    EXPECT_TRUE(strip.styleCalls.empty());
+    EXPECT_EQ(mdPub::OfficeTheme, 2);
+}
+
+TEST_F(TabBarColours, CustomColoursInTheirOrder) {
+    settings.CoBackii = 1;
+    settings.CoText = 0;
+    form->ChangCustomColor();
+    const std::vector<std::string> order = {"switch 8 0", "style 4", "color 2", "color 1",
+                                            "color 7",    "color 6", "color 8", "color 10"};
+    EXPECT_EQ(strip.styleCalls, order);
+    EXPECT_EQ(strip.colors[2], 1u);
+    EXPECT_EQ(strip.colors[8], 0u);
+    EXPECT_EQ(strip.refreshes, 0);
+}
+
+TEST_F(TabBarFixture, ResizeKeepsTheStripInWholePixels) {
+    strip.left = -30;
+    strip.height = 400;
+    strip.pageHeight = 20;  // 380 twips: 25.33 pixels
+    form->Form_Resize(12000, 3000);
+    EXPECT_EQ(TabBarSize, 25);
+    EXPECT_EQ(strip.height, 375);
+    EXPECT_EQ(strip.width, 12030);
+
+    settings.Position = 2;
+    strip.top = -90;
+    strip.width = 500;
+    strip.pageWidth = 110;  // 390 twips: 26 pixels
+    form->Form_Resize(400, 8000);
+    EXPECT_EQ(TabBarSize, 26);
+    EXPECT_EQ(strip.left, 0);
+    EXPECT_EQ(strip.width, 390);
+    EXPECT_EQ(strip.height, 8090);
+}
+
+}  // namespace
+}  // namespace morvane::test

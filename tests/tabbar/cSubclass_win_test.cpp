@@ -1,0 +1,316 @@
+#include "addin/tabbar/cSubclass_win.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace morvane {
+namespace {
+
+constexpr UINT TestMsg = WM_APP + 1;
+constexpr UINT OtherMsg = WM_APP + 2;
+
+// What the window's own procedure saw, for every window of the test class.
+struct BaseCall {
+    HWND hWnd;
+    UINT uMsg;
+    WPARAM wParam;
+};
+std::vector<BaseCall> baseCalls;
+
+LRESULT CALLBACK BaseProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (uMsg == TestMsg || uMsg == OtherMsg) {
+        baseCalls.push_back({hWnd, uMsg, wParam});
+        return static_cast<LRESULT>(wParam + 100);
+    }
+    return DefWindowProcW(hWnd, uMsg, wParam, lParam);
+}
+
+// A plain hook of the kind another add-in chains on top: counts what passes through it.
+WNDPROC chainedPrevious = nullptr;
+int chainedCalls = 0;
+LRESULT CALLBACK ChainedProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (uMsg == TestMsg) {
+        ++chainedCalls;
+    }
+    return CallWindowProcW(chainedPrevious, hWnd, uMsg, wParam, lParam);
+}
+
+struct OwnerCall {
+    bool before;
+    HWND hWnd;
+    UINT uMsg;
+    WPARAM wParam;
+    LRESULT lReturn;
+};
+
+class RecordingOwner : public ISubclass {
+  public:
+    std::vector<OwnerCall> calls;
+    std::function<void(bool, bool&, std::intptr_t&, std::uintptr_t&)> act;
+
+    void Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, WindowHandle& hWnd,
+              std::uint32_t& uMsg, std::uintptr_t& wParam, std::intptr_t&) override {
+        calls.push_back({bBefore, reinterpret_cast<HWND>(hWnd), uMsg, wParam, lReturn});
+        if (act) {
+            act(bBefore, bHandled, lReturn, wParam);
+        }
+    }
+
+    int CountOf(UINT uMsg) const {
+        int n = 0;
+        for (const auto& call : calls) {
+            n += call.uMsg == uMsg ? 1 : 0;
+        }
+        return n;
+    }
+};
+
+struct WindowDeleter {
+    void operator()(HWND hWnd) const { DestroyWindow(hWnd); }
+};
+using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
+
+class SubclassTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = BaseProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"MorvaneSubclassTest";
+        RegisterClassW(&wc);
+    }
+
+    void SetUp() override {
+        baseCalls.clear();
+        chainedCalls = 0;
+    }
+
+    static Window NewWindow() {
+        return Window(CreateWindowExW(0, L"MorvaneSubclassTest", L"", WS_OVERLAPPED, 0, 0, 10, 10,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    }
+
+    static WNDPROC ProcOf(HWND hWnd) {
+        return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hWnd, GWLP_WNDPROC));
+    }
+
+    static void ChainOnTop(HWND hWnd) {
+        chainedPrevious = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ChainedProc)));
+    }
+};
+
+TEST_F(SubclassTest, BeforeAndAfterTablesFrameThePreviousProcedure) {
+    auto window = NewWindow();
+    ASSERT_TRUE(window);
+    RecordingOwner owner;
+    cSubclass subclass;
+    subclass.AddMsg(TestMsg, MsgBefore);
+    subclass.AddMsg(TestMsg, MsgAfter);
+    subclass.AddMsg(OtherMsg, MsgAfter);
+    ASSERT_TRUE(subclass.Subclass(reinterpret_cast<WindowHandle>(window.get()), &owner));
+    EXPECT_EQ(ProcOf(window.get()), subclass.Procedure());
+
+    EXPECT_EQ(SendMessageW(window.get(), TestMsg, 1, 0), 101);
+    EXPECT_EQ(SendMessageW(window.get(), OtherMsg, 2, 0), 102);
+    SendMessageW(window.get(), WM_NULL, 0, 0);
+
+    ASSERT_EQ(owner.calls.size(), 3u);
+    EXPECT_TRUE(owner.calls[0].before);
+    EXPECT_EQ(owner.calls[0].hWnd, window.get());
+    EXPECT_EQ(owner.calls[0].lReturn, 0);
+    EXPECT_FALSE(owner.calls[1].before);
+    EXPECT_EQ(owner.calls[1].lReturn, 101);  // the after pass sees the previous result
+    EXPECT_FALSE(owner.calls[2].before);
+    EXPECT_EQ(owner.calls[2].uMsg, OtherMsg);
+    EXPECT_EQ(baseCalls.size(), 2u);
+
+    // Table changes take effect at once, while attached.
+    subclass.DelMsg(TestMsg, MsgBefore | MsgAfter);
+    SendMessageW(window.get(), TestMsg, 1, 0);
+    EXPECT_EQ(owner.CountOf(TestMsg), 2);
+    EXPECT_EQ(subclass.CallOrigWndProc(TestMsg, 5, 0), 105);
+}
+
+TEST_F(SubclassTest, HandledBeforeCallShortCutsEverythingElse) {
+    auto window = NewWindow();
+    RecordingOwner owner;
+    owner.act = [](bool before, bool& handled, std::intptr_t& result, std::uintptr_t&) {
+        if (before) {
+            handled = true;
+            result = 5;
+        }
+    };
+    cSubclass subclass;
+    subclass.AddMsg(TestMsg, MsgBefore | MsgAfter);
+    ASSERT_TRUE(subclass.Subclass(reinterpret_cast<WindowHandle>(window.get()), &owner));
+    EXPECT_EQ(SendMessageW(window.get(), TestMsg, 1, 0), 5);
+    EXPECT_TRUE(baseCalls.empty());
+    EXPECT_EQ(owner.calls.size(), 1u);
+}
+
+TEST_F(SubclassTest, ChangedArgumentsAndResultArePassedOn) {
+    auto window = NewWindow();
+    RecordingOwner owner;
+    owner.act = [](bool before, bool&, std::intptr_t& result, std::uintptr_t& wParam) {
+        if (before) {
+            wParam = 7;
+        } else {
+            result += 1000;
+        }
+    };
+    cSubclass subclass;
+    subclass.AddMsg(TestMsg, MsgBefore | MsgAfter);
+    ASSERT_TRUE(subclass.Subclass(reinterpret_cast<WindowHandle>(window.get()), &owner));
+    EXPECT_EQ(SendMessageW(window.get(), TestMsg, 1, 0), 1107);
+    ASSERT_EQ(baseCalls.size(), 1u);
+    EXPECT_EQ(baseCalls[0].wParam, 7u);
+    ASSERT_EQ(owner.calls.size(), 2u);
+    EXPECT_EQ(owner.calls[1].wParam, 7u);
+}
+
+TEST_F(SubclassTest, EveryMessageModeSeesEachMessageTwiceUntilSwitchedOff) {
+    auto window = NewWindow();
+    RecordingOwner owner;
+    cSubclass subclass;
+    subclass.AddMsg(AllMessages, MsgBefore | MsgAfter);
+    ASSERT_TRUE(subclass.Subclass(reinterpret_cast<WindowHandle>(window.get()), &owner));
+    SendMessageW(window.get(), OtherMsg, 0, 0);
+    EXPECT_EQ(owner.CountOf(OtherMsg), 2);
+    subclass.DelMsg(AllMessages, MsgBefore | MsgAfter);
+    const auto seen = owner.calls.size();
+    SendMessageW(window.get(), OtherMsg, 0, 0);
+    SendMessageW(window.get(), WM_NULL, 0, 0);
+    EXPECT_EQ(owner.calls.size(), seen);
+    EXPECT_EQ(ProcOf(window.get()), subclass.Procedure());
+}
+
+TEST_F(SubclassTest, TwoObjectsOnTwoWindowsEachSeeTheirOwn) {
+    auto first = NewWindow();
+    auto second = NewWindow();
+    RecordingOwner firstOwner, secondOwner;
+    cSubclass a, b;
+    a.AddMsg(TestMsg, MsgAfter);
+    b.AddMsg(TestMsg, MsgAfter);
+    ASSERT_TRUE(a.Subclass(reinterpret_cast<WindowHandle>(first.get()), &firstOwner));
+    ASSERT_TRUE(b.Subclass(reinterpret_cast<WindowHandle>(second.get()), &secondOwner));
+    EXPECT_NE(a.Procedure(), b.Procedure());
+    SendMessageW(first.get(), TestMsg, 1, 0);
+    SendMessageW(second.get(), TestMsg, 2, 0);
+    SendMessageW(second.get(), TestMsg, 3, 0);
+    ASSERT_EQ(firstOwner.calls.size(), 1u);
+    EXPECT_EQ(firstOwner.calls[0].hWnd, first.get());
+    ASSERT_EQ(secondOwner.calls.size(), 2u);
+    EXPECT_EQ(secondOwner.calls[1].hWnd, second.get());
+    EXPECT_EQ(secondOwner.calls[1].lReturn, 103);
+}
+
+TEST_F(SubclassTest, SecondSubclassWhileAttachedChangesNothing) {
+    auto first = NewWindow();
+    auto second = NewWindow();
+    RecordingOwner owner;
+    cSubclass subclass;
+    ASSERT_TRUE(subclass.Subclass(reinterpret_cast<WindowHandle>(first.get()), &owner));
+    EXPECT_FALSE(subclass.Subclass(reinterpret_cast<WindowHandle>(second.get()), &owner));
+    EXPECT_EQ(ProcOf(second.get()), BaseProc);
+    EXPECT_FALSE(subclass.Subclass(0, &owner));
+}
+
+TEST_F(SubclassTest, UnSubclassInOrderRestoresTheWindowAndMayAttachAgain) {
+    auto window = NewWindow();
+    RecordingOwner owner;
+    cSubclass subclass;
+    EXPECT_FALSE(subclass.UnSubclass());
+    ASSERT_TRUE(subclass.Subclass(reinterpret_cast<WindowHandle>(window.get()), &owner));
+    EXPECT_TRUE(subclass.UnSubclass());
+    EXPECT_EQ(ProcOf(window.get()), BaseProc);
+    EXPECT_FALSE(subclass.UnSubclass());
+    EXPECT_EQ(subclass.CallOrigWndProc(TestMsg, 1, 0), 0);
+
+    ASSERT_TRUE(subclass.Subclass(reinterpret_cast<WindowHandle>(window.get()), &owner));
+    subclass.AddMsg(TestMsg, MsgBefore);
+    SendMessageW(window.get(), TestMsg, 1, 0);
+    EXPECT_EQ(owner.calls.size(), 1u);
+}
+
+TEST_F(SubclassTest, UnSubclassUnderAChainedProcedureLeavesAWorkingPassThrough) {
+    auto window = NewWindow();
+    RecordingOwner owner;
+    auto subclass = std::make_unique<cSubclass>();
+    subclass->AddMsg(TestMsg, MsgBefore);
+    ASSERT_TRUE(subclass->Subclass(reinterpret_cast<WindowHandle>(window.get()), &owner));
+    ChainOnTop(window.get());
+    EXPECT_TRUE(subclass->UnSubclass());
+    EXPECT_EQ(ProcOf(window.get()), ChainedProc);
+
+    EXPECT_EQ(SendMessageW(window.get(), TestMsg, 4, 0), 104);
+    EXPECT_EQ(chainedCalls, 1);
+    EXPECT_TRUE(owner.calls.empty());
+
+    // The object may go away and even attach elsewhere: the chain keeps working.
+    auto other = NewWindow();
+    ASSERT_TRUE(subclass->Subclass(reinterpret_cast<WindowHandle>(other.get()), &owner));
+    EXPECT_EQ(SendMessageW(window.get(), TestMsg, 5, 0), 105);
+    subclass.reset();
+    EXPECT_EQ(ProcOf(other.get()), BaseProc);
+    EXPECT_EQ(SendMessageW(window.get(), TestMsg, 6, 0), 106);
+    EXPECT_EQ(chainedCalls, 3);
+    EXPECT_TRUE(owner.calls.empty());
+    window.reset();  // the pass-through frees itself with its window
+}
+
+TEST_F(SubclassTest, TwoObjectsOnOneWindowUnSubclassOutOfOrder) {
+    auto window = NewWindow();
+    RecordingOwner lower, upper;
+    cSubclass first, second;
+    first.AddMsg(TestMsg, MsgAfter);
+    second.AddMsg(TestMsg, MsgAfter);
+    ASSERT_TRUE(first.Subclass(reinterpret_cast<WindowHandle>(window.get()), &lower));
+    ASSERT_TRUE(second.Subclass(reinterpret_cast<WindowHandle>(window.get()), &upper));
+
+    EXPECT_TRUE(first.UnSubclass());
+    EXPECT_EQ(ProcOf(window.get()), second.Procedure());
+    EXPECT_EQ(SendMessageW(window.get(), TestMsg, 1, 0), 101);
+    EXPECT_TRUE(lower.calls.empty());
+    EXPECT_EQ(upper.calls.size(), 1u);
+
+    // The upper one puts back what it found: the lower one's pass-through.
+    EXPECT_TRUE(second.UnSubclass());
+    EXPECT_EQ(SendMessageW(window.get(), TestMsg, 2, 0), 102);
+    EXPECT_EQ(baseCalls.size(), 2u);
+    EXPECT_EQ(upper.calls.size(), 1u);
+}
+
+TEST_F(SubclassTest, AnOwnerThatThrowsLeavesTheMessageAlone) {
+    auto window = NewWindow();
+    RecordingOwner owner;
+    owner.act = [](bool, bool& handled, std::intptr_t& result, std::uintptr_t& wParam) {
+        handled = true;
+        result = 9;
+        wParam = 50;
+        throw std::runtime_error("owner failed");
+    };
+    cSubclass subclass;
+    subclass.AddMsg(TestMsg, MsgBefore | MsgAfter);
+    ASSERT_TRUE(subclass.Subclass(reinterpret_cast<WindowHandle>(window.get()), &owner));
+    EXPECT_EQ(SendMessageW(window.get(), TestMsg, 1, 0), 101);
+    EXPECT_EQ(owner.calls.size(), 2u);
+}
+
+TEST_F(SubclassTest, DestroyingTheWindowWhileAttachedIsHarmless) {
+    auto window = NewWindow();
+    RecordingOwner owner;
+    cSubclass subclass;
+    subclass.AddMsg(WM_NCDESTROY, MsgAfter);
+    ASSERT_TRUE(subclass.Subclass(reinterpret_cast<WindowHandle>(window.get()), &owner));
+    window.reset();
+    EXPECT_EQ(owner.CountOf(WM_NCDESTROY), 1);
+    EXPECT_TRUE(subclass.UnSubclass());
+}
+
+}  // namespace
+}  // namespace morvane
