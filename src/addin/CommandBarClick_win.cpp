@@ -26,7 +26,7 @@ VARIANT_BOOL* CancelSlot(VARIANT& arg) {
 
 com::ComPtr<IDispatch> ObjectOf(const VARIANT& arg) {
     com::Variant copy;
-    if (FAILED(VariantCopy(copy.Get(), &arg))) {
+    if (FAILED(VariantCopy(copy.Get(), const_cast<VARIANT*>(&arg)))) {
         return nullptr;
     }
     return copy.ToObject();

@@ -51,8 +51,8 @@ std::size_t TaggedCount(const StandinBars& s) {
 }
 
 template <std::size_t N>
-void ExpectContextMenu(StandinBars& s, const wchar_t* name,
-                       const std::array<MenuEntry, N>& entries) {
+void ExpectContextMenu(StandinBars& s, const wchar_t* name, const std::array<MenuEntry, N>& entries,
+                       const MenuText& text = {}) {
     SCOPED_TRACE(name);
     const auto bar = s.BarObject(name);
     ASSERT_TRUE(bar);
@@ -68,7 +68,8 @@ void ExpectContextMenu(StandinBars& s, const wchar_t* name,
     for (std::size_t i = 0; i < N; ++i) {
         SCOPED_TRACE(i + 1);
         EXPECT_EQ(items[i].type, standin::msoControlButton);
-        EXPECT_EQ(items[i].caption, entries[i].caption);
+        EXPECT_EQ(items[i].caption,
+                  text ? text(entries[i].key, entries[i].caption) : entries[i].caption);
         EXPECT_EQ(items[i].tag, L"QUMBAR");
         EXPECT_EQ(items[i].parameter, entries[i].parameter);
         EXPECT_EQ(items[i].faceId, entries[i].faceId);
@@ -111,8 +112,8 @@ TEST(CreateMenusOnMenuHosts, TheToolsEntriesAndBothContextMenus) {
         ASSERT_TRUE(BtnShowTabBar);
         EXPECT_EQ(BtnShowTabBar->Parameter(), L"show_Project");
 
-        ExpectContextMenu(s, PupTabOnItemName, PupTabOnItemEntries);
-        ExpectContextMenu(s, PupTabNoOnItemName, PupTabNoOnItemEntries);
+        ExpectContextMenu(s, PupTabOnItemName, PupTabOnItemEntries, text);
+        ExpectContextMenu(s, PupTabNoOnItemName, PupTabNoOnItemEntries, text);
         EXPECT_EQ(s.host->BarControls(PupTabOnItemName)[13].caption, L"\u00dcber Morvane");
         ASSERT_TRUE(last);
         EXPECT_EQ(last->Parameter(), L"About");
