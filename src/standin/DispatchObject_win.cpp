@@ -1,22 +1,10 @@
 #include "standin/DispatchObject_win.h"
 
+#include "standin/DispatchArgs_win.h"
+
 #include <algorithm>
-#include <cwctype>
 
 namespace morvane::standin {
-
-namespace {
-
-bool SameName(const wchar_t* a, const wchar_t* b) {
-    for (; *a && *b; ++a, ++b) {
-        if (std::towlower(*a) != std::towlower(*b)) {
-            return false;
-        }
-    }
-    return *a == *b;
-}
-
-}  // namespace
 
 DispatchObject::DispatchObject(std::vector<Member> members) : members_(std::move(members)) {}
 
@@ -73,7 +61,7 @@ STDMETHODIMP DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, 
         ids[i] = DISPID_UNKNOWN;
     }
     const auto found = std::find_if(members_.begin(), members_.end(),
-                                    [&](const Member& m) { return SameName(m.name, names[0]); });
+                                    [&](const Member& m) { return SameText(m.name, names[0]); });
     if (found == members_.end()) {
         hr = DISP_E_UNKNOWNNAME;
     } else {
