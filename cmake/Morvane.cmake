@@ -40,6 +40,11 @@ function(morvane_add_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+    # Under Wine every test program shares one desktop: activation and focus in one would
+    # disturb another, so they run one at a time.
+    if(CMAKE_CROSSCOMPILING)
+        list(APPEND T_LOCKS desktop)
+    endif()
     if(T_LOCKS)
         set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
     endif()
