@@ -4,6 +4,7 @@
 // member may fail: a command then answers false, a query no value or nullptr. Nothing throws.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,6 +12,20 @@
 namespace morvane {
 
 class CommandBarControls;
+class CommandBarControl;
+
+using CommandBarControlPtr = std::shared_ptr<CommandBarControl>;
+
+// A button's Click event as the host raises it: for a click on the button or on any control that
+// bears its Tag, with the control clicked, and the flag that stops the clicked control's built-in
+// command when the handler sets it.
+using ClickHandler = std::function<void(const CommandBarControlPtr& clicked, bool& cancelDefault)>;
+
+// A handler's connection to a Click event; destroying it disconnects the handler.
+class ClickConnection {
+  public:
+    virtual ~ClickConnection() = default;
+};
 
 class CommandBarControl {
   public:
@@ -25,14 +40,16 @@ class CommandBarControl {
     virtual bool SetState(std::int32_t state) = 0;
     virtual bool SetEnabled(bool enabled) = 0;
     virtual bool Delete() = 0;
+    // Runs the control as a click does: its Click event, then its built-in command.
     virtual bool Execute() = 0;
     // A popup's controls; nullptr for a plain button.
     virtual std::shared_ptr<CommandBarControls> Controls() const = 0;
     // Two references to one control answer the same identity (COM: its IUnknown).
     virtual const void* Identity() const = 0;
+    // Connects a handler to the control's Click event for the life of the connection; nullptr
+    // when the control offers no events.
+    virtual std::unique_ptr<ClickConnection> OnClick(ClickHandler handler) = 0;
 };
-
-using CommandBarControlPtr = std::shared_ptr<CommandBarControl>;
 
 class CommandBarControls {
   public:

@@ -40,6 +40,13 @@ Variant Variant::BoolRef(VARIANT_BOOL* value) {
     return v;
 }
 
+Variant Variant::Missing() {
+    Variant v;
+    v.v_.vt = VT_ERROR;
+    v.v_.scode = DISP_E_PARAMNOTFOUND;
+    return v;
+}
+
 namespace {
 
 bool ChangeType(const VARIANT& in, VARTYPE type, VARIANT& out) {

@@ -104,6 +104,8 @@ class Variant {
     static Variant Object(IDispatch* value);
     // A by-reference Boolean, as events pass Cancel.
     static Variant BoolRef(VARIANT_BOOL* value);
+    // An omitted optional argument, as late-bound callers pass one before a given argument.
+    static Variant Missing();
 
     VARIANT* Get() { return &v_; }
     const VARIANT* Get() const { return &v_; }

@@ -9,14 +9,6 @@ namespace {
 
 using com::Variant;
 
-// An omitted optional argument, as a late-bound caller passes it.
-Variant Missing() {
-    Variant v;
-    v.Get()->vt = VT_ERROR;
-    v.Get()->scode = DISP_E_PARAMNOTFOUND;
-    return v;
-}
-
 com::ComPtr<IDispatch> Get(IDispatch* object, const wchar_t* name, std::vector<Variant> args = {}) {
     Variant result;
     EXPECT_EQ(
@@ -86,17 +78,17 @@ class CommandBarsTest : public ::testing::Test {
 
     com::ComPtr<IDispatch> Find(Variant id, Variant tag) {
         Variant result;
-        EXPECT_EQ(Call(Bars(), L"FindControl", {Missing(), id, tag}, &result), S_OK);
+        EXPECT_EQ(Call(Bars(), L"FindControl", {Variant::Missing(), id, tag}, &result), S_OK);
         return result.ToObject();
     }
     com::ComPtr<IDispatch> FindTag(const std::wstring& tag) {
-        return Find(Missing(), Variant::Text(tag));
+        return Find(Variant::Missing(), Variant::Text(tag));
     }
     // A popup bar added as the add-in adds its context menus.
     com::ComPtr<IDispatch> AddPopupBar(const std::wstring& name) {
         Variant bar;
         EXPECT_EQ(Call(Bars(), L"Add",
-                       {Variant::Text(name), Variant::Int(office::msoBarPopup), Missing(),
+                       {Variant::Text(name), Variant::Int(office::msoBarPopup), Variant::Missing(),
                         Variant::Bool(true)},
                        &bar),
                   S_OK);
@@ -114,7 +106,7 @@ class CommandBarsTest : public ::testing::Test {
 };
 
 TEST_F(CommandBarsTest, BuiltInMenusAreFoundByIdAndNewRunsItsCommand) {
-    auto tools = Find(Variant::Int(kToolsMenuId), Missing());
+    auto tools = Find(Variant::Int(kToolsMenuId), Variant::Missing());
     ASSERT_TRUE(tools);
     EXPECT_EQ(Text(tools.Get(), L"Caption"), L"&Tools");
     // Names resolve whatever their case, as VB callers spell them.
@@ -122,12 +114,12 @@ TEST_F(CommandBarsTest, BuiltInMenusAreFoundByIdAndNewRunsItsCommand) {
     EXPECT_EQ(com::DispIdOf(Bars(), L"findcontrol", id), S_OK);
     EXPECT_EQ(com::DispIdOf(tools.Get(), L"CONTROLS", id), S_OK);
 
-    auto newCommand = Find(Variant::Int(kNewCommandId), Missing());
+    auto newCommand = Find(Variant::Int(kNewCommandId), Variant::Missing());
     ASSERT_TRUE(newCommand);
     EXPECT_EQ(Call(newCommand.Get(), L"Execute"), S_OK);
     EXPECT_EQ(builtInsRun, std::vector<long>{kNewCommandId});
 
-    EXPECT_FALSE(Find(Variant::Int(4242), Missing()));
+    EXPECT_FALSE(Find(Variant::Int(4242), Variant::Missing()));
     EXPECT_FALSE(FindTag(L"QUMBAR"));
 }
 
@@ -177,7 +169,7 @@ TEST_F(CommandBarsTest, BarsAreAddedFoundByNameAndDeleted) {
 }
 
 TEST_F(CommandBarsTest, TagSearchFindsControlsOnMenusAndBarsUntilAllAreDeleted) {
-    auto tools = Find(Variant::Int(kToolsMenuId), Missing());
+    auto tools = Find(Variant::Int(kToolsMenuId), Variant::Missing());
     auto menuEntry = AddButton(tools.Get(), L"QUMBAR", L"show_Project");
     auto bar = AddPopupBar(L"PupTabNoOnItem");
     AddButton(bar.Get(), L"OTHER", L"Help");
@@ -214,7 +206,7 @@ TEST_F(CommandBarsTest, DeleteFaultsKeepTheControl) {
 }
 
 TEST_F(CommandBarsTest, ClickReachesEveryConnectedButtonSharingTheTag) {
-    auto tools = Find(Variant::Int(kToolsMenuId), Missing());
+    auto tools = Find(Variant::Int(kToolsMenuId), Variant::Missing());
     auto show = AddButton(tools.Get(), L"QUMBAR", L"show_Project");
     auto bar = AddPopupBar(L"PupTabNoOnItem");
     auto other = AddButton(bar.Get(), L"OTHER", L"Other");
@@ -259,7 +251,7 @@ TEST_F(CommandBarsTest, CancelDefaultIsSharedAndStopsTheBuiltInCommand) {
     // A copy of the built-in New command, tagged like the add-in's items.
     Variant copy;
     ASSERT_EQ(Call(Get(bar.Get(), L"Controls").Get(), L"Add",
-                   {Missing(), Variant::Int(kNewCommandId)}, &copy),
+                   {Variant::Missing(), Variant::Int(kNewCommandId)}, &copy),
               S_OK);
     auto newCopy = copy.ToObject();
     EXPECT_EQ(Text(newCopy.Get(), L"Caption"), L"&New...");
@@ -377,7 +369,7 @@ TEST(CommandBarsInteractive, ShowPopupShowsAMenuOwnedByTheMainWindow) {
 TEST_F(CommandBarsTest, MembersCanBeMadeToFail) {
     bars->FailMember(L"Add");
     EXPECT_NE(Call(Bars(), L"Add", {Variant::Text(L"X"), Variant::Int(5)}), S_OK);
-    auto tools = Find(Variant::Int(kToolsMenuId), Missing());
+    auto tools = Find(Variant::Int(kToolsMenuId), Variant::Missing());
     EXPECT_NE(Call(Get(tools.Get(), L"Controls").Get(), L"Add"), S_OK);
     bars->FailMember(L"add", false);
     EXPECT_TRUE(AddPopupBar(L"X"));

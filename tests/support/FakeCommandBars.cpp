@@ -30,6 +30,14 @@ void Walk(const FakeControls& controls,
     }
 }
 
+// Keeps its handler alive; the control holds it weakly, so the handler goes with the connection.
+class FakeClickConnection : public ClickConnection {
+  public:
+    explicit FakeClickConnection(ClickHandler handler)
+        : handler(std::make_shared<ClickHandler>(std::move(handler))) {}
+    std::shared_ptr<ClickHandler> handler;
+};
+
 }  // namespace
 
 bool FakeControl::SetCaption(const std::wstring& v) {
@@ -72,11 +80,31 @@ bool FakeControl::Execute() {
     if (Fails("Execute")) {
         return false;
     }
-    ++executions;
+    if (owner && owner->root) {
+        owner->root->Click(*this);
+    }
     return true;
 }
 std::shared_ptr<CommandBarControls> FakeControl::Controls() const {
+    if (Fails("Controls")) {
+        return nullptr;
+    }
     return children;
+}
+std::unique_ptr<ClickConnection> FakeControl::OnClick(ClickHandler handler) {
+    std::erase_if(handlers_, [](const auto& weak) { return weak.expired(); });
+    auto connection = std::make_unique<FakeClickConnection>(std::move(handler));
+    handlers_.push_back(connection->handler);
+    return connection;
+}
+void FakeControl::RaiseClick(const CommandBarControlPtr& clicked, bool& cancelDefault) {
+    // A handler may connect or disconnect while it runs.
+    const auto handlers = handlers_;
+    for (const auto& weak : handlers) {
+        if (const auto handler = weak.lock()) {
+            (*handler)(clicked, cancelDefault);
+        }
+    }
 }
 
 CommandBarControlPtr FakeControls::AddButton(bool temporary) {
@@ -94,13 +122,16 @@ std::optional<std::int32_t> FakeControls::Count() const {
     return static_cast<std::int32_t>(items.size());
 }
 CommandBarControlPtr FakeControls::Item(std::int32_t position) const {
-    if (position < 1 || static_cast<std::size_t>(position) > items.size()) {
+    if (Fails("Item") || position < 1 || static_cast<std::size_t>(position) > items.size()) {
         return nullptr;
     }
     return items[static_cast<std::size_t>(position) - 1];
 }
 std::shared_ptr<FakeControl> FakeControls::Add(std::shared_ptr<FakeControl> control) {
     control->owner = this;
+    if (control->children) {
+        control->children->root = root;
+    }
     items.push_back(control);
     return control;
 }
@@ -110,6 +141,12 @@ void FakeControls::Erase(const FakeControl* control) {
                 items.end());
 }
 
+std::shared_ptr<CommandBarControls> FakeBar::Controls() const {
+    if (Fails("Controls")) {
+        return nullptr;
+    }
+    return controls;
+}
 bool FakeBar::SetEnabled(bool v) {
     if (Fails("Enabled")) {
         return false;
@@ -125,14 +162,14 @@ bool FakeBar::SetVisible(bool v) {
     return true;
 }
 bool FakeBar::Delete() {
-    if (Fails("Delete")) {
+    if (Fails("Delete") || builtIn) {
         return false;
     }
     deleted = true;
     return true;
 }
 bool FakeBar::ShowPopup() {
-    if (Fails("ShowPopup")) {
+    if (Fails("ShowPopup") || !popup) {
         return false;
     }
     ++popupsShown;
@@ -145,6 +182,8 @@ FakeControl& FakeBar::At(std::int32_t position) const {
 FakeCommandBars::FakeCommandBars() {
     auto menuBar = std::make_shared<FakeBar>();
     menuBar->name = L"Menu Bar";
+    menuBar->builtIn = true;
+    menuBar->controls->root = this;
     toolsMenu = std::make_shared<FakeControl>();
     toolsMenu->id = 30007;
     toolsMenu->caption = L"&Tools";
@@ -185,6 +224,9 @@ CommandBarControlPtr FakeCommandBars::FindControlById(std::int32_t id) {
 }
 
 CommandBarPtr FakeCommandBars::Bar(const std::wstring& name) {
+    if (Fails("Item")) {
+        return nullptr;
+    }
     return FakeBarNamed(name);
 }
 
@@ -196,8 +238,49 @@ CommandBarPtr FakeCommandBars::AddPopupBar(const std::wstring& name) {
     bar->name = name;
     bar->popup = true;
     bar->temporary = true;
+    bar->controls->root = this;
     bars.push_back(bar);
     return bar;
+}
+
+FakeClick FakeCommandBars::Click(FakeControl& clicked) {
+    if (!clicked.enabled || clicked.children) {
+        return {};
+    }
+    const auto hold = clicked.shared_from_this();  // a handler may delete it
+    std::vector<std::shared_ptr<FakeControl>> targets{hold};
+    if (!clicked.tag.empty()) {
+        for (const auto& control : Tagged(clicked.tag)) {
+            if (control != hold) {
+                targets.push_back(control);
+            }
+        }
+    }
+    FakeClick result{true, false};
+    for (const auto& target : targets) {
+        target->RaiseClick(hold, result.cancelDefault);
+    }
+    if (!result.cancelDefault && clicked.id != 1) {
+        ++clicked.executions;
+    }
+    return result;
+}
+
+void FakeCommandBars::FailEverywhere(const std::string& member) {
+    Fail(member);
+    for (const auto& bar : bars) {
+        bar->Fail(member);
+        const std::function<void(FakeControls&)> failAll = [&](FakeControls& controls) {
+            controls.Fail(member);
+            for (const auto& control : controls.items) {
+                control->Fail(member);
+                if (control->children) {
+                    failAll(*control->children);
+                }
+            }
+        };
+        failAll(*bar->controls);
+    }
 }
 
 std::shared_ptr<FakeBar> FakeCommandBars::FakeBarNamed(const std::wstring& name) const {

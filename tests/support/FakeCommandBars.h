@@ -12,8 +12,17 @@
 namespace morvane::test {
 
 class FakeControls;
+class FakeCommandBars;
 
-class FakeControl : public CommandBarControl, public Faults {
+// What a click on a control did.
+struct FakeClick {
+    bool clicked = false;        // the control exists, is enabled and is not a popup
+    bool cancelDefault = false;  // a handler set CancelDefault
+};
+
+class FakeControl : public CommandBarControl,
+                    public Faults,
+                    public std::enable_shared_from_this<FakeControl> {
   public:
     std::wstring caption, tag, parameter;
     std::int32_t id = 1;  // built-in id; 1 for a custom button
@@ -22,6 +31,7 @@ class FakeControl : public CommandBarControl, public Faults {
     std::int32_t state = 0;
     bool enabled = true;
     bool temporary = false;
+    // Runs of the built-in command (a control with an id other than 1), by click or Execute.
     int executions = 0;
     // Delete answers true but the control stays, as a host that ignores the call would.
     bool ignoresDelete = false;
@@ -42,11 +52,19 @@ class FakeControl : public CommandBarControl, public Faults {
     bool Execute() override;
     std::shared_ptr<CommandBarControls> Controls() const override;
     const void* Identity() const override { return this; }
+    std::unique_ptr<ClickConnection> OnClick(ClickHandler handler) override;
+
+    // Calls the connected handlers for a click on `clicked`.
+    void RaiseClick(const CommandBarControlPtr& clicked, bool& cancelDefault);
+
+  private:
+    std::vector<std::weak_ptr<ClickHandler>> handlers_;
 };
 
 class FakeControls : public CommandBarControls, public Faults {
   public:
     std::vector<std::shared_ptr<FakeControl>> items;
+    FakeCommandBars* root = nullptr;  // the command bars the collection belongs to
 
     CommandBarControlPtr AddButton(bool temporary) override;
     std::optional<std::int32_t> Count() const override;
@@ -60,9 +78,10 @@ class FakeBar : public CommandBar, public Faults {
     std::wstring name;
     std::shared_ptr<FakeControls> controls = std::make_shared<FakeControls>();
     bool enabled = false, visible = false, popup = false, temporary = false, deleted = false;
+    bool builtIn = false;  // the host's own bars refuse deletion
     int popupsShown = 0;
 
-    std::shared_ptr<CommandBarControls> Controls() const override { return controls; }
+    std::shared_ptr<CommandBarControls> Controls() const override;
     bool SetEnabled(bool value) override;
     bool SetVisible(bool value) override;
     bool Delete() override;
@@ -84,6 +103,12 @@ class FakeCommandBars : public CommandBars, public Faults {
     CommandBarControlPtr FindControlById(std::int32_t id) override;
     CommandBarPtr Bar(const std::wstring& name) override;
     CommandBarPtr AddPopupBar(const std::wstring& name) override;
+
+    // A click as the host makes it: Click on the clicked control and on every control that bears
+    // its Tag, then its built-in command unless a handler cancelled it.
+    FakeClick Click(FakeControl& clicked);
+    // Every member of this name, on every bar and control there is now, fails.
+    void FailEverywhere(const std::string& member);
 
     std::shared_ptr<FakeBar> FakeBarNamed(const std::wstring& name) const;
     // Every control carrying the tag, on every bar and popup.
