@@ -1,5 +1,6 @@
 #include "addin/TabBarConnection_win.h"
 
+#include "addin/CommandBarsDispatch_win.h"
 #include "addin/HostAppDispatch_win.h"
 #include "addin/MenuBars.h"
 #include "addin/Menus.h"
@@ -8,6 +9,7 @@
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "addin/tabbar/mdxlMainHwndSubClass_win.h"
+#include "shared/HostDispIds.h"
 #include "shared/LoadSettings.h"
 #include "shared/mdLang.h"
 #include "shared/mdLang_win.h"
@@ -38,6 +40,16 @@ std::unique_ptr<TabBarWindow> NewTabBar() {
     return form;
 }
 
+// The Application's command bars; none when the host does not answer.
+std::shared_ptr<CommandBars> HostCommandBars(IDispatch* application) {
+    com::Variant bars;
+    if (FAILED(com::Invoke(application, appid::CommandBars, DISPATCH_PROPERTYGET, {}, &bars))) {
+        return nullptr;
+    }
+    auto object = bars.ToObject();
+    return object ? std::make_shared<CommandBarsDispatch>(std::move(object)) : nullptr;
+}
+
 void BuildMenus() {
     if (!connectedBars) {
         return;
@@ -51,14 +63,14 @@ void BuildMenus() {
 
 }  // namespace
 
-bool Connect(com::ComPtr<IDispatch> application, std::shared_ptr<CommandBars> commandBars) {
+bool Connect(com::ComPtr<IDispatch> application) {
     mdPub::UseWindowsPlatform();
-    mdPub::HostApp = std::make_shared<HostAppDispatch>(std::move(application));
+    mdPub::HostApp = std::make_shared<HostAppDispatch>(application);
     mdPub::HostVersion = mdPub::HostApp->Version().value_or(L"");
     mdLang::InitLanguage();
     mdPub::hMainWnd = reinterpret_cast<std::intptr_t>(FindWindowW(MainWindowClass, nullptr));
     mdPub::LoadSettings();
-    connectedBars = std::move(commandBars);
+    connectedBars = HostCommandBars(application.Get());
     BuildMenus();
     if (mdPub::hMainWnd == 0) {
         return false;

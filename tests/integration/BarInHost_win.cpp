@@ -41,7 +41,7 @@ void BarInHost::StartHost(const std::wstring& version, SettingValues settings) {
 }
 
 void BarInHost::Connect() {
-    ASSERT_TRUE(TabBarConnection::Connect(host->Application(), bars));
+    ASSERT_TRUE(TabBarConnection::Connect(host->Application()));
     Refresh();
 }
 

@@ -15,7 +15,6 @@
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "shared/Com_win.h"
 #include "standin/Host_win.h"
-#include "support/FakeCommandBars.h"
 
 namespace morvane::test {
 
@@ -29,8 +28,6 @@ class BarInHost : public ::testing::Test {
   protected:
     com::Apartment apartment;
     std::unique_ptr<standin::Host> host;
-    // The command bars the menus are built on; none builds no menus.
-    std::shared_ptr<FakeCommandBars> bars = std::make_shared<FakeCommandBars>();
 
     void SetUp() override;
     void TearDown() override;

@@ -50,8 +50,6 @@ std::size_t Difference(const std::set<HWND>& a, const std::set<HWND>& b) {
 using TabBarChurn = BarInHost;
 
 TEST_F(TabBarChurn, ThousandWindowsAndHundredHooksLeaveNothingBehind) {
-    // The menus' double keeps every bar it ever made; the churn is the bar's and the hooks'.
-    bars = nullptr;
     StartHost(L"14.0");
     host->OpenProject(L"Kept.mpp", L"C:\\Plans");
     Connect();

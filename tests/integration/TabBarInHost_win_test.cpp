@@ -293,12 +293,20 @@ TEST_F(TabClicks, DraggingATabReordersTheWindows) {
 }
 
 TEST_F(TabClicks, ADoubleClickOnTheBlankBarRunsTheNewCommandOnce) {
+    const auto documents = [this] { return host->Documents().size(); };
     Click(WM_LBUTTONDOWN, WM_LBUTTONUP, Blank());
-    EXPECT_EQ(bars->newButton->executions, 0);
+    EXPECT_EQ(documents(), 3u);
     Click(WM_LBUTTONDOWN, WM_LBUTTONUP, Blank());
-    EXPECT_EQ(bars->newButton->executions, 1);
+    EXPECT_EQ(documents(), 4u);
+    Refresh();
     Click(WM_LBUTTONDOWN, WM_LBUTTONUP, Blank());
-    EXPECT_EQ(bars->newButton->executions, 1) << "a third click starts a new pair";
+    EXPECT_EQ(documents(), 4u) << "a third click starts a new pair";
+}
+
+// The items of the last popup the host showed, and its bar's name.
+standin::PopupShown LastPopup(standin::Host& host) {
+    const auto& popups = host.CommandBars().Popups();
+    return popups.empty() ? standin::PopupShown{} : popups.back();
 }
 
 TEST_F(TabClicks, RightClicksShowTheContextMenusWithItemsSetByTheRules) {
@@ -310,27 +318,33 @@ TEST_F(TabClicks, RightClicksShowTheContextMenusWithItemsSetByTheRules) {
     ASSERT_EQ(Control().Count(), 2);
 
     Click(WM_RBUTTONDOWN, WM_RBUTTONUP, TabCentre(1));
-    const auto tabMenu = bars->FakeBarNamed(L"PupTabOnItem");
-    ASSERT_NE(tabMenu, nullptr);
-    EXPECT_EQ(tabMenu->popupsShown, 1);
+    const auto tabMenu = LastPopup(*host);
+    EXPECT_EQ(tabMenu.bar, L"PupTabOnItem");
+    EXPECT_TRUE(tabMenu.atCursor);
+    ASSERT_EQ(tabMenu.items.size(), 14u);
     for (std::int32_t item = 1; item <= 14; ++item) {
         const bool needsPath = item == TabMenuItem::OpenFolder || item == TabMenuItem::Rename;
-        EXPECT_EQ(tabMenu->At(item).enabled, !needsPath) << item << " with two windows";
+        EXPECT_EQ(tabMenu.items[item - 1].enabled, !needsPath) << item << " with two windows";
     }
-    EXPECT_EQ(tabMenu->At(TabMenuItem::Lock).state, msoButtonDown);
+    EXPECT_EQ(tabMenu.items[TabMenuItem::Lock - 1].state, msoButtonDown);
+
+    Click(WM_RBUTTONDOWN, WM_RBUTTONUP, TabCentre(0));
+    EXPECT_EQ(LastPopup(*host).items[TabMenuItem::Lock - 1].state, msoButtonUp);
+    EXPECT_TRUE(LastPopup(*host).items[TabMenuItem::Rename - 1].enabled) << "saved";
 
     host->CloseProject(L"A.mpp");
     Refresh();
     const tabctl::PixelRect only = Control().TabRect(0);
     Click(WM_RBUTTONDOWN, WM_RBUTTONUP, {only.right + 60, (only.top + only.bottom) / 2});
-    const auto barMenu = bars->FakeBarNamed(L"PupTabNoOnItem");
-    ASSERT_NE(barMenu, nullptr);
-    EXPECT_EQ(barMenu->popupsShown, 1);
+    const auto barMenu = LastPopup(*host);
+    EXPECT_EQ(barMenu.bar, L"PupTabNoOnItem");
+    ASSERT_EQ(barMenu.items.size(), 10u);
     for (std::int32_t item = 1; item <= 10; ++item) {
         const bool needsTwo = item == BarMenuItem::CloseOther || item == BarMenuItem::CloseAll ||
                               item == BarMenuItem::SaveAll;
-        EXPECT_EQ(barMenu->At(item).enabled, !needsTwo) << item;
+        EXPECT_EQ(barMenu.items[item - 1].enabled, !needsTwo) << item;
     }
+    EXPECT_EQ(host->CommandBars().Popups().size(), 3u);
 }
 
 class HotKeysInHost : public TabClicks {
