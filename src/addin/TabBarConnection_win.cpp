@@ -40,6 +40,20 @@ std::unique_ptr<TabBarWindow> NewTabBar() {
     return form;
 }
 
+// The host's main window: the first window of Project's class that belongs to this process, so
+// that another running Project is never taken for ours.
+HWND OwnMainWindow() {
+    HWND found = nullptr;
+    while ((found = FindWindowExW(nullptr, found, MainWindowClass, nullptr)) != nullptr) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(found, &process);
+        if (process == GetCurrentProcessId()) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
 // The Application's command bars; none when the host does not answer.
 std::shared_ptr<CommandBars> HostCommandBars(IDispatch* application) {
     com::Variant bars;
@@ -68,7 +82,7 @@ bool Connect(com::ComPtr<IDispatch> application) {
     mdPub::HostApp = std::make_shared<HostAppDispatch>(application);
     mdPub::HostVersion = mdPub::HostApp->Version().value_or(L"");
     mdLang::InitLanguage();
-    mdPub::hMainWnd = reinterpret_cast<std::intptr_t>(FindWindowW(MainWindowClass, nullptr));
+    mdPub::hMainWnd = reinterpret_cast<std::intptr_t>(OwnMainWindow());
     mdPub::LoadSettings();
     connectedBars = HostCommandBars(application.Get());
     BuildMenus();
