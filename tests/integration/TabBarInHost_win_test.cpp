@@ -371,6 +371,29 @@ TEST_F(HotKeysInHost, ShowHideWritesTabShowAndReframes) {
     EXPECT_FALSE(SameRect(ClientRect(host->Client()), AreaWithoutStrip(host->Client())));
 }
 
+TEST_F(BarInHost, OnMenuHostsShowHideKeepsTheToolsMenuButtonInStep) {
+    StartHost(L"12.0");
+    Connect();
+    host->OpenProject(L"A.mpp", L"C:\\Plans");
+    host->OpenProject(L"B.mpp", L"C:\\Plans");
+    Refresh();
+    // The first control tagged by the add-in is the Tools menu's "Show Tab bar".
+    const auto button = host->CommandBars().FindByTag(L"QUMBAR");
+    ASSERT_TRUE(button);
+    const auto state = [&] { return host->CommandBars().Describe(button.Get()).state; };
+    EXPECT_EQ(host->CommandBars().Describe(button.Get()).caption, L"Show Tab bar");
+    EXPECT_EQ(state(), msoButtonDown);
+    SetForegroundWindow(host->MainWindow());
+    SetActiveWindow(host->MainWindow());
+    host->PressHotKey(401, MOD_WIN, 'Q');
+    host->Pump();
+    EXPECT_EQ(state(), msoButtonUp);
+    EXPECT_FALSE(IsWindowVisible(Bar()));
+    host->PressHotKey(401, MOD_WIN, 'Q');
+    host->Pump();
+    EXPECT_EQ(state(), msoButtonDown);
+}
+
 TEST_F(HotKeysInHost, NextTabWrapsOverVisibleTabsAndAltNumberPicksOne) {
     host->SetWindowVisible(L"B.mpp", false);
     host->Activate(L"C.mpp");
