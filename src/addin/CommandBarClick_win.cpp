@@ -13,15 +13,9 @@ namespace morvane {
 
 namespace {
 
-// Where a by-reference CancelDefault keeps its value; nullptr when it is not one.
+// Where the by-reference CancelDefault keeps its value; nullptr when it is not one.
 VARIANT_BOOL* CancelSlot(VARIANT& arg) {
-    if (arg.vt == (VT_BOOL | VT_BYREF)) {
-        return arg.pboolVal;
-    }
-    if (arg.vt == (VT_VARIANT | VT_BYREF) && arg.pvarVal && arg.pvarVal->vt == VT_BOOL) {
-        return &arg.pvarVal->boolVal;
-    }
-    return nullptr;
+    return arg.vt == (VT_BOOL | VT_BYREF) ? arg.pboolVal : nullptr;
 }
 
 com::ComPtr<IDispatch> ObjectOf(const VARIANT& arg) {

@@ -18,7 +18,7 @@ using CommandBarControlPtr = std::shared_ptr<CommandBarControl>;
 
 // A button's Click event as the host raises it: for a click on the button or on any control that
 // bears its Tag, with the control clicked, and the flag that stops the clicked control's built-in
-// command when the handler sets it.
+// command when the handler sets it. What a handler throws goes no further than the host's call.
 using ClickHandler = std::function<void(const CommandBarControlPtr& clicked, bool& cancelDefault)>;
 
 // A handler's connection to a Click event; destroying it disconnects the handler.

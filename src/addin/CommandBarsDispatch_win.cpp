@@ -155,8 +155,8 @@ CommandBarControlPtr MakeCommandBarControl(com::ComPtr<IDispatch> control) {
 CommandBarsDispatch::CommandBarsDispatch(com::ComPtr<IDispatch> commandBars)
     : bars_(std::move(commandBars)) {}
 
-// FindControl(Type, Id, Tag, Visible, Recursive): arguments before a given one are passed as
-// omitted, those after it are left off.
+// FindControl(Type, Id, Tag, Visible): arguments before a given one are passed as omitted, those
+// after it are left off (the collection's FindControl has no Recursive; a single bar's has).
 CommandBarControlPtr CommandBarsDispatch::FindControlByTag(const std::wstring& tag) {
     return MakeCommandBarControl(ChildOf(
         bars_.Get(), L"FindControl", {Variant::Missing(), Variant::Missing(), Variant::Text(tag)}));

@@ -96,6 +96,9 @@ class FakeCommandBars : public CommandBars, public Faults {
 
     // A menu bar with the Tools menu (30007) and the built-in New button (2520).
     FakeCommandBars();
+    // Its bars point back at it.
+    FakeCommandBars(const FakeCommandBars&) = delete;
+    FakeCommandBars& operator=(const FakeCommandBars&) = delete;
     std::shared_ptr<FakeControl> toolsMenu;
     std::shared_ptr<FakeControl> newButton;
 
