@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The demo: builds the win64 binaries, starts the stand-in host with sample projects in a private
-# Wine prefix (on Xvfb when no display is set) and saves a screenshot to build/demo/host.png.
+# The demo: builds the win64 binaries, starts the stand-in host with sample projects and the tab
+# bar in a private Wine prefix (on Xvfb when no display is set) and saves screenshots to
+# build/demo: host.png, then position_above, _below, _left and _right.png, one per edge.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -43,19 +44,21 @@ fonts=$WINEPREFIX/drive_c/windows/Fonts
 [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ] &&
     cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 
-rm -f "$out/ready" "$out/quit" "$out/host.png"
-wine "$root/build/win64/bin/standin_demo.exe" "$(winepath -w "$out/ready")" \
-    "$(winepath -w "$out/quit")" &
+views="host position_above position_below position_left position_right"
+for view in $views; do rm -f "$out/ready-$view" "$out/shot-$view" "$out/$view.png"; done
+wine "$root/build/win64/bin/standin_demo.exe" "$(winepath -w "$out")" &
 demo_pid=$!
-for _ in $(seq 600); do
-    [ -e "$out/ready" ] && break
-    kill -0 "$demo_pid" 2>/dev/null || { echo "the demo ended early" >&2; exit 1; }
-    sleep 0.1
+for view in $views; do
+    for _ in $(seq 600); do
+        [ -e "$out/ready-$view" ] && break
+        kill -0 "$demo_pid" 2>/dev/null || { echo "the demo ended early" >&2; exit 1; }
+        sleep 0.1
+    done
+    [ -e "$out/ready-$view" ] || { echo "the demo did not get ready ($view)" >&2; exit 1; }
+    sleep 1  # let the X server show what Wine has drawn
+    import -window root "$out/$view.png"
+    touch "$out/shot-$view"
+    echo "Screenshot: $out/$view.png"
 done
-[ -e "$out/ready" ] || { echo "the demo did not get ready" >&2; exit 1; }
-sleep 1  # let the X server show what Wine has drawn
-import -window root "$out/host.png"
-touch "$out/quit"
 wait "$demo_pid" || true
 demo_pid=""
-echo "Screenshot: $out/host.png"

@@ -16,6 +16,8 @@ namespace morvane::mdPub {
 inline std::shared_ptr<morvane::HostApp> HostApp;
 // Project's version text: "11.0", "12.0" or "14.0".
 inline std::wstring HostVersion;
+// The handle of Project's main window, as a pointer-sized number.
+inline std::intptr_t hMainWnd = 0;
 // The settings record, once per program.
 inline TabSettings Settings;
 // The Office "14.0" colour scheme as last read: 1 blue, 2 silver, 3 black.

@@ -1,10 +1,6 @@
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 
 #include <gtest/gtest.h>
-#include <psapi.h>
-
-#include <algorithm>
-#include <set>
 
 #include "HostWindows_win.h"
 #include "TabBarFixture.h"
@@ -144,74 +140,6 @@ TEST_F(TabBarFormTest, HostElevenSelectsTheActivatedWindowsTabWithoutASecondActi
     EXPECT_FALSE(
         PeekMessageW(&queued, windows->client, WM_MDIACTIVATE, WM_MDIACTIVATE, PM_NOREMOVE));
     (void)beta;
-}
-
-BOOL CALLBACK AddChild(HWND child, LPARAM into) {
-    reinterpret_cast<std::set<HWND>*>(into)->insert(child);
-    return TRUE;
-}
-
-BOOL CALLBACK AddWithChildren(HWND window, LPARAM into) {
-    reinterpret_cast<std::set<HWND>*>(into)->insert(window);
-    EnumChildWindows(window, AddChild, into);
-    return TRUE;
-}
-
-// Every window of this thread and their children.
-std::set<HWND> ThreadWindows() {
-    std::set<HWND> found;
-    EnumThreadWindows(GetCurrentThreadId(), AddWithChildren, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-SIZE_T WorkingSet() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.WorkingSetSize;
-}
-
-TEST_F(TabBarFormTest, ChurnLeavesNothingBehind) {
-    HWND kept = windows->OpenDocument(L"Kept.mpp");
-    Hook(L"11.0");  // with the document-window watchers
-    // One round first, so that lazily made system objects are in the starting set.
-    windows->CloseDocument(windows->OpenDocument(L"Warm-up.mpp"));
-    mdSubClass::UnhookMDIClient();
-    Hook(L"11.0");
-    Pump();
-    const auto startWindows = ThreadWindows();
-    const SIZE_T startMemory = WorkingSet();
-
-    for (int i = 0; i < 1000; ++i) {
-        HWND document = windows->OpenDocument(L"Churn " + std::to_wstring(i) + L".mpp");
-        if (i % 100 == 0) {
-            Form()->UpdateMenu();
-        }
-        windows->CloseDocument(document);
-    }
-    for (int i = 0; i < 100; ++i) {
-        mdSubClass::UnhookMDIClient();
-        Hook(L"11.0");
-    }
-    Form()->UpdateMenu();
-    Pump();
-
-    EXPECT_EQ(ChildHandles.Items(),
-              std::vector<WindowHandle>{reinterpret_cast<WindowHandle>(kept)});
-    EXPECT_EQ(ProjectWindows.size(), 1u);
-    EXPECT_EQ(strip->Count(), 1);
-    EXPECT_EQ(mdSubClass::ChildWindows.size(), 1u);
-    const auto endWindows = ThreadWindows();
-    // The bar's form is made anew at every hook; apart from it the same windows are left.
-    std::vector<HWND> added, gone;
-    std::set_difference(endWindows.begin(), endWindows.end(), startWindows.begin(),
-                        startWindows.end(), std::back_inserter(added));
-    std::set_difference(startWindows.begin(), startWindows.end(), endWindows.begin(),
-                        endWindows.end(), std::back_inserter(gone));
-    EXPECT_LE(added.size(), 1u);
-    EXPECT_EQ(added.size(), gone.size());
-    EXPECT_EQ(endWindows.size(), startWindows.size());
-    EXPECT_LT(WorkingSet(), startMemory + 2 * 1024 * 1024);
 }
 
 // Records the messages a window receives.

@@ -1,12 +1,19 @@
-// Opens the stand-in host with sample projects and keeps it on screen until asked to quit.
-//   standin_demo <ready file> <quit file>
-// Writes the ready file once the windows are painted; closes the host when the quit file appears
-// (or after two minutes).
+// Opens the stand-in host with sample projects and the tab bar connected as the add-in's
+// connection does it, and shows the bar on each edge in turn for screenshots.
+//   standin_demo <folder>
+// For each view (host, position_above, position_below, position_left, position_right) it writes
+// "<folder>\ready-<view>" once the windows are painted and waits for "<folder>\shot-<view>"
+// (at most a minute) before the next; then closes the host.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <string>
 
+#include "addin/TabBarConnection_win.h"
+#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/tabbar/mdSubClass_win.h"
+#include "shared/TabSettings.h"
+#include "shared/mdPub.h"
 #include "standin/Host_win.h"
 
 namespace {
@@ -33,6 +40,17 @@ void PumpFor(Host& host, DWORD milliseconds, Stop stop) {
     }
 }
 
+// What the host's activation events will do once the add-in follows them: the tabs refreshed
+// without activating anything, the client window re-framed.
+void RefreshBar() {
+    if (auto* bar = morvane::mdSubClass::TabBarForm()) {
+        morvane::Updating = true;
+        bar->UpdateMenu();
+        morvane::Updating = false;
+    }
+    morvane::mdSubClass::ReframeClient();
+}
+
 // Every project in view, in opening order, the active one in front.
 void Cascade(Host& host) {
     RECT client;
@@ -49,16 +67,40 @@ void Cascade(Host& host) {
     }
 }
 
+// Paints everything, then hands the view to the screenshot and waits for it.
+void Show(Host& host, const std::wstring& folder, const std::wstring& view) {
+    RedrawWindow(host.MainWindow(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpFor(host, 1500, [] { return false; });
+    Touch(folder + L"\\ready-" + view);
+    const std::wstring shot = folder + L"\\shot-" + view;
+    PumpFor(host, 60000, [&] { return Exists(shot); });
+}
+
+// Puts the bar on another edge, as the options dialog does when the position changes.
+void MoveBar(Host& host, std::int32_t position) {
+    morvane::mdPub::Settings.Position = position;
+    morvane::PlacementPending = true;
+    RefreshBar();
+    // The client window's new size places the bar on its new edge.
+    RECT main;
+    GetWindowRect(host.MainWindow(), &main);
+    SetWindowPos(host.MainWindow(), nullptr, 0, 0, main.right - main.left - 1,
+                 main.bottom - main.top, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(host.MainWindow(), nullptr, 0, 0, main.right - main.left, main.bottom - main.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    Cascade(host);
+}
+
 }  // namespace
 
 int main() {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (!argv || argc < 3) {
+    if (!argv || argc < 2) {
         return 2;
     }
-    const std::wstring ready = argv[1];
-    const std::wstring quit = argv[2];
+    const std::wstring folder = argv[1];
     LocalFree(argv);
     morvane::com::Apartment apartment;
     HostOptions options;
@@ -67,19 +109,32 @@ int main() {
     // The whole screen, as a maximised Project window would have it.
     SetWindowPos(host.MainWindow(), nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                  GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER);
+    // Connected at start-up, as Project loads the add-in, before the user opens projects.
+    if (!morvane::TabBarConnection::Connect(host.Application())) {
+        return 1;
+    }
     host.OpenProject(L"Office move.mpp", L"C:\\Projects");
     host.OpenProject(L"Website redesign.mpp", L"C:\\Projects");
     host.OpenProject(L"Budget 2027.mpp", L"C:\\Projects");
+    host.OpenProject(L"R&D roadmap.mpp", L"C:\\Projects");
     host.OpenProject(L"Product launch.mpp", L"C:\\Projects");
     host.Modify(L"Product launch.mpp");
-    host.LoadAddins();  // whatever the prefix has registered, as Project would
-    Cascade(host);
+    morvane::LockedProjects.insert(L"C:\\Projects\\Budget 2027.mpp");
+    RefreshBar();
+    MoveBar(host, morvane::BarAbove);
+    Show(host, folder, L"host");
 
-    RedrawWindow(host.MainWindow(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpFor(host, 2000, [] { return false; });
-    Touch(ready);
-    PumpFor(host, 120000, [&] { return Exists(quit); });
+    const std::pair<std::int32_t, const wchar_t*> views[] = {
+        {morvane::BarAbove, L"position_above"},
+        {morvane::BarBelow, L"position_below"},
+        {morvane::BarLeft, L"position_left"},
+        {morvane::BarRight, L"position_right"},
+    };
+    for (const auto& [position, view] : views) {
+        MoveBar(host, position);
+        Show(host, folder, view);
+    }
+    morvane::TabBarConnection::Disconnect();
     host.Close();
     return 0;
 }

@@ -1,0 +1,23 @@
+#pragma once
+// The add-in's start and end in a host: what the connection does to bring the tab bar up and to
+// take it down again. The add-in's COM class calls these from OnConnection and OnDisconnection;
+// until that class exists, tests and the demo call them with the host's Application object.
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include "shared/Com_win.h"
+
+namespace morvane::TabBarConnection {
+
+// Keeps the host's Application object, reads its version, sets up the language file, finds the
+// main window, loads the settings, builds the menus on the host's command bars (none when the
+// host has none), hooks the main window and the client window. False when the host has no
+// main window of Project's class; nothing is hooked then.
+bool Connect(com::ComPtr<IDispatch> application);
+
+// Unhooks the client window (the bar goes), then the main window, and lets go of the host's
+// objects. Harmless when not connected.
+void Disconnect();
+
+}  // namespace morvane::TabBarConnection

@@ -1,0 +1,55 @@
+#pragma once
+// The stand-in host with the tab bar connected as the add-in's connection does it: settings
+// from the registry, the real tab control, the real hooks. The refresh that the host's
+// activation events will run is done here by the driving code.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "addin/tabbar/TabBarControl_win.h"
+#include "addin/tabbar/frmMorvaneWindow_win.h"
+#include "shared/Com_win.h"
+#include "standin/Host_win.h"
+
+namespace morvane::test {
+
+// Settings values written before connecting, by name.
+using SettingValues = std::initializer_list<std::pair<const wchar_t*, std::int32_t>>;
+
+// Removes the settings key and the Office theme value the tests write.
+void ClearStoredSettings();
+
+class BarInHost : public ::testing::Test {
+  protected:
+    com::Apartment apartment;
+    std::unique_ptr<standin::Host> host;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // A host of this version with the settings written, not yet connected.
+    void StartHost(const std::wstring& version, SettingValues settings = {});
+    void Connect();
+    void Disconnect();
+    // What the host's activation events do: the tabs refreshed under the busy flag, the client
+    // window re-framed; then every waiting message handled.
+    void Refresh();
+    // Sizes the host's main window, as the user drags its frame.
+    void SizeMain(int width, int height);
+
+    frmMorvaneWindow* Form() const;
+    tabctl::TabControl& Control() const;
+    HWND Bar() const;
+    // Pixels of the control window's client area at the middle of a tab.
+    POINT TabCentre(int tab) const;
+    void Click(UINT down, UINT up, POINT at);
+    HWND Window(const std::wstring& name) const;
+    std::wstring ActiveName() const;
+};
+
+}  // namespace morvane::test

@@ -1,0 +1,107 @@
+// Opening and closing many project windows and hooking the bar again and again leaves nothing
+// behind: windows, GDI objects, collections and memory come back to where they were.
+#include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h.
+#include <psapi.h>
+
+#include <algorithm>
+#include <iterator>
+#include <set>
+
+#include "BarInHost_win.h"
+#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/tabbar/mdSubClass.h"
+#include "tabctl/GdiObject_win.h"
+
+namespace morvane::test {
+namespace {
+
+BOOL CALLBACK AddChild(HWND child, LPARAM into) {
+    reinterpret_cast<std::set<HWND>*>(into)->insert(child);
+    return TRUE;
+}
+
+BOOL CALLBACK AddWithChildren(HWND window, LPARAM into) {
+    reinterpret_cast<std::set<HWND>*>(into)->insert(window);
+    EnumChildWindows(window, AddChild, into);
+    return TRUE;
+}
+
+// Every window of this thread and their children.
+std::set<HWND> ThreadWindows() {
+    std::set<HWND> found;
+    EnumThreadWindows(GetCurrentThreadId(), AddWithChildren, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+SIZE_T WorkingSet() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.WorkingSetSize;
+}
+
+std::size_t Difference(const std::set<HWND>& a, const std::set<HWND>& b) {
+    std::vector<HWND> only;
+    std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(only));
+    return only.size();
+}
+
+// On host "11.0" every project window also has its watcher.
+class TabBarChurn : public BarInHost, public ::testing::WithParamInterface<const wchar_t*> {};
+
+TEST_P(TabBarChurn, ThousandWindowsAndHundredHooksLeaveNothingBehind) {
+    StartHost(GetParam());
+    host->OpenProject(L"Kept.mpp", L"C:\\Plans");
+    Connect();
+    SizeMain(1000, 700);
+    // One round of everything first, so that what the system makes once is in the start.
+    host->OpenProject(L"Warm-up.mpp", L"C:\\Plans");
+    Refresh();
+    host->CloseProject(L"Warm-up.mpp");
+    Disconnect();
+    Connect();
+    SizeMain(1000, 701);
+    Refresh();
+
+    // The bar's own windows are made anew at every hook: count the rest by handle, the bar's
+    // by number.
+    const auto startWindows = ThreadWindows();
+    const long startGdi = tabctl::GdiLiveCount();
+    const SIZE_T startMemory = WorkingSet();
+
+    for (int i = 0; i < 1000; ++i) {
+        const std::wstring name = L"Churn " + std::to_wstring(i) + L".mpp";
+        host->OpenProject(name, L"C:\\Plans");
+        if (i % 50 == 0) {
+            Refresh();
+        }
+        host->CloseProject(name);
+    }
+    Refresh();
+    for (int i = 0; i < 100; ++i) {
+        Disconnect();
+        Connect();
+    }
+    SizeMain(1000, 700);
+    Refresh();
+
+    const auto endWindows = ThreadWindows();
+    EXPECT_EQ(endWindows.size(), startWindows.size());
+    EXPECT_EQ(Difference(endWindows, startWindows), Difference(startWindows, endWindows));
+    EXPECT_LE(Difference(endWindows, startWindows), 3u) << "the bar, its control, its tool tip";
+    EXPECT_EQ(tabctl::GdiLiveCount(), startGdi);
+    const WindowHandle kept = reinterpret_cast<WindowHandle>(Window(L"Kept.mpp"));
+    EXPECT_EQ(ChildHandles.Items(), std::vector<WindowHandle>{kept});
+    ASSERT_EQ(ProjectWindows.size(), 1u);
+    EXPECT_EQ(ProjectWindows.begin()->first, HandleText(kept));
+    EXPECT_EQ(Control().Count(), 1);
+    EXPECT_EQ(mdSubClass::ChildWindows.size(), std::wstring(GetParam()) == L"11.0" ? 1u : 0u);
+    EXPECT_LT(WorkingSet(), startMemory + 2 * 1024 * 1024);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, TabBarChurn, ::testing::Values(L"14.0", L"11.0"));
+
+}  // namespace
+}  // namespace morvane::test
