@@ -1,11 +1,9 @@
 #include "addin/TabBarConnection_win.h"
 
-#include "addin/CommandBarsDispatch_win.h"
-#include "addin/HostAppDispatch_win.h"
-#include "addin/MenuBars.h"
+#include "host/CommandBarsDispatch_win.h"
+#include "host/HostAppDispatch_win.h"
 #include "addin/Menus.h"
 #include "addin/tabbar/TabBarControl_win.h"
-#include "addin/tabbar/TabBarRules.h"
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "addin/tabbar/mdxlMainHwndSubClass_win.h"
@@ -13,7 +11,6 @@
 #include "shared/LoadSettings.h"
 #include "shared/mdLang.h"
 #include "shared/mdLang_win.h"
-#include "shared/mdPub.h"
 #include "shared/mdPub_win.h"
 
 namespace morvane::TabBarConnection {
@@ -22,21 +19,13 @@ namespace {
 
 constexpr const wchar_t* MainWindowClass = L"JWinproj-WhimperMainClass";
 
-// The command bars the menus live on, and the button whose Click serves every menu entry; held
-// for the whole connection.
-std::shared_ptr<CommandBars> connectedBars;
-CommandBarControlPtr menuClicks;
-
-std::unique_ptr<TabBarWindow> NewTabBar() {
+std::unique_ptr<TabBarWindow> NewTabBar(AddinState& state) {
     TabBarFormParts parts;
-    parts.settings = &mdPub::Settings;
-    parts.hostVersion = mdPub::HostVersion;
-    parts.commandBars = connectedBars.get();
     parts.newControl = [](WindowHandle form, TabEventSink& events) {
         return std::unique_ptr<TabBarControl>(Win32TabBarControl::Create(form, events));
     };
-    auto form = std::make_unique<frmMorvaneWindow>(std::move(parts));
-    form->SetParentHwnd(mdPub::hMainWnd);
+    auto form = std::make_unique<frmMorvaneWindow>(state, std::move(parts));
+    form->SetParentHwnd(state.hMainWnd);
     return form;
 }
 
@@ -64,59 +53,52 @@ std::shared_ptr<CommandBars> HostCommandBars(IDispatch* application) {
     return object ? std::make_shared<CommandBarsDispatch>(std::move(object)) : nullptr;
 }
 
-void BuildMenus() {
-    if (!connectedBars) {
+void BuildMenus(AddinState& state) {
+    if (!state.HostCommandBars) {
         return;
     }
     const auto text = [](const std::wstring& key, const std::wstring& caption) {
         return mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, key, caption);
     };
-    menuClicks = CreateMenus(*connectedBars, HostVersionNumber(mdPub::HostVersion),
-                             mdPub::Settings.TabShow, text);
+    state.MenuClicks = CreateMenus(*state.HostCommandBars, state, text);
 }
 
 }  // namespace
 
-bool Connect(com::ComPtr<IDispatch> application) {
+bool Connect(AddinState& state, com::ComPtr<IDispatch> application) {
     mdPub::UseWindowsPlatform();
-    mdPub::HostApp = std::make_shared<HostAppDispatch>(application);
-    mdPub::HostVersion = mdPub::HostApp->Version().value_or(L"");
-    mdLang::InitLanguage();
-    mdPub::hMainWnd = reinterpret_cast<std::intptr_t>(OwnMainWindow());
-    mdPub::LoadSettings();
-    connectedBars = HostCommandBars(application.Get());
-    BuildMenus();
-    if (mdPub::hMainWnd == 0) {
+    state.HostApp = std::make_shared<HostAppDispatch>(application);
+    state.HostVersion = ParseHostVersion(state.HostApp->Version().value_or(L""));
+    mdLang::InitLanguage(state.HostVersion.Text);
+    state.hMainWnd = reinterpret_cast<WindowHandle>(OwnMainWindow());
+    mdPub::LoadSettings(state.Settings, state.HostVersion.Text, state.OfficeTheme);
+    state.HostCommandBars = HostCommandBars(application.Get());
+    BuildMenus(state);
+    if (state.hMainWnd == 0) {
         return false;
     }
     mdxlMainHwndSubClass::MainWindowHookParts mainParts;
-    mainParts.hMainWnd = mdPub::hMainWnd;
-    mainParts.settings = &mdPub::Settings;
-    mainParts.hostVersion = mdPub::HostVersion;
     // The backstage tab and its ribbon come with the host integration; until then the show/hide
     // hot key has no ribbon to invalidate on hosts above "12.0".
     mainParts.invalidateRibbon = [] {};
-    mdxlMainHwndSubClass::HookMainWindow(std::move(mainParts));
+    mdxlMainHwndSubClass::HookMainWindow(state, std::move(mainParts));
 
     mdSubClass::ClientHookParts clientParts;
-    clientParts.hMainWnd = mdPub::hMainWnd;
-    clientParts.settings = &mdPub::Settings;
-    clientParts.hostVersion = mdPub::HostVersion;
-    clientParts.newTabBar = NewTabBar;
-    mdSubClass::HookMDIClient(std::move(clientParts));
+    clientParts.newTabBar = [&state] { return NewTabBar(state); };
+    mdSubClass::HookMDIClient(state, std::move(clientParts));
     return true;
 }
 
-void Disconnect() {
+void Disconnect(AddinState& state) {
     mdSubClass::UnhookMDIClient();
     mdxlMainHwndSubClass::UnhookMainWindow();
     // The menus stay on the host's bars (they are temporary); only our references go.
-    menuClicks = nullptr;
-    BtnShowTabBar = nullptr;
-    BarPupTabOnItem = nullptr;
-    BarPupTabNoOnItem = nullptr;
-    connectedBars = nullptr;
-    mdPub::HostApp = nullptr;
+    state.MenuClicks = nullptr;
+    state.BtnShowTabBar = nullptr;
+    state.BarPupTabOnItem = nullptr;
+    state.BarPupTabNoOnItem = nullptr;
+    state.HostCommandBars = nullptr;
+    state.HostApp = nullptr;
 }
 
 }  // namespace morvane::TabBarConnection

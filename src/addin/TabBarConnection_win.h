@@ -6,18 +6,20 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include "addin/state/AddinState.h"
 #include "shared/Com_win.h"
 
 namespace morvane::TabBarConnection {
 
-// Keeps the host's Application object, reads its version, sets up the language file, finds the
+// Fills the state, which must outlive the connection: keeps the host's Application object, reads
+// its version, sets up the language file, finds the
 // main window, loads the settings, builds the menus on the host's command bars (none when the
 // host has none), hooks the main window and the client window. False when the host has no
 // main window of Project's class; nothing is hooked then.
-bool Connect(com::ComPtr<IDispatch> application);
+bool Connect(AddinState& state, com::ComPtr<IDispatch> application);
 
 // Unhooks the client window (the bar goes), then the main window, and lets go of the host's
 // objects. Harmless when not connected.
-void Disconnect();
+void Disconnect(AddinState& state);
 
 }  // namespace morvane::TabBarConnection

@@ -8,19 +8,19 @@ namespace morvane::mdPub {
 namespace {
 
 // A tab width outside 70 to 400, or one that cannot be read, means "not set".
-void ReadWidth(Setting id, std::int32_t& field) {
+void ReadWidth(TabSettings& Settings, Setting id, std::int32_t& field) {
     if (!ReadSetting(id, Settings) || field < 70 || field > 400) {
         field = 0;
     }
 }
 
-void ReadOr(Setting id, std::int32_t& field, std::int32_t fallback) {
+void ReadOr(TabSettings& Settings, Setting id, std::int32_t& field, std::int32_t fallback) {
     if (!ReadSetting(id, Settings)) {
         field = fallback;
     }
 }
 
-void ReadOr(Setting id, std::wstring& field, std::wstring_view fallback) {
+void ReadOr(TabSettings& Settings, Setting id, std::wstring& field, std::wstring_view fallback) {
     if (!ReadSetting(id, Settings)) {
         field = fallback;
     }
@@ -28,13 +28,14 @@ void ReadOr(Setting id, std::wstring& field, std::wstring_view fallback) {
 
 }  // namespace
 
-void LoadSettings() {
+void LoadSettings(TabSettings& Settings, const std::wstring& HostVersion,
+                  std::int32_t& OfficeTheme) {
     auto& s = Settings;
-    ReadWidth(Setting::FixWidth, s.FixWidth);
-    ReadWidth(Setting::MaxWidth, s.MaxWidth);
-    ReadOr(Setting::OneHide, s.OneHide, 0);
+    ReadWidth(s, Setting::FixWidth, s.FixWidth);
+    ReadWidth(s, Setting::MaxWidth, s.MaxWidth);
+    ReadOr(s, Setting::OneHide, s.OneHide, 0);
     s.OneHide = s.OneHide != 0 ? 1 : 0;
-    ReadOr(Setting::Theme, s.Theme, 7);
+    ReadOr(s, Setting::Theme, s.Theme, 7);
 
     for (const Setting kept :
          {Setting::EnableFontSize, Setting::EnableFontName, Setting::TbLayout,
@@ -55,12 +56,12 @@ void LoadSettings() {
         s.TabFontName = SystemFontName();
     }
 
-    ReadOr(Setting::HotKeyBarKeyName, s.HotKeyBar.KeyName, DefaultBarKeyName);
-    ReadOr(Setting::HotKeyTabitKeyName, s.HotKeyTabit.KeyName, DefaultTabitKeyName);
-    ReadOr(Setting::HotKeyBarKeyCode, s.HotKeyBar.KeyCode, 81);           // "Q"
-    ReadOr(Setting::HotKeyBarModKeyCode, s.HotKeyBar.ModKeyCode, 8);      // Win
-    ReadOr(Setting::HotKeyTabitKeyCode, s.HotKeyTabit.KeyCode, 9);        // Tab
-    ReadOr(Setting::HotKeyTabitModKeyCode, s.HotKeyTabit.ModKeyCode, 2);  // Ctrl
+    ReadOr(s, Setting::HotKeyBarKeyName, s.HotKeyBar.KeyName, DefaultBarKeyName);
+    ReadOr(s, Setting::HotKeyTabitKeyName, s.HotKeyTabit.KeyName, DefaultTabitKeyName);
+    ReadOr(s, Setting::HotKeyBarKeyCode, s.HotKeyBar.KeyCode, 81);           // "Q"
+    ReadOr(s, Setting::HotKeyBarModKeyCode, s.HotKeyBar.ModKeyCode, 8);      // Win
+    ReadOr(s, Setting::HotKeyTabitKeyCode, s.HotKeyTabit.KeyCode, 9);        // Tab
+    ReadOr(s, Setting::HotKeyTabitModKeyCode, s.HotKeyTabit.ModKeyCode, 2);  // Ctrl
 
     if (HostVersion == L"14.0" &&
         !mdReg::GetRegValue(RootKey::CurrentUser, std::wstring(OfficeThemeKey),

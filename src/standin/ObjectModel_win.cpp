@@ -173,9 +173,11 @@ HRESULT ApplicationObject::Call(DISPID id, WORD flags, const std::vector<VARIANT
         case appid::Name:
             return ReturnText(result, L"Microsoft Project");
         case appid::Projects:
-            return ReturnObject(result, Make<CollectionObject>(link_, ObjectKind::Projects).Get());
+            return ReturnObject(result,
+                                com::Make<CollectionObject>(link_, ObjectKind::Projects).Get());
         case appid::Windows:
-            return ReturnObject(result, Make<CollectionObject>(link_, ObjectKind::Windows).Get());
+            return ReturnObject(result,
+                                com::Make<CollectionObject>(link_, ObjectKind::Windows).Get());
         case appid::ActiveProject:
             return ReturnObject(result, active ? active->projectObject.Get() : nullptr);
         case appid::ActiveWindow:

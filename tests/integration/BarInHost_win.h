@@ -11,6 +11,7 @@
 #include <string>
 #include <utility>
 
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/TabBarControl_win.h"
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "shared/Com_win.h"
@@ -27,6 +28,13 @@ void ClearStoredSettings();
 class BarInHost : public ::testing::Test {
   protected:
     com::Apartment apartment;
+    // What the connection keeps, under the names the tests use.
+    AddinState state;
+    TabSettings& Settings = state.Settings;
+    HandleCollection& ChildHandles = state.ChildHandles;
+    std::map<std::wstring, HostWindowPtr>& ProjectWindows = state.ProjectWindows;
+    std::set<std::wstring, NoCaseLess>& LockedProjects = state.LockedProjects;
+    std::int32_t& TabBarSize = state.TabBarSize;
     std::unique_ptr<standin::Host> host;
 
     void SetUp() override;

@@ -10,8 +10,8 @@
 #include <set>
 
 #include "BarInHost_win.h"
-#include "addin/tabbar/TabBarGlobals.h"
-#include "addin/tabbar/mdSubClass.h"
+#include "addin/state/AddinState.h"
+#include "addin/tabbar/mdSubClass_win.h"
 #include "tabctl/GdiObject_win.h"
 
 namespace morvane::test {
@@ -97,7 +97,7 @@ TEST_P(TabBarChurn, ThousandWindowsAndHundredHooksLeaveNothingBehind) {
     ASSERT_EQ(ProjectWindows.size(), 1u);
     EXPECT_EQ(ProjectWindows.begin()->first, HandleText(kept));
     EXPECT_EQ(Control().Count(), 1);
-    EXPECT_EQ(mdSubClass::ChildWindows.size(), std::wstring(GetParam()) == L"11.0" ? 1u : 0u);
+    EXPECT_EQ(mdSubClass::WatchedWindowCount(), std::wstring(GetParam()) == L"11.0" ? 1u : 0u);
     EXPECT_LT(WorkingSet(), startMemory + 2 * 1024 * 1024);
 }
 

@@ -1,10 +1,11 @@
+#include "addin/state/HostVersion.h"
 #include "addin/tabbar/TabBarRules.h"
 
 #include <gtest/gtest.h>
 
 #include "shared/TabSettings.h"
 #include "addin/tabbar/TabBarColors.h"
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 
 namespace morvane {
 namespace {

@@ -147,7 +147,7 @@ TEST_F(UpdateMenu, AFailingHostKeepsThePreviousFill) {
     EXPECT_EQ(strip.tabs[0].image, 1);  // the lock follows the kept tool tip
 
     host->Fail("Windows");
-    mdPub::HostApp = nullptr;
+    state.HostApp = nullptr;
     form->UpdateMenu();
     EXPECT_EQ(strip.Count(), 1);
 }
@@ -212,7 +212,7 @@ void PutScheme(FakeRegistry& registry, const std::wstring& version, std::int32_t
 TEST_F(TabBarColours, OfficeSchemeIsReadAgainAtEveryCall) {
     PutScheme(*registry, L"14.0", 1);
     form->ChangeDeafultColor();
-    EXPECT_EQ(mdPub::OfficeTheme, 1);
+    EXPECT_EQ(state.OfficeTheme, 1);
     EXPECT_EQ(strip.colorStyle, 32);
     EXPECT_EQ(strip.colors[2], 15985635u);
     EXPECT_EQ(strip.colors[7], 12690311u);
@@ -226,7 +226,7 @@ TEST_F(TabBarColours, OfficeSchemeIsReadAgainAtEveryCall) {
 
     // Missing value: the scheme stays as the loader left it.
     registry->Delete(RootKey::CurrentUser, L"Software\\Microsoft\\Office\\14.0\\Common", L"Theme");
-    mdPub::OfficeTheme = 2;
+    state.OfficeTheme = 2;
     form->ChangeDeafultColor();
     EXPECT_EQ(strip.colors[1], 11906730u);
     EXPECT_EQ(strip.colors.count(8), 0u);  // no text colours
@@ -244,7 +244,7 @@ TEST_F(TabBarColours, OlderHostsKeepTheirColours) {
     NewForm(L"12.0");
     form->ChangeDeafultColor();
     EXPECT_TRUE(strip.styleCalls.empty());
-    EXPECT_EQ(mdPub::OfficeTheme, 2);
+    EXPECT_EQ(state.OfficeTheme, 2);
 }
 
 TEST_F(TabBarColours, CustomColoursInTheirOrder) {

@@ -43,17 +43,6 @@ std::int32_t FixedTabWidth(std::int32_t fixWidth) {
     return fixWidth == 0 ? 70 : fixWidth;
 }
 
-int HostVersionNumber(const std::wstring& version) {
-    int number = 0;
-    for (const wchar_t c : version) {
-        if (c < L'0' || c > L'9' || number > 100000) {
-            break;
-        }
-        number = number * 10 + (c - L'0');
-    }
-    return number;
-}
-
 std::int32_t ToolTipStyle(int hostVersion) {
     return hostVersion > 12 ? 5 : 2;
 }

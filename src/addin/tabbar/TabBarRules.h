@@ -21,9 +21,6 @@ std::int32_t PositionCode(std::int32_t position);
 // The fixed tab width: FixWidth, or 70 pixels when it is not set.
 std::int32_t FixedTabWidth(std::int32_t fixWidth);
 
-// A host version text by its leading decimal number: "12.0" is 12; 0 when there is none.
-int HostVersionNumber(const std::wstring& version);
-
 // The tool-tip style by the host's version number.
 std::int32_t ToolTipStyle(int hostVersion);
 

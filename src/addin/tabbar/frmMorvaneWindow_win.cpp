@@ -37,11 +37,12 @@ void Guarded(F&& action) {
 
 }  // namespace
 
-frmMorvaneWindow::frmMorvaneWindow(TabBarFormParts parts) : parts_(std::move(parts)) {
+frmMorvaneWindow::frmMorvaneWindow(AddinState& state, TabBarFormParts parts)
+    : state_(state), parts_(std::move(parts)) {
     RegisterFormClass();
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW, FormClass, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0,
                               0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!window_ || !parts_.settings) {
+    if (!window_) {
         return;
     }
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -52,8 +53,7 @@ frmMorvaneWindow::frmMorvaneWindow(TabBarFormParts parts) : parts_(std::move(par
     if (!control_) {
         return;
     }
-    TabBarParts rules{*control_,          *control_, windows_,          *parts_.settings,
-                      parts_.hostVersion, {},        parts_.commandBars};
+    TabBarParts rules{*control_, *control_, windows_, state_, {}};
     HWND form = window_;
     rules.exitTimer = [form](bool on) {
         if (on) {

@@ -17,9 +17,6 @@
 namespace morvane {
 
 struct TabBarFormParts {
-    const TabSettings* settings = nullptr;
-    std::wstring hostVersion;
-    CommandBars* commandBars = nullptr;
     // Creates the tab control inside the form window, reporting its events to the sink.
     std::function<std::unique_ptr<TabBarControl>(WindowHandle form, TabEventSink& events)>
         newControl;
@@ -27,7 +24,7 @@ struct TabBarFormParts {
 
 class frmMorvaneWindow final : public TabBarWindow, private TabEventSink {
   public:
-    explicit frmMorvaneWindow(TabBarFormParts parts);
+    frmMorvaneWindow(AddinState& state, TabBarFormParts parts);
     ~frmMorvaneWindow() override;
     frmMorvaneWindow(const frmMorvaneWindow&) = delete;
     frmMorvaneWindow& operator=(const frmMorvaneWindow&) = delete;
@@ -58,6 +55,7 @@ class frmMorvaneWindow final : public TabBarWindow, private TabEventSink {
     void CloseButtonClick(bool& cancel) override;
     void TabMoved(std::int32_t index, std::int32_t newIndex) override;
 
+    AddinState& state_;
     TabBarFormParts parts_;
     Win32WindowSystem windows_;
     HWND window_ = nullptr;

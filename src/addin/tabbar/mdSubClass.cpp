@@ -1,6 +1,5 @@
 #include "addin/tabbar/mdSubClass.h"
 
-#include "addin/tabbar/TabBarGlobals.h"
 #include "addin/tabbar/TabBarRules.h"
 
 namespace morvane::mdSubClass {
@@ -44,12 +43,12 @@ Placement BarPlacement(std::int32_t position, std::int32_t tabBarSize, ScreenPoi
     return {anchor.x + 1, anchor.y + 1, tabBarSize, extent - 1};
 }
 
-void AddMDIChild(WindowHandle hWnd, const std::wstring& hostVersion,
+void AddMDIChild(AddinState& state, ChildWatchers& ChildWindows, WindowHandle hWnd,
                  const std::function<std::unique_ptr<MDIChildWindow>()>& newWatcher) {
-    if (!ChildHandles.Add(hWnd)) {
+    if (!state.ChildHandles.Add(hWnd)) {
         return;
     }
-    if (hostVersion != L"11.0" || !newWatcher) {
+    if (state.HostVersion.Text != L"11.0" || !newWatcher) {
         return;
     }
     auto watcher = newWatcher();
@@ -69,11 +68,11 @@ void EnumMDIChildren(WindowSystem& windows, WindowHandle client,
     }
 }
 
-bool ForgetMDIChild(WindowHandle hWnd, std::int32_t visibleWindows, const TabSettings& settings) {
+bool ForgetMDIChild(AddinState& state, WindowHandle hWnd, std::int32_t visibleWindows) {
     const std::wstring key = HandleText(hWnd);
-    ChildHandles.Remove(key);
-    ProjectWindows.erase(key);
-    return visibleWindows < settings.OneHide + 1;
+    state.ChildHandles.Remove(key);
+    state.ProjectWindows.erase(key);
+    return visibleWindows < state.Settings.OneHide + 1;
 }
 
 }  // namespace morvane::mdSubClass

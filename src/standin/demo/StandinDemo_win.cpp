@@ -10,10 +10,9 @@
 #include <string>
 
 #include "addin/TabBarConnection_win.h"
-#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/TabSettings.h"
-#include "shared/mdPub.h"
 #include "standin/Host_win.h"
 
 namespace {
@@ -42,11 +41,11 @@ void PumpFor(Host& host, DWORD milliseconds, Stop stop) {
 
 // What the host's activation events will do once the add-in follows them: the tabs refreshed
 // without activating anything, the client window re-framed.
-void RefreshBar() {
+void RefreshBar(morvane::AddinState& state) {
     if (auto* bar = morvane::mdSubClass::TabBarForm()) {
-        morvane::Updating = true;
+        state.Updating = true;
         bar->UpdateMenu();
-        morvane::Updating = false;
+        state.Updating = false;
     }
     morvane::mdSubClass::ReframeClient();
 }
@@ -78,10 +77,10 @@ void Show(Host& host, const std::wstring& folder, const std::wstring& view) {
 }
 
 // Puts the bar on another edge, as the options dialog does when the position changes.
-void MoveBar(Host& host, std::int32_t position) {
-    morvane::mdPub::Settings.Position = position;
-    morvane::PlacementPending = true;
-    RefreshBar();
+void MoveBar(Host& host, morvane::AddinState& state, std::int32_t position) {
+    state.Settings.Position = position;
+    state.PlacementPending = true;
+    RefreshBar(state);
     // The client window's new size places the bar on its new edge.
     RECT main;
     GetWindowRect(host.MainWindow(), &main);
@@ -110,7 +109,8 @@ int main() {
     SetWindowPos(host.MainWindow(), nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                  GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER);
     // Connected at start-up, as Project loads the add-in, before the user opens projects.
-    if (!morvane::TabBarConnection::Connect(host.Application())) {
+    morvane::AddinState state;
+    if (!morvane::TabBarConnection::Connect(state, host.Application())) {
         return 1;
     }
     host.OpenProject(L"Office move.mpp", L"C:\\Projects");
@@ -119,9 +119,9 @@ int main() {
     host.OpenProject(L"R&D roadmap.mpp", L"C:\\Projects");
     host.OpenProject(L"Product launch.mpp", L"C:\\Projects");
     host.Modify(L"Product launch.mpp");
-    morvane::LockedProjects.insert(L"C:\\Projects\\Budget 2027.mpp");
-    RefreshBar();
-    MoveBar(host, morvane::BarAbove);
+    state.LockedProjects.insert(L"C:\\Projects\\Budget 2027.mpp");
+    RefreshBar(state);
+    MoveBar(host, state, morvane::BarAbove);
     Show(host, folder, L"host");
 
     const std::pair<std::int32_t, const wchar_t*> views[] = {
@@ -131,10 +131,10 @@ int main() {
         {morvane::BarRight, L"position_right"},
     };
     for (const auto& [position, view] : views) {
-        MoveBar(host, position);
+        MoveBar(host, state, position);
         Show(host, folder, view);
     }
-    morvane::TabBarConnection::Disconnect();
+    morvane::TabBarConnection::Disconnect(state);
     host.Close();
     return 0;
 }

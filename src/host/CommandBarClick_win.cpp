@@ -1,11 +1,10 @@
-#include "addin/CommandBarClick_win.h"
+#include "host/CommandBarClick_win.h"
 
 #include <ocidl.h>
 #include <olectl.h>
 
 #include <new>
 
-#include "addin/CommandBarsDispatch_win.h"
 #include "shared/Com_win.h"
 #include "shared/Office_win.h"
 
@@ -29,7 +28,7 @@ com::ComPtr<IDispatch> ObjectOf(const VARIANT& arg) {
 // The event sink: a dispatch interface that answers Click and nothing else.
 class ClickSink final : public IDispatch {
   public:
-    explicit ClickSink(ClickHandler handler) : handler_(std::move(handler)) {}
+    explicit ClickSink(DispatchClickHandler handler) : handler_(std::move(handler)) {}
     ClickSink(const ClickSink&) = delete;
     ClickSink& operator=(const ClickSink&) = delete;
 
@@ -84,7 +83,7 @@ class ClickSink final : public IDispatch {
         try {
             VARIANT_BOOL* cancel = CancelSlot(params->rgvarg[0]);
             bool cancelDefault = cancel && *cancel != VARIANT_FALSE;
-            handler_(MakeCommandBarControl(ObjectOf(params->rgvarg[1])), cancelDefault);
+            handler_(ObjectOf(params->rgvarg[1]), cancelDefault);
             if (cancel) {
                 *cancel = cancelDefault ? VARIANT_TRUE : VARIANT_FALSE;
             }
@@ -97,7 +96,7 @@ class ClickSink final : public IDispatch {
 
   private:
     ~ClickSink() = default;
-    const ClickHandler handler_;
+    const DispatchClickHandler handler_;
     ULONG refs_ = 1;
 };
 
@@ -116,7 +115,7 @@ class PointConnection final : public ClickConnection {
 
 }  // namespace
 
-std::unique_ptr<ClickConnection> ConnectClick(IDispatch* button, ClickHandler handler) {
+std::unique_ptr<ClickConnection> ConnectClick(IDispatch* button, DispatchClickHandler handler) {
     const auto container = com::ComPtr<IDispatch>(button).As<IConnectionPointContainer>();
     com::ComPtr<IConnectionPoint> point;
     if (!container ||
