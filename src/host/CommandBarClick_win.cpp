@@ -7,6 +7,7 @@
 
 #include "shared/Com_win.h"
 #include "shared/Office_win.h"
+#include "shared/Trace.h"
 
 namespace morvane {
 
@@ -90,6 +91,7 @@ class ClickSink final : public IDispatch {
             return S_OK;
         } catch (...) {
             // Nothing may unwind into the host.
+            TraceException(L"the Click handler of a command-bar button");
             return E_UNEXPECTED;
         }
     }
@@ -117,10 +119,17 @@ class PointConnection final : public ClickConnection {
 
 std::unique_ptr<ClickConnection> ConnectClick(IDispatch* button, DispatchClickHandler handler) {
     const auto container = com::ComPtr<IDispatch>(button).As<IConnectionPointContainer>();
+    if (!container) {
+        TraceFailure(L"QueryInterface(IConnectionPointContainer) of a command-bar button",
+                     E_NOINTERFACE);
+        return nullptr;
+    }
     com::ComPtr<IConnectionPoint> point;
-    if (!container ||
-        FAILED(container->FindConnectionPoint(office::IID_CommandBarButtonEvents, point.Put())) ||
-        !point) {
+    const HRESULT found =
+        container->FindConnectionPoint(office::IID_CommandBarButtonEvents, point.Put());
+    if (FAILED(found) || !point) {
+        TraceFailure(L"FindConnectionPoint(_CommandBarButtonEvents)",
+                     FAILED(found) ? found : E_POINTER);
         return nullptr;
     }
     auto* created = new (std::nothrow) ClickSink(std::move(handler));
@@ -129,7 +138,8 @@ std::unique_ptr<ClickConnection> ConnectClick(IDispatch* button, DispatchClickHa
     }
     const auto sink = com::ComPtr<ClickSink>::Attach(created);
     DWORD cookie = 0;
-    if (FAILED(point->Advise(sink.Get(), &cookie))) {
+    if (const HRESULT hr = point->Advise(sink.Get(), &cookie); FAILED(hr)) {
+        TraceFailure(L"IConnectionPoint::Advise of the Click sink", hr);
         return nullptr;
     }
     std::unique_ptr<ClickConnection> connection(new (std::nothrow) PointConnection(point, cookie));

@@ -66,12 +66,13 @@ enum class Setting {
 struct SettingValue {
     using IntField = std::int32_t& (*)(TabSettings&);
     using TextField = std::wstring& (*)(TabSettings&);
+    using PositionField = BarPosition& (*)(TabSettings&);
 
     Setting Id;
     std::wstring_view Name;    // the registry value
     std::wstring_view SubKey;  // below the settings key; empty for the key itself
     std::int32_t Type;         // the registry type written
-    std::variant<IntField, TextField> Field;
+    std::variant<IntField, TextField, PositionField> Field;
 };
 
 namespace schema {

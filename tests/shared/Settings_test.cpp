@@ -79,7 +79,6 @@ TEST_F(SettingsTest, EveryStoredValueIsReadFromItsPlace) {
         {L"ShowAll", 1, &TabSettings::ShowAll},
         {L"DoubleC", 1, &TabSettings::DoubleC},
         {L"TabShow", 1, &TabSettings::TabShow},
-        {L"Position", 3, &TabSettings::Position},
         {L"CusColor", 1, &TabSettings::CusColor},
         {L"CoSelect", 0x0000FF, &TabSettings::CoSelect},
         {L"CoNormal", 0x00FF00, &TabSettings::CoNormal},
@@ -103,12 +102,14 @@ TEST_F(SettingsTest, EveryStoredValueIsReadFromItsPlace) {
     Dword(K + L"\\HotKeyTabit", L"KeyCode", 78);
     Dword(K + L"\\HotKeyTabit", L"ModKeyCode", 1);
     Dword(K, L"EnabledApp", 1);
+    Dword(K, L"Position", 3);
 
     Load();
 
     for (const auto& v : values) {
         EXPECT_EQ(settings.*v.field, v.value) << v.name;
     }
+    EXPECT_EQ(settings.Position, BarRight);
     EXPECT_EQ(settings.EnableFontSize, 1);
     EXPECT_EQ(settings.TabFontSize, 11);
     EXPECT_EQ(settings.EnableFontName, 1);

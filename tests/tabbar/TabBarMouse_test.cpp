@@ -140,7 +140,7 @@ TEST_F(TabBarMouse, TheBlindZoneLeavesTheLastButtonAlone) {
 }
 
 TEST_F(TabBarMouse, VerticalBarsMeasureAlongY) {
-    settings.Position = 2;
+    settings.Position = BarLeft;
     strip.width = 400;
     strip.height = 20000;
     strip.hitAlongY = true;

@@ -59,7 +59,7 @@ TEST_F(UpdateMenu, LaysTheStripOutBySettings) {
     Open(L"Alpha.mpp");
     for (const auto& c : cases) {
         settings.Theme = c.theme;
-        settings.Position = c.position;
+        settings.Position = static_cast<BarPosition>(c.position);
         settings.FixWidth = c.fixWidth;
         settings.MaxWidth = c.maxWidth;
         settings.TbLayout = c.theme % 3;
@@ -81,7 +81,7 @@ TEST_F(UpdateMenu, MeasuresTheBarAcrossItsStrip) {
     strip.pageHeight = 232;
     form->UpdateMenu();
     EXPECT_EQ(TabBarSize, 25);  // 368 twips is 24.53 pixels
-    settings.Position = 3;
+    settings.Position = BarRight;
     form->UpdateMenu();
     EXPECT_EQ(TabBarSize, 67);  // 1000 twips is 66.67 pixels
 }
@@ -268,7 +268,7 @@ TEST_F(TabBarFixture, ResizeKeepsTheStripInWholePixels) {
     EXPECT_EQ(strip.height, 375);
     EXPECT_EQ(strip.width, 12030);
 
-    settings.Position = 2;
+    settings.Position = BarLeft;
     strip.top = -90;
     strip.width = 500;
     strip.pageWidth = 110;  // 390 twips: 26 pixels

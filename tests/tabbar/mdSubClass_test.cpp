@@ -38,7 +38,8 @@ TEST(ClientHookRules, StripGivenUpOnEachEdge) {
                           {2, L"14.0", {35, 20, 810, 620}}, {3, L"12.0", {10, 20, 785, 620}},
                           {4, L"14.0", {10, 20, 785, 620}}, {-1, L"14.0", {10, 20, 785, 620}}};
     for (const auto& c : cases) {
-        EXPECT_EQ(ClientArea(c.position, 26, c.host, 10, 20, 800, 600), c.area)
+        EXPECT_EQ(ClientArea(static_cast<BarPosition>(c.position), 26, c.host, 10, 20, 800, 600),
+                  c.area)
             << c.position << " on " << std::string(c.host, c.host + 4);
     }
 }
@@ -57,12 +58,12 @@ TEST(ClientHookRules, BarPlacementOnEachEdge) {
                           {9, {874, 50}, {775, 1, 26, 599}}};
     const Rect window{100, 50, 900, 650};
     for (const auto& c : cases) {
-        const auto anchor = BarAnchor(c.position, 26, window);
+        const auto position = static_cast<BarPosition>(c.position);
+        const auto anchor = BarAnchor(position, 26, window);
         EXPECT_EQ(anchor.x, c.anchor.x) << c.position;
         EXPECT_EQ(anchor.y, c.anchor.y) << c.position;
-        const std::int32_t extent = IsHorizontal(c.position) ? 800 : 600;
-        EXPECT_EQ(BarPlacement(c.position, 26, {anchor.x - 100, anchor.y - 50}, extent),
-                  c.placement)
+        const std::int32_t extent = IsHorizontal(position) ? 800 : 600;
+        EXPECT_EQ(BarPlacement(position, 26, {anchor.x - 100, anchor.y - 50}, extent), c.placement)
             << c.position;
     }
 }

@@ -70,7 +70,7 @@ TEST_F(ClientHookTest, GivesUpTheStripOnEachEdgeAndPlacesTheBarOverIt) {
                           {4, L"12.0", {0, 0, 775, 600}, {775, 1, 801, 600}}};
     windows->OpenDocument(L"Alpha.mpp");
     for (const auto& c : cases) {
-        settings.Position = c.position;
+        settings.Position = static_cast<BarPosition>(c.position);
         Hook(c.host);
         ASSERT_NE(Bar(), nullptr);
         Resize(790, 590);
@@ -144,7 +144,7 @@ TEST_F(ClientHookTest, APendingPlacementIsMadeAtTheNextNonClientPaint) {
     windows->OpenDocument(L"Alpha.mpp");
     Hook();
     Resize(800, 600);
-    settings.Position = 1;
+    settings.Position = BarBelow;
     PlacementPending = true;
     mdSubClass::ReframeClient();
     SendMessageW(windows->client, WM_NCPAINT, 1, 0);

@@ -13,6 +13,9 @@ namespace morvane {
 
 namespace {
 
+using tabctl::ColorStyle;
+using tabctl::PaintSwitch;
+
 constexpr const wchar_t* DocWindowClass = L"Winproj-DocWindowClass";
 constexpr const wchar_t* DialogClass = L"#32770";
 constexpr const wchar_t* FileDialogViewClass = L"DUIViewWndClassName";
@@ -85,14 +88,14 @@ void frmMorvane::Form_Load(const std::wstring& systemFontName) {
     if (!systemFontName.empty()) {
         style.SetFont(settings.TabFontName, settings.TabFontSize);
     }
-    style.SetPaintSwitch(18, true);
+    style.SetPaintSwitch(PaintSwitch::CloseButton, true);
     style.AttachImages();
     style.SetReorder(settings.EnableReorder == 0);
     style.SetAppearance(AppearanceFor(settings.Theme));
-    style.SetPaintSwitch(7, true);
-    style.SetPaintSwitch(17, true);
-    style.SetPaintSwitch(8, false);
-    style.SetColorStyle(ColorStyleCustom);
+    style.SetPaintSwitch(PaintSwitch::HotTracking, true);
+    style.SetPaintSwitch(PaintSwitch::Spare, true);
+    style.SetPaintSwitch(PaintSwitch::Gloss, false);
+    style.SetColorStyle(ColorStyle::ColorSet);
     style.SetToolTipStyle(ToolTipStyle(State().HostVersion.Number));
     style.SetToolTipSwitch(9, true);
     style.SetToolTipSwitch(10, true);
@@ -137,7 +140,9 @@ void frmMorvane::UpdateMenu() {
     const std::int32_t offset = StripOffset(settings.Theme);
     strip.SetTop(horizontal ? 0 : -offset);
     strip.SetLeft(horizontal ? -offset : 0);
-    strip.SetLayout(settings.TbLayout);
+    if (const auto layout = TabLayoutFor(settings.TbLayout)) {
+        strip.SetLayout(*layout);
+    }
     strip.SetMaxTabWidth(settings.MaxWidth);
     strip.SetFixedTabWidth(FixedTabWidth(settings.FixWidth));
     strip.SetSide(PositionCode(settings.Position));
@@ -230,7 +235,7 @@ void frmMorvane::ChangeDeafultColor() {
     mdReg::GetRegValue(RootKey::CurrentUser,
                        L"Software\\Microsoft\\Office\\" + State().HostVersion.Text + L"\\Common",
                        L"Theme", State().OfficeTheme);
-    parts_.style.SetColorStyle(ColorStyleOffice);
+    parts_.style.SetColorStyle(ColorStyle::Office);
     if (const auto preset = OfficePreset(State().OfficeTheme)) {
         for (const auto& entry : *preset) {
             parts_.style.SetColor(entry.member, entry.color);
@@ -240,8 +245,8 @@ void frmMorvane::ChangeDeafultColor() {
 }
 
 void frmMorvane::ChangCustomColor() {
-    parts_.style.SetPaintSwitch(8, false);
-    parts_.style.SetColorStyle(ColorStyleCustom);
+    parts_.style.SetPaintSwitch(PaintSwitch::Gloss, false);
+    parts_.style.SetColorStyle(ColorStyle::ColorSet);
     for (const auto& entry : CustomColors(Settings())) {
         parts_.style.SetColor(entry.member, entry.color);
     }

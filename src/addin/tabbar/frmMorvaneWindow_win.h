@@ -13,6 +13,7 @@
 #include "addin/tabbar/TabBarWindow.h"
 #include "addin/tabbar/WindowSystem_win.h"
 #include "addin/tabbar/frmMorvane.h"
+#include "shared/Window_win.h"
 
 namespace morvane {
 
@@ -22,7 +23,7 @@ struct TabBarFormParts {
         newControl;
 };
 
-class frmMorvaneWindow final : public TabBarWindow, private TabEventSink {
+class frmMorvaneWindow final : public TabBarWindow, private Window, private TabEventSink {
   public:
     frmMorvaneWindow(AddinState& state, TabBarFormParts parts);
     ~frmMorvaneWindow() override;
@@ -46,7 +47,7 @@ class frmMorvaneWindow final : public TabBarWindow, private TabEventSink {
     TabStrip* Strip() override { return control_.get(); }
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
     void Load();
     void OnSize();
 
@@ -58,7 +59,6 @@ class frmMorvaneWindow final : public TabBarWindow, private TabEventSink {
     AddinState& state_;
     TabBarFormParts parts_;
     Win32WindowSystem windows_;
-    HWND window_ = nullptr;
     std::unique_ptr<TabBarControl> control_;
     std::unique_ptr<frmMorvane> rules_;
     WindowHandle mParentHwnd = 0;

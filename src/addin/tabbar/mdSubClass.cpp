@@ -8,34 +8,34 @@ bool BarWanted(std::int32_t visibleWindows, const TabSettings& settings) {
     return visibleWindows >= settings.OneHide + 1 && settings.TabShow == 0;
 }
 
-Rect ClientArea(std::int32_t position, std::int32_t tabBarSize, const std::wstring& hostVersion,
+Rect ClientArea(BarPosition position, std::int32_t tabBarSize, const std::wstring& hostVersion,
                 std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy) {
     const std::int32_t s = tabBarSize;
     switch (position) {
-        case 0:
+        case BarAbove:
             return {x, hostVersion == L"14.0" ? y + s : y + s - 1, x + cx, y + cy};
-        case 1:
+        case BarBelow:
             return {x, y, x + cx, y + cy - (s - 1)};
-        case 2:
+        case BarLeft:
             return {x + (s - 1), y, x + cx, y + cy};
         default:
             return {x, y, x + cx - (s - 1), y + cy};
     }
 }
 
-ScreenPoint BarAnchor(std::int32_t position, std::int32_t tabBarSize, const Rect& window) {
+ScreenPoint BarAnchor(BarPosition position, std::int32_t tabBarSize, const Rect& window) {
     switch (position) {
-        case 0:
-        case 2:
+        case BarAbove:
+        case BarLeft:
             return {window.left, window.top};
-        case 1:
+        case BarBelow:
             return {window.left, window.bottom - tabBarSize};
         default:
             return {window.right - tabBarSize, window.top};
     }
 }
 
-Placement BarPlacement(std::int32_t position, std::int32_t tabBarSize, ScreenPoint anchor,
+Placement BarPlacement(BarPosition position, std::int32_t tabBarSize, ScreenPoint anchor,
                        std::int32_t extent) {
     if (IsHorizontal(position)) {
         return {anchor.x, anchor.y, extent, tabBarSize};

@@ -34,15 +34,15 @@ bool BarWanted(std::int32_t visibleWindows, const TabSettings& settings);
 // The client area the client window keeps of its window rectangle (x, y, cx, cy) with the
 // strip of TabBarSize pixels given up on the bar's edge: the full size on top for host
 // "14.0", one pixel less on every other edge and host.
-Rect ClientArea(std::int32_t position, std::int32_t tabBarSize, const std::wstring& hostVersion,
+Rect ClientArea(BarPosition position, std::int32_t tabBarSize, const std::wstring& hostVersion,
                 std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy);
 
 // The bar's anchor in screen coordinates from the client window's window rectangle.
-ScreenPoint BarAnchor(std::int32_t position, std::int32_t tabBarSize, const Rect& window);
+ScreenPoint BarAnchor(BarPosition position, std::int32_t tabBarSize, const Rect& window);
 
 // The bar's placement from its anchor in the main window's client coordinates; extent is the
 // client window's width for horizontal bars and its height for vertical ones.
-Placement BarPlacement(std::int32_t position, std::int32_t tabBarSize, ScreenPoint anchor,
+Placement BarPlacement(BarPosition position, std::int32_t tabBarSize, ScreenPoint anchor,
                        std::int32_t extent);
 
 // Records one document window as the last tab; on host "11.0" also watches it.

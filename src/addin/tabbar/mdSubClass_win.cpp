@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "shared/WindowHandle_win.h"
+
 #include "addin/tabbar/TabBarRules.h"
 #include "addin/tabbar/WindowSystem_win.h"
 #include "addin/tabbar/cSubclass_win.h"
@@ -11,10 +13,6 @@
 namespace morvane::mdSubClass {
 
 namespace {
-
-HWND AsHwnd(WindowHandle handle) {
-    return reinterpret_cast<HWND>(handle);
-}
 
 // The hook on the client window, as the owner of its subclass: the strip on WM_NCCALCSIZE,
 // the bar's visibility and place on WM_NCCALCSIZE, WM_NCPAINT and WM_SIZE, the project

@@ -77,7 +77,7 @@ void Show(Host& host, const std::wstring& folder, const std::wstring& view) {
 }
 
 // Puts the bar on another edge, as the options dialog does when the position changes.
-void MoveBar(Host& host, morvane::AddinState& state, std::int32_t position) {
+void MoveBar(Host& host, morvane::AddinState& state, morvane::BarPosition position) {
     state.Settings.Position = position;
     state.PlacementPending = true;
     RefreshBar(state);
@@ -124,7 +124,7 @@ int main() {
     MoveBar(host, state, morvane::BarAbove);
     Show(host, folder, L"host");
 
-    const std::pair<std::int32_t, const wchar_t*> views[] = {
+    const std::pair<morvane::BarPosition, const wchar_t*> views[] = {
         {morvane::BarAbove, L"position_above"},
         {morvane::BarBelow, L"position_below"},
         {morvane::BarLeft, L"position_left"},
