@@ -31,6 +31,14 @@ using Steps = std::vector<DialogScript::Step>;
 
 const TextLookup kEnglish = [](const std::wstring&, const std::wstring& def) { return def; };
 
+// A step that notes which control has the focus, then presses a key.
+DialogScript::Step NoteFocusThenPress(std::vector<int>& focus, UINT key) {
+    return [&focus, key](HWND) {
+        focus.push_back(FocusedId());
+        PressKey(key);
+    };
+}
+
 // Stands in for Project's main window.
 class OwnerWindow {
   public:
@@ -184,18 +192,8 @@ TEST_F(DialogsTest, CloseMsgIsModalOverItsOwnerAndTabsInOrder) {
                   focus.push_back(FocusedId());
                   PressKey(VK_TAB);
               },
-              [&](HWND) {
-                  focus.push_back(FocusedId());
-                  PressKey(VK_TAB);
-              },
-              [&](HWND) {
-                  focus.push_back(FocusedId());
-                  PressKey(VK_TAB);
-              },
-              [&](HWND) {
-                  focus.push_back(FocusedId());
-                  PressKey(VK_TAB);
-              },
+              NoteFocusThenPress(focus, VK_TAB), NoteFocusThenPress(focus, VK_TAB),
+              NoteFocusThenPress(focus, VK_TAB),
               [&](HWND d) {
                   focus.push_back(FocusedId());
                   ClickCloseBox(d);
@@ -294,18 +292,8 @@ TEST_F(DialogsTest, RenameAnswersOnEveryWayOut) {
 
 TEST_F(DialogsTest, RenameStartsInTheNameAndTabsToTheButtons) {
     std::vector<int> focus;
-    Rename({[&](HWND) {
-                focus.push_back(FocusedId());
-                PressKey(VK_TAB);
-            },
-            [&](HWND) {
-                focus.push_back(FocusedId());
-                PressKey(VK_TAB);
-            },
-            [&](HWND) {
-                focus.push_back(FocusedId());
-                PressKey(VK_RETURN);  // on Cancel
-            }});
+    Rename({NoteFocusThenPress(focus, VK_TAB), NoteFocusThenPress(focus, VK_TAB),
+            NoteFocusThenPress(focus, VK_RETURN)});  // Enter on Cancel
     EXPECT_EQ(focus, (std::vector<int>{frmRename::FlatEdit_NewName, frmRename::PushButton_OK,
                                        frmRename::PushButton_Cancel}));
     EXPECT_EQ(results.NewFileName, L"");

@@ -16,12 +16,10 @@ using tabctl::GdiFont;
 constexpr INT_PTR kClosed = 1;
 constexpr INT_PTR kNotLoaded = 0;
 
-HINSTANCE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
+// The dialogs use only the system's window classes and no resources, so the process's own
+// module serves as their instance, in the add-in as in a program.
+HINSTANCE ProcessModule() {
+    return GetModuleHandleW(nullptr);
 }
 
 // The system's message font, as message boxes use it, at the screen's resolution.
@@ -73,7 +71,7 @@ class ModalDialog final : public FormView {
         dialogTemplate[0] = LOWORD(style);
         dialogTemplate[1] = HIWORD(style);
         return DialogBoxIndirectParamW(
-                   ThisModule(), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
+                   ProcessModule(), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
                    &DialogProc, reinterpret_cast<LPARAM>(this)) == kClosed;
     }
 
@@ -168,7 +166,7 @@ class ModalDialog final : public FormView {
         const HWND made = CreateWindowExW(
             0, type.name, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | type.style,
             place.left, place.top, place.Width(), place.Height(), window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), ThisModule(), nullptr);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), ProcessModule(), nullptr);
         if (made && font_) {
             SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
         }
