@@ -2,6 +2,8 @@
 // owner, and every text shown whole in its control.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
