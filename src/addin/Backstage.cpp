@@ -84,7 +84,7 @@ std::wstring GetRibbonXML() {
         L"<layoutContainer id=\"layout2\" layoutChildren=\"horizontal\">"
         L"<imageControl id=\"HomePage\" imageMso=\"BlogHomePage\"/>"
         L"<hyperlink id=\"hyperLinkHome\" getLabel=\"GetLabel\" target=\"";
-    xml += WebPages::kHome;
+    xml += HomePage;
     xml +=
         L"\" expand=\"horizontal\"/>"
         L"</layoutContainer></topItems></group>"

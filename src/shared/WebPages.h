@@ -1,14 +1,14 @@
 #pragma once
-// The web pages the add-in and the settings center open. The online help ships beside the
-// binaries; the others are on the product's site.
+// The web pages the add-in and the settings center open in the default browser.
 
-namespace morvane::WebPages {
+#include <string_view>
 
-// The online help, relative to the folder of the running module.
-inline constexpr wchar_t kHelpFile[] = L"Help\\index.html";
-inline constexpr wchar_t kHome[] = L"https://morvane.example.com/";
-inline constexpr wchar_t kSupport[] = L"https://morvane.example.com/support";
-// What the lock warning's help button explains.
-inline constexpr wchar_t kLockHelp[] = L"https://morvane.example.com/help/locked-projects";
+namespace morvane {
 
-}  // namespace morvane::WebPages
+// The help, a local page beside the binaries (relative to their folder).
+inline constexpr std::wstring_view HelpPage = L"Help\\index.html";
+// The product's home page and its support forum.
+inline constexpr std::wstring_view HomePage = L"https://morvane.example.com/";
+inline constexpr std::wstring_view SupportPage = L"https://morvane.example.com/support";
+
+}  // namespace morvane
