@@ -163,4 +163,9 @@ bool ReadSetting(Setting id, TabSettings& settings);
 bool WriteSetting(Setting id, std::int32_t value);
 bool WriteSetting(Setting id, const std::wstring& value);
 
+// The same on a registry the caller hands over.
+bool ReadSetting(RegistryApi& api, Setting id, TabSettings& settings);
+bool WriteSetting(RegistryApi& api, Setting id, std::int32_t value);
+bool WriteSetting(RegistryApi& api, Setting id, const std::wstring& value);
+
 }  // namespace morvane

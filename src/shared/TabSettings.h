@@ -59,4 +59,14 @@ struct TabSettings {
     bool operator==(const TabSettings&) const = default;
 };
 
+// The tab control's appearance for a Theme: styles 8, 9 and 10 are appearances 9, 10 and 11.
+constexpr std::int32_t AppearanceFor(std::int32_t theme) {
+    return theme < 8 ? theme : theme + 1;
+}
+
+// Styles 4, 9 and 10 draw in their own colours: the custom colours do not apply to them.
+constexpr bool ThemeHasOwnColors(std::int32_t theme) {
+    return theme == 4 || theme == 9 || theme == 10;
+}
+
 }  // namespace morvane
