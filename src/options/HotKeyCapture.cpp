@@ -8,19 +8,19 @@ namespace morvane {
 ModifierEntry ModifierOf(std::int32_t shift) {
     switch (shift) {
         case 1:
-            return {L"Shift+", ModMaskShift};
+            return {L"Shift+", ModShift};
         case 2:
-            return {L"Ctrl+", ModMaskControl};
+            return {L"Ctrl+", ModControl};
         case 3:
-            return {L"Ctrl+Shift+", ModMaskControl | ModMaskShift};
+            return {L"Ctrl+Shift+", ModControl | ModShift};
         case 4:
-            return {L"Alt+", ModMaskAlt};
+            return {L"Alt+", ModAlt};
         case 5:
-            return {L"Alt+Shift+", ModMaskAlt | ModMaskShift};
+            return {L"Alt+Shift+", ModAlt | ModShift};
         case 6:
-            return {L"Alt+Ctrl+", ModMaskAlt | ModMaskControl};
+            return {L"Alt+Ctrl+", ModAlt | ModControl};
         case 7:
-            return {L"Ctrl+Shift+Alt+", ModMaskControl | ModMaskShift | ModMaskAlt};
+            return {L"Ctrl+Shift+Alt+", ModControl | ModShift | ModAlt};
         default:
             return {L"", 0};
     }
@@ -65,7 +65,7 @@ std::wstring HotKeyCapture::KeyDown(std::int32_t keyCode, std::int32_t shift, Ho
         winKeyDown_ = true;
     }
     std::wstring prefix = winKeyDown_ ? L"Win+" : L"";
-    key.ModKeyCode = winKeyDown_ ? ModMaskWin : 0;
+    key.ModKeyCode = winKeyDown_ ? ModWin : 0;
     // A key without any modifier makes no hot key.
     if (shift != 0 || !prefix.empty()) {
         const ModifierEntry modifier = ModifierOf(shift);

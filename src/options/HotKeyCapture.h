@@ -17,12 +17,6 @@ inline constexpr std::int32_t VkMenu = 18;
 inline constexpr std::int32_t VkLeftWin = 91;
 inline constexpr std::int32_t VkOem102 = 226;
 
-// Modifier bits of the hot-key registration.
-inline constexpr std::int32_t ModMaskAlt = 1;
-inline constexpr std::int32_t ModMaskControl = 2;
-inline constexpr std::int32_t ModMaskShift = 4;
-inline constexpr std::int32_t ModMaskWin = 8;
-
 // The text and mask bits of a key event's Shift state (1 Shift, 2 Ctrl, 4 Alt).
 struct ModifierEntry {
     std::wstring_view text;

@@ -6,6 +6,12 @@
 
 namespace morvane {
 
+// Modifier bits of ModKeyCode, as the system's hot-key call takes them.
+inline constexpr std::int32_t ModAlt = 1;
+inline constexpr std::int32_t ModControl = 2;
+inline constexpr std::int32_t ModShift = 4;
+inline constexpr std::int32_t ModWin = 8;
+
 // One hot key as stored under HotKeyBar or HotKeyTabit.
 struct HotKeyInfo {
     std::wstring KeyName;         // shown in the dialogs, such as "Default(Win+Q)"
