@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "options/HotKeyCapture.h"
 #include "options/ScreenFonts_win.h"
@@ -28,13 +30,26 @@ TEST(SystemKeyNamer, TheCaptureNamesWithIt) {
     EXPECT_EQ(key, (HotKeyInfo{L"Alt+Ctrl+Del", 46, 3}));
 }
 
-TEST(ScreenFonts, ListsEachScreenFaceOnce) {
+// The families as the older call lists them, at their first appearance (it too may name a
+// family once for each character set).
+int CALLBACK AddFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM names) {
+    auto& list = *reinterpret_cast<std::vector<std::wstring>*>(names);
+    if (std::find(list.begin(), list.end(), font->lfFaceName) == list.end()) {
+        list.push_back(font->lfFaceName);
+    }
+    return 1;
+}
+
+TEST(ScreenFonts, ListsEveryScreenFamilyOnceInTheSystemsOrder) {
     const auto names = ScreenFonts().ScreenFontNames();
     ASSERT_FALSE(names.empty());
     EXPECT_EQ(std::set<std::wstring>(names.begin(), names.end()).size(), names.size());
-    EXPECT_NE(std::find(names.begin(), names.end(), L"Tahoma"), names.end());
-    EXPECT_TRUE(std::none_of(names.begin(), names.end(),
-                             [](const std::wstring& name) { return name.empty(); }));
+
+    std::vector<std::wstring> families;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesW(screen, nullptr, AddFamily, reinterpret_cast<LPARAM>(&families));
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(names, families);
 }
 
 }  // namespace
