@@ -50,6 +50,11 @@ OptionsModel::OptionsModel(DialogContext context, TabSettings& settings, std::in
       tabKey_(settings.HotKeyTabit),
       barCapture_(DefaultCaptureText(context_.kind, HotKeyEdit::Bar)),
       tabCapture_(DefaultCaptureText(context_.kind, HotKeyEdit::Tab)) {
+    // Greys from RGB(15, 15, 15) to RGB(240, 240, 240).
+    for (std::size_t i = 0; i < chooserColors_.size(); ++i) {
+        const int level = 15 * static_cast<int>(i + 1);
+        chooserColors_[i] = tabctl::Rgb(level, level, level);
+    }
     FillLists();
     ShowSettings(hostShowsAll);
 }

@@ -179,6 +179,9 @@ class OptionsModel {
 
     // A colour chosen for button 0 to 5.
     void ChooseColor(std::size_t button, tabctl::OleColor color);
+    // The colour chooser's sixteen custom colours: a grey ramp at opening, then what the user
+    // left in the chooser, offered again at each click while the dialog is open.
+    std::array<tabctl::OleColor, 16>& ChooserColors() { return chooserColors_; }
 
     // The checks of saving; no value when every input is accepted.
     std::optional<Rejection> Check() const;
@@ -231,6 +234,7 @@ class OptionsModel {
     HotKeyCapture barCapture_;
     HotKeyCapture tabCapture_;
     bool fontsListed_ = false;
+    std::array<tabctl::OleColor, 16> chooserColors_{};
     OptionsControls controls_;
 };
 

@@ -289,6 +289,15 @@ TEST_F(OptionsOpening, AnUnknownOfficeSchemeLeavesTheOfficeStylesOwnColours) {
     }
 }
 
+TEST_F(OptionsOpening, TheColourChooserStartsFromAGreyRamp) {
+    auto& m = Open();
+    EXPECT_EQ(m.ChooserColors().front(), 986895U);
+    EXPECT_EQ(m.ChooserColors()[7], 7895160U);
+    EXPECT_EQ(m.ChooserColors().back(), 15790320U);
+    m.ChooserColors()[3] = 0x0000FF;  // changed in the chooser
+    EXPECT_EQ(Open().ChooserColors()[3], tabctl::Rgb(60, 60, 60));  // the next opening
+}
+
 TEST(OptionsCaption, TheCaptionIsEnglishUnlessTheTextsFollowTheSystemLocale) {
     EXPECT_EQ(OptionsCaptionSection(L"UID_1031", 1031), L"UID_1031");
     EXPECT_EQ(OptionsCaptionSection(L"UID_1031", 1033), L"UID_1033");
