@@ -38,8 +38,7 @@ std::optional<tabctl::OleColor> ReadColor(RegistryApi& registry, Setting id,
     if (!ReadSetting(registry, id, settings)) {
         return std::nullopt;
     }
-    const auto field = std::get<SettingValue::IntField>(SchemaOf(id).Field);
-    return static_cast<tabctl::OleColor>(field(settings));
+    return static_cast<tabctl::OleColor>(IntFieldOf(id, settings));
 }
 
 bool IsTextButton(std::size_t button) {

@@ -44,7 +44,7 @@ std::optional<Rejection> OptionsModel::Check() const {
 }
 
 void OptionsModel::WriteInt(Setting id, std::int32_t value) {
-    std::get<SettingValue::IntField>(SchemaOf(id).Field)(settings_) = value;
+    IntFieldOf(id, settings_) = value;
     WriteSetting(registry_, id, value);
 }
 

@@ -151,6 +151,11 @@ constexpr const SettingValue& SchemaOf(Setting id) {
     return schema::Table[static_cast<std::size_t>(id)];
 }
 
+// The field of an integer value.
+inline std::int32_t& IntFieldOf(Setting id, TabSettings& settings) {
+    return std::get<SettingValue::IntField>(SchemaOf(id).Field)(settings);
+}
+
 // The full key path of a value below HKEY_CURRENT_USER.
 std::wstring KeyPathOf(Setting id);
 

@@ -43,9 +43,8 @@ class OptionsFixture : public ::testing::Test {
     void StoreColors() {
         for (const auto id : {Setting::CoSelect, Setting::CoNormal, Setting::CoBack,
                               Setting::CoBackii, Setting::CoText, Setting::CoTextSe}) {
-            const auto field = std::get<SettingValue::IntField>(SchemaOf(id).Field);
             registry.PutDword(RootKey::CurrentUser, KeyPathOf(id), std::wstring(SchemaOf(id).Name),
-                              field(settings));
+                              IntFieldOf(id, settings));
         }
     }
 
