@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The demo: builds the win64 binaries, starts the stand-in host with sample projects and the tab
 # bar in a private Wine prefix (on Xvfb when no display is set) and saves screenshots to
-# build/demo: host.png, then position_above, _below, _left and _right.png, one per edge.
+# build/demo: host.png, then position_above, _below, _left and _right.png, one per edge, then
+# dialog_closemsg, _lock, _rename and _message.png, one per dialog.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -10,9 +11,11 @@ mkdir -p "$out"
 
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j 4 --target standin_demo
-"$root/cmake/wine-prefix.sh" "$out/wineprefix" x11
+"$root/cmake/wine-prefix.sh" "$out/wineprefix" x11 ||
+    { echo "demo: the Wine prefix could not be made" >&2; exit 1; }
 
-export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+export WINEPREFIX=$out/wineprefix
+wine=$root/cmake/wine.sh
 xvfb_pid=""
 demo_pid=""
 cleanup() {
@@ -37,7 +40,9 @@ fi
 
 # Wine draws the window frames itself (there is no window manager on Xvfb). Wine's own processes
 # stay tied to the display they started on, so this runs once the display is known, and ends.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+log=$out/wine-setup.log
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >"$log" 2>&1 ||
+    { echo "demo: setting Wine's window frames failed; Wine said:" >&2; cat "$log" >&2; exit 1; }
 wineserver -w
 # The caption buttons are drawn with Marlett (Debian's fonts-wine); this Wine finds it only here.
 fonts=$WINEPREFIX/drive_c/windows/Fonts
@@ -45,8 +50,9 @@ fonts=$WINEPREFIX/drive_c/windows/Fonts
     cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 
 views="host position_above position_below position_left position_right"
+views="$views dialog_closemsg dialog_lock dialog_rename dialog_message"
 for view in $views; do rm -f "$out/ready-$view" "$out/shot-$view" "$out/$view.png"; done
-wine "$root/build/win64/bin/standin_demo.exe" "$(winepath -w "$out")" &
+"$wine" "$root/build/win64/bin/standin_demo.exe" "$("$wine" winepath -w "$out")" &
 demo_pid=$!
 for view in $views; do
     for _ in $(seq 600); do
@@ -56,7 +62,9 @@ for view in $views; do
     done
     [ -e "$out/ready-$view" ] || { echo "the demo did not get ready ($view)" >&2; exit 1; }
     sleep 1  # let the X server show what Wine has drawn
-    import -window root "$out/$view.png"
+    # A view whose ready file holds a place (WxH+X+Y) is cut to it.
+    place=$(cat "$out/ready-$view")
+    import -window root ${place:+-crop "$place" +repage} "$out/$view.png"
     touch "$out/shot-$view"
     echo "Screenshot: $out/$view.png"
 done

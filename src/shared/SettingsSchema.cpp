@@ -13,7 +13,7 @@ std::wstring KeyPathOf(Setting id) {
     return path;
 }
 
-bool ReadSetting(Setting id, TabSettings& settings) {
+bool ReadSetting(RegistryApi& api, Setting id, TabSettings& settings) {
     const auto& entry = SchemaOf(id);
     return std::visit(
         [&](auto field) {
@@ -22,12 +22,12 @@ bool ReadSetting(Setting id, TabSettings& settings) {
             if constexpr (std::is_enum_v<Target>) {
                 // Read as the number it is stored as; a failed read leaves it unchanged.
                 auto number = static_cast<std::int32_t>(target);
-                const bool read = mdReg::GetRegValue(RootKey::CurrentUser, KeyPathOf(id),
+                const bool read = mdReg::GetRegValue(api, RootKey::CurrentUser, KeyPathOf(id),
                                                      std::wstring(entry.Name), number);
                 target = static_cast<Target>(number);
                 return read;
             } else {
-                return mdReg::GetRegValue(RootKey::CurrentUser, KeyPathOf(id),
+                return mdReg::GetRegValue(api, RootKey::CurrentUser, KeyPathOf(id),
                                           std::wstring(entry.Name), target);
             }
         },
@@ -37,20 +37,35 @@ bool ReadSetting(Setting id, TabSettings& settings) {
 namespace {
 
 template <typename T>
-bool Write(Setting id, const T& value) {
+bool Write(RegistryApi& api, Setting id, const T& value) {
     const auto& entry = SchemaOf(id);
-    return mdReg::SetRegValue(RootKey::CurrentUser, KeyPathOf(id), std::wstring(entry.Name),
+    return mdReg::SetRegValue(api, RootKey::CurrentUser, KeyPathOf(id), std::wstring(entry.Name),
                               entry.Type, value);
 }
 
 }  // namespace
 
+bool WriteSetting(RegistryApi& api, Setting id, std::int32_t value) {
+    return Write(api, id, value);
+}
+
+bool WriteSetting(RegistryApi& api, Setting id, const std::wstring& value) {
+    return Write(api, id, value);
+}
+
+bool ReadSetting(Setting id, TabSettings& settings) {
+    return mdReg::WithProgramRegistry(
+        [&](RegistryApi& api) { return ReadSetting(api, id, settings); });
+}
+
 bool WriteSetting(Setting id, std::int32_t value) {
-    return Write(id, value);
+    return mdReg::WithProgramRegistry(
+        [&](RegistryApi& api) { return WriteSetting(api, id, value); });
 }
 
 bool WriteSetting(Setting id, const std::wstring& value) {
-    return Write(id, value);
+    return mdReg::WithProgramRegistry(
+        [&](RegistryApi& api) { return WriteSetting(api, id, value); });
 }
 
 }  // namespace morvane

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 #include "shared/TabSettings.h"
@@ -152,6 +153,24 @@ constexpr const SettingValue& SchemaOf(Setting id) {
     return schema::Table[static_cast<std::size_t>(id)];
 }
 
+// The field of an integer value other than Position.
+inline std::int32_t& IntFieldOf(Setting id, TabSettings& settings) {
+    return std::get<SettingValue::IntField>(SchemaOf(id).Field)(settings);
+}
+
+// Puts a number into the field of an integer value, Position included; a text value is left.
+inline void SetIntSetting(Setting id, TabSettings& settings, std::int32_t value) {
+    std::visit(
+        [&](auto field) {
+            auto& target = field(settings);
+            using Target = std::remove_reference_t<decltype(target)>;
+            if constexpr (!std::is_same_v<Target, std::wstring>) {
+                target = static_cast<Target>(value);
+            }
+        },
+        SchemaOf(id).Field);
+}
+
 // The full key path of a value below HKEY_CURRENT_USER.
 std::wstring KeyPathOf(Setting id);
 
@@ -163,5 +182,10 @@ bool ReadSetting(Setting id, TabSettings& settings);
 // as its decimal digits.
 bool WriteSetting(Setting id, std::int32_t value);
 bool WriteSetting(Setting id, const std::wstring& value);
+
+// The same on a registry the caller hands over.
+bool ReadSetting(RegistryApi& api, Setting id, TabSettings& settings);
+bool WriteSetting(RegistryApi& api, Setting id, std::int32_t value);
+bool WriteSetting(RegistryApi& api, Setting id, const std::wstring& value);
 
 }  // namespace morvane

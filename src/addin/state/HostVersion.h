@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "shared/Numbers.h"
+
 namespace morvane {
 
 struct HostVersionInfo {
@@ -13,10 +15,7 @@ struct HostVersionInfo {
     bool operator==(const HostVersionInfo&) const = default;
 };
 
-// A host version text by its leading decimal number: "12.0" is 12; 0 when there is none.
-int HostVersionNumber(const std::wstring& version);
-
-// The text and its number.
+// The text and its number (HostVersionNumber).
 HostVersionInfo ParseHostVersion(const std::wstring& version);
 
 }  // namespace morvane

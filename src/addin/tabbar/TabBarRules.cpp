@@ -8,10 +8,6 @@ bool IsHorizontal(BarPosition position) {
     return position == BarAbove || position == BarBelow;
 }
 
-std::int32_t AppearanceFor(std::int32_t theme) {
-    return theme < 8 ? theme : theme + 1;
-}
-
 std::int32_t StripOffset(std::int32_t theme) {
     switch (theme) {
         case 3:

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "shared/Numbers.h"
 #include "shared/TabSettings.h"
 #include "tabctl/TabTypes.h"
 
@@ -12,9 +13,6 @@ namespace morvane {
 
 // Bars above or below the workspace; every other value is a vertical bar.
 bool IsHorizontal(BarPosition position);
-
-// The control's appearance for a Theme: styles 8, 9 and 10 are appearances 9, 10 and 11.
-std::int32_t AppearanceFor(std::int32_t theme);
 
 // Twips by which the control's leading margin is pushed behind the bar's near edge.
 std::int32_t StripOffset(std::int32_t theme);
