@@ -3,7 +3,7 @@
 #include "host/CommandBarsDispatch_win.h"
 #include "host/HostAppDispatch_win.h"
 #include "addin/Menus.h"
-#include "addin/tabbar/TabBarControl_win.h"
+#include "addin/tabbar/Win32TabBarControl_win.h"
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "addin/tabbar/mdxlMainHwndSubClass_win.h"

@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "addin/state/AddinState.h"
-#include "addin/tabbar/TabBarControl_win.h"
+#include "addin/tabbar/Win32TabBarControl_win.h"
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "shared/Com_win.h"
 #include "standin/Host_win.h"

@@ -1,4 +1,4 @@
-#include "addin/tabbar/TabBarControl_win.h"
+#include "addin/tabbar/Win32TabBarControl_win.h"
 
 #include <cmath>
 
