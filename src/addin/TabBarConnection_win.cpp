@@ -12,6 +12,7 @@
 #include "shared/mdLang.h"
 #include "shared/mdLang_win.h"
 #include "shared/mdPub_win.h"
+#include "shared/mdReg.h"
 
 namespace morvane::TabBarConnection {
 
@@ -71,7 +72,10 @@ bool Connect(AddinState& state, com::ComPtr<IDispatch> application) {
     state.HostVersion = ParseHostVersion(state.HostApp->Version().value_or(L""));
     mdLang::InitLanguage(state.HostVersion.Text);
     state.hMainWnd = reinterpret_cast<WindowHandle>(OwnMainWindow());
-    mdPub::LoadSettings(state.Settings, state.HostVersion.Text, state.OfficeTheme);
+    if (!state.Registry) {
+        state.Registry = mdReg::Registry;
+    }
+    mdPub::LoadSettings(*state.Registry, state.Settings, state.HostVersion.Text, state.OfficeTheme);
     state.HostCommandBars = HostCommandBars(application.Get());
     BuildMenus(state);
     if (state.hMainWnd == 0) {

@@ -13,7 +13,6 @@
 #include "addin/tabbar/frmMorvane.h"
 #include "host/MenuBars.h"
 #include "support/FakeCommandBars.h"
-#include "shared/mdReg.h"
 #include "support/FakeHost.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeTabStrip.h"
@@ -51,7 +50,7 @@ class TabBarFixture : public ::testing::Test, protected TestState {
     std::unique_ptr<frmMorvane> form;
 
     void SetUp() override {
-        mdReg::Registry = registry;
+        state.Registry = registry;
         state.HostApp = host;
         state.OfficeTheme = 2;
         // The fixture's bars, not owned by the state.
@@ -62,8 +61,6 @@ class TabBarFixture : public ::testing::Test, protected TestState {
         strip.onSelectionChanged = [this](std::int32_t i) { form->TabProject_SelectionChanged(i); };
         NewForm(L"14.0");
     }
-
-    void TearDown() override { mdReg::Registry = nullptr; }
 
     void NewForm(const std::wstring& hostVersion) {
         host->version = hostVersion;

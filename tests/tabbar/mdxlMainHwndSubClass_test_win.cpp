@@ -33,7 +33,7 @@ class MainHookTest : public ::testing::Test, protected TestState {
 
     void SetUp() override {
         state.HostApp = host;
-        mdReg::Registry = registry;
+        state.Registry = registry;
         windows = std::make_unique<HostWindows>(host);
         ownProcedure = GetWindowLongPtrW(windows->main, GWLP_WNDPROC);
     }
@@ -41,7 +41,6 @@ class MainHookTest : public ::testing::Test, protected TestState {
     void TearDown() override {
         UnhookMainWindow();
         windows.reset();
-        mdReg::Registry = nullptr;
     }
 
     void Hook() {

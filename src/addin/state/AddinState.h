@@ -12,6 +12,7 @@
 #include "addin/state/HostVersion.h"
 #include "host/CommandBars.h"
 #include "host/HostApp.h"
+#include "shared/RegistryApi.h"
 #include "shared/TabSettings.h"
 #include "shared/WindowHandle.h"
 
@@ -28,6 +29,8 @@ struct AddinState {
     HostVersionInfo HostVersion;
     // The handle of Project's main window.
     WindowHandle hMainWnd = 0;
+    // The registry the settings and the Office theme are read from and written to.
+    std::shared_ptr<RegistryApi> Registry;
     // The settings record.
     TabSettings Settings;
     // The Office "14.0" colour scheme as last read: 1 blue, 2 silver, 3 black.

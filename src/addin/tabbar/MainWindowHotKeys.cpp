@@ -96,8 +96,9 @@ bool MainWindowHotKeys::OnHotKey(std::uintptr_t id) {
 void MainWindowHotKeys::ToggleTabShow() {
     auto& settings = parts_.state.Settings;
     settings.TabShow = settings.TabShow == 0 ? 1 : 0;
-    mdReg::SetRegValue(RootKey::CurrentUser, std::wstring(SettingsKey), L"TabShow", mdReg::RegDword,
-                       settings.TabShow);
+    if (parts_.state.Registry) {
+        WriteSetting(*parts_.state.Registry, Setting::TabShow, settings.TabShow);
+    }
     if (parts_.reframeClient) {
         parts_.reframeClient();
     }

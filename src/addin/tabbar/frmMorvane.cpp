@@ -232,9 +232,12 @@ void frmMorvane::ChangeDeafultColor() {
         return;
     }
     // A failed read keeps the scheme as it was.
-    mdReg::GetRegValue(RootKey::CurrentUser,
-                       L"Software\\Microsoft\\Office\\" + State().HostVersion.Text + L"\\Common",
-                       L"Theme", State().OfficeTheme);
+    if (State().Registry) {
+        mdReg::GetRegValue(
+            *State().Registry, RootKey::CurrentUser,
+            L"Software\\Microsoft\\Office\\" + State().HostVersion.Text + L"\\Common", L"Theme",
+            State().OfficeTheme);
+    }
     parts_.style.SetColorStyle(ColorStyle::Office);
     if (const auto preset = OfficePreset(State().OfficeTheme)) {
         for (const auto& entry : *preset) {
