@@ -15,11 +15,7 @@ const VARIANT* Arg(const DISPPARAMS& params, UINT index) {
 }
 
 com::ComPtr<IDispatch> ObjectOf(const VARIANT* arg) {
-    com::Variant value;
-    if (!arg || FAILED(VariantCopyInd(value.Get(), const_cast<VARIANT*>(arg)))) {
-        return nullptr;
-    }
-    return value.ToObject();
+    return arg ? com::ObjectOf(*arg) : nullptr;
 }
 
 std::optional<bool> BoolOf(const VARIANT* arg) {
@@ -59,54 +55,17 @@ void WithCancel(const VARIANT* arg, Handler&& handler) {
 
 }  // namespace
 
-class AppEvents::Sink final : public IDispatch {
+class AppEvents::Sink final : public com::EventSink {
   public:
     Sink(com::ComPtr<IDispatch> application, AppEventHandlers& handlers)
-        : app_(std::move(application)), handlers_(&handlers) {}
-    Sink(const Sink&) = delete;
-    Sink& operator=(const Sink&) = delete;
+        : EventSink(office::IID_EProjectApp2), app_(std::move(application)), handlers_(&handlers) {}
 
     void Detach() { handlers_ = nullptr; }
 
-    STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-        if (!out) {
-            return E_POINTER;
-        }
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
-            IsEqualIID(riid, office::IID_EProjectApp2)) {
-            *out = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = --refs_;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-        if (!count) {
-            return E_POINTER;
-        }
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-        if (info) {
-            *info = nullptr;
-        }
-        return E_NOTIMPL;
-    }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return DISP_E_UNKNOWNNAME;
-    }
     STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                         UINT*) override {
+        // A handler's dialog may end the connection, and with it the host's reference to us.
+        const com::ComPtr<Sink> hold(this);
         // The host goes on with its own work whatever a handler met.
         try {
             if (handlers_) {
@@ -119,7 +78,7 @@ class AppEvents::Sink final : public IDispatch {
     }
 
   private:
-    ~Sink() = default;
+    ~Sink() override = default;
 
     void Dispatch(DISPID id, const DISPPARAMS& params) {
         AppEventHandlers& on = *handlers_;
@@ -171,29 +130,14 @@ class AppEvents::Sink final : public IDispatch {
 
     com::ComPtr<IDispatch> app_;
     AppEventHandlers* handlers_;
-    ULONG refs_ = 1;
 };
 
-AppEvents::AppEvents(com::ComPtr<IDispatch> application, AppEventHandlers& handlers) {
-    const auto container = application ? application.As<IConnectionPointContainer>() : nullptr;
-    if (!container ||
-        FAILED(container->FindConnectionPoint(office::IID_EProjectApp2, point_.Put()))) {
-        point_ = nullptr;
-        return;
-    }
-    sink_ = com::ComPtr<Sink>::Attach(new Sink(std::move(application), handlers));
-    if (FAILED(point_->Advise(static_cast<IDispatch*>(sink_.Get()), &cookie_))) {
-        cookie_ = 0;
-    }
-}
+AppEvents::AppEvents(com::ComPtr<IDispatch> application, AppEventHandlers& handlers)
+    : sink_(com::ComPtr<Sink>::Attach(new Sink(application, handlers))),
+      connection_(application.Get(), office::IID_EProjectApp2, sink_.Get()) {}
 
 AppEvents::~AppEvents() {
-    if (cookie_ != 0) {
-        point_->Unadvise(cookie_);
-    }
-    if (sink_) {
-        sink_->Detach();
-    }
+    sink_->Detach();
 }
 
 }  // namespace morvane

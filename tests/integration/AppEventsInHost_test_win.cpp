@@ -52,6 +52,13 @@ class AppEventsInHost : public BarInHost {
         Connect();
     }
 
+    // Disconnects and lets the host go, for the next case of a table.
+    void EndHost() {
+        Disconnect();
+        host.reset();
+        ResetTabBarState();
+    }
+
     std::vector<std::wstring> Captions() const {
         std::vector<std::wstring> captions;
         for (int i = 0; i < Control().Count(); ++i) {
@@ -94,9 +101,7 @@ TEST_F(AppEventsInHost, TheTabsFollowTheHostsEvents) {
         host->Pump();
         EXPECT_EQ(SelectedCaption(), L"  A.mpp  ");
         EXPECT_EQ(ActiveName(), L"A.mpp");  // the refresh's selection activated nothing else
-        Disconnect();
-        host.reset();
-        ResetTabBarState();
+        EndHost();
     }
 }
 
@@ -114,9 +119,7 @@ TEST_F(AppEventsInHost, TheSelectedTabShowsTheUnsavedMarkUntilSaved) {
         // The windows open before the connection are in z-order, topmost first.
         EXPECT_EQ(Captions(),
                   (std::vector<std::wstring>{L"  C.mpp  ", L"  B.mpp  ", L"  A.mpp  "}));
-        Disconnect();
-        host.reset();
-        ResetTabBarState();
+        EndHost();
     }
 }
 
@@ -146,9 +149,7 @@ TEST_F(AppEventsInHost, CloseConfirmationAnswers) {
         if (!c.hostCloses) {
             EXPECT_EQ(OpenNames(), c.left);
         }
-        Disconnect();
-        host.reset();
-        ResetTabBarState();
+        EndHost();
     }
 }
 
@@ -163,9 +164,7 @@ TEST_F(AppEventsInHost, NoConfirmationWithOneWindowOrWhenSwitchedOff) {
         Connect();
         EXPECT_TRUE(host->Close());
         EXPECT_TRUE(dialogs->closeOwners.empty());
-        Disconnect();
-        host.reset();
-        ResetTabBarState();
+        EndHost();
     }
 }
 
@@ -207,9 +206,7 @@ TEST_F(AppEventsInHost, LockedProjectsAreHeldBackFromClosingAndSaving) {
         } else {
             EXPECT_EQ(host->Find(L"A.mpp") == nullptr, c.unlock);
         }
-        Disconnect();
-        host.reset();
-        ResetTabBarState();
+        EndHost();
     }
 }
 
@@ -263,9 +260,7 @@ TEST_F(AppEventsInHost, HandlersSurviveAFailingHost) {
             host->Pump();
             EXPECT_EQ(mdPub::StripModifiedMark(SelectedCaption()), last);
             EXPECT_FALSE(Updating);
-            Disconnect();
-            host.reset();
-            ResetTabBarState();
+            EndHost();
         }
     }
 }
