@@ -20,7 +20,7 @@
 
 namespace morvane {
 
-// What the handlers work with, all owned by the connection.
+// What the handlers work with, all owned by the connection; every function must be given.
 struct AppEventParts {
     HostApp& host;
     const TabSettings& settings;
