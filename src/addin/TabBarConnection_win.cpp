@@ -1,16 +1,20 @@
 #include "addin/TabBarConnection_win.h"
 
-#include "host/CommandBarsDispatch_win.h"
-#include "host/HostAppDispatch_win.h"
+#include "addin/AppEvents_win.h"
 #include "addin/Menus.h"
 #include "addin/tabbar/Win32TabBarControl_win.h"
+#include "addin/tabbar/WindowSystem_win.h"
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "addin/tabbar/mdxlMainHwndSubClass_win.h"
+#include "host/CommandBarsDispatch_win.h"
+#include "host/HostAppDispatch_win.h"
 #include "shared/HostDispIds.h"
+#include "shared/WindowHandle_win.h"
 #include "shared/LoadSettings.h"
 #include "shared/mdLang.h"
 #include "shared/mdLang_win.h"
+#include "shared/mdPub.h"
 #include "shared/mdPub_win.h"
 #include "shared/mdReg.h"
 
@@ -19,6 +23,40 @@ namespace morvane::TabBarConnection {
 namespace {
 
 constexpr const wchar_t* MainWindowClass = L"JWinproj-WhimperMainClass";
+
+// The exit work-around runs once in the life of the library, over every connection.
+bool exitHandled = false;
+
+// The host's application events with what their handlers work with, for one connection.
+struct HostEvents {
+    HostEvents(AddinState& state, com::ComPtr<IDispatch> application,
+               std::shared_ptr<HostDialogs> questions)
+        : dialogs(std::move(questions)),
+          handlers(AppEventParts{
+              .host = *state.HostApp,
+              .settings = state.Settings,
+              .hostVersion = state.HostVersion.Text,
+              .osVersion = mdPub::GetOSVersion().Version,
+              .hMainWnd = state.hMainWnd,
+              .hMDIClient = state.hMDIClient,
+              .windows = windows,
+              .tabBar = mdSubClass::TabBarForm,
+              .reframeClient = mdSubClass::ReframeClient,
+              .beep = [] { MessageBeep(MB_OK); },
+              .dialogs = dialogs.get(),
+              .projectWindows = state.ProjectWindows,
+              .lockedProjects = state.LockedProjects,
+              .updating = state.Updating,
+              .exitHandled = exitHandled,
+          }),
+          events(std::move(application), handlers) {}
+
+    std::shared_ptr<HostDialogs> dialogs;
+    Win32WindowSystem windows;
+    AppEventHandlers handlers;
+    AppEvents events;
+};
+std::unique_ptr<HostEvents> hostEvents;
 
 std::unique_ptr<TabBarWindow> NewTabBar(AddinState& state) {
     TabBarFormParts parts;
@@ -66,12 +104,13 @@ void BuildMenus(AddinState& state) {
 
 }  // namespace
 
-bool Connect(AddinState& state, com::ComPtr<IDispatch> application) {
+bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
+             std::shared_ptr<HostDialogs> dialogs) {
     mdPub::UseWindowsPlatform();
     state.HostApp = std::make_shared<HostAppDispatch>(application);
     state.HostVersion = ParseHostVersion(state.HostApp->Version().value_or(L""));
     mdLang::InitLanguage(state.HostVersion.Text);
-    state.hMainWnd = reinterpret_cast<WindowHandle>(OwnMainWindow());
+    state.hMainWnd = AsHandle(OwnMainWindow());
     if (!state.Registry) {
         state.Registry = mdReg::Registry;
     }
@@ -90,10 +129,12 @@ bool Connect(AddinState& state, com::ComPtr<IDispatch> application) {
     mdSubClass::ClientHookParts clientParts;
     clientParts.newTabBar = [&state] { return NewTabBar(state); };
     mdSubClass::HookMDIClient(state, std::move(clientParts));
+    hostEvents = std::make_unique<HostEvents>(state, std::move(application), std::move(dialogs));
     return true;
 }
 
 void Disconnect(AddinState& state) {
+    hostEvents = nullptr;
     mdSubClass::UnhookMDIClient();
     mdxlMainHwndSubClass::UnhookMainWindow();
     // The menus stay on the host's bars (they are temporary); only our references go.

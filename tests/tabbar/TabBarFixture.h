@@ -50,16 +50,22 @@ class TabBarFixture : public ::testing::Test, protected TestState {
     std::unique_ptr<frmMorvane> form;
 
     void SetUp() override {
-        state.Registry = registry;
-        state.HostApp = host;
-        state.OfficeTheme = 2;
-        // The fixture's bars, not owned by the state.
-        state.HostCommandBars = std::shared_ptr<CommandBars>(std::shared_ptr<void>(), &bars);
+        NewState();
         mainWindow = windows.Add(0, L"JWinproj-WhimperMainClass", L"Microsoft Project");
         client = windows.Add(mainWindow, L"MDIClient");
         hMDIClient = client;
         strip.onSelectionChanged = [this](std::int32_t i) { form->TabProject_SelectionChanged(i); };
         NewForm(L"14.0");
+    }
+
+    // A fresh state over the fixture's host, registry and command bars.
+    void NewState() {
+        state = AddinState{};
+        state.Registry = registry;
+        state.HostApp = host;
+        state.OfficeTheme = 2;
+        // The fixture's bars, not owned by the state.
+        state.HostCommandBars = std::shared_ptr<CommandBars>(std::shared_ptr<void>(), &bars);
     }
 
     void NewForm(const std::wstring& hostVersion) {

@@ -13,15 +13,15 @@ bool NoCaseLess::operator()(const std::wstring& a, const std::wstring& b) const 
 }
 
 std::int32_t VisibleWindowCount(const AddinState& state) {
-    const auto& host = state.HostApp;
-    if (!host) {
-        return 0;
-    }
-    const auto count = host->WindowCount();
+    return state.HostApp ? VisibleWindowCount(*state.HostApp) : 0;
+}
+
+std::int32_t VisibleWindowCount(const HostApp& host) {
+    const auto count = host.WindowCount();
     if (!count || *count == 0) {
         return 0;
     }
-    const auto windows = host->Windows();
+    const auto windows = host.Windows();
     if (!windows) {
         return 0;
     }

@@ -63,7 +63,9 @@ struct AddinState {
     bool PlacementPending = false;
 };
 
-// How many of the host's windows are visible; a failing host ends the count where it is.
+// How many of the host's windows are visible; a failing host ends the count where it is, and
+// no host counts none.
+std::int32_t VisibleWindowCount(const HostApp& host);
 std::int32_t VisibleWindowCount(const AddinState& state);
 
 }  // namespace morvane

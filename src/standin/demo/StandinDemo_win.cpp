@@ -159,8 +159,9 @@ void ShowDialogs(Host& host, const morvane::AddinState& state, const std::wstrin
     morvane::TabSettings settings;
     ShowDialogView(folder, L"dialog_closemsg",
                    [&] { ShowCloseMsg(owner, texts, settings, results); });
-    ShowDialogView(folder, L"dialog_lock",
-                   [&] { ShowLock(owner, texts, 1, state.HostApp.get(), results, [] {}); });
+    ShowDialogView(folder, L"dialog_lock", [&] {
+        ShowLock(owner, texts, 1, ActiveProjectName(state.HostApp.get()), results, [] {});
+    });
     ShowDialogView(folder, L"dialog_rename", [&] {
         ShowRename(owner, texts,
                    texts(L"InputFileName",
