@@ -36,7 +36,7 @@ struct HostEvents {
               .host = *state.HostApp,
               .settings = state.Settings,
               .hostVersion = state.HostVersion.Text,
-              .osVersion = mdPub::GetOSVersion().Version,
+              .osVersion = mdPub::GetOSVersion(state.System.get()).Version,
               .hMainWnd = state.hMainWnd,
               .hMDIClient = state.hMDIClient,
               .windows = windows,
@@ -114,7 +114,11 @@ bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
     if (!state.Registry) {
         state.Registry = mdReg::Registry;
     }
-    mdPub::LoadSettings(*state.Registry, state.Settings, state.HostVersion.Text, state.OfficeTheme);
+    if (!state.System) {
+        state.System = mdPub::System;
+    }
+    mdPub::LoadSettings(*state.Registry, state.System.get(), state.Settings, state.HostVersion.Text,
+                        state.OfficeTheme);
     state.HostCommandBars = HostCommandBars(application.Get());
     BuildMenus(state);
     if (state.hMainWnd == 0) {

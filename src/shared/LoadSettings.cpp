@@ -30,8 +30,8 @@ void ReadOr(RegistryApi& registry, TabSettings& Settings, Setting id, std::wstri
 
 }  // namespace
 
-void LoadSettings(RegistryApi& registry, TabSettings& Settings, const std::wstring& HostVersion,
-                  std::int32_t& OfficeTheme) {
+void LoadSettings(RegistryApi& registry, const SystemApi* system, TabSettings& Settings,
+                  const std::wstring& HostVersion, std::int32_t& OfficeTheme) {
     auto& s = Settings;
     ReadWidth(registry, s, Setting::FixWidth, s.FixWidth);
     ReadWidth(registry, s, Setting::MaxWidth, s.MaxWidth);
@@ -52,10 +52,10 @@ void LoadSettings(RegistryApi& registry, TabSettings& Settings, const std::wstri
 
     // Text that is no number answers true and leaves the size as it was.
     if (s.EnableFontSize == 0 || !ReadSetting(registry, Setting::TabFontSize, s)) {
-        s.TabFontSize = DefaultFontSize();
+        s.TabFontSize = DefaultFontSize(system);
     }
     if (s.EnableFontName == 0 || !ReadSetting(registry, Setting::TabFontName, s)) {
-        s.TabFontName = SystemFontName();
+        s.TabFontName = SystemFontName(system);
     }
 
     ReadOr(registry, s, Setting::HotKeyBarKeyName, s.HotKeyBar.KeyName, DefaultBarKeyName);

@@ -30,8 +30,12 @@ std::wstring StripModifiedMark(const std::wstring& caption) {
 }
 
 std::wstring SystemFontName() {
+    return SystemFontName(System.get());
+}
+
+std::wstring SystemFontName(const SystemApi* system) {
     try {
-        const auto metrics = System ? System->NonClientMetrics() : std::nullopt;
+        const auto metrics = system ? system->NonClientMetrics() : std::nullopt;
         return metrics ? metrics->CaptionFaceName : L"";
     } catch (...) {
         return L"";
@@ -39,13 +43,17 @@ std::wstring SystemFontName() {
 }
 
 std::int32_t DefaultFontSize() {
+    return DefaultFontSize(System.get());
+}
+
+std::int32_t DefaultFontSize(const SystemApi* system) {
     constexpr std::int32_t fallback = 9;
     try {
-        const auto dpi = System ? System->PixelsPerInchX() : std::nullopt;
+        const auto dpi = system ? system->PixelsPerInchX() : std::nullopt;
         if (!dpi || *dpi <= 0) {
             return fallback;
         }
-        const auto metrics = System->NonClientMetrics();
+        const auto metrics = system->NonClientMetrics();
         if (!metrics) {
             return fallback;
         }
@@ -97,8 +105,12 @@ OSVersion OSVersionOf(const VersionNumbers& numbers) {
 }
 
 OSVersion GetOSVersion() {
+    return GetOSVersion(System.get());
+}
+
+OSVersion GetOSVersion(const SystemApi* system) {
     try {
-        const auto numbers = System ? System->Version() : std::nullopt;
+        const auto numbers = system ? system->Version() : std::nullopt;
         return numbers ? OSVersionOf(*numbers) : OSVersion{L"Failed", L"Failed"};
     } catch (...) {
         return {L"Failed", L"Failed"};

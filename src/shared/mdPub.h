@@ -21,10 +21,13 @@ std::int16_t HiWord(std::int32_t value);
 // A tab caption without its unsaved mark ("  *" at the end of the trimmed caption).
 std::wstring StripModifiedMark(const std::wstring& caption);
 
-// The face name of the system's caption font; empty when the metrics cannot be read.
+// The face name of the system's caption font; empty when the metrics cannot be read. The helpers
+// that take no system ask the program's System.
+std::wstring SystemFontName(const SystemApi* system);
 std::wstring SystemFontName();
 
 // The point size of the system's menu font at the screen's resolution; 9 when it cannot be read.
+std::int32_t DefaultFontSize(const SystemApi* system);
 std::int32_t DefaultFontSize();
 
 struct OSVersion {
@@ -35,6 +38,7 @@ struct OSVersion {
 // The name and version text of the Windows version the numbers describe.
 OSVersion OSVersionOf(const VersionNumbers& numbers);
 // The running Windows; "Failed" in both texts when the system does not say.
+OSVersion GetOSVersion(const SystemApi* system);
 OSVersion GetOSVersion();
 
 // A procedure's address as a pointer-sized number, as window longs hold it.

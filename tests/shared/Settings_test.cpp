@@ -47,7 +47,9 @@ class SettingsTest : public ::testing::Test {
     std::int32_t OfficeTheme = 0;
     std::wstring HostVersion;
 
-    void Load() { mdPub::LoadSettings(*registry, settings, HostVersion, OfficeTheme); }
+    void Load() {
+        mdPub::LoadSettings(*registry, system.get(), settings, HostVersion, OfficeTheme);
+    }
 };
 
 TEST_F(SettingsTest, WithoutAKeyEveryFieldTakesItsDefault) {

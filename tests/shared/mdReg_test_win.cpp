@@ -56,7 +56,7 @@ TEST_F(RealSettings, LoadsStoredValuesAndDefaults) {
     ASSERT_TRUE(WriteSetting(Setting::EnableFontSize, 1));
     ASSERT_TRUE(WriteSetting(Setting::TabFontSize, 11));
     ASSERT_TRUE(WriteSetting(Setting::HotKeyBarKeyName, L"Ctrl+B"));
-    mdPub::LoadSettings(*mdReg::Registry, Settings, L"14.0", OfficeTheme);
+    mdPub::LoadSettings(*mdReg::Registry, mdPub::System.get(), Settings, L"14.0", OfficeTheme);
     EXPECT_EQ(Settings.FixWidth, 150);
     EXPECT_EQ(Settings.TabFontSize, 11);
     EXPECT_EQ(Settings.HotKeyBar.KeyName, L"Ctrl+B");

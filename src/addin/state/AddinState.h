@@ -13,6 +13,7 @@
 #include "host/CommandBars.h"
 #include "host/HostApp.h"
 #include "shared/RegistryApi.h"
+#include "shared/SystemApi.h"
 #include "shared/TabSettings.h"
 #include "shared/WindowHandle.h"
 
@@ -31,6 +32,8 @@ struct AddinState {
     WindowHandle hMainWnd = 0;
     // The registry the settings and the Office theme are read from and written to.
     std::shared_ptr<RegistryApi> Registry;
+    // The system facts behind the default font and the Windows version.
+    std::shared_ptr<SystemApi> System;
     // The settings record.
     TabSettings Settings;
     // The Office "14.0" colour scheme as last read: 1 blue, 2 silver, 3 black.

@@ -92,7 +92,7 @@ void frmMorvaneWindow::Load() {
     SetWindowLongPtrW(window, GWL_STYLE, LoadedStyle);
     if (rules_) {
         // The tab font only where the system names its caption font.
-        rules_->Form_Load(mdPub::SystemFontName());
+        rules_->Form_Load(mdPub::SystemFontName(state_.System.get()));
     }
 }
 
