@@ -13,8 +13,8 @@ constexpr TwipsRect kFrameTask{300, 1420, 7080, 2100};
 constexpr TwipsRect kGroup3{300, 3600, 7080, 1200};
 constexpr TwipsRect kFramePosition{300, 4880, 7080, 1800};
 constexpr TwipsRect kGroup1{300, 1080, 7080, 1320};
-constexpr TwipsRect kFrameTheme{300, 2480, 3420, 1440};
-constexpr TwipsRect kGroup4{3840, 2480, 3540, 1440};
+constexpr TwipsRect kFrameTheme{300, 2480, 3900, 1440};
+constexpr TwipsRect kGroup4{4320, 2480, 3060, 1440};
 constexpr TwipsRect kGroup2{300, 4000, 7080, 2680};
 
 CenterControl Make(int id, ControlKind kind, std::wstring tag, std::wstring text, TwipsRect place,
@@ -95,16 +95,16 @@ std::vector<CenterControl> CenterControls() {
         Make(FrameTheme, ControlKind::Frame, L"Appearance", L"Appearance", kFrameTheme, ac),
         Make(Label4, ControlKind::Label, L"SetAppearance", L"Set Appearance:",
              {480, 2760, 1500, 255}, ac),
-        Make(ComboBox1, ControlKind::DropList, in, L"", {1980, 2730, 1600, 2400}, ac),
+        Make(ComboBox1, ControlKind::DropList, in, L"", {1980, 2730, 2040, 2400}, ac),
         Make(Label5, ControlKind::Label, L"Preview", L"Preview:", {480, 3200, 900, 255}, ac),
 
         Make(GroupBox4, ControlKind::Frame, L"Font", L"Tab font", kGroup4, ac),
         Make(CheckBox_Font, ControlKind::CheckBox, L"FontName", L"Custom Font",
-             {4020, 2760, 1800, 255}, ac),
-        Make(ComboBox_Font, ControlKind::ComboEdit, in, L"", {4020, 3060, 1980, 2400}, ac),
+             {4500, 2760, 2700, 255}, ac),
+        Make(ComboBox_Font, ControlKind::ComboEdit, in, L"", {4500, 3060, 2700, 2400}, ac),
         Make(CheckBox_FontSize, ControlKind::CheckBox, L"FontSize", L"Custom Font Size",
-             {4020, 3480, 1800, 255}, ac),
-        Make(ComboBox_FontSize, ControlKind::ComboEdit, in, L"", {6120, 3450, 1080, 2400}, ac),
+             {4500, 3480, 1800, 255}, ac),
+        Make(ComboBox_FontSize, ControlKind::ComboEdit, in, L"", {6300, 3450, 900, 2400}, ac),
 
         Make(GroupBox2, ControlKind::Frame, L"Color", L"Color", kGroup2, ac),
         Make(CheckBox_color, ControlKind::CheckBox, L"Custom", L" Enable custom colors",
@@ -140,7 +140,7 @@ std::vector<CenterControl> CenterControls() {
 }
 
 CenterPlaces CenterPlacesOf() {
-    return {kOptions, kOptions, {1440, 3170, 2160, 480}, {1440, 5900, 3000, 480}};
+    return {kOptions, kOptions, {1260, 3150, 2820, 480}, {1440, 5900, 3000, 480}};
 }
 
 dialogs::FormSpec CenterFormSpec(const dialogs::TextLookup& texts) {

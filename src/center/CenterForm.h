@@ -77,6 +77,11 @@ enum CenterId : int {
     LabelVersion,
     LabelCopyright,
     Labelblog,
+    // The tab controls, made by the window itself (CenterPlaces).
+    TabControl_Dorrik0,
+    TabControl_Dorrik1,
+    TabControl2,
+    TabControl3,
 };
 
 // The tag that marks an input control without a caption of its own.

@@ -24,73 +24,44 @@ namespace {
 constexpr UINT_PTR kHotKeySubclass = 1;
 constexpr INT_PTR kClosed = 1;
 
-// The check boxes that the model keeps, by control.
-std::optional<OptionsBox> BoxOf(int id) {
-    switch (id) {
-        case CheckBox_ExitInfor:
-            return OptionsBox::ExitInfor;
-        case CheckBox_onehide:
-            return OptionsBox::OneHide;
-        case Check_allwin:
-            return OptionsBox::ShowAll;
-        case CheckBox_Mid:
-            return OptionsBox::MiddleClick;
-        case CheckBox1:
-            return OptionsBox::DoubleClick;
-        case CheckBox_Blank:
-            return OptionsBox::BlankClick;
-        case CheckBox_Reorder:
-            return OptionsBox::Reorder;
-        case CheckBox_Alt:
-            return OptionsBox::AltKeys;
-        case CheckBox3:
-            return OptionsBox::BarHotKey;
-        case CheckBox4:
-            return OptionsBox::TabHotKey;
-        case CheckBox_Font:
-            return OptionsBox::FontName;
-        case CheckBox_FontSize:
-            return OptionsBox::FontSize;
-        case CheckBox_color:
-            return OptionsBox::CustomColors;
-        default:
-            return std::nullopt;
+// The check boxes that the model keeps: the control, its event and its state.
+struct BoxBinding {
+    int id;
+    OptionsBox box;
+    CheckBoxState OptionsControls::*state;
+};
+constexpr BoxBinding kBoxes[] = {
+    {CheckBox_ExitInfor, OptionsBox::ExitInfor, &OptionsControls::exitInfor},
+    {CheckBox_onehide, OptionsBox::OneHide, &OptionsControls::oneHide},
+    {Check_allwin, OptionsBox::ShowAll, &OptionsControls::showAll},
+    {CheckBox_Mid, OptionsBox::MiddleClick, &OptionsControls::middleClick},
+    {CheckBox1, OptionsBox::DoubleClick, &OptionsControls::doubleClick},
+    {CheckBox_Blank, OptionsBox::BlankClick, &OptionsControls::blankClick},
+    {CheckBox_Reorder, OptionsBox::Reorder, &OptionsControls::reorder},
+    {CheckBox_Alt, OptionsBox::AltKeys, &OptionsControls::altKeys},
+    {CheckBox3, OptionsBox::BarHotKey, &OptionsControls::barHotKey},
+    {CheckBox4, OptionsBox::TabHotKey, &OptionsControls::tabHotKey},
+    {CheckBox_Font, OptionsBox::FontName, &OptionsControls::fontName},
+    {CheckBox_FontSize, OptionsBox::FontSize, &OptionsControls::fontSize},
+    {CheckBox_color, OptionsBox::CustomColors, &OptionsControls::customColors},
+};
+
+const BoxBinding* BoxOf(int id) {
+    for (const auto& binding : kBoxes) {
+        if (binding.id == id) {
+            return &binding;
+        }
     }
+    return nullptr;
 }
 
+// The add-in box is the window's own; the others are the model's.
 const CheckBoxState* BoxState(const OptionsControls& c, int id) {
-    switch (id) {
-        case CheckBox_Enbeld:
-            return &c.addin;
-        case CheckBox_ExitInfor:
-            return &c.exitInfor;
-        case CheckBox_onehide:
-            return &c.oneHide;
-        case Check_allwin:
-            return &c.showAll;
-        case CheckBox_Mid:
-            return &c.middleClick;
-        case CheckBox1:
-            return &c.doubleClick;
-        case CheckBox_Blank:
-            return &c.blankClick;
-        case CheckBox_Reorder:
-            return &c.reorder;
-        case CheckBox_Alt:
-            return &c.altKeys;
-        case CheckBox3:
-            return &c.barHotKey;
-        case CheckBox4:
-            return &c.tabHotKey;
-        case CheckBox_Font:
-            return &c.fontName;
-        case CheckBox_FontSize:
-            return &c.fontSize;
-        case CheckBox_color:
-            return &c.customColors;
-        default:
-            return nullptr;
+    if (id == CheckBox_Enbeld) {
+        return &c.addin;
     }
+    const auto* binding = BoxOf(id);
+    return binding ? &(c.*(binding->state)) : nullptr;
 }
 
 std::optional<OptionsList> ListOf(int id) {
@@ -189,7 +160,7 @@ dialogs::FormSpec frmQorCenter::Form_Load() {
     return form;
 }
 
-std::unique_ptr<tabctl::TabControl> frmQorCenter::MakeStrip(const dialogs::TwipsRect& place,
+std::unique_ptr<tabctl::TabControl> frmQorCenter::MakeStrip(int id, const dialogs::TwipsRect& place,
                                                             int tabs, bool pageStrip) {
     const auto pixels = dialogs::ToPixels(place, dpiX_, dpiY_);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
@@ -197,7 +168,7 @@ std::unique_ptr<tabctl::TabControl> frmQorCenter::MakeStrip(const dialogs::Twips
         style |= WS_TABSTOP;
     }
     auto strip = tabctl::TabControl::Create(hwnd_, pixels.left, pixels.top, pixels.Width(),
-                                            pixels.Height(), style);
+                                            pixels.Height(), style, id);
     if (!strip) {
         return nullptr;
     }
@@ -218,10 +189,10 @@ void frmQorCenter::Loaded(HWND dialog) {
 
     const auto places = CenterPlacesOf();
     const auto& c = model_.Controls();
-    optionsPages_ = MakeStrip(places.options, 2, true);
-    aboutPage_ = MakeStrip(places.about, 1, true);
-    appearancePreview_ = MakeStrip(places.appearancePreview, 2, false);
-    colorPreview_ = MakeStrip(places.colorPreview, 2, false);
+    optionsPages_ = MakeStrip(TabControl_Dorrik0, places.options, 2, true);
+    aboutPage_ = MakeStrip(TabControl_Dorrik1, places.about, 1, true);
+    appearancePreview_ = MakeStrip(TabControl2, places.appearancePreview, 2, false);
+    colorPreview_ = MakeStrip(TabControl3, places.colorPreview, 2, false);
     if (optionsPages_) {
         optionsPages_->SetCaption(0, c.pageCaptions[0]);
         optionsPages_->SetCaption(1, c.pageCaptions[1]);
@@ -279,8 +250,8 @@ void frmQorCenter::Click(int id, dialogs::FormView& view) {
         default:
             if (IsColorButton(id)) {
                 ChooseButtonColor(ColorButtonIndex(id));
-            } else if (const auto box = BoxOf(id)) {
-                model_.SetChecked(*box, view.Checked(id));
+            } else if (const auto* binding = BoxOf(id)) {
+                model_.SetChecked(binding->box, view.Checked(id));
             }
             break;
     }

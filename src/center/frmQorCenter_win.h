@@ -54,7 +54,7 @@ class frmQorCenter final : public dialogs::WindowForm,
     void RefreshPreview(tabctl::TabControl& control, const ColorPreview& preview);
     bool OwnEnabled(int id) const;
     void SetTextIfChanged(int id, const std::wstring& text);
-    std::unique_ptr<tabctl::TabControl> MakeStrip(const dialogs::TwipsRect& place, int tabs,
+    std::unique_ptr<tabctl::TabControl> MakeStrip(int id, const dialogs::TwipsRect& place, int tabs,
                                                   bool pageStrip);
     bool Draw(const DRAWITEMSTRUCT& item);
 

@@ -139,17 +139,6 @@ TEST_F(CenterModel, SwitchingOnRederivesEditsAndBringsBackTheLoadedFontSwitches)
     EXPECT_FALSE(C().maxWidth.enabled);
 }
 
-TEST_F(CenterModel, CaptureShowsTheCentersDefaultTexts) {
-    auto& m = OpenCenter();
-    m.KeyDown(HotKeyEdit::Tab, 17, 2);
-    EXPECT_EQ(C().tabHotKeyEdit.text, L"Default(Ctrl+Tab)");
-    EXPECT_EQ(m.CapturedKey(HotKeyEdit::Tab).KeyCode, 0);
-    m.KeyDown(HotKeyEdit::Tab, 81, 2);
-    EXPECT_EQ(C().tabHotKeyEdit.text, L"Ctrl+Q");
-    m.KeyDown(HotKeyEdit::Bar, 81, 0);
-    EXPECT_EQ(C().barHotKeyEdit.text, L"Default(Win+Q)");
-}
-
 TEST_F(CenterModel, UncheckingCustomColoursKeepsTheColourPreviewEnabledAndGreysItsTabs) {
     auto& m = OpenCenter();
     m.SetChecked(OptionsBox::CustomColors, false);

@@ -201,6 +201,11 @@ TEST_F(CenterProgram, OkSavesWhatTheControlsShowInBothHivesAndBothViews) {
     center.Click(PushButton_Top0);
     EXPECT_TRUE(center.Visible(CheckBox_Enbeld));
     EXPECT_FALSE(center.Visible(Labelblog));
+    // The page strip's keys bring the second options page, with the colour preview.
+    SendMessageW(center.Item(TabControl_Dorrik0), WM_KEYDOWN, VK_RIGHT, 1);
+    EXPECT_TRUE(center.Visible(CheckBox_color));
+    EXPECT_TRUE(center.Visible(TabControl3));
+    EXPECT_FALSE(center.Visible(CheckBox_Enbeld));
 
     // A hot key captured from real key messages: the left Windows key held, then B.
     center.Key(FlatEdit4, WM_KEYDOWN, VK_LWIN);
