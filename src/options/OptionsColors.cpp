@@ -65,6 +65,16 @@ bool OptionsModel::OfficeTextColors() const {
 }
 
 void OptionsModel::ReadOfficeTheme() {
+    if (context_.kind == DialogKind::Center) {
+        // The settings center compares the scheme as text: only "1", "2" and "3" name one.
+        std::wstring text;
+        if (!mdReg::GetRegValue(registry_, RootKey::CurrentUser, std::wstring(OfficeThemeKey),
+                                std::wstring(OfficeThemeValue), text)) {
+            text = L"2";
+        }
+        officeTheme_ = text == L"1" ? 1 : text == L"2" ? 2 : text == L"3" ? 3 : 0;
+        return;
+    }
     if (!mdReg::GetRegValue(registry_, RootKey::CurrentUser, std::wstring(OfficeThemeKey),
                             std::wstring(OfficeThemeValue), officeTheme_)) {
         officeTheme_ = kSilverScheme;

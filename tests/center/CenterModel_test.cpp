@@ -184,6 +184,26 @@ TEST_F(CenterModel, OfficeVersionDecidesTheColourDefaultsByItsText) {
     }
 }
 
+TEST_F(CenterModel, TheOfficeSchemeNamesAPresetOnlyByItsExactText) {
+    const std::wstring key(OfficeThemeKey);
+    registry.PutText(RootKey::CurrentUser, key, L"Theme", L"03");
+    settings.CusColor = 0;
+    // The add-in reads the number 3 and shows the black scheme.
+    Open(DialogKind::Options, L"14.0");
+    EXPECT_EQ(C().appearancePreview.colors.Get(ColorRole::SelectedTab),
+              tabctl::OfficeSchemePreset(3)->selectedTab);
+    // The settings center reads "03", which names no scheme: the Office style, its own colours.
+    OpenCenter(L"14.0");
+    EXPECT_EQ(C().appearancePreview.colorStyle, ColorStyle::Office);
+    EXPECT_EQ(C().appearancePreview.colors,
+              tabctl::StyleColors(ColorStyle::Office, C().appearancePreview.appearance));
+
+    registry.PutDword(RootKey::CurrentUser, key, L"Theme", 1);
+    OpenCenter(L"14.0");
+    EXPECT_EQ(C().appearancePreview.colors.Get(ColorRole::SelectedTab),
+              tabctl::OfficeSchemePreset(1)->selectedTab);
+}
+
 TEST_F(CenterModel, SwitchedOffOkWritesExactlyTheRegistrationAndTheSwitch) {
     auto& m = OpenCenter();
     m.SetAddinOn(false);
