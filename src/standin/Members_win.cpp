@@ -14,7 +14,7 @@ const std::vector<Member>& MembersOf(ObjectKind kind) {
         {L"Version", appid::Version},
         {L"CommandBars", appid::CommandBars},
         {L"DisplayAlerts", appid::DisplayAlerts},
-        {L"ShowWindowsInTaskbar", appid::ShowWindowsInTaskbar},
+        {L"DisplayWindowsInTaskbar", appid::ShowWindowsInTaskbar},
         {L"FileNew", appid::FileNew},
         {L"FileSave", appid::FileSave},
         {L"FileSaveAs", appid::FileSaveAs},
