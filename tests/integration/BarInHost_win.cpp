@@ -1,7 +1,6 @@
 #include "BarInHost_win.h"
 
 #include "tabbar/TabBarFixture.h"
-#include "addin/TabBarConnection_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/mdPub.h"
@@ -41,12 +40,20 @@ void BarInHost::StartHost(const std::wstring& version, SettingValues settings) {
 }
 
 void BarInHost::Connect() {
-    ASSERT_TRUE(TabBarConnection::Connect(host->Application()));
+    addin = Morvane::Create(mdPub::Settings);
+    ASSERT_EQ(
+        addin->OnConnection(host->Application().Get(), office::ext_cm_Startup, nullptr, nullptr),
+        S_OK);
+    ASSERT_TRUE(addin->Connected());
+    addin->OnStartupComplete(nullptr);
     Refresh();
 }
 
 void BarInHost::Disconnect() {
-    TabBarConnection::Disconnect();
+    if (addin) {
+        addin->OnDisconnection(office::ext_dm_UserClosed, nullptr);
+        addin = nullptr;
+    }
     if (host) {
         host->Pump();
     }

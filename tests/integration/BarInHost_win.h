@@ -1,6 +1,7 @@
 #pragma once
-// The stand-in host with the tab bar connected as the add-in's connection does it: settings
-// from the registry, the real tab control, the real hooks. The refresh that the host's
+// The stand-in host with the tab bar connected by the add-in's COM class, made in this program
+// and driven as Project drives it: settings from the registry, the real tab control, the real
+// hooks. The refresh that the host's
 // activation events will run is done here by the driving code.
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <string>
 #include <utility>
 
+#include "addin/Morvane_win.h"
 #include "addin/tabbar/TabBarControl_win.h"
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "shared/Com_win.h"
@@ -28,6 +30,7 @@ class BarInHost : public ::testing::Test {
   protected:
     com::Apartment apartment;
     std::unique_ptr<standin::Host> host;
+    com::ComPtr<Morvane> addin;
 
     void SetUp() override;
     void TearDown() override;
