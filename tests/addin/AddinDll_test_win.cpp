@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <cstdlib>
+// After windows.h.
+#include <psapi.h>
 
 #include "AddinDll_win.h"
 #include "addin/Qor_win.h"
@@ -278,6 +280,52 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{ObjectKind::Application, L"DisplayWindowsInTaskbar"},
         Fault{ObjectKind::Windows, L"Count"}, Fault{ObjectKind::Windows, L"Item"},
         Fault{ObjectKind::Window, L"Caption"}, Fault{ObjectKind::Window, L"Visible"}));
+
+SIZE_T WorkingSet() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.WorkingSetSize;
+}
+
+TEST_F(AddinDllTest, AHundredReconnectionsLeaveNothingBehind) {
+    StartHost(5);
+    ASSERT_EQ(host->LoadAddins(), 1);
+    host->Pump();
+    // One round first, so that what the system makes once is in the start.
+    ASSERT_TRUE(host->Addins().Disconnect(kProgId));
+    host->Pump();
+    const auto startWindows = AllWindows();
+    const SIZE_T startMemory = WorkingSet();
+
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_TRUE(host->Addins().Connect(kProgId));
+        host->Pump();
+        ASSERT_NE(Bar(), nullptr) << "cycle " << i;
+        ASSERT_TRUE(host->Addins().Disconnect(kProgId));
+        host->Pump();
+    }
+
+    EXPECT_EQ(AllWindows(), startWindows);
+    EXPECT_FALSE(MainHooked());
+    EXPECT_FALSE(ClientHooked());
+    for (UINT digit = '1'; digit <= '9'; ++digit) {
+        EXPECT_FALSE(HotKeyTaken(MOD_ALT, digit));
+    }
+    EXPECT_LT(WorkingSet(), startMemory + 1024 * 1024);
+
+    // The last object gone, the library may be unloaded.
+    ASSERT_TRUE(host->Addins().Connect(kProgId));
+    const HMODULE kept = LoadLibraryW(DllPath().c_str());
+    using CanUnload = HRESULT(STDAPICALLTYPE*)();
+    const auto canUnload = reinterpret_cast<CanUnload>(
+        reinterpret_cast<void (*)()>(GetProcAddress(kept, "DllCanUnloadNow")));
+    ASSERT_NE(canUnload, nullptr);
+    EXPECT_EQ(canUnload(), S_FALSE);
+    host->Close();
+    EXPECT_EQ(canUnload(), S_OK);
+    FreeLibrary(kept);
+}
 
 }  // namespace
 }  // namespace morvane::test

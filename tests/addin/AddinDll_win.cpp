@@ -131,11 +131,15 @@ DWORD ReadDword(HKEY root, const std::wstring& key, const wchar_t* name) {
     return data;
 }
 
-std::vector<HWND> WindowsOfClass(const wchar_t* className) {
+std::set<HWND> AllWindows() {
     std::set<HWND> all;
     EnumThreadWindows(GetCurrentThreadId(), AddWithChildren, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+std::vector<HWND> WindowsOfClass(const wchar_t* className) {
     std::vector<HWND> found;
-    for (const HWND window : all) {
+    for (const HWND window : AllWindows()) {
         wchar_t name[256] = {};
         GetClassNameW(window, name, 256);
         if (std::wstring(name) == className) {
