@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The demo: builds the win64 binaries, starts the stand-in host with sample projects and the tab
-# bar in a private Wine prefix (on Xvfb when no display is set) and saves screenshots to
-# build/demo: host.png, then position_above, _below, _left and _right.png, one per edge.
+# The demo: builds the win64 binaries, registers Morvane.dll for the user and starts the stand-in
+# host with sample projects, which loads it, in a private Wine prefix (on Xvfb when no display is
+# set) and saves screenshots to build/demo: host.png, then position_above, _below, _left and
+# _right.png, one per edge.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -43,6 +44,9 @@ wineserver -w
 fonts=$WINEPREFIX/drive_c/windows/Fonts
 [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ] &&
     cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+
+# The add-in registered for the current user, as its installer does; the demo host loads it.
+wine regsvr32 /s /n /i:user "$(winepath -w "$root/build/win64/bin/Morvane.dll")"
 
 views="host position_above position_below position_left position_right"
 for view in $views; do rm -f "$out/ready-$view" "$out/shot-$view" "$out/$view.png"; done

@@ -1,5 +1,6 @@
-// Opens the stand-in host with sample projects and the tab bar connected as the add-in's
-// connection does it, and shows the bar on each edge in turn for screenshots.
+// Opens the stand-in host with sample projects and loads the registered add-in (Morvane.dll) as
+// Project does, then shows the bar on each edge in turn for screenshots: the position is set in
+// the add-in's settings and the add-in connected again, which reads every setting anew.
 //   standin_demo <folder>
 // For each view (host, position_above, position_below, position_left, position_right) it writes
 // "<folder>\ready-<view>" once the windows are painted and waits for "<folder>\shot-<view>"
@@ -9,11 +10,8 @@
 
 #include <string>
 
-#include "addin/TabBarConnection_win.h"
-#include "addin/tabbar/TabBarGlobals.h"
-#include "addin/tabbar/mdSubClass_win.h"
+#include "shared/SettingsSchema.h"
 #include "shared/TabSettings.h"
-#include "shared/mdPub.h"
 #include "standin/Host_win.h"
 
 namespace {
@@ -38,17 +36,6 @@ void PumpFor(Host& host, DWORD milliseconds, Stop stop) {
         host.Pump();
         Sleep(20);
     }
-}
-
-// What the host's activation events will do once the add-in follows them: the tabs refreshed
-// without activating anything, the client window re-framed.
-void RefreshBar() {
-    if (auto* bar = morvane::mdSubClass::TabBarForm()) {
-        morvane::Updating = true;
-        bar->UpdateMenu();
-        morvane::Updating = false;
-    }
-    morvane::mdSubClass::ReframeClient();
 }
 
 // Every project in view, in opening order, the active one in front.
@@ -77,18 +64,20 @@ void Show(Host& host, const std::wstring& folder, const std::wstring& view) {
     PumpFor(host, 60000, [&] { return Exists(shot); });
 }
 
-// Puts the bar on another edge, as the options dialog does when the position changes.
+constexpr wchar_t kProgId[] = L"Qor.Morvane";
+
+void SetPosition(std::int32_t position) {
+    const DWORD value = static_cast<DWORD>(position);
+    RegSetKeyValueW(HKEY_CURRENT_USER, std::wstring(morvane::SettingsKey).c_str(), L"Position",
+                    REG_DWORD, &value, sizeof value);
+}
+
+// Puts the bar on another edge: the setting, then the add-in connected again, as a user would
+// do it in the host's COM add-ins dialog.
 void MoveBar(Host& host, std::int32_t position) {
-    morvane::mdPub::Settings.Position = position;
-    morvane::PlacementPending = true;
-    RefreshBar();
-    // The client window's new size places the bar on its new edge.
-    RECT main;
-    GetWindowRect(host.MainWindow(), &main);
-    SetWindowPos(host.MainWindow(), nullptr, 0, 0, main.right - main.left - 1,
-                 main.bottom - main.top, SWP_NOMOVE | SWP_NOZORDER);
-    SetWindowPos(host.MainWindow(), nullptr, 0, 0, main.right - main.left, main.bottom - main.top,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    SetPosition(position);
+    host.Addins().Disconnect(kProgId);
+    host.Addins().Connect(kProgId);
     Cascade(host);
 }
 
@@ -109,19 +98,18 @@ int main() {
     // The whole screen, as a maximised Project window would have it.
     SetWindowPos(host.MainWindow(), nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                  GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER);
-    // Connected at start-up, as Project loads the add-in, before the user opens projects.
-    if (!morvane::TabBarConnection::Connect(host.Application())) {
-        return 1;
-    }
     host.OpenProject(L"Office move.mpp", L"C:\\Projects");
     host.OpenProject(L"Website redesign.mpp", L"C:\\Projects");
     host.OpenProject(L"Budget 2027.mpp", L"C:\\Projects");
     host.OpenProject(L"R&D roadmap.mpp", L"C:\\Projects");
     host.OpenProject(L"Product launch.mpp", L"C:\\Projects");
     host.Modify(L"Product launch.mpp");
-    morvane::LockedProjects.insert(L"C:\\Projects\\Budget 2027.mpp");
-    RefreshBar();
-    MoveBar(host, morvane::BarAbove);
+    // The add-in registered under the host's Addins key, loaded as Project loads it.
+    SetPosition(morvane::BarAbove);
+    if (host.LoadAddins() != 1) {
+        return 1;
+    }
+    Cascade(host);
     Show(host, folder, L"host");
 
     const std::pair<std::int32_t, const wchar_t*> views[] = {
@@ -134,7 +122,6 @@ int main() {
         MoveBar(host, position);
         Show(host, folder, view);
     }
-    morvane::TabBarConnection::Disconnect();
     host.Close();
     return 0;
 }
