@@ -6,9 +6,10 @@
 #include <cstdio>
 #include <string>
 
-#include "addin/TabBarConnection_win.h"
+#include "addin/Morvane_win.h"
 #include "addin/tabbar/TabBarGlobals.h"
 #include "addin/tabbar/mdSubClass_win.h"
+#include "shared/mdPub.h"
 #include "standin/Host_win.h"
 
 namespace {
@@ -29,7 +30,9 @@ double ThreadMicroseconds() {
 double UpdateMenuMicroseconds(int windows) {
     standin::Host host;
     SetWindowPos(host.MainWindow(), nullptr, 0, 0, 1200, 800, SWP_NOZORDER);
-    if (!TabBarConnection::Connect(host.Application())) {
+    const auto addin = Morvane::Create(mdPub::Settings);
+    addin->OnConnection(host.Application().Get(), office::ext_cm_Startup, nullptr, nullptr);
+    if (!mdSubClass::TabBarForm()) {
         std::fprintf(stderr, "bench_updatemenu: the bar could not be connected\n");
         std::exit(1);
     }
@@ -56,7 +59,7 @@ double UpdateMenuMicroseconds(int windows) {
         }
     }
     spent = ThreadMicroseconds() - start;
-    TabBarConnection::Disconnect();
+    addin->OnDisconnection(office::ext_dm_HostShutdown, nullptr);
     host.Pump();
     return spent / calls;
 }
