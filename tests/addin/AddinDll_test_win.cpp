@@ -3,8 +3,6 @@
 #include <windows.h>
 
 #include <cstdlib>
-// After windows.h.
-#include <psapi.h>
 
 #include "AddinDll_win.h"
 #include "addin/Qor_win.h"
@@ -13,6 +11,7 @@
 #include "shared/SettingsSchema.h"
 #include "shared/TabSettings.h"
 #include "standin/AddinLoader_win.h"
+#include "support/ThreadWindows_win.h"
 
 namespace morvane::test {
 namespace {
@@ -281,13 +280,6 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{ObjectKind::Windows, L"Count"}, Fault{ObjectKind::Windows, L"Item"},
         Fault{ObjectKind::Window, L"Caption"}, Fault{ObjectKind::Window, L"Visible"}));
 
-SIZE_T WorkingSet() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.WorkingSetSize;
-}
-
 TEST_F(AddinDllTest, AHundredReconnectionsLeaveNothingBehind) {
     StartHost(5);
     ASSERT_EQ(host->LoadAddins(), 1);
@@ -295,7 +287,7 @@ TEST_F(AddinDllTest, AHundredReconnectionsLeaveNothingBehind) {
     // One round first, so that what the system makes once is in the start.
     ASSERT_TRUE(host->Addins().Disconnect(kProgId));
     host->Pump();
-    const auto startWindows = AllWindows();
+    const auto startWindows = ThreadWindows();
     const SIZE_T startMemory = WorkingSet();
 
     for (int i = 0; i < 100; ++i) {
@@ -306,7 +298,7 @@ TEST_F(AddinDllTest, AHundredReconnectionsLeaveNothingBehind) {
         host->Pump();
     }
 
-    EXPECT_EQ(AllWindows(), startWindows);
+    EXPECT_EQ(ThreadWindows(), startWindows);
     EXPECT_FALSE(MainHooked());
     EXPECT_FALSE(ClientHooked());
     for (UINT digit = '1'; digit <= '9'; ++digit) {

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "shared/SettingsSchema.h"
+#include "support/ThreadWindows_win.h"
 #include "standin/AddinLoader_win.h"
 
 namespace morvane::test {
@@ -54,17 +55,6 @@ void DumpInto(HKEY key, const std::wstring& path, RegistryDump& into) {
             RegCloseKey(child);
         }
     }
-}
-
-BOOL CALLBACK AddChild(HWND child, LPARAM into) {
-    reinterpret_cast<std::set<HWND>*>(into)->insert(child);
-    return TRUE;
-}
-
-BOOL CALLBACK AddWithChildren(HWND window, LPARAM into) {
-    reinterpret_cast<std::set<HWND>*>(into)->insert(window);
-    EnumChildWindows(window, AddChild, into);
-    return TRUE;
 }
 
 }  // namespace
@@ -131,15 +121,9 @@ DWORD ReadDword(HKEY root, const std::wstring& key, const wchar_t* name) {
     return data;
 }
 
-std::set<HWND> AllWindows() {
-    std::set<HWND> all;
-    EnumThreadWindows(GetCurrentThreadId(), AddWithChildren, reinterpret_cast<LPARAM>(&all));
-    return all;
-}
-
 std::vector<HWND> WindowsOfClass(const wchar_t* className) {
     std::vector<HWND> found;
-    for (const HWND window : AllWindows()) {
+    for (const HWND window : ThreadWindows()) {
         wchar_t name[256] = {};
         GetClassNameW(window, name, 256);
         if (std::wstring(name) == className) {

@@ -8,7 +8,6 @@
 
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -33,8 +32,6 @@ DWORD ReadDword(HKEY root, const std::wstring& key, const wchar_t* name);
 
 // The add-in's windows of one class on this thread (the bar: "MorvaneTabBarForm").
 std::vector<HWND> WindowsOfClass(const wchar_t* className);
-// Every window of this thread with its children.
-std::set<HWND> AllWindows();
 // True when someone holds the hot key.
 bool HotKeyTaken(UINT modifiers, UINT key);
 bool DllLoaded();
