@@ -50,7 +50,8 @@ fonts=$WINEPREFIX/drive_c/windows/Fonts
     cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 
 # The add-in registered for the current user, as its installer does; the demo host loads it.
-wine regsvr32 /s /n /i:user "$(winepath -w "$root/build/win64/bin/Morvane.dll")"
+"$wine" regsvr32 /s /n /i:user "$("$wine" winepath -w "$root/build/win64/bin/Morvane.dll")" ||
+    { echo "demo: Morvane.dll could not be registered" >&2; exit 1; }
 
 views="host position_above position_below position_left position_right"
 for view in $views; do rm -f "$out/ready-$view" "$out/shot-$view" "$out/$view.png"; done
