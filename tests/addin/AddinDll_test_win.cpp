@@ -153,6 +153,26 @@ INSTANTIATE_TEST_SUITE_P(
                       TaskbarCase{office::ext_cm_External, 7, false, true, true},
                       TaskbarCase{office::ext_cm_CommandLine, 0, true, false, false}));
 
+TEST_F(AddinDllTest, AHostThatLetsGoWithoutDisconnectingLeavesNoHookBehind) {
+    StartHost(3);
+    {
+        DirectAddin direct;
+        ASSERT_TRUE(direct.addin);
+        ASSERT_EQ(direct.addin->OnConnection(host->Application().Get(), office::ext_cm_Startup,
+                                             nullptr, nullptr),
+                  S_OK);
+        ASSERT_TRUE(MainHooked());
+    }
+    EXPECT_FALSE(DllLoaded());
+    EXPECT_FALSE(MainHooked());
+    EXPECT_FALSE(ClientHooked());
+    EXPECT_EQ(Bar(), nullptr);
+    EXPECT_FALSE(HotKeyTaken(MOD_ALT, '1'));
+    // The host's windows go on working without the library.
+    host->OpenProject(L"After.mpp");
+    host->Pump();
+}
+
 TEST_F(AddinDllTest, EnabledAppOneMakesEveryConnectionMethodANoOp) {
     StartHost(3, {{L"EnabledApp", 1}, {L"ShowAll", 1}});
     const auto barsBefore = host->CommandBars().BarNames();
