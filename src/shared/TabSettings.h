@@ -6,6 +6,12 @@
 
 namespace morvane {
 
+// Modifier bits of ModKeyCode, as the system's hot-key call takes them.
+inline constexpr std::int32_t ModAlt = 1;
+inline constexpr std::int32_t ModControl = 2;
+inline constexpr std::int32_t ModShift = 4;
+inline constexpr std::int32_t ModWin = 8;
+
 // One hot key as stored under HotKeyBar or HotKeyTabit.
 struct HotKeyInfo {
     std::wstring KeyName;         // shown in the dialogs, such as "Default(Win+Q)"
@@ -58,5 +64,15 @@ struct TabSettings {
 
     bool operator==(const TabSettings&) const = default;
 };
+
+// The tab control's appearance for a Theme: styles 8, 9 and 10 are appearances 9, 10 and 11.
+constexpr std::int32_t AppearanceFor(std::int32_t theme) {
+    return theme < 8 ? theme : theme + 1;
+}
+
+// Styles 4, 9 and 10 draw in their own colours: the custom colours do not apply to them.
+constexpr bool ThemeHasOwnColors(std::int32_t theme) {
+    return theme == 4 || theme == 9 || theme == 10;
+}
 
 }  // namespace morvane

@@ -8,10 +8,6 @@ bool IsHorizontal(std::int32_t position) {
     return position == 0 || position == 1;
 }
 
-std::int32_t AppearanceFor(std::int32_t theme) {
-    return theme < 8 ? theme : theme + 1;
-}
-
 std::int32_t StripOffset(std::int32_t theme) {
     switch (theme) {
         case 3:
@@ -41,17 +37,6 @@ std::int32_t PositionCode(std::int32_t position) {
 
 std::int32_t FixedTabWidth(std::int32_t fixWidth) {
     return fixWidth == 0 ? 70 : fixWidth;
-}
-
-int HostVersionNumber(const std::wstring& version) {
-    int number = 0;
-    for (const wchar_t c : version) {
-        if (c < L'0' || c > L'9' || number > 100000) {
-            break;
-        }
-        number = number * 10 + (c - L'0');
-    }
-    return number;
 }
 
 std::int32_t ToolTipStyle(int hostVersion) {

@@ -4,14 +4,19 @@
 //   standin_demo <folder>
 // For each view (host, position_above, position_below, position_left, position_right) it writes
 // "<folder>\ready-<view>" once the windows are painted and waits for "<folder>\shot-<view>"
-// (at most a minute) before the next; then closes the host.
+// (at most a minute) before the next. Then each dialog of the add-in over the host (views
+// dialog_closemsg, dialog_lock, dialog_rename, dialog_message), whose ready file holds the
+// dialog's place on the screen as "WxH+X+Y"; then closes the host.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <string>
 
+#include "addin/HostAppDispatch_win.h"
+#include "addin/dialogs/Dialogs_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/TabSettings.h"
+#include "shared/mdLang.h"
 #include "standin/Host_win.h"
 
 namespace {
@@ -23,9 +28,12 @@ bool Exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void Touch(const std::wstring& path) {
-    CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+void Touch(const std::wstring& path, const std::string& content = {}) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(file);
 }
 
 // Pumps messages for a while, or until `stop` says so.
@@ -81,6 +89,94 @@ void MoveBar(Host& host, std::int32_t position) {
     Cascade(host);
 }
 
+// The dialog being photographed: once painted, its place goes to the screenshot; once shot, it
+// is closed by its close box.
+struct DialogShot {
+    std::wstring folder;
+    std::wstring view;
+    int ticks = 0;
+};
+DialogShot* shooting = nullptr;
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wstring(className) == L"#32770" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK ShootDialog(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!shooting || !dialog) {
+        return;
+    }
+    constexpr int kPainted = 15;  // ticks of 100 ms
+    constexpr int kGiveUp = 600 + kPainted;
+    if (++shooting->ticks == kPainted) {
+        RECT place;
+        GetWindowRect(dialog, &place);
+        Touch(shooting->folder + L"\\ready-" + shooting->view,
+              std::to_string(place.right - place.left) + "x" +
+                  std::to_string(place.bottom - place.top) + "+" + std::to_string(place.left) +
+                  "+" + std::to_string(place.top));
+    } else if (shooting->ticks > kPainted &&
+               (Exists(shooting->folder + L"\\shot-" + shooting->view) ||
+                shooting->ticks > kGiveUp)) {
+        PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+}
+
+// Shows one dialog modally for its screenshot.
+template <typename ShowDialog>
+void ShowDialogView(const std::wstring& folder, const std::wstring& view, ShowDialog show) {
+    DialogShot shot{folder, view};
+    shooting = &shot;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, &ShootDialog);
+    show();
+    KillTimer(nullptr, timer);
+    shooting = nullptr;
+}
+
+// The folder this program lies in, with the language file beside it.
+std::wstring ProgramFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring program = path;
+    return program.substr(0, program.find_last_of(L"\\/"));
+}
+
+// Each of the add-in's dialogs over the host's main window, as the add-in shows them.
+void ShowDialogs(Host& host, const std::wstring& folder) {
+    using namespace morvane::dialogs;
+    const TextLookup texts =
+        LanguageTexts(morvane::mdLang::FileIn(ProgramFolder()), morvane::mdLang::SectionFor(1033));
+    const HWND owner = host.MainWindow();
+    DialogResults results;
+    morvane::TabSettings settings;
+    ShowDialogView(folder, L"dialog_closemsg",
+                   [&] { ShowCloseMsg(owner, texts, settings, results); });
+    ShowDialogView(folder, L"dialog_lock", [&] {
+        const morvane::HostAppDispatch app(host.Application());
+        ShowLock(owner, texts, 1, &app, results, [] {});
+    });
+    ShowDialogView(folder, L"dialog_rename", [&] {
+        ShowRename(owner, texts,
+                   texts(L"InputFileName",
+                         L"Please Input the new filename(Does not contain the file name "
+                         L"suffix) to rename Current Project."),
+                   L"Product launch", results);
+    });
+    ShowDialogView(folder, L"dialog_message", [&] {
+        ShowMessage(owner, texts,
+                    L"The tab font changes when Project is next started. Please restart "
+                    L"Project.");
+    });
+}
+
 }  // namespace
 
 int main() {
@@ -122,6 +218,8 @@ int main() {
         MoveBar(host, position);
         Show(host, folder, view);
     }
+    MoveBar(host, morvane::BarAbove);
+    ShowDialogs(host, folder);
     host.Close();
     return 0;
 }
