@@ -30,7 +30,7 @@ double ThreadMicroseconds() {
 double UpdateMenuMicroseconds(int windows) {
     standin::Host host;
     SetWindowPos(host.MainWindow(), nullptr, 0, 0, 1200, 800, SWP_NOZORDER);
-    const auto addin = Morvane::Create(mdPub::Settings);
+    const auto addin = Morvane::Create(mdPub::Settings, nullptr);
     addin->OnConnection(host.Application().Get(), office::ext_cm_Startup, nullptr, nullptr);
     if (!mdSubClass::TabBarForm()) {
         std::fprintf(stderr, "bench_updatemenu: the bar could not be connected\n");

@@ -1,14 +1,23 @@
 #include "addin/ClassFactory_win.h"
 
 #include "addin/ComServer_win.h"
+#include "addin/HostDialogs_win.h"
 #include "addin/Morvane_win.h"
 #include "shared/Main.h"
+#include "shared/mdLang.h"
 #include "shared/mdPub.h"
 #include "shared/mdPub_win.h"
 
 namespace morvane {
 
 namespace {
+
+// The language file's texts as the connection set them up.
+dialogs::TextLookup AddinTexts() {
+    return [](const std::wstring& key, const std::wstring& fallback) {
+        return mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, key, fallback);
+    };
+}
 
 class Factory : public IClassFactory {
   public:
@@ -38,7 +47,8 @@ class Factory : public IClassFactory {
         try {
             mdPub::UseWindowsPlatform();
             mdPub::RunMainOnce();
-            const auto addin = Morvane::Create(mdPub::Settings);
+            const auto addin = Morvane::Create(
+                mdPub::Settings, std::make_shared<ModalHostDialogs>(AddinTexts(), mdPub::Settings));
             return addin->QueryInterface(riid, out);
         } catch (...) {
             return E_OUTOFMEMORY;

@@ -31,12 +31,14 @@ HRESULT Guarded(Body&& body) noexcept {
 
 }  // namespace
 
-com::ComPtr<Morvane> Morvane::Create(TabSettings& settings) {
-    return com::ComPtr<Morvane>::Attach(new Morvane(settings));
+com::ComPtr<Morvane> Morvane::Create(TabSettings& settings, std::shared_ptr<HostDialogs> dialogs) {
+    return com::ComPtr<Morvane>::Attach(new Morvane(settings, std::move(dialogs)));
 }
 
-Morvane::Morvane(TabSettings& settings)
-    : settings_(settings), typeInfo_(ComServer::TypeInfoOf(__uuidof(_Morvane))) {
+Morvane::Morvane(TabSettings& settings, std::shared_ptr<HostDialogs> dialogs)
+    : settings_(settings),
+      dialogs_(std::move(dialogs)),
+      typeInfo_(ComServer::TypeInfoOf(__uuidof(_Morvane))) {
     ComServer::ObjectCreated();
 }
 
@@ -157,7 +159,7 @@ void Morvane::Connect(IDispatch* application, int connectMode) {
     RunStep([this] {
         // The bar and its windows are created under the library's own manifest.
         const ActivationScope scope;
-        TabBarConnection::Connect(oAppPro);
+        TabBarConnection::Connect(oAppPro, dialogs_);
     });
     // The host calls the start-up-complete step only for add-ins it loads at its own start.
     if (mConnectMode != office::ext_cm_Startup) {

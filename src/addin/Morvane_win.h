@@ -6,6 +6,9 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include <memory>
+
+#include "addin/HostDialogs.h"
 #include "addin/Qor_win.h"
 #include "shared/Com_win.h"
 #include "shared/Office_win.h"
@@ -16,8 +19,8 @@ namespace morvane {
 class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonExtensibility {
   public:
     // `settings` holds EnabledApp as the library's start-up read it, and receives the settings
-    // each connection loads.
-    static com::ComPtr<Morvane> Create(TabSettings& settings);
+    // each connection loads; `dialogs` asks the host events' questions.
+    static com::ComPtr<Morvane> Create(TabSettings& settings, std::shared_ptr<HostDialogs> dialogs);
     Morvane(const Morvane&) = delete;
     Morvane& operator=(const Morvane&) = delete;
 
@@ -56,7 +59,7 @@ class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonE
     bool Connected() const { return connected_; }
 
   private:
-    explicit Morvane(TabSettings& settings);
+    Morvane(TabSettings& settings, std::shared_ptr<HostDialogs> dialogs);
     ~Morvane();
 
     void Connect(IDispatch* application, int connectMode);
@@ -65,6 +68,7 @@ class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonE
 
     ULONG refs_ = 1;
     TabSettings& settings_;
+    std::shared_ptr<HostDialogs> dialogs_;
     com::ComPtr<ITypeInfo> typeInfo_;
     // The host's Application, held from connection to disconnection; the host's events arrive
     // through it.

@@ -164,6 +164,8 @@ void AddinDllTest::TearDown() {
 void AddinDllTest::StartHost(int projects,
                              std::initializer_list<std::pair<const wchar_t*, DWORD>> settings,
                              const std::wstring& version) {
+    // Closing the host with several projects open asks nothing: the user said so once.
+    SetDword(HKEY_CURRENT_USER, std::wstring(SettingsKey), L"ExitInfor", 1);
     for (const auto& [name, value] : settings) {
         SetDword(HKEY_CURRENT_USER, std::wstring(SettingsKey), name, value);
     }

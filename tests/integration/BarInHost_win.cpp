@@ -34,19 +34,22 @@ void BarInHost::StartHost(const std::wstring& version, SettingValues settings) {
                        sizeof data);
     }
     RegCloseKey(settingsKey);
-    standin::HostOptions options;
-    options.version = version;
-    host = std::make_unique<standin::Host>(options);
+    hostOptions.version = version;
+    host = std::make_unique<standin::Host>(hostOptions);
 }
 
 void BarInHost::Connect() {
-    addin = Morvane::Create(mdPub::Settings);
+    ConnectAddin();
+    Refresh();
+}
+
+void BarInHost::ConnectAddin() {
+    addin = Morvane::Create(mdPub::Settings, dialogs);
     ASSERT_EQ(
         addin->OnConnection(host->Application().Get(), office::ext_cm_Startup, nullptr, nullptr),
         S_OK);
     ASSERT_TRUE(addin->Connected());
     addin->OnStartupComplete(nullptr);
-    Refresh();
 }
 
 void BarInHost::Disconnect() {

@@ -1,8 +1,7 @@
 #pragma once
 // The stand-in host with the tab bar connected by the add-in's COM class, made in this program
 // and driven as Project drives it: settings from the registry, the real tab control, the real
-// hooks. The refresh that the host's
-// activation events will run is done here by the driving code.
+// hooks, the host's events with the dialogs' double.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -17,6 +16,7 @@
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "shared/Com_win.h"
 #include "standin/Host_win.h"
+#include "support/FakeHostDialogs.h"
 
 namespace morvane::test {
 
@@ -31,6 +31,9 @@ class BarInHost : public ::testing::Test {
     com::Apartment apartment;
     std::unique_ptr<standin::Host> host;
     com::ComPtr<Morvane> addin;
+    std::shared_ptr<FakeHostDialogs> dialogs = std::make_shared<FakeHostDialogs>();
+    // The host's options; StartHost gives it its version.
+    standin::HostOptions hostOptions;
 
     void SetUp() override;
     void TearDown() override;
@@ -38,9 +41,11 @@ class BarInHost : public ::testing::Test {
     // A host of this version with the settings written, not yet connected.
     void StartHost(const std::wstring& version, SettingValues settings = {});
     void Connect();
+    // The connection alone, as Project makes it: the tabs are then refreshed by the host's events.
+    void ConnectAddin();
     void Disconnect();
-    // What the host's activation events do: the tabs refreshed under the busy flag, the client
-    // window re-framed; then every waiting message handled.
+    // The tabs refreshed under the busy flag and the client window re-framed, as the host's
+    // activation events do; then every waiting message handled.
     void Refresh();
     // Sizes the host's main window, as the user drags its frame.
     void SizeMain(int width, int height);

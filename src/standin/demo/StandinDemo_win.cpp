@@ -161,7 +161,7 @@ void ShowDialogs(Host& host, const std::wstring& folder) {
                    [&] { ShowCloseMsg(owner, texts, settings, results); });
     ShowDialogView(folder, L"dialog_lock", [&] {
         const morvane::HostAppDispatch app(host.Application());
-        ShowLock(owner, texts, 1, &app, results, [] {});
+        ShowLock(owner, texts, 1, ActiveProjectName(&app), results, [] {});
     });
     ShowDialogView(folder, L"dialog_rename", [&] {
         ShowRename(owner, texts,
@@ -220,6 +220,8 @@ int main() {
     }
     MoveBar(host, morvane::BarAbove);
     ShowDialogs(host, folder);
+    // The host's exit calls for its add-ins, then the host goes without asking.
+    host.Addins().Shutdown();
     host.Close();
     return 0;
 }
