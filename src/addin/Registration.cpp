@@ -31,7 +31,7 @@ std::wstring InterfaceKey() {
 }
 
 std::wstring AddinKey() {
-    return std::wstring(AddinsKey) + L"\\" + kProgId;
+    return std::wstring(MorvaneAddinKey);
 }
 
 std::wstring FolderOf(const std::wstring& path) {
