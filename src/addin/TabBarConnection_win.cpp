@@ -62,6 +62,7 @@ struct HostEvents {
     AppEvents events;
 };
 std::unique_ptr<HostEvents> hostEvents;
+std::unique_ptr<MenuCommands> menuCommands;
 
 std::unique_ptr<TabBarWindow> NewTabBar() {
     TabBarFormParts parts;
@@ -111,9 +112,18 @@ void BuildMenus() {
                              mdPub::Settings.TabShow, text);
 }
 
+// One call, so that the add-in's COM class can take the click connection over.
+void ConnectCommands(CommandSeams seams) {
+    menuCommands = std::make_unique<MenuCommands>(std::move(seams));
+    if (menuClicks) {
+        menuCommands->ConnectClicks(*menuClicks);
+    }
+}
+
 }  // namespace
 
-bool Connect(com::ComPtr<IDispatch> application, std::shared_ptr<HostDialogs> dialogs) {
+bool Connect(com::ComPtr<IDispatch> application, std::shared_ptr<HostDialogs> dialogs,
+             CommandSeams commands) {
     mdPub::UseWindowsPlatform();
     mdPub::HostApp = std::make_shared<HostAppDispatch>(application);
     mdPub::HostVersion = mdPub::HostApp->Version().value_or(L"");
@@ -141,10 +151,12 @@ bool Connect(com::ComPtr<IDispatch> application, std::shared_ptr<HostDialogs> di
     clientParts.newTabBar = NewTabBar;
     mdSubClass::HookMDIClient(std::move(clientParts));
     hostEvents = std::make_unique<HostEvents>(std::move(application), std::move(dialogs));
+    ConnectCommands(std::move(commands));
     return true;
 }
 
 void Disconnect() {
+    menuCommands = nullptr;
     hostEvents = nullptr;
     mdSubClass::UnhookMDIClient();
     mdxlMainHwndSubClass::UnhookMainWindow();

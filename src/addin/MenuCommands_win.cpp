@@ -1,0 +1,78 @@
+#include "addin/MenuCommands_win.h"
+
+#include "addin/dialogs/Dialogs_win.h"
+#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/tabbar/mdSubClass_win.h"
+#include "shared/SettingsSchema.h"
+#include "shared/mdLang.h"
+#include "shared/mdPub.h"
+#include "shared/mdReg.h"
+
+namespace morvane {
+
+namespace {
+
+std::wstring LanguageText(const std::wstring& key, const std::wstring& text) {
+    return mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, key, text);
+}
+
+// The options dialog, on its own page or on its About page; its window comes with the
+// options dialog's work and is opened here once it exists.
+void OpenOptions(OptionsPage) {}
+
+std::shared_ptr<CommandShell> ShellOrReal(std::shared_ptr<CommandShell> shell) {
+    return shell ? std::move(shell) : std::make_shared<Win32CommandShell>();
+}
+
+std::shared_ptr<CommandDialogs> DialogsOrReal(std::shared_ptr<CommandDialogs> dialogs,
+                                              CommandShell& shell) {
+    if (dialogs) {
+        return dialogs;
+    }
+    const std::wstring help = dialogs::HelpPageAddress().value_or(L"");
+    return std::make_shared<ModalCommandDialogs>(
+        mdPub::hMainWnd, dialogs::LanguageTexts(mdLang::LangFile, mdLang::LangSection),
+        [&shell, help] { shell.OpenPage(help); }, OpenOptions);
+}
+
+}  // namespace
+
+MenuCommands::MenuCommands(CommandSeams seams)
+    : windows_(hMDIClient),
+      shell_(ShellOrReal(std::move(seams.shell))),
+      dialogs_(DialogsOrReal(std::move(seams.dialogs), *shell_)),
+      dispatcher_(CommandParts{
+          .host = *mdPub::HostApp,
+          .settings = mdPub::Settings,
+          .windows = windows_,
+          .files = files_,
+          .shell = *shell_,
+          .dialogs = *dialogs_,
+          .childHandles = ChildHandles,
+          .lockedProjects = LockedProjects,
+          .updating = Updating,
+          .tabBar = mdSubClass::TabBarForm,
+          .reframeClient = mdSubClass::ReframeClient,
+          .writeTabShow =
+              [](std::int32_t tabShow) {
+                  mdReg::SetRegValue(RootKey::CurrentUser, std::wstring(SettingsKey), L"TabShow",
+                                     mdReg::RegDword, tabShow);
+              },
+          // The ribbon comes with the backstage tab; until then there is none to redraw.
+          .invalidateRibbon = [] {},
+          .text = LanguageText,
+          .helpPage = dialogs::HelpPageAddress().value_or(L""),
+      }) {}
+
+bool MenuCommands::ConnectClicks(CommandBarControl& button) {
+    clicks_ = button.OnClick([this](const CommandBarControlPtr& clicked, bool&) {
+        // Nothing may reach the host's event call.
+        try {
+            dispatcher_.OnClick(clicked);
+        } catch (...) {
+        }
+    });
+    return clicks_ != nullptr;
+}
+
+}  // namespace morvane
