@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "shared/Com_win.h"
+#include "support/TempFolder_win.h"
 
 namespace morvane::test {
 namespace {
@@ -12,10 +13,7 @@ namespace {
 class CommandFilesOnDisk : public ::testing::Test {
   protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        const DWORD n = GetTempPathW(MAX_PATH, temp);
-        folder = std::wstring(temp, n > 0 ? n - 1 : 0) + L"\\morvane-files";
-        CreateDirectoryW(folder.c_str(), nullptr);
+        folder = TempFolder(L"morvane-files");
         CreateDirectoryW((folder + L"\\sub").c_str(), nullptr);
         Write(L"Plan");
         Write(L"Other");

@@ -16,6 +16,7 @@
 #include "shared/SettingsSchema.h"
 #include "shared/mdPub.h"
 #include "support/FakeCommandPorts.h"
+#include "support/TempFolder_win.h"
 #include "tabbar/TabBarFixture.h"
 
 namespace morvane::test {
@@ -40,15 +41,6 @@ enum Item : long {
     Options = 13,
     About = 14,
 };
-
-std::wstring CommandsFolder() {
-    wchar_t temp[MAX_PATH];
-    const DWORD n = GetTempPathW(MAX_PATH, temp);
-    std::wstring folder(temp, n > 0 ? n - 1 : 0);
-    folder += L"\\morvane-commands";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    return folder;
-}
 
 bool FileExists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -138,7 +130,7 @@ class CommandsInHost : public BarInHost {
 
     int AlertsCalls() const { return host->Calls(ObjectKind::Application, appid::DisplayAlerts); }
 
-    const std::wstring folder = CommandsFolder();
+    const std::wstring folder = TempFolder(L"morvane-commands");
     CommandLog log;
     std::shared_ptr<FakeCommandShell> shell = std::make_shared<FakeCommandShell>(log);
     std::shared_ptr<FakeCommandDialogs> commandDialogs = std::make_shared<FakeCommandDialogs>(log);
@@ -362,8 +354,12 @@ TEST_F(CommandsInHost, LockTwiceLocksThenUnlocksTheSelectedTab) {
     ClickItem(Lock);
     EXPECT_EQ(std::vector<std::wstring>(LockedProjects.begin(), LockedProjects.end()),
               std::vector<std::wstring>{folder + L"\\B.mpp"});
+    // The lock image on B's tab only.
+    EXPECT_EQ(Control().Image(0), 0);
+    EXPECT_EQ(Control().Image(1), 1);
     ClickItem(Lock);
     EXPECT_TRUE(LockedProjects.empty());
+    EXPECT_EQ(Control().Image(1), 0);
 }
 
 TEST_F(CommandsInHost, FolderHelpOptionsAndAboutReachTheShellAndTheDialogs) {
