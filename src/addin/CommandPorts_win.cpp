@@ -85,7 +85,7 @@ std::wstring DescribeError(HRESULT hr) {
 WindowHandle Win32CommandWindows::ActiveChild() {
     // The maximised flag comes back through lParam; it is not used.
     BOOL maximised = FALSE;
-    return reinterpret_cast<WindowHandle>(
+    return static_cast<WindowHandle>(
         SendMessageW(AsWindow(client_), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
 }
 
