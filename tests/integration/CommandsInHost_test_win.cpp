@@ -1,6 +1,7 @@
 // The menu commands clicked in the stand-in host, with real files in a temporary folder: the
 // host's own commands, closing, saving, renaming, locking, the folder, the help page and the
-// show/hide entry. The shell and the dialogs are doubles, so nothing waits for a user.
+// show/hide entry. The shell and the dialogs are doubles, so nothing waits for a user, except
+// in the one rename answered through the real dialogs.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -10,6 +11,7 @@
 #include "addin/Menus.h"
 #include "addin/TabBarConnection_win.h"
 #include "addin/tabbar/TabBarGlobals.h"
+#include "dialogs/DialogScript_win.h"
 #include "addin/StandinBars_win.h"
 #include "shared/HostDispIds.h"
 #include "shared/Office_win.h"
@@ -404,6 +406,27 @@ TEST_F(CommandsInHost, ShowOrHideTwiceRestoresTheStateAndTabShow) {
                            RRF_RT_REG_DWORD, nullptr, &stored, &size),
               ERROR_SUCCESS);
     EXPECT_EQ(stored, 0u);
+}
+
+// The rename with the add-in's own dialogs, as a user answers them: a refused name, the
+// message, then a good name at the second try.
+TEST_F(CommandsInHost, RenameThroughTheRealDialogs) {
+    using namespace dialogs::test;
+    commandDialogs = nullptr;
+    StartWith({L"Plan.mpp"});
+    DialogScript script({
+        [](HWND) { Type(L"a:b"); },
+        [](HWND) { PressKey(VK_RETURN); },
+        [](HWND) { PressKey(VK_RETURN); },  // the message's OK
+        [](HWND) { Type(L"Plan2"); },
+        [](HWND) { PressKey(VK_RETURN); },
+    });
+    ClickItem(Rename);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_FALSE(script.Stuck());
+    EXPECT_FALSE(FileExists(folder + L"\\Plan.mpp"));
+    EXPECT_TRUE(FileExists(folder + L"\\Plan2.mpp"));
+    EXPECT_EQ(OpenNames(), std::vector<std::wstring>{L"Plan2.mpp"});
 }
 
 }  // namespace
