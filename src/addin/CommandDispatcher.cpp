@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "addin/FileNameRules.h"
-#include "addin/MenuBars.h"
+#include "host/MenuBars.h"
 
 namespace morvane {
 

@@ -8,12 +8,12 @@
 #include <set>
 #include <string>
 
-#include "addin/CommandBars.h"
+#include "host/CommandBars.h"
 #include "addin/CommandPorts.h"
-#include "addin/tabbar/HandleCollection.h"
-#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/state/HandleCollection.h"
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/TabBarWindow.h"
-#include "shared/HostApp.h"
+#include "host/HostApp.h"
 #include "shared/TabSettings.h"
 
 namespace morvane {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 
 namespace morvane {
 

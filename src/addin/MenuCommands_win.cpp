@@ -1,12 +1,9 @@
 #include "addin/MenuCommands_win.h"
 
 #include "addin/dialogs/Dialogs_win.h"
-#include "addin/tabbar/TabBarGlobals.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/mdLang.h"
-#include "shared/mdPub.h"
-#include "shared/mdReg.h"
 
 namespace morvane {
 
@@ -25,38 +22,39 @@ std::shared_ptr<CommandShell> ShellOrReal(std::shared_ptr<CommandShell> shell) {
 }
 
 std::shared_ptr<CommandDialogs> DialogsOrReal(std::shared_ptr<CommandDialogs> dialogs,
-                                              CommandShell& shell) {
+                                              const AddinState& state, CommandShell& shell) {
     if (dialogs) {
         return dialogs;
     }
     const std::wstring help = dialogs::HelpPageAddress().value_or(L"");
     return std::make_shared<ModalCommandDialogs>(
-        mdPub::hMainWnd, dialogs::LanguageTexts(mdLang::LangFile, mdLang::LangSection),
+        state.hMainWnd, dialogs::LanguageTexts(mdLang::LangFile, mdLang::LangSection),
         [&shell, help] { shell.OpenPage(help); }, OpenOptions);
 }
 
 }  // namespace
 
-MenuCommands::MenuCommands(CommandSeams seams)
-    : windows_(hMDIClient),
+MenuCommands::MenuCommands(AddinState& state, CommandSeams seams)
+    : windows_(state.hMDIClient),
       shell_(ShellOrReal(std::move(seams.shell))),
-      dialogs_(DialogsOrReal(std::move(seams.dialogs), *shell_)),
+      dialogs_(DialogsOrReal(std::move(seams.dialogs), state, *shell_)),
       dispatcher_(CommandParts{
-          .host = *mdPub::HostApp,
-          .settings = mdPub::Settings,
+          .host = *state.HostApp,
+          .settings = state.Settings,
           .windows = windows_,
           .files = files_,
           .shell = *shell_,
           .dialogs = *dialogs_,
-          .childHandles = ChildHandles,
-          .lockedProjects = LockedProjects,
-          .updating = Updating,
+          .childHandles = state.ChildHandles,
+          .lockedProjects = state.LockedProjects,
+          .updating = state.Updating,
           .tabBar = mdSubClass::TabBarForm,
           .reframeClient = mdSubClass::ReframeClient,
           .writeTabShow =
-              [](std::int32_t tabShow) {
-                  mdReg::SetRegValue(RootKey::CurrentUser, std::wstring(SettingsKey), L"TabShow",
-                                     mdReg::RegDword, tabShow);
+              [&state](std::int32_t tabShow) {
+                  if (state.Registry) {
+                      WriteSetting(*state.Registry, Setting::TabShow, tabShow);
+                  }
               },
           // The ribbon comes with the backstage tab; until then there is none to redraw.
           .invalidateRibbon = [] {},

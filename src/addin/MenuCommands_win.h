@@ -4,9 +4,10 @@
 
 #include <memory>
 
-#include "addin/CommandBars.h"
+#include "host/CommandBars.h"
 #include "addin/CommandDispatcher.h"
 #include "addin/CommandPorts_win.h"
+#include "addin/state/AddinState.h"
 
 namespace morvane {
 
@@ -18,9 +19,8 @@ struct CommandSeams {
 
 class MenuCommands {
   public:
-    // Works on the connection's globals: the host, the settings, the client window, the
-    // window handles, the locked projects and the tab bar.
-    explicit MenuCommands(CommandSeams seams);
+    // Works on the connection's state (which must outlive the commands) and its tab bar.
+    MenuCommands(AddinState& state, CommandSeams seams);
 
     // oBtnPupPro's Click: every menu entry's click reaches the dispatcher. False when the
     // button offers no Click event.

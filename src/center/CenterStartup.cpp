@@ -17,7 +17,7 @@ constexpr wchar_t kEnableDep[] = L"EnableDEP";
 
 void ReadOr(RegistryApi& registry, Setting id, TabSettings& settings, std::int32_t fallback) {
     if (!ReadSetting(registry, id, settings)) {
-        IntFieldOf(id, settings) = fallback;
+        SetIntSetting(id, settings, fallback);
     }
 }
 

@@ -1,13 +1,13 @@
 #include "center/PositionPicture_win.h"
 
-#include "tabctl/GdiObject_win.h"
+#include "shared/GdiObject_win.h"
 
 namespace morvane::center {
 
 namespace {
 
 void Fill(HDC dc, const RECT& rect, COLORREF color) {
-    const tabctl::GdiBrush brush(CreateSolidBrush(color));
+    const GdiBrush brush(CreateSolidBrush(color));
     FillRect(dc, &rect, brush.Get());
 }
 

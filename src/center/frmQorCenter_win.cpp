@@ -10,7 +10,7 @@
 #include "addin/dialogs/Dialogs_win.h"
 #include "center/PositionPicture_win.h"
 #include "shared/WebPages.h"
-#include "tabctl/GdiObject_win.h"
+#include "shared/GdiObject_win.h"
 
 // Last, and after the model: commdlg.h names ChooseColorW ChooseColor, which is also the
 // model's member (this library is built lean, so windows.h leaves commdlg.h out).
@@ -127,7 +127,7 @@ void DrawColorButton(const DRAWITEMSTRUCT& item, tabctl::OleColor color) {
     RECT swatch{box.left + 5, box.top + 5, box.left + 5 + (box.bottom - box.top - 10),
                 box.bottom - 5};
     if (!disabled) {
-        const tabctl::GdiBrush brush(CreateSolidBrush(color));
+        const GdiBrush brush(CreateSolidBrush(color));
         FillRect(item.hDC, &swatch, brush.Get());
     }
     FrameRect(item.hDC, &swatch, GetSysColorBrush(COLOR_BTNSHADOW));

@@ -95,7 +95,7 @@ void OptionsModel::SaveWidths() {
 }
 
 void OptionsModel::WriteInt(Setting id, std::int32_t value) {
-    IntFieldOf(id, settings_) = value;
+    SetIntSetting(id, settings_, value);
     WriteSetting(registry_, id, value);
 }
 

@@ -4,7 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "addin/MenuBars.h"
+#include "host/MenuBars.h"
 #include "support/FakeCommandBars.h"
 #include "support/FakeCommandPorts.h"
 #include "support/FakeHost.h"

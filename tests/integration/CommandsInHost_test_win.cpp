@@ -7,19 +7,18 @@
 #include <vector>
 
 #include "BarInHost_win.h"
-#include "addin/MenuBars.h"
+#include "host/MenuBars.h"
 #include "addin/Menus.h"
+#include "addin/state/AddinState.h"
 #include "addin/TabBarConnection_win.h"
-#include "addin/tabbar/TabBarGlobals.h"
 #include "dialogs/DialogScript_win.h"
 #include "addin/StandinBars_win.h"
 #include "shared/HostDispIds.h"
 #include "shared/Office_win.h"
 #include "shared/SettingsSchema.h"
-#include "shared/mdPub.h"
+#include "shared/mdReg.h"
 #include "support/FakeCommandPorts.h"
 #include "support/TempFolder_win.h"
-#include "tabbar/TabBarFixture.h"
 
 namespace morvane::test {
 namespace {
@@ -76,7 +75,6 @@ class CommandsInHost : public BarInHost {
   protected:
     void SetUp() override {
         BarInHost::SetUp();
-        mdPub::Settings = TabSettings{};
         EmptyFolder(folder);
     }
     void TearDown() override {
@@ -89,8 +87,9 @@ class CommandsInHost : public BarInHost {
     void StartWith(std::initializer_list<const wchar_t*> names,
                    const std::wstring& version = L"14.0") {
         StartHost(version);
-        ASSERT_TRUE(TabBarConnection::Connect(
-            host->Application(), dialogs, CommandSeams{.shell = shell, .dialogs = commandDialogs}));
+        ASSERT_TRUE(
+            TabBarConnection::Connect(state, host->Application(), dialogs,
+                                      CommandSeams{.shell = shell, .dialogs = commandDialogs}));
         for (const wchar_t* name : names) {
             WriteFile(folder + L"\\" + name);
             host->OpenProject(name, folder);
@@ -101,7 +100,8 @@ class CommandsInHost : public BarInHost {
     void EndHost() {
         Disconnect();
         host.reset();
-        ResetTabBarState();
+        state = AddinState{};
+        mdReg::Registry = nullptr;
         EmptyFolder(folder);
         log.clear();
     }
@@ -379,8 +379,8 @@ TEST_F(CommandsInHost, FolderHelpOptionsAndAboutReachTheShellAndTheDialogs) {
 
 TEST_F(CommandsInHost, ShowOrHideTwiceRestoresTheStateAndTabShow) {
     StartWith({L"A.mpp", L"B.mpp"}, L"12.0");
-    ASSERT_TRUE(BtnShowTabBar);
-    const auto button = DispatchOf(*BtnShowTabBar);
+    ASSERT_TRUE(state.BtnShowTabBar);
+    const auto button = DispatchOf(*state.BtnShowTabBar);
     auto& bars = host->CommandBars();
     EXPECT_EQ(bars.Describe(button.Get()).state, office::msoButtonDown);
     EXPECT_TRUE(Form()->Visible());
@@ -388,7 +388,7 @@ TEST_F(CommandsInHost, ShowOrHideTwiceRestoresTheStateAndTabShow) {
     ASSERT_TRUE(bars.Click(button.Get()).clicked);
     host->Pump();
     EXPECT_EQ(bars.Describe(button.Get()).state, office::msoButtonUp);
-    EXPECT_EQ(mdPub::Settings.TabShow, 1);
+    EXPECT_EQ(Settings.TabShow, 1);
     EXPECT_FALSE(Form()->Visible());
     DWORD stored = 0;
     DWORD size = sizeof stored;
@@ -400,7 +400,7 @@ TEST_F(CommandsInHost, ShowOrHideTwiceRestoresTheStateAndTabShow) {
     ASSERT_TRUE(bars.Click(button.Get()).clicked);
     host->Pump();
     EXPECT_EQ(bars.Describe(button.Get()).state, office::msoButtonDown);
-    EXPECT_EQ(mdPub::Settings.TabShow, 0);
+    EXPECT_EQ(Settings.TabShow, 0);
     EXPECT_TRUE(Form()->Visible());
     ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, std::wstring(SettingsKey).c_str(), L"TabShow",
                            RRF_RT_REG_DWORD, nullptr, &stored, &size),

@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "addin/dialogs/DialogIcons_win.h"
-#include "tabctl/GdiObject_win.h"
+#include "shared/GdiObject_win.h"
 
 namespace morvane::dialogs {
 
 namespace {
 
-using tabctl::GdiFont;
+using morvane::GdiFont;
 
 // EndDialog's answers: the form closed, or it could not load (a failed dialog box gives -1).
 constexpr INT_PTR kClosed = 1;
@@ -202,8 +202,7 @@ class ModalDialog final : public FormView {
         const HDC dc = GetDC(edit);
         TEXTMETRICW metrics{};
         {
-            const tabctl::ScopedSelect select(
-                dc, font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
+            const ScopedSelect select(dc, font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
             GetTextMetricsW(dc, &metrics);
         }
         ReleaseDC(edit, dc);

@@ -37,10 +37,10 @@ class Win32TabBarControl final : public TabBarControl, private tabctl::TabContro
     void Select(std::int32_t index) override;
     std::int32_t SelectedIndex() const override;
 
-    void SetLayout(std::int32_t layout) override;
+    void SetLayout(tabctl::TabLayout layout) override;
     void SetMaxTabWidth(std::int32_t pixels) override;
     void SetFixedTabWidth(std::int32_t pixels) override;
-    void SetSide(std::int32_t side) override;
+    void SetSide(tabctl::TabSide side) override;
 
     std::int32_t Left() const override { return left_; }
     std::int32_t Top() const override { return top_; }
@@ -65,9 +65,9 @@ class Win32TabBarControl final : public TabBarControl, private tabctl::TabContro
     void AttachImages() override;
     void SetReorder(bool allowed) override;
     void SetAppearance(std::int32_t appearance) override;
-    void SetPaintSwitch(std::int32_t id, bool on) override;
-    void SetColorStyle(std::int32_t style) override;
-    void SetColor(std::int32_t member, std::uint32_t color) override;
+    void SetPaintSwitch(tabctl::PaintSwitch which, bool on) override;
+    void SetColorStyle(tabctl::ColorStyle style) override;
+    void SetColor(tabctl::ColorRole role, tabctl::OleColor color) override;
     void SetToolTipStyle(std::int32_t style) override;
     void SetToolTipSwitch(std::int32_t id, bool on) override;
     void Refresh() override;

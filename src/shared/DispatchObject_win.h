@@ -11,7 +11,7 @@
 
 #include "shared/Com_win.h"
 
-namespace morvane::standin {
+namespace morvane::com {
 
 // An object's members by name and dispatch id; names are matched without regard to case.
 struct Member {
@@ -53,8 +53,8 @@ class DispatchObject : public IDispatch {
 
 // Creates an object with its first reference held by the returned pointer.
 template <typename T, typename... A>
-com::ComPtr<T> Make(A&&... args) {
-    return com::ComPtr<T>::Attach(new T(std::forward<A>(args)...));
+ComPtr<T> Make(A&&... args) {
+    return ComPtr<T>::Attach(new T(std::forward<A>(args)...));
 }
 
 // A DispatchObject that sources one event interface (IConnectionPointContainer with one point).
@@ -84,16 +84,16 @@ class EventSource : public DispatchObject,
     void* QueryOther(REFIID riid) override;
 
     // Calls every connected sink; `args` in natural order. Sinks may disconnect while it runs.
-    void Fire(DISPID id, std::vector<com::Variant>& args);
+    void Fire(DISPID id, std::vector<Variant>& args);
 
   private:
     struct Sink {
         DWORD cookie;
-        com::ComPtr<IDispatch> sink;
+        ComPtr<IDispatch> sink;
     };
     IID events_;
     std::vector<Sink> sinks_;
     DWORD nextCookie_ = 1;
 };
 
-}  // namespace morvane::standin
+}  // namespace morvane::com

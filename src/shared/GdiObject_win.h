@@ -7,7 +7,7 @@
 
 #include <utility>
 
-namespace morvane::tabctl {
+namespace morvane {
 
 // GDI objects made through GdiObject and not yet deleted, in this process.
 long GdiLiveCount();
@@ -82,4 +82,4 @@ class ScopedSelect {
     HGDIOBJ previous_;
 };
 
-}  // namespace morvane::tabctl
+}  // namespace morvane

@@ -1,8 +1,8 @@
-#include "standin/DispatchObject_win.h"
+#include "shared/DispatchObject_win.h"
 
 #include <gtest/gtest.h>
 
-namespace morvane::standin {
+namespace morvane::com {
 namespace {
 
 const IID kEvents = {0x11111111, 0x2222, 0x3333, {0x44, 0x44, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55}};
@@ -117,4 +117,4 @@ TEST(EventSource, SinkMayDisconnectWhileCalled) {
 }
 
 }  // namespace
-}  // namespace morvane::standin
+}  // namespace morvane::com

@@ -1,6 +1,6 @@
-#include "addin/CommandBarsDispatch_win.h"
+#include "host/CommandBarsDispatch_win.h"
 
-#include "addin/CommandBarClick_win.h"
+#include "host/CommandBarClick_win.h"
 #include "shared/Office_win.h"
 
 namespace morvane {
@@ -120,7 +120,10 @@ class ControlDispatch : public CommandBarControl {
     }
     const void* Identity() const override { return identity_.Get(); }
     std::unique_ptr<ClickConnection> OnClick(ClickHandler handler) override {
-        return ConnectClick(control_.Get(), std::move(handler));
+        return ConnectClick(control_.Get(), [handler = std::move(handler)](
+                                                com::ComPtr<IDispatch> clicked, bool& cancel) {
+            handler(MakeCommandBarControl(std::move(clicked)), cancel);
+        });
     }
 
   private:

@@ -1,4 +1,4 @@
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 
 #include <cwchar>
 

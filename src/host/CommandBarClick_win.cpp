@@ -1,14 +1,14 @@
-#include "addin/CommandBarClick_win.h"
+#include "host/CommandBarClick_win.h"
 
 #include <ocidl.h>
 #include <olectl.h>
 
 #include <new>
 
-#include "addin/CommandBarsDispatch_win.h"
 #include "shared/Com_win.h"
 #include "shared/EventSink_win.h"
 #include "shared/Office_win.h"
+#include "shared/Trace.h"
 
 namespace morvane {
 
@@ -22,7 +22,7 @@ VARIANT_BOOL* CancelSlot(VARIANT& arg) {
 // The event sink: a dispatch interface that answers Click and nothing else.
 class ClickSink final : public com::EventSink {
   public:
-    explicit ClickSink(ClickHandler handler)
+    explicit ClickSink(DispatchClickHandler handler)
         : EventSink(office::IID_CommandBarButtonEvents), handler_(std::move(handler)) {}
 
     // Click(Ctrl, CancelDefault): DISPPARAMS holds the arguments last first.
@@ -39,20 +39,21 @@ class ClickSink final : public com::EventSink {
         try {
             VARIANT_BOOL* cancel = CancelSlot(params->rgvarg[0]);
             bool cancelDefault = cancel && *cancel != VARIANT_FALSE;
-            handler_(MakeCommandBarControl(com::ObjectOf(params->rgvarg[1])), cancelDefault);
+            handler_(com::ObjectOf(params->rgvarg[1]), cancelDefault);
             if (cancel) {
                 *cancel = cancelDefault ? VARIANT_TRUE : VARIANT_FALSE;
             }
             return S_OK;
         } catch (...) {
             // Nothing may unwind into the host.
+            TraceException(L"the Click handler of a command-bar button");
             return E_UNEXPECTED;
         }
     }
 
   private:
     ~ClickSink() override = default;
-    const ClickHandler handler_;
+    const DispatchClickHandler handler_;
 };
 
 class PointConnection final : public ClickConnection {
@@ -67,7 +68,7 @@ class PointConnection final : public ClickConnection {
 
 }  // namespace
 
-std::unique_ptr<ClickConnection> ConnectClick(IDispatch* button, ClickHandler handler) {
+std::unique_ptr<ClickConnection> ConnectClick(IDispatch* button, DispatchClickHandler handler) {
     auto* created = new (std::nothrow) ClickSink(std::move(handler));
     if (!created) {
         return nullptr;

@@ -1,4 +1,4 @@
-#include "addin/HostAppDispatch_win.h"
+#include "host/HostAppDispatch_win.h"
 
 #include "shared/HostDispIds.h"
 

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include "addin/CommandBars.h"
+#include "host/CommandBars.h"
 #include "shared/Com_win.h"
 
 namespace morvane {

@@ -1,14 +1,14 @@
-#include "standin/DispatchArgs_win.h"
+#include "shared/DispatchArgs_win.h"
 
 #include <algorithm>
 #include <cwctype>
 
-namespace morvane::standin {
+namespace morvane::com {
 
 namespace {
 
 // A present argument as a value of its own (by-reference arguments read through).
-bool Present(const VARIANT* arg, com::Variant& out) {
+bool Present(const VARIANT* arg, Variant& out) {
     if (IsMissing(arg)) {
         return false;
     }
@@ -30,17 +30,17 @@ bool IsMissing(const VARIANT* arg) {
 }
 
 bool ArgLong(const VARIANT* arg, long& out) {
-    com::Variant value;
+    Variant value;
     return Present(arg, value) && value.ToInt(out);
 }
 
 bool ArgBool(const VARIANT* arg, bool& out) {
-    com::Variant value;
+    Variant value;
     return Present(arg, value) && value.ToBool(out);
 }
 
 bool ArgText(const VARIANT* arg, std::wstring& out) {
-    com::Variant value;
+    Variant value;
     return Present(arg, value) && value.ToText(out);
 }
 
@@ -50,10 +50,10 @@ bool SameText(const std::wstring& a, const std::wstring& b) {
                       [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
 }
 
-void SetResult(VARIANT* result, const com::Variant& value) {
+void SetResult(VARIANT* result, const Variant& value) {
     if (result) {
         VariantCopy(result, const_cast<VARIANT*>(value.Get()));
     }
 }
 
-}  // namespace morvane::standin
+}  // namespace morvane::com

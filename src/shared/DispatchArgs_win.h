@@ -10,7 +10,7 @@
 
 #include "shared/Com_win.h"
 
-namespace morvane::standin {
+namespace morvane::com {
 
 // The argument at `index`, or nullptr when the caller passed fewer.
 VARIANT* ArgAt(const std::vector<VARIANT*>& args, std::size_t index);
@@ -25,6 +25,6 @@ bool ArgText(const VARIANT* arg, std::wstring& out);
 bool SameText(const std::wstring& a, const std::wstring& b);
 
 // Writes a call's result; `result` may be nullptr when the caller wants none.
-void SetResult(VARIANT* result, const com::Variant& value);
+void SetResult(VARIANT* result, const Variant& value);
 
-}  // namespace morvane::standin
+}  // namespace morvane::com

@@ -1,4 +1,4 @@
-#include "addin/tabbar/HandleCollection.h"
+#include "addin/state/HandleCollection.h"
 
 #include <algorithm>
 

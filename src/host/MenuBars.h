@@ -1,16 +1,9 @@
 #pragma once
-// The command-bar controls the menus create and the tab bar shows and checks.
+// The places of the context-menu items the tab bar disables or checks, and a button's states.
 
-#include "addin/CommandBars.h"
+#include "host/CommandBars.h"
 
 namespace morvane {
-
-// The Tools-menu button "Show Tab bar" (menu hosts only); down while the bar is shown.
-inline CommandBarControlPtr BtnShowTabBar;
-// The context menu of a right click on a tab.
-inline CommandBarPtr BarPupTabOnItem;
-// The context menu of a right click on the empty part of the bar.
-inline CommandBarPtr BarPupTabNoOnItem;
 
 // 1-based positions of the context-menu items the tab bar disables or checks.
 namespace TabMenuItem {

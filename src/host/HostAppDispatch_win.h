@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "shared/Com_win.h"
-#include "shared/HostApp.h"
+#include "host/HostApp.h"
 
 namespace morvane {
 

@@ -3,9 +3,9 @@
 // answering their IDispatch part from the member table. The derived class implements their own
 // methods.
 
-#include "standin/DispatchObject_win.h"
+#include "shared/DispatchObject_win.h"
 
-namespace morvane::standin {
+namespace morvane::com {
 
 template <typename... I>
 class DualObject : public DispatchObject, public I... {
@@ -44,4 +44,4 @@ class DualObject : public DispatchObject, public I... {
     }
 };
 
-}  // namespace morvane::standin
+}  // namespace morvane::com

@@ -1,8 +1,8 @@
-#include "tabctl/GdiObject_win.h"
+#include "shared/GdiObject_win.h"
 
 #include <atomic>
 
-namespace morvane::tabctl {
+namespace morvane {
 
 namespace {
 std::atomic<long> liveObjects{0};
@@ -18,4 +18,4 @@ void CountGdiObject(long delta) {
 }
 }  // namespace detail
 
-}  // namespace morvane::tabctl
+}  // namespace morvane

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 
 namespace morvane {
 

@@ -1,8 +1,9 @@
-#include "addin/tabbar/TabBarControl_win.h"
+#include "addin/tabbar/Win32TabBarControl_win.h"
 
 #include <cmath>
 
 #include "addin/tabbar/WindowSystem_win.h"
+#include "shared/Trace.h"
 #include "tabctl/TabImageList_win.h"
 
 namespace morvane {
@@ -13,35 +14,6 @@ namespace {
 // measure of the strip's thickness is right before the form has fitted it.
 constexpr int InitialWidth = 600;
 constexpr int InitialHeight = 200;
-
-// Runs the sink's handler of an event; nothing may leave the control's window procedure.
-template <typename F>
-void Guarded(F&& handler) {
-    try {
-        handler();
-    } catch (...) {
-    }
-}
-
-bool IsColorMember(std::int32_t member) {
-    for (const auto role : tabctl::kColorRoles) {
-        if (static_cast<std::int32_t>(role) == member) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool IsPaintSwitch(std::int32_t id) {
-    using tabctl::PaintSwitch;
-    for (const auto which : {PaintSwitch::HotTracking, PaintSwitch::Gloss, PaintSwitch::Spare,
-                             PaintSwitch::CloseButton}) {
-        if (static_cast<std::int32_t>(which) == id) {
-            return true;
-        }
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -135,10 +107,8 @@ std::int32_t Win32TabBarControl::SelectedIndex() const {
     return control_->SelectedIndex();
 }
 
-void Win32TabBarControl::SetLayout(std::int32_t layout) {
-    if (layout >= 0 && layout <= static_cast<std::int32_t>(tabctl::TabLayout::Fixed)) {
-        control_->SetLayout(static_cast<tabctl::TabLayout>(layout));
-    }
+void Win32TabBarControl::SetLayout(tabctl::TabLayout layout) {
+    control_->SetLayout(layout);
 }
 
 void Win32TabBarControl::SetMaxTabWidth(std::int32_t pixels) {
@@ -149,10 +119,8 @@ void Win32TabBarControl::SetFixedTabWidth(std::int32_t pixels) {
     control_->SetFixedWidth(pixels);
 }
 
-void Win32TabBarControl::SetSide(std::int32_t side) {
-    if (side >= 0 && side <= static_cast<std::int32_t>(tabctl::TabSide::Right)) {
-        control_->SetSide(static_cast<tabctl::TabSide>(side));
-    }
+void Win32TabBarControl::SetSide(tabctl::TabSide side) {
+    control_->SetSide(side);
 }
 
 void Win32TabBarControl::SetLeft(std::int32_t twips) {
@@ -226,20 +194,16 @@ void Win32TabBarControl::SetAppearance(std::int32_t appearance) {
     control_->SetAppearance(appearance);
 }
 
-void Win32TabBarControl::SetPaintSwitch(std::int32_t id, bool on) {
-    if (IsPaintSwitch(id)) {
-        control_->SetPaintSwitch(static_cast<tabctl::PaintSwitch>(id), on);
-    }
+void Win32TabBarControl::SetPaintSwitch(tabctl::PaintSwitch which, bool on) {
+    control_->SetPaintSwitch(which, on);
 }
 
-void Win32TabBarControl::SetColorStyle(std::int32_t style) {
-    control_->SetColorStyle(style);
+void Win32TabBarControl::SetColorStyle(tabctl::ColorStyle style) {
+    control_->SetColorStyle(static_cast<int>(style));
 }
 
-void Win32TabBarControl::SetColor(std::int32_t member, std::uint32_t color) {
-    if (IsColorMember(member)) {
-        control_->SetColor(static_cast<tabctl::ColorRole>(member), color);
-    }
+void Win32TabBarControl::SetColor(tabctl::ColorRole role, tabctl::OleColor color) {
+    control_->SetColor(role, color);
 }
 
 void Win32TabBarControl::SetToolTipStyle(std::int32_t style) {
@@ -255,19 +219,19 @@ void Win32TabBarControl::Refresh() {
 }
 
 void Win32TabBarControl::SelectionChanged(int tab) {
-    Guarded([&] { events_.SelectionChanged(tab); });
+    Guarded(L"the tab bar's SelectionChanged", [&] { events_.SelectionChanged(tab); });
 }
 
 void Win32TabBarControl::MouseDown(int button, int shift, float xTwips, float yTwips) {
-    Guarded([&] { events_.MouseDown(button, shift, xTwips, yTwips); });
+    Guarded(L"the tab bar's MouseDown", [&] { events_.MouseDown(button, shift, xTwips, yTwips); });
 }
 
 void Win32TabBarControl::CloseButtonClick(bool& cancel) {
-    Guarded([&] { events_.CloseButtonClick(cancel); });
+    Guarded(L"the tab bar's CloseButtonClick", [&] { events_.CloseButtonClick(cancel); });
 }
 
 void Win32TabBarControl::TabMoved(int tab, int newIndex) {
-    Guarded([&] { events_.TabMoved(tab, newIndex); });
+    Guarded(L"the tab bar's TabMoved", [&] { events_.TabMoved(tab, newIndex); });
 }
 
 }  // namespace morvane

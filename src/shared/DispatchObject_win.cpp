@@ -1,10 +1,10 @@
-#include "standin/DispatchObject_win.h"
+#include "shared/DispatchObject_win.h"
 
-#include "standin/DispatchArgs_win.h"
+#include "shared/DispatchArgs_win.h"
 
 #include <algorithm>
 
-namespace morvane::standin {
+namespace morvane::com {
 
 DispatchObject::DispatchObject(std::vector<Member> members) : members_(std::move(members)) {}
 
@@ -142,7 +142,7 @@ STDMETHODIMP EventSource::Advise(IUnknown* sink, DWORD* cookie) {
     if (!sink || !cookie) {
         return E_POINTER;
     }
-    com::ComPtr<IDispatch> dispatch;
+    ComPtr<IDispatch> dispatch;
     if (FAILED(sink->QueryInterface(events_, reinterpret_cast<void**>(dispatch.Put()))) &&
         FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.Put())))) {
         return CONNECT_E_CANNOTCONNECT;
@@ -169,7 +169,7 @@ STDMETHODIMP EventSource::EnumConnections(IEnumConnections** out) {
     return E_NOTIMPL;
 }
 
-void EventSource::Fire(DISPID id, std::vector<com::Variant>& args) {
+void EventSource::Fire(DISPID id, std::vector<Variant>& args) {
     std::vector<VARIANT> reversed;
     for (auto it = args.rbegin(); it != args.rend(); ++it) {
         reversed.push_back(*it->Get());  // shallow: args keep ownership
@@ -179,10 +179,10 @@ void EventSource::Fire(DISPID id, std::vector<com::Variant>& args) {
     params.cArgs = static_cast<UINT>(reversed.size());
     const auto sinks = sinks_;  // a sink may disconnect while it is called
     for (const auto& s : sinks) {
-        com::Variant ignored;
+        Variant ignored;
         s.sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, ignored.Get(),
                        nullptr, nullptr);
     }
 }
 
-}  // namespace morvane::standin
+}  // namespace morvane::com
