@@ -57,6 +57,7 @@ struct HostEvents {
     AppEvents events;
 };
 std::unique_ptr<HostEvents> hostEvents;
+std::unique_ptr<MenuCommands> menuCommands;
 
 std::unique_ptr<TabBarWindow> NewTabBar(AddinState& state) {
     TabBarFormParts parts;
@@ -102,10 +103,18 @@ void BuildMenus(AddinState& state) {
     state.MenuClicks = CreateMenus(*state.HostCommandBars, state, text);
 }
 
+// One call, so that the add-in's COM class can take the click connection over.
+void ConnectCommands(AddinState& state, CommandSeams seams) {
+    menuCommands = std::make_unique<MenuCommands>(state, std::move(seams));
+    if (state.MenuClicks) {
+        menuCommands->ConnectClicks(*state.MenuClicks);
+    }
+}
+
 }  // namespace
 
 bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
-             std::shared_ptr<HostDialogs> dialogs) {
+             std::shared_ptr<HostDialogs> dialogs, CommandSeams commands) {
     mdPub::UseWindowsPlatform();
     state.HostApp = std::make_shared<HostAppDispatch>(application);
     state.HostVersion = ParseHostVersion(state.HostApp->Version().value_or(L""));
@@ -134,10 +143,12 @@ bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
     clientParts.newTabBar = [&state] { return NewTabBar(state); };
     mdSubClass::HookMDIClient(state, std::move(clientParts));
     hostEvents = std::make_unique<HostEvents>(state, std::move(application), std::move(dialogs));
+    ConnectCommands(state, std::move(commands));
     return true;
 }
 
 void Disconnect(AddinState& state) {
+    menuCommands = nullptr;
     hostEvents = nullptr;
     mdSubClass::UnhookMDIClient();
     mdxlMainHwndSubClass::UnhookMainWindow();

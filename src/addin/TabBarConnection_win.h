@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "addin/HostDialogs.h"
+#include "addin/MenuCommands_win.h"
 #include "addin/state/AddinState.h"
 #include "shared/Com_win.h"
 
@@ -18,11 +19,11 @@ namespace morvane::TabBarConnection {
 // Fills the state, which must outlive the connection: keeps the host's Application object, reads
 // its version, sets up the language file, finds the main window, loads the settings, builds the
 // menus on the host's command bars (none when the host has none), hooks the main window and the
-// client window, and connects to the host's application events, which ask their questions
-// through the dialogs. False when the host has no main window of Project's class; nothing is
-// hooked then.
+// client window, connects to the host's application events, which ask their questions through
+// the dialogs, and connects the menu commands (`commands` replaces their shell or dialogs).
+// False when the host has no main window of Project's class; nothing is hooked then.
 bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
-             std::shared_ptr<HostDialogs> dialogs = nullptr);
+             std::shared_ptr<HostDialogs> dialogs = nullptr, CommandSeams commands = {});
 
 // Disconnects from the host's events, unhooks the client window (the bar goes), then the main
 // window, and lets go of the host's objects. Harmless when not connected.

@@ -37,6 +37,7 @@ class CommandBarControl {
     virtual bool SetFaceId(std::int32_t faceId) = 0;
     virtual bool SetBeginGroup(bool beginGroup) = 0;
     // msoButtonDown -1, msoButtonUp 0.
+    virtual std::optional<std::int32_t> State() const = 0;
     virtual bool SetState(std::int32_t state) = 0;
     virtual bool SetEnabled(bool enabled) = 0;
     virtual bool Delete() = 0;

@@ -99,6 +99,14 @@ class ControlDispatch : public CommandBarControl {
     bool SetBeginGroup(bool beginGroup) override {
         return Put(control_.Get(), L"BeginGroup", Variant::Bool(beginGroup));
     }
+    std::optional<std::int32_t> State() const override {
+        const auto value = Get(control_.Get(), L"State");
+        long state = 0;
+        if (!value || !value->ToInt(state)) {
+            return std::nullopt;
+        }
+        return static_cast<std::int32_t>(state);
+    }
     bool SetState(std::int32_t state) override {
         return Put(control_.Get(), L"State", Variant::Int(static_cast<long>(state)));
     }

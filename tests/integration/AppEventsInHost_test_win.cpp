@@ -11,20 +11,12 @@
 #include "shared/mdPub.h"
 #include "shared/mdReg.h"
 #include "support/FakeSystem.h"
+#include "support/TempFolder_win.h"
 
 namespace morvane::test {
 namespace {
 
 using standin::ObjectKind;
-
-std::wstring TempFolder() {
-    wchar_t temp[MAX_PATH];
-    const DWORD n = GetTempPathW(MAX_PATH, temp);
-    std::wstring folder(temp, n > 0 ? n - 1 : 0);
-    folder += L"\\morvane-events";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    return folder;
-}
 
 class AppEventsInHost : public BarInHost {
   protected:
@@ -79,7 +71,7 @@ class AppEventsInHost : public BarInHost {
     }
 
     std::shared_ptr<FakeSystem> system = std::make_shared<FakeSystem>();
-    const std::wstring folder = TempFolder();
+    const std::wstring folder = TempFolder(L"morvane-events");
 };
 
 // Only the host's events refresh the tabs here: the test never does.

@@ -61,6 +61,12 @@ bool FakeControl::SetFaceId(std::int32_t v) {
 bool FakeControl::SetBeginGroup(bool v) {
     return Set(*this, "BeginGroup", [&] { beginGroup = v; });
 }
+std::optional<std::int32_t> FakeControl::State() const {
+    if (Fails("State")) {
+        return std::nullopt;
+    }
+    return state;
+}
 bool FakeControl::SetState(std::int32_t v) {
     return Set(*this, "State", [&] { state = v; });
 }

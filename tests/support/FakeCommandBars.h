@@ -46,6 +46,7 @@ class FakeControl : public CommandBarControl,
     bool SetParameter(const std::wstring& value) override;
     bool SetFaceId(std::int32_t value) override;
     bool SetBeginGroup(bool value) override;
+    std::optional<std::int32_t> State() const override;
     bool SetState(std::int32_t value) override;
     bool SetEnabled(bool value) override;
     bool Delete() override;

@@ -62,13 +62,18 @@ void ShowMessage(HWND owner, const TextLookup& texts, std::wstring infor) {
     ShowModal(form, owner);
 }
 
-void OpenHelpPage(HWND owner) {
+std::optional<std::wstring> HelpPageAddress() {
     const std::optional<std::wstring> folder = mdLang::ModuleFolder();
     if (!folder) {
-        return;
+        return std::nullopt;
     }
-    const std::wstring page = *folder + L"\\" + std::wstring(HelpPage);
-    ShellExecuteW(owner, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return *folder + L"\\" + std::wstring(HelpPage);
+}
+
+void OpenHelpPage(HWND owner) {
+    if (const auto page = HelpPageAddress()) {
+        ShellExecuteW(owner, L"open", page->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    }
 }
 
 }  // namespace morvane::dialogs

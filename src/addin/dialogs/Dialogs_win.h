@@ -39,6 +39,9 @@ std::wstring ShowRename(HWND owner, const TextLookup& texts, std::optional<std::
 // frmMessage: shows `infor` until OK or the close box.
 void ShowMessage(HWND owner, const TextLookup& texts, std::wstring infor);
 
+// The help page beside this module; none when the module's folder is unknown.
+std::optional<std::wstring> HelpPageAddress();
+
 // Opens the help page beside this module in the default browser.
 void OpenHelpPage(HWND owner);
 

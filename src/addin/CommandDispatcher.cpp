@@ -1,0 +1,233 @@
+#include "addin/CommandDispatcher.h"
+
+#include <vector>
+
+#include "addin/FileNameRules.h"
+#include "host/MenuBars.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr const wchar_t* NeverSavedText = L"Please save this Workbook before you can do it.";
+
+}  // namespace
+
+CommandDispatcher::CommandDispatcher(CommandParts parts) : parts_(std::move(parts)) {}
+
+void CommandDispatcher::OnClick(const CommandBarControlPtr& clicked) {
+    if (!clicked) {
+        return;
+    }
+    const std::wstring command = clicked->Parameter().value_or(L"");
+    auto& host = parts_.host;
+    if (command == L"show_Project") {
+        ShowOrHide(*clicked);
+    } else if (command == L"Close_Project") {
+        Close();
+    } else if (command == L"Save_Project") {
+        host.FileSave();
+    } else if (command == L"Open") {
+        host.FileOpen();
+    } else if (command == L"SaveAll_Project") {
+        SaveAll();
+    } else if (command == L"SaveAs_Project") {
+        host.FileSaveAs();
+    } else if (command == L"Rename_Project") {
+        Rename();
+    } else if (command == L"CloseOther_Project") {
+        CloseWindows(true);
+    } else if (command == L"CloseAll_Project") {
+        CloseWindows(false);
+    } else if (command == L"OpenDir_Project") {
+        OpenFolder();
+    } else if (command == L"Option_Project") {
+        parts_.dialogs.ShowOptions(OptionsPage::Own);
+    } else if (command == L"About") {
+        parts_.dialogs.ShowOptions(OptionsPage::About);
+    } else if (command == L"Lock_Project") {
+        Lock(*clicked);
+    } else if (command == L"New_Project") {
+        host.FileNew();
+    } else if (command == L"Help") {
+        parts_.shell.OpenPage(parts_.helpPage);
+    }
+}
+
+// The button's State, not TabShow, decides the direction.
+void CommandDispatcher::ShowOrHide(CommandBarControl& clicked) {
+    auto& settings = parts_.settings;
+    if (clicked.State() == msoButtonDown) {
+        clicked.SetState(msoButtonUp);
+        settings.TabShow = 1;
+    } else {
+        clicked.SetState(msoButtonDown);
+        settings.TabShow = 0;
+    }
+    parts_.writeTabShow(settings.TabShow);
+    parts_.reframeClient();
+    parts_.invalidateRibbon();
+}
+
+void CommandDispatcher::Close() {
+    const WindowHandle active = parts_.windows.ActiveChild();
+    if (active != 0) {
+        parts_.windows.PostClose(active);
+    }
+}
+
+void CommandDispatcher::SaveAll() {
+    const WindowHandle active = parts_.windows.ActiveChild();
+    for (const auto& project : parts_.host.Projects().value_or(std::vector<HostProjectPtr>{})) {
+        if (project && project->Activate()) {
+            parts_.host.FileSave();
+        }
+    }
+    Refresh([&] {
+        if (active != 0) {
+            parts_.windows.PostActivate(active);
+        }
+    });
+}
+
+void CommandDispatcher::Rename() {
+    const HostProjectPtr project = parts_.host.ActiveProject();
+    if (!project) {
+        return;
+    }
+    const std::wstring folder = project->Path().value_or(L"");
+    if (folder.empty()) {
+        parts_.dialogs.Alert(NeverSavedText);
+        return;
+    }
+    const auto oldFullName = project->FullName();
+    if (!oldFullName) {
+        return;
+    }
+    if (parts_.lockedProjects.contains(*oldFullName)) {
+        parts_.shell.Beep();
+        if (!parts_.dialogs.AskUnlock(project->Name().value_or(*oldFullName))) {
+            return;
+        }
+        parts_.lockedProjects.erase(*oldFullName);
+    }
+    const std::wstring separator = parts_.host.PathSeparator().value_or(L"\\");
+    const SplitName name = SplitAtLastDot(FileNameOf(*oldFullName, separator));
+    const std::wstring newName = AskAcceptableName(name.base);
+    if (newName.empty() || SameNameIgnoringCase(newName, name.base)) {
+        Refresh();
+        return;
+    }
+    const std::wstring newFullName = folder + separator + newName + name.extension;
+    if (!project->SaveAs(newFullName)) {
+        parts_.dialogs.ShowMessage(
+            parts_.text(L"RenameSaveFailed", L"The project could not be saved as:") + L" " +
+            newFullName);
+        return;
+    }
+    // Another spelling of the same name (a trailing dot or blank) saves over the old file:
+    // deleting it then would lose the only copy.
+    if (parts_.files.Exists(newFullName) && !parts_.files.SameFile(*oldFullName, newFullName)) {
+        if (const auto error = parts_.files.Delete(*oldFullName)) {
+            parts_.dialogs.ShowMessage(*error);
+            return;
+        }
+    }
+    Refresh();
+}
+
+std::wstring CommandDispatcher::AskAcceptableName(const std::wstring& baseName) {
+    const std::wstring prompt =
+        parts_.text(L"InputFileName",
+                    L"Please Input the new filename(Does not contain the file name suffix) to "
+                    L"rename Current Project.");
+    std::wstring name = parts_.dialogs.AskNewName(prompt, baseName);
+    while (!name.empty() && !IsAcceptableFileName(name)) {
+        parts_.dialogs.ShowMessage(parts_.text(
+            L"InvalidFileName",
+            L"A file name cannot contain any of the characters \\ / : * ? \" < > | and cannot "
+            L"be only blanks and dots."));
+        name = parts_.dialogs.AskNewName(prompt, name);
+    }
+    return name;
+}
+
+void CommandDispatcher::CloseWindows(bool keepActive) {
+    // Unsaved work keeps the host's questions: the alerts go off only when nothing is lost.
+    const bool alertsOff = AllSaved(keepActive) && parts_.host.SetAlerts(false);
+    const WindowHandle active = keepActive ? parts_.windows.ActiveChild() : 0;
+    // Closing a window takes its handle out of the collection: walk a copy.
+    const std::vector<WindowHandle> handles = parts_.childHandles.Items();
+    for (const WindowHandle handle : handles) {
+        if (!keepActive || handle != active) {
+            parts_.windows.SendClose(handle);
+        }
+    }
+    Refresh();
+    if (alertsOff) {
+        parts_.host.SetAlerts(true);
+    }
+}
+
+bool CommandDispatcher::AllSaved(bool keepActive) const {
+    const auto projects = parts_.host.Projects();
+    if (!projects) {
+        return false;
+    }
+    const HostProjectPtr active = keepActive ? parts_.host.ActiveProject() : nullptr;
+    const auto activeName = active ? active->FullName() : std::nullopt;
+    if (keepActive && !activeName) {
+        return false;
+    }
+    for (const auto& project : *projects) {
+        if (!project) {
+            return false;
+        }
+        if (keepActive && project->FullName() == activeName) {
+            continue;
+        }
+        if (project->Saved() != true) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CommandDispatcher::OpenFolder() {
+    const HostProjectPtr project = parts_.host.ActiveProject();
+    const auto fullName = project ? project->FullName() : std::nullopt;
+    if (fullName) {
+        parts_.shell.Start(OpenFolderCommand(*fullName));
+    }
+}
+
+void CommandDispatcher::Lock(CommandBarControl& clicked) {
+    TabBarWindow* bar = parts_.tabBar();
+    TabStrip* strip = bar ? bar->Strip() : nullptr;
+    const std::int32_t selected = strip ? strip->SelectedIndex() : -1;
+    if (selected < 0) {
+        return;
+    }
+    const std::wstring key = strip->ToolTip(selected);
+    if (clicked.State() == msoButtonDown) {
+        clicked.SetState(msoButtonUp);
+        parts_.lockedProjects.erase(key);
+    } else {
+        clicked.SetState(msoButtonDown);
+        parts_.lockedProjects.insert(key);
+    }
+    Refresh();
+}
+
+void CommandDispatcher::Refresh(const std::function<void()>& whileBusy) {
+    parts_.updating = true;
+    if (TabBarWindow* bar = parts_.tabBar()) {
+        bar->UpdateMenu();
+    }
+    if (whileBusy) {
+        whileBusy();
+    }
+    parts_.updating = false;
+}
+
+}  // namespace morvane

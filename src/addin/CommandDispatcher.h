@@ -1,0 +1,71 @@
+#pragma once
+// The commands of the menu entries and the tab context menus, chosen by the clicked control's
+// Parameter: the host's file commands, closing and saving windows, renaming a project's file,
+// opening its folder, locking it, the options dialog and the help page.
+
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
+
+#include "host/CommandBars.h"
+#include "addin/CommandPorts.h"
+#include "addin/state/HandleCollection.h"
+#include "addin/state/AddinState.h"
+#include "addin/tabbar/TabBarWindow.h"
+#include "host/HostApp.h"
+#include "shared/TabSettings.h"
+
+namespace morvane {
+
+// What the commands work with, owned by the connection; every function must be given.
+struct CommandParts {
+    HostApp& host;
+    TabSettings& settings;
+    CommandWindows& windows;
+    CommandFiles& files;
+    CommandShell& shell;
+    CommandDialogs& dialogs;
+    // The project windows' handles in tab order.
+    const HandleCollection& childHandles;
+    std::set<std::wstring, NoCaseLess>& lockedProjects;
+    bool& updating;
+    // The tab bar while the client window is hooked; nullptr otherwise.
+    std::function<TabBarWindow*()> tabBar;
+    std::function<void()> reframeClient;
+    // Stores TabShow in the registry.
+    std::function<void(std::int32_t tabShow)> writeTabShow;
+    // Redraws the ribbon's parts that show whether the bar is shown.
+    std::function<void()> invalidateRibbon;
+    std::function<std::wstring(const std::wstring& key, const std::wstring& text)> text;
+    // The help page's address.
+    std::wstring helpPage;
+};
+
+class CommandDispatcher {
+  public:
+    explicit CommandDispatcher(CommandParts parts);
+
+    // oBtnPupPro_Click: runs the command the clicked control's Parameter names (exactly, case
+    // included); an unknown Parameter does nothing.
+    void OnClick(const CommandBarControlPtr& clicked);
+
+  private:
+    void ShowOrHide(CommandBarControl& clicked);
+    void Close();
+    void SaveAll();
+    void Rename();
+    // Asks for a new base name until the user gives an acceptable one or cancels.
+    std::wstring AskAcceptableName(const std::wstring& baseName);
+    void CloseWindows(bool keepActive);
+    // True when every project that closing the windows would close is saved.
+    bool AllSaved(bool keepActive) const;
+    void OpenFolder();
+    void Lock(CommandBarControl& clicked);
+    // The tabs rebuilt under the busy flag; then `whileBusy`, still under it.
+    void Refresh(const std::function<void()>& whileBusy = {});
+
+    CommandParts parts_;
+};
+
+}  // namespace morvane

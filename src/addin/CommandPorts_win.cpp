@@ -1,0 +1,184 @@
+#include "addin/CommandPorts_win.h"
+
+#include <shellapi.h>
+
+#include <utility>
+#include <vector>
+
+#include "addin/dialogs/Dialogs_win.h"
+#include "shared/Com_win.h"
+
+namespace morvane {
+
+namespace {
+
+HWND AsWindow(WindowHandle handle) {
+    return reinterpret_cast<HWND>(handle);
+}
+
+// A file's identity: its volume and its index on that volume.
+struct FileIdentity {
+    DWORD volume, indexHigh, indexLow;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> IdentityOf(const std::wstring& path) {
+    // No access asked: reading the identity must not stand in the way of other users.
+    HANDLE file =
+        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    const BOOL read = GetFileInformationByHandle(file, &info);
+    CloseHandle(file);
+    if (!read) {
+        return std::nullopt;
+    }
+    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+// The text of a failure: the object's own description when it gave one, else the system's.
+std::wstring DescribeError(HRESULT hr) {
+    com::ComPtr<IErrorInfo> info;
+    if (GetErrorInfo(0, info.Put()) == S_OK && info) {
+        BSTR description = nullptr;
+        if (SUCCEEDED(info->GetDescription(&description)) && description) {
+            std::wstring text(description, SysStringLen(description));
+            SysFreeString(description);
+            if (!text.empty()) {
+                return text;
+            }
+        }
+    }
+    // Scripting's own errors, by their Basic numbers.
+    if (HRESULT_FACILITY(hr) == FACILITY_CONTROL) {
+        switch (HRESULT_CODE(hr)) {
+            case 53:
+                return L"File not found";
+            case 70:
+                return L"Permission denied";
+            default:
+                break;
+        }
+    }
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(hr), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length > 0 ? std::wstring(buffer, length) : L"";
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r')) {
+        text.pop_back();
+    }
+    if (text.empty()) {
+        wchar_t code[16];
+        swprintf(code, 16, L"0x%08lX", static_cast<unsigned long>(hr));
+        text = std::wstring(L"Error ") + code;
+    }
+    return text;
+}
+
+}  // namespace
+
+WindowHandle Win32CommandWindows::ActiveChild() {
+    // The maximised flag comes back through lParam; it is not used.
+    BOOL maximised = FALSE;
+    return static_cast<WindowHandle>(
+        SendMessageW(AsWindow(client_), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
+}
+
+void Win32CommandWindows::PostClose(WindowHandle window) {
+    PostMessageW(AsWindow(window), WM_CLOSE, 0, 0);
+}
+
+void Win32CommandWindows::SendClose(WindowHandle window) {
+    SendMessageW(AsWindow(window), WM_CLOSE, 0, 0);
+}
+
+void Win32CommandWindows::PostActivate(WindowHandle window) {
+    PostMessageW(AsWindow(client_), WM_MDIACTIVATE, static_cast<WPARAM>(window), 0);
+}
+
+bool Win32CommandFiles::Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool Win32CommandFiles::SameFile(const std::wstring& a, const std::wstring& b) {
+    const auto first = IdentityOf(a);
+    const auto second = IdentityOf(b);
+    return first && second && *first == *second;
+}
+
+std::optional<std::wstring> Win32CommandFiles::Delete(const std::wstring& path) {
+    CLSID clsid{};
+    HRESULT hr = CLSIDFromProgID(L"Scripting.FileSystemObject", &clsid);
+    com::ComPtr<IDispatch> fso;
+    if (SUCCEEDED(hr)) {
+        hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                              reinterpret_cast<void**>(fso.Put()));
+    }
+    if (SUCCEEDED(hr)) {
+        hr = com::InvokeByName(fso.Get(), L"DeleteFile", DISPATCH_METHOD,
+                               {com::Variant::Text(path), com::Variant::Bool(true)}, nullptr);
+    }
+    if (FAILED(hr)) {
+        return DescribeError(hr);
+    }
+    return std::nullopt;
+}
+
+void Win32CommandShell::Start(const std::wstring& commandLine) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
+void Win32CommandShell::OpenPage(const std::wstring& address) {
+    ShellExecuteW(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Win32CommandShell::Beep() {
+    MessageBeep(MB_OK);
+}
+
+ModalCommandDialogs::ModalCommandDialogs(const std::intptr_t& owner, dialogs::TextLookup texts,
+                                         std::function<void()> openHelp,
+                                         std::function<void(OptionsPage)> showOptions)
+    : owner_(owner),
+      texts_(std::move(texts)),
+      openHelp_(std::move(openHelp)),
+      showOptions_(std::move(showOptions)) {}
+
+void ModalCommandDialogs::Alert(const std::wstring& text) {
+    MessageBoxW(Owner(), text.c_str(), L"Morvane", MB_OK);
+}
+
+bool ModalCommandDialogs::AskUnlock(const std::wstring& projectName) {
+    return dialogs::ShowLock(Owner(), texts_, 1, projectName, results_, openHelp_);
+}
+
+std::wstring ModalCommandDialogs::AskNewName(const std::wstring& prompt,
+                                             const std::wstring& current) {
+    return dialogs::ShowRename(Owner(), texts_, prompt, current, results_);
+}
+
+void ModalCommandDialogs::ShowMessage(const std::wstring& text) {
+    dialogs::ShowMessage(Owner(), texts_, text);
+}
+
+void ModalCommandDialogs::ShowOptions(OptionsPage page) {
+    showOptions_(page);
+}
+
+}  // namespace morvane

@@ -1,0 +1,76 @@
+#include "addin/MenuCommands_win.h"
+
+#include "addin/dialogs/Dialogs_win.h"
+#include "addin/tabbar/mdSubClass_win.h"
+#include "shared/SettingsSchema.h"
+#include "shared/mdLang.h"
+
+namespace morvane {
+
+namespace {
+
+std::wstring LanguageText(const std::wstring& key, const std::wstring& text) {
+    return mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, key, text);
+}
+
+// The options dialog, on its own page or on its About page; its window comes with the
+// options dialog's work and is opened here once it exists.
+void OpenOptions(OptionsPage) {}
+
+std::shared_ptr<CommandShell> ShellOrReal(std::shared_ptr<CommandShell> shell) {
+    return shell ? std::move(shell) : std::make_shared<Win32CommandShell>();
+}
+
+std::shared_ptr<CommandDialogs> DialogsOrReal(std::shared_ptr<CommandDialogs> dialogs,
+                                              const AddinState& state, CommandShell& shell) {
+    if (dialogs) {
+        return dialogs;
+    }
+    const std::wstring help = dialogs::HelpPageAddress().value_or(L"");
+    return std::make_shared<ModalCommandDialogs>(
+        state.hMainWnd, dialogs::LanguageTexts(mdLang::LangFile, mdLang::LangSection),
+        [&shell, help] { shell.OpenPage(help); }, OpenOptions);
+}
+
+}  // namespace
+
+MenuCommands::MenuCommands(AddinState& state, CommandSeams seams)
+    : windows_(state.hMDIClient),
+      shell_(ShellOrReal(std::move(seams.shell))),
+      dialogs_(DialogsOrReal(std::move(seams.dialogs), state, *shell_)),
+      dispatcher_(CommandParts{
+          .host = *state.HostApp,
+          .settings = state.Settings,
+          .windows = windows_,
+          .files = files_,
+          .shell = *shell_,
+          .dialogs = *dialogs_,
+          .childHandles = state.ChildHandles,
+          .lockedProjects = state.LockedProjects,
+          .updating = state.Updating,
+          .tabBar = mdSubClass::TabBarForm,
+          .reframeClient = mdSubClass::ReframeClient,
+          .writeTabShow =
+              [&state](std::int32_t tabShow) {
+                  if (state.Registry) {
+                      WriteSetting(*state.Registry, Setting::TabShow, tabShow);
+                  }
+              },
+          // The ribbon comes with the backstage tab; until then there is none to redraw.
+          .invalidateRibbon = [] {},
+          .text = LanguageText,
+          .helpPage = dialogs::HelpPageAddress().value_or(L""),
+      }) {}
+
+bool MenuCommands::ConnectClicks(CommandBarControl& button) {
+    clicks_ = button.OnClick([this](const CommandBarControlPtr& clicked, bool&) {
+        // Nothing may reach the host's event call.
+        try {
+            dispatcher_.OnClick(clicked);
+        } catch (...) {
+        }
+    });
+    return clicks_ != nullptr;
+}
+
+}  // namespace morvane

@@ -1,0 +1,412 @@
+// The menu commands over doubles of the host, the windows, the files, the shell and the dialogs.
+#include "addin/CommandDispatcher.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "host/MenuBars.h"
+#include "support/FakeCommandBars.h"
+#include "support/FakeCommandPorts.h"
+#include "support/FakeHost.h"
+#include "support/FakeTabStrip.h"
+
+namespace morvane::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// The bar as the commands see it: each refresh logged with the busy flag it found.
+class LoggingBar : public TabBarWindow {
+  public:
+    LoggingBar(CommandLog& log, const bool& updating) : log_(log), updating_(updating) {}
+    FakeTabStrip strip;
+
+    WindowHandle hWnd() const override { return 0; }
+    bool Visible() const override { return true; }
+    void Hide() override {}
+    void UpdateMenu() override { log_.push_back(updating_ ? L"refresh" : L"refresh not busy"); }
+    void ChangeDeafultColor() override {}
+    void StartTimer() override {}
+    TabStrip* Strip() override { return &strip; }
+
+  private:
+    CommandLog& log_;
+    const bool& updating_;
+};
+
+class CommandDispatcherTest : public ::testing::Test {
+  protected:
+    CommandLog log;
+    FakeHost host;
+    TabSettings settings;
+    FakeCommandWindows windows{log};
+    FakeCommandFiles files{log};
+    FakeCommandShell shell{log};
+    FakeCommandDialogs dialogs{log};
+    HandleCollection childHandles;
+    std::set<std::wstring, NoCaseLess> locked;
+    bool updating = false;
+    LoggingBar bar{log, updating};
+    bool hasBar = true;
+    std::vector<std::int32_t> tabShowWritten;
+    int reframes = 0;
+    int ribbonInvalidations = 0;
+    CommandDispatcher dispatcher{CommandParts{
+        .host = host,
+        .settings = settings,
+        .windows = windows,
+        .files = files,
+        .shell = shell,
+        .dialogs = dialogs,
+        .childHandles = childHandles,
+        .lockedProjects = locked,
+        .updating = updating,
+        .tabBar = [this]() -> TabBarWindow* { return hasBar ? &bar : nullptr; },
+        .reframeClient = [this] { ++reframes; },
+        .writeTabShow = [this](std::int32_t value) { tabShowWritten.push_back(value); },
+        .invalidateRibbon = [this] { ++ribbonInvalidations; },
+        .text = [](const std::wstring&, const std::wstring& text) { return text; },
+        .helpPage = L"C:\\Morvane\\Help\\index.html",
+    }};
+
+    // Clicks a control that carries this Parameter and State.
+    std::shared_ptr<FakeControl> Click(const std::wstring& parameter,
+                                       std::int32_t state = msoButtonUp) {
+        auto control = std::make_shared<FakeControl>();
+        control->parameter = parameter;
+        control->state = state;
+        dispatcher.OnClick(control);
+        return control;
+    }
+
+    // A saved project in C:\Plans, active, with its file on disk.
+    std::shared_ptr<FakeProject> SavedProject(const std::wstring& fileName) {
+        auto project = host.AddProject(fileName, L"C:\\Plans")->project;
+        files.files.insert(project->fullName);
+        return project;
+    }
+};
+
+TEST_F(CommandDispatcherTest, HostCommandsCallTheirHostMember) {
+    Click(L"New_Project");
+    Click(L"Save_Project");
+    Click(L"Open");
+    Click(L"SaveAs_Project");
+    EXPECT_EQ(host.newCalls, 1);
+    EXPECT_EQ(host.saveCalls, 1);
+    EXPECT_EQ(host.openCalls, 1);
+    EXPECT_EQ(host.saveAsCalls, 1);
+    EXPECT_THAT(log, IsEmpty());
+}
+
+TEST_F(CommandDispatcherTest, ParametersMatchExactly) {
+    for (const wchar_t* parameter :
+         {L"new_project", L"New_Project ", L"", L"SAVE_PROJECT", L"Opener"}) {
+        Click(parameter);
+    }
+    dispatcher.OnClick(nullptr);
+    EXPECT_EQ(host.newCalls + host.saveCalls + host.openCalls, 0);
+    EXPECT_THAT(log, IsEmpty());
+}
+
+TEST_F(CommandDispatcherTest, OptionsAboutAndHelpOpenTheirPages) {
+    Click(L"Option_Project");
+    Click(L"About");
+    Click(L"Help");
+    EXPECT_THAT(log,
+                ElementsAre(L"options", L"options about", L"page C:\\Morvane\\Help\\index.html"));
+}
+
+TEST_F(CommandDispatcherTest, ShowOrHideFollowsTheButtonAndRestoresOnTheSecondClick) {
+    settings.TabShow = 0;
+    auto button = std::make_shared<FakeControl>();
+    button->parameter = L"show_Project";
+    button->state = msoButtonDown;
+    dispatcher.OnClick(button);
+    EXPECT_EQ(button->state, msoButtonUp);
+    EXPECT_EQ(settings.TabShow, 1);
+    dispatcher.OnClick(button);
+    EXPECT_EQ(button->state, msoButtonDown);
+    EXPECT_EQ(settings.TabShow, 0);
+    EXPECT_THAT(tabShowWritten, ElementsAre(1, 0));
+    EXPECT_EQ(reframes, 2);
+    EXPECT_EQ(ribbonInvalidations, 2);
+}
+
+TEST_F(CommandDispatcherTest, ShowOrHideTakesTheDirectionFromTheButtonNotTheSetting) {
+    settings.TabShow = 1;  // out of step with the button, which says shown
+    Click(L"show_Project", msoButtonDown);
+    EXPECT_EQ(settings.TabShow, 1);
+    EXPECT_THAT(tabShowWritten, ElementsAre(1));
+}
+
+TEST_F(CommandDispatcherTest, ClosePostsToTheActiveWindowOnly) {
+    windows.active = 7;
+    Click(L"Close_Project");
+    windows.active = 0;
+    Click(L"Close_Project");
+    EXPECT_THAT(log, ElementsAre(L"post close 7"));
+}
+
+TEST_F(CommandDispatcherTest, SaveAllSavesEachProjectInOrderAndGivesTheActiveWindowBack) {
+    auto a = host.AddProject(L"A.mpp", L"C:\\P")->project;
+    auto b = host.AddProject(L"B.mpp", L"C:\\P")->project;
+    windows.active = 42;
+    Click(L"SaveAll_Project");
+    EXPECT_EQ(a->activations, 1);
+    EXPECT_EQ(b->activations, 1);
+    EXPECT_EQ(host.saveCalls, 2);
+    EXPECT_THAT(log, ElementsAre(L"refresh", L"post activate 42"));
+    EXPECT_FALSE(updating);
+}
+
+TEST_F(CommandDispatcherTest, SaveAllSkipsTheSaveOfAProjectThatWouldNotActivate) {
+    auto a = host.AddProject(L"A.mpp", L"C:\\P")->project;
+    host.AddProject(L"B.mpp", L"C:\\P");
+    a->Fail("Activate");
+    Click(L"SaveAll_Project");
+    EXPECT_EQ(host.saveCalls, 1);
+}
+
+TEST_F(CommandDispatcherTest, CloseAllSendsToEveryWindowInTabOrderFromACopyThenRefreshesOnce) {
+    for (WindowHandle handle : {30, 10, 20}) {
+        childHandles.Add(handle);
+    }
+    windows.active = 10;
+    // The host's closing takes each handle out of the collection.
+    windows.onSendClose = [&](WindowHandle handle) {
+        childHandles.Remove(std::to_wstring(handle));
+    };
+    Click(L"CloseAll_Project");
+    EXPECT_THAT(log, ElementsAre(L"send close 30", L"send close 10", L"send close 20", L"refresh"));
+}
+
+TEST_F(CommandDispatcherTest, CloseOthersKeepsTheActiveWindow) {
+    for (WindowHandle handle : {30, 10, 20}) {
+        childHandles.Add(handle);
+    }
+    windows.active = 10;
+    Click(L"CloseOther_Project");
+    EXPECT_THAT(log, ElementsAre(L"send close 30", L"send close 20", L"refresh"));
+}
+
+TEST_F(CommandDispatcherTest, CloseOthersWithOneWindowSendsNothingAndRefreshes) {
+    childHandles.Add(10);
+    windows.active = 10;
+    Click(L"CloseOther_Project");
+    EXPECT_THAT(log, ElementsAre(L"refresh"));
+}
+
+// The alerts go off only while nothing unsaved is closed, and always come back on.
+TEST_F(CommandDispatcherTest, AlertsAreSwitchedOffOnlyWhenEveryClosedProjectIsSaved) {
+    struct Case {
+        const char* name;
+        const wchar_t* command;
+        bool activeSaved, otherSaved;
+        bool alertsOffWhileClosing;
+    };
+    const Case cases[] = {
+        {"all saved, close all", L"CloseAll_Project", true, true, true},
+        {"active unsaved, close all", L"CloseAll_Project", false, true, false},
+        {"other unsaved, close all", L"CloseAll_Project", true, false, false},
+        {"all saved, close others", L"CloseOther_Project", true, true, true},
+        {"active unsaved, close others", L"CloseOther_Project", false, true, true},
+        {"other unsaved, close others", L"CloseOther_Project", true, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.projects.clear();
+        host.windows.clear();
+        childHandles.Clear();
+        auto other = host.AddProject(L"Other.mpp", L"C:\\P")->project;
+        auto active = host.AddProject(L"Active.mpp", L"C:\\P")->project;
+        other->saved = c.otherSaved;
+        active->saved = c.activeSaved;
+        childHandles.Add(1);
+        childHandles.Add(2);
+        windows.active = 2;
+        std::vector<bool> alertsSeen;
+        windows.onSendClose = [&](WindowHandle) { alertsSeen.push_back(host.alerts); };
+        Click(c.command);
+        ASSERT_FALSE(alertsSeen.empty());
+        for (const bool alerts : alertsSeen) {
+            EXPECT_EQ(alerts, !c.alertsOffWhileClosing);
+        }
+        EXPECT_TRUE(host.alerts);
+    }
+}
+
+TEST_F(CommandDispatcherTest, AlertsStayOnWhenTheHostCannotSayWhatIsSaved) {
+    auto project = host.AddProject(L"A.mpp", L"C:\\P")->project;
+    project->Fail("Saved");
+    childHandles.Add(1);
+    std::vector<bool> alertsSeen;
+    windows.onSendClose = [&](WindowHandle) { alertsSeen.push_back(host.alerts); };
+    Click(L"CloseAll_Project");
+    EXPECT_THAT(alertsSeen, ElementsAre(true));
+}
+
+TEST_F(CommandDispatcherTest, OpenFolderQuotesTheFullName) {
+    host.AddProject(L"Plan, final.mpp", L"C:\\Plans");
+    Click(L"OpenDir_Project");
+    EXPECT_THAT(log, ElementsAre(L"start explorer /select ,\"C:\\Plans\\Plan, final.mpp\""));
+}
+
+TEST_F(CommandDispatcherTest, LockTogglesTheSelectedTabsProjectAndRefreshes) {
+    bar.strip.tabs.resize(2);
+    bar.strip.tabs[0].toolTip = L"C:\\P\\A.mpp";
+    bar.strip.tabs[1].toolTip = L"C:\\P\\B.mpp";
+    bar.strip.selected = 1;
+    auto item = Click(L"Lock_Project", msoButtonUp);
+    EXPECT_EQ(item->state, msoButtonDown);
+    EXPECT_THAT(locked, ElementsAre(L"C:\\P\\B.mpp"));
+    Click(L"Lock_Project", msoButtonDown);
+    EXPECT_THAT(locked, IsEmpty());
+    EXPECT_THAT(log, ElementsAre(L"refresh", L"refresh"));
+}
+
+TEST_F(CommandDispatcherTest, LockWithoutABarDoesNothing) {
+    hasBar = false;
+    Click(L"Lock_Project");
+    EXPECT_THAT(locked, IsEmpty());
+}
+
+// Rename: the prompt shows the base name; the save carries the old extension; the old file goes
+// after the save. The new file is on disk beforehand, as the host's save would leave it.
+TEST_F(CommandDispatcherTest, RenameSavesUnderTheNewNameThenDeletesTheOldFile) {
+    struct Case {
+        const wchar_t* fileName;
+        const wchar_t* typed;
+        const wchar_t* shown;
+        const wchar_t* savedAs;
+    };
+    const Case cases[] = {
+        {L"Plan.mpp", L"Plan2", L"Plan", L"C:\\Plans\\Plan2.mpp"},
+        {L"a.b.mpp", L"c", L"a.b", L"C:\\Plans\\c.mpp"},
+        {L"Plan", L"Plan2", L"Plan", L"C:\\Plans\\Plan2"},
+        {L"Plan.mpp", L"x.mpp", L"Plan", L"C:\\Plans\\x.mpp.mpp"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.fileName) + L" to " + c.typed));
+        log.clear();
+        auto project = SavedProject(c.fileName);
+        const std::wstring oldFullName = project->fullName;
+        files.files.insert(c.savedAs);
+        dialogs.newNames = {c.typed};
+        dialogs.namesShown.clear();
+        Click(L"Rename_Project");
+        EXPECT_THAT(dialogs.namesShown, ElementsAre(c.shown));
+        EXPECT_THAT(project->savedAs, ElementsAre(c.savedAs));
+        EXPECT_THAT(log, ElementsAre(L"delete " + oldFullName, L"refresh"));
+        EXPECT_FALSE(files.Exists(oldFullName));
+    }
+}
+
+TEST_F(CommandDispatcherTest, RenameCancelledOrOnlyInCaseSavesAndDeletesNothing) {
+    for (const wchar_t* typed : {L"", L"plan", L"PLAN", L"Plan"}) {
+        SCOPED_TRACE(typed[0] == 0 ? "cancel" : "same letters");
+        log.clear();
+        auto project = SavedProject(L"Plan.mpp");
+        dialogs.newNames = {typed};
+        Click(L"Rename_Project");
+        EXPECT_THAT(project->savedAs, IsEmpty());
+        EXPECT_THAT(log, ElementsAre(L"refresh"));
+    }
+}
+
+TEST_F(CommandDispatcherTest, RenameOfANeverSavedProjectOnlyAlerts) {
+    host.AddProject(L"Project1", L"");
+    dialogs.newNames = {L"New"};
+    Click(L"Rename_Project");
+    EXPECT_THAT(log, ElementsAre(L"alert Please save this Workbook before you can do it."));
+    EXPECT_THAT(dialogs.namesShown, IsEmpty());
+}
+
+TEST_F(CommandDispatcherTest, RenameOfALockedProjectAsksToUnlockFirst) {
+    for (const bool unlock : {false, true}) {
+        SCOPED_TRACE(unlock ? "Yes" : "No");
+        log.clear();
+        dialogs.namesShown.clear();
+        auto project = SavedProject(L"Plan.mpp");
+        locked = {L"c:\\plans\\PLAN.MPP"};
+        dialogs.unlockAnswer = unlock;
+        dialogs.newNames = {};  // the prompt, if shown, is cancelled
+        Click(L"Rename_Project");
+        if (unlock) {
+            EXPECT_THAT(locked, IsEmpty());
+            EXPECT_THAT(dialogs.namesShown, ElementsAre(L"Plan"));
+            EXPECT_THAT(log, ElementsAre(L"beep", L"ask unlock Plan.mpp", L"refresh"));
+        } else {
+            EXPECT_EQ(locked.size(), 1U);
+            EXPECT_THAT(dialogs.namesShown, IsEmpty());
+            EXPECT_THAT(log, ElementsAre(L"beep", L"ask unlock Plan.mpp"));
+        }
+    }
+}
+
+TEST_F(CommandDispatcherTest, RenameRefusedByTheHostKeepsTheOldFileAndSaysSo) {
+    auto project = SavedProject(L"Plan.mpp");
+    project->Fail("SaveAs");
+    dialogs.newNames = {L"Plan2"};
+    Click(L"Rename_Project");
+    EXPECT_THAT(log,
+                ElementsAre(L"message The project could not be saved as: C:\\Plans\\Plan2.mpp"));
+    EXPECT_TRUE(files.Exists(L"C:\\Plans\\Plan.mpp"));
+}
+
+TEST_F(CommandDispatcherTest, RenameReportsAFailedDeletionWithoutRefreshing) {
+    SavedProject(L"Plan.mpp");
+    files.files.insert(L"C:\\Plans\\Plan2.mpp");
+    files.deleteError = L"Permission denied";
+    dialogs.newNames = {L"Plan2"};
+    Click(L"Rename_Project");
+    EXPECT_THAT(log, ElementsAre(L"delete C:\\Plans\\Plan.mpp", L"message Permission denied"));
+}
+
+// A name Windows reads as the old file's (a trailing dot), or a save that left no new file,
+// must not cost the only copy.
+TEST_F(CommandDispatcherTest, RenameKeepsTheOldFileUnlessANewFileExistsApart) {
+    auto project = SavedProject(L"Plan");
+    files.aliases[L"C:\\Plans\\Plan."] = L"C:\\Plans\\Plan";
+    dialogs.newNames = {L"Plan."};
+    Click(L"Rename_Project");
+    EXPECT_THAT(project->savedAs, ElementsAre(L"C:\\Plans\\Plan."));
+    EXPECT_THAT(log, ElementsAre(L"refresh"));
+    EXPECT_TRUE(files.Exists(L"C:\\Plans\\Plan"));
+
+    log.clear();
+    SavedProject(L"Other.mpp");
+    dialogs.newNames = {L"Gone"};  // saved, but no file appeared
+    Click(L"Rename_Project");
+    EXPECT_THAT(log, ElementsAre(L"refresh"));
+    EXPECT_TRUE(files.Exists(L"C:\\Plans\\Other.mpp"));
+}
+
+TEST_F(CommandDispatcherTest, RenameRefusesNamesWindowsWouldNotTakeAndAsksAgain) {
+    for (const wchar_t* refused : {L"..\\Plan", L"a/b", L"c:x", L"a*", L"a?", L"a\"b", L"a<b",
+                                   L"a>b", L"a|b", L"a\tb", L"...", L"  ", L" . "}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(refused)));
+        log.clear();
+        dialogs.namesShown.clear();
+        auto project = SavedProject(L"Plan.mpp");
+        dialogs.newNames = {refused, L""};
+        Click(L"Rename_Project");
+        EXPECT_THAT(project->savedAs, IsEmpty());
+        EXPECT_THAT(dialogs.namesShown, ElementsAre(L"Plan", refused));
+        ASSERT_EQ(log.size(), 2U);
+        EXPECT_TRUE(log[0].starts_with(L"message A file name cannot contain"));
+        EXPECT_EQ(log[1], L"refresh");
+    }
+}
+
+TEST_F(CommandDispatcherTest, RenameTakesTheCorrectedNameAfterARefusal) {
+    auto project = SavedProject(L"Plan.mpp");
+    files.files.insert(L"C:\\Plans\\Plan3.mpp");
+    dialogs.newNames = {L"Plan:3", L"Plan3"};
+    Click(L"Rename_Project");
+    EXPECT_THAT(project->savedAs, ElementsAre(L"C:\\Plans\\Plan3.mpp"));
+}
+
+}  // namespace
+}  // namespace morvane::test

@@ -1,0 +1,433 @@
+// The menu commands clicked in the stand-in host, with real files in a temporary folder: the
+// host's own commands, closing, saving, renaming, locking, the folder, the help page and the
+// show/hide entry. The shell and the dialogs are doubles, so nothing waits for a user, except
+// in the one rename answered through the real dialogs.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "BarInHost_win.h"
+#include "host/MenuBars.h"
+#include "addin/Menus.h"
+#include "addin/state/AddinState.h"
+#include "addin/TabBarConnection_win.h"
+#include "dialogs/DialogScript_win.h"
+#include "addin/StandinBars_win.h"
+#include "shared/HostDispIds.h"
+#include "shared/Office_win.h"
+#include "shared/SettingsSchema.h"
+#include "shared/mdReg.h"
+#include "support/FakeCommandPorts.h"
+#include "support/TempFolder_win.h"
+
+namespace morvane::test {
+namespace {
+
+using standin::ObjectKind;
+
+// Context-menu positions of "PupTabOnItem".
+enum Item : long {
+    New = 1,
+    Open = 2,
+    Close = 3,
+    CloseOther = 4,
+    CloseAll = 5,
+    Save = 6,
+    SaveAs = 7,
+    SaveAll = 8,
+    OpenFolder = 9,
+    Rename = 10,
+    Lock = 11,
+    Help = 12,
+    Options = 13,
+    About = 14,
+};
+
+bool FileExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void WriteFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+}
+
+// Every file of the folder goes, so each case starts from nothing.
+void EmptyFolder(const std::wstring& folder) {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            const std::wstring path = folder + L"\\" + found.cFileName;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+class CommandsInHost : public BarInHost {
+  protected:
+    void SetUp() override {
+        BarInHost::SetUp();
+        EmptyFolder(folder);
+    }
+    void TearDown() override {
+        BarInHost::TearDown();
+        EmptyFolder(folder);
+    }
+
+    // A host of this version, connected, with these projects saved in the folder (files on
+    // disk) and opened in this order, the last one active.
+    void StartWith(std::initializer_list<const wchar_t*> names,
+                   const std::wstring& version = L"14.0") {
+        StartHost(version);
+        ASSERT_TRUE(
+            TabBarConnection::Connect(state, host->Application(), dialogs,
+                                      CommandSeams{.shell = shell, .dialogs = commandDialogs}));
+        for (const wchar_t* name : names) {
+            WriteFile(folder + L"\\" + name);
+            host->OpenProject(name, folder);
+        }
+        host->Pump();
+    }
+
+    void EndHost() {
+        Disconnect();
+        host.reset();
+        state = AddinState{};
+        mdReg::Registry = nullptr;
+        EmptyFolder(folder);
+        log.clear();
+    }
+
+    void ClickItem(Item item) {
+        ASSERT_TRUE(host->CommandBars().ClickItem(PupTabOnItemName, item).clicked);
+        host->Pump();
+    }
+
+    std::vector<std::wstring> OpenNames() const {
+        std::vector<std::wstring> names;
+        for (const auto& doc : host->Documents()) {
+            names.push_back(doc->name);
+        }
+        return names;
+    }
+
+    // The projects the host closed, in order.
+    std::vector<std::wstring> Closed() const {
+        std::vector<std::wstring> names;
+        for (const auto& event : host->Events()) {
+            if (event.id == office::ProjectBeforeClose) {
+                names.push_back(event.subject);
+            }
+        }
+        return names;
+    }
+
+    int AlertsCalls() const { return host->Calls(ObjectKind::Application, appid::DisplayAlerts); }
+
+    const std::wstring folder = TempFolder(L"morvane-commands");
+    CommandLog log;
+    std::shared_ptr<FakeCommandShell> shell = std::make_shared<FakeCommandShell>(log);
+    std::shared_ptr<FakeCommandDialogs> commandDialogs = std::make_shared<FakeCommandDialogs>(log);
+};
+
+TEST_F(CommandsInHost, TheHostsOwnCommands) {
+    struct Case {
+        Item item;
+        long member;
+    };
+    for (const Case c : {Case{New, appid::FileNew}, Case{Save, appid::FileSave},
+                         Case{Open, appid::FileOpen}, Case{SaveAs, appid::FileSaveAs}}) {
+        SCOPED_TRACE(c.member);
+        StartWith({L"A.mpp"});
+        ClickItem(c.item);
+        EXPECT_EQ(host->Calls(ObjectKind::Application, c.member), 1);
+        EndHost();
+    }
+}
+
+TEST_F(CommandsInHost, NewOpensAProjectAndItsTab) {
+    StartWith({L"A.mpp"});
+    ClickItem(New);
+    EXPECT_EQ(host->Documents().size(), 2u);
+    EXPECT_EQ(Control().Count(), 2);
+}
+
+TEST_F(CommandsInHost, CloseClosesTheActiveWindowOnly) {
+    StartWith({L"A.mpp", L"B.mpp", L"C.mpp"});
+    host->Activate(L"B.mpp");
+    host->Pump();
+    ClickItem(Close);
+    EXPECT_EQ(OpenNames(), (std::vector<std::wstring>{L"A.mpp", L"C.mpp"}));
+    // The client window's hook lets the closed window go.
+    EXPECT_EQ(ChildHandles.Count(), 2u);
+}
+
+TEST_F(CommandsInHost, CloseAllClosesEveryWindowInTabOrderHiddenOnesToo) {
+    StartWith({L"A.mpp", L"B.mpp", L"C.mpp"});
+    ASSERT_TRUE(host->SetWindowVisible(L"B.mpp", false));
+    host->Pump();
+    host->ClearEvents();
+    ClickItem(CloseAll);
+    EXPECT_EQ(Closed(), (std::vector<std::wstring>{L"A.mpp", L"B.mpp", L"C.mpp"}));
+    EXPECT_TRUE(host->Documents().empty());
+    EXPECT_EQ(ChildHandles.Count(), 0u);
+    EXPECT_FALSE(Updating);
+    // Everything was saved: the alerts went off for the closing and came back.
+    EXPECT_EQ(AlertsCalls(), 2);
+    EXPECT_TRUE(host->Alerts());
+}
+
+TEST_F(CommandsInHost, CloseOthersKeepsTheActiveWindow) {
+    StartWith({L"A.mpp", L"B.mpp", L"C.mpp"});
+    host->Activate(L"B.mpp");
+    host->Pump();
+    host->ClearEvents();
+    ClickItem(CloseOther);
+    EXPECT_EQ(Closed(), (std::vector<std::wstring>{L"A.mpp", L"C.mpp"}));
+    EXPECT_EQ(OpenNames(), (std::vector<std::wstring>{L"B.mpp"}));
+    EXPECT_EQ(Control().Count(), 1);
+}
+
+TEST_F(CommandsInHost, CloseOthersWithOneWindowClosesNothing) {
+    StartWith({L"A.mpp"});
+    host->ClearEvents();
+    ClickItem(CloseOther);
+    EXPECT_TRUE(Closed().empty());
+    EXPECT_EQ(OpenNames(), (std::vector<std::wstring>{L"A.mpp"}));
+    EXPECT_EQ(Control().Count(), 1);
+}
+
+// Unsaved work keeps the host's own questions: the alerts are left alone.
+TEST_F(CommandsInHost, ClosingUnsavedWorkLeavesTheAlertsOn) {
+    for (const Item item : {CloseAll, CloseOther}) {
+        SCOPED_TRACE(item);
+        StartWith({L"A.mpp", L"B.mpp"});
+        host->Modify(L"A.mpp");
+        host->Activate(L"B.mpp");
+        host->Pump();
+        ClickItem(item);
+        EXPECT_EQ(AlertsCalls(), 0);
+        EXPECT_TRUE(host->Alerts());
+        EndHost();
+    }
+}
+
+TEST_F(CommandsInHost, SaveAllSavesEveryProjectAndGivesTheActiveWindowBack) {
+    StartWith({L"A.mpp", L"B.mpp", L"C.mpp"});
+    host->Modify(L"A.mpp");
+    host->Modify(L"C.mpp");
+    host->Activate(L"B.mpp");
+    host->Pump();
+    ClickItem(SaveAll);
+    for (const auto& doc : host->Documents()) {
+        EXPECT_TRUE(doc->saved) << testing::PrintToString(doc->name);
+    }
+    EXPECT_EQ(host->Calls(ObjectKind::Application, appid::FileSave), 3);
+    EXPECT_EQ(ActiveName(), L"B.mpp");
+}
+
+TEST_F(CommandsInHost, RenameSavesTheNewFileAndDeletesTheOld) {
+    struct Case {
+        const wchar_t* fileName;
+        const wchar_t* typed;
+        const wchar_t* shown;
+        const wchar_t* newFile;  // empty: nothing saved
+    };
+    const Case cases[] = {
+        {L"Plan.mpp", L"Plan2", L"Plan", L"Plan2.mpp"},
+        {L"a.b.mpp", L"c", L"a.b", L"c.mpp"},
+        {L"Plan", L"Plan2", L"Plan", L"Plan2"},
+        {L"Plan.mpp", L"plan", L"Plan", L""},  // only the case differs
+        {L"Plan.mpp", L"", L"Plan", L""},      // cancelled
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.fileName) + L" to " + c.typed));
+        StartWith({c.fileName});
+        commandDialogs->newNames = {c.typed};
+        commandDialogs->namesShown.clear();
+        ClickItem(Rename);
+        EXPECT_EQ(commandDialogs->namesShown, std::vector<std::wstring>{c.shown});
+        const std::wstring newFile = c.newFile;
+        if (newFile.empty()) {
+            EXPECT_TRUE(FileExists(folder + L"\\" + c.fileName));
+            EXPECT_EQ(OpenNames(), std::vector<std::wstring>{c.fileName});
+        } else {
+            EXPECT_FALSE(FileExists(folder + L"\\" + c.fileName));
+            EXPECT_TRUE(FileExists(folder + L"\\" + newFile));
+            EXPECT_EQ(OpenNames(), std::vector<std::wstring>{newFile});
+            EXPECT_EQ(Control().ToolTip(0), folder + L"\\" + newFile);
+        }
+        EXPECT_TRUE(log.empty());
+        EndHost();
+    }
+}
+
+TEST_F(CommandsInHost, RenameOfALockedProjectAsksFirst) {
+    for (const bool unlock : {false, true}) {
+        SCOPED_TRACE(unlock ? "Yes" : "No");
+        StartWith({L"Plan.mpp"});
+        LockedProjects.insert(folder + L"\\Plan.mpp");
+        commandDialogs->unlockAnswer = unlock;
+        commandDialogs->newNames = {L"Plan2"};
+        ClickItem(Rename);
+        EXPECT_EQ(LockedProjects.empty(), unlock);
+        EXPECT_EQ(FileExists(folder + L"\\Plan2.mpp"), unlock);
+        EXPECT_EQ(FileExists(folder + L"\\Plan.mpp"), !unlock);
+        EXPECT_EQ(log, (std::vector<std::wstring>{L"beep", L"ask unlock Plan.mpp"}));
+        EndHost();
+    }
+}
+
+TEST_F(CommandsInHost, RenameTheHostRefusesKeepsTheOldFileAndSaysSo) {
+    StartWith({L"Plan.mpp"});
+    host->Fail(ObjectKind::Project, projectid::SaveAs);
+    commandDialogs->newNames = {L"Plan2"};
+    ClickItem(Rename);
+    EXPECT_TRUE(FileExists(folder + L"\\Plan.mpp"));
+    EXPECT_FALSE(FileExists(folder + L"\\Plan2.mpp"));
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0], L"message The project could not be saved as: " + folder + L"\\Plan2.mpp");
+}
+
+// Windows drops a trailing dot or blank: the save lands on the old file, which must stay.
+TEST_F(CommandsInHost, RenameToAnotherSpellingOfTheSameFileKeepsIt) {
+    for (const wchar_t* typed : {L"Plan.", L"Plan ", L"Plan. ."}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(typed)));
+        StartWith({L"Plan"});
+        commandDialogs->newNames = {typed};
+        ClickItem(Rename);
+        EXPECT_TRUE(FileExists(folder + L"\\Plan"));
+        EXPECT_TRUE(log.empty());
+        EndHost();
+    }
+}
+
+TEST_F(CommandsInHost, RenameRefusesNamesWindowsWouldNotTake) {
+    for (const wchar_t* typed : {L"..\\Plan2", L"sub/Plan2", L"C:Plan2", L"Plan*", L"Plan?",
+                                 L"Plan\"2", L"<Plan>", L"a|b", L"..", L"   "}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(typed)));
+        StartWith({L"Plan.mpp"});
+        commandDialogs->newNames = {typed, L"Plan3"};
+        ClickItem(Rename);
+        ASSERT_EQ(log.size(), 1u);
+        EXPECT_TRUE(log[0].starts_with(L"message A file name cannot contain"));
+        // The second try goes through.
+        EXPECT_TRUE(FileExists(folder + L"\\Plan3.mpp"));
+        EXPECT_FALSE(FileExists(folder + L"\\Plan.mpp"));
+        EndHost();
+    }
+}
+
+TEST_F(CommandsInHost, RenameOfANeverSavedProjectOnlyAlerts) {
+    StartWith({});
+    host->OpenProject(L"Project1");
+    host->Pump();
+    ClickItem(Rename);
+    EXPECT_EQ(
+        log, (std::vector<std::wstring>{L"alert Please save this Workbook before you can do it."}));
+    EXPECT_TRUE(commandDialogs->namesShown.empty());
+}
+
+TEST_F(CommandsInHost, RenameReportsAnOldFileThatCannotBeDeleted) {
+    StartWith({L"Plan.mpp"});
+    // Open without sharing delete: the file system object cannot delete it.
+    HANDLE held = CreateFileW((folder + L"\\Plan.mpp").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    commandDialogs->newNames = {L"Plan2"};
+    ClickItem(Rename);
+    CloseHandle(held);
+    EXPECT_TRUE(FileExists(folder + L"\\Plan2.mpp"));
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_TRUE(log[0].starts_with(L"message ")) << testing::PrintToString(log[0]);
+    EXPECT_GT(log[0].size(), std::wstring(L"message ").size());
+}
+
+TEST_F(CommandsInHost, LockTwiceLocksThenUnlocksTheSelectedTab) {
+    StartWith({L"A.mpp", L"B.mpp"});
+    ClickItem(Lock);
+    EXPECT_EQ(std::vector<std::wstring>(LockedProjects.begin(), LockedProjects.end()),
+              std::vector<std::wstring>{folder + L"\\B.mpp"});
+    // The lock image on B's tab only.
+    EXPECT_EQ(Control().Image(0), 0);
+    EXPECT_EQ(Control().Image(1), 1);
+    ClickItem(Lock);
+    EXPECT_TRUE(LockedProjects.empty());
+    EXPECT_EQ(Control().Image(1), 0);
+}
+
+TEST_F(CommandsInHost, FolderHelpOptionsAndAboutReachTheShellAndTheDialogs) {
+    StartWith({L"Plan, final.mpp"});
+    for (const Item item : {OpenFolder, Help, Options, About}) {
+        ClickItem(item);
+    }
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[0], L"start explorer /select ,\"" + folder + L"\\Plan, final.mpp\"");
+    EXPECT_TRUE(log[1].starts_with(L"page ")) << testing::PrintToString(log[1]);
+    EXPECT_TRUE(log[1].ends_with(L"\\Help\\index.html")) << testing::PrintToString(log[1]);
+    EXPECT_EQ(log[2], L"options");
+    EXPECT_EQ(log[3], L"options about");
+}
+
+TEST_F(CommandsInHost, ShowOrHideTwiceRestoresTheStateAndTabShow) {
+    StartWith({L"A.mpp", L"B.mpp"}, L"12.0");
+    ASSERT_TRUE(state.BtnShowTabBar);
+    const auto button = DispatchOf(*state.BtnShowTabBar);
+    auto& bars = host->CommandBars();
+    EXPECT_EQ(bars.Describe(button.Get()).state, office::msoButtonDown);
+    EXPECT_TRUE(Form()->Visible());
+
+    ASSERT_TRUE(bars.Click(button.Get()).clicked);
+    host->Pump();
+    EXPECT_EQ(bars.Describe(button.Get()).state, office::msoButtonUp);
+    EXPECT_EQ(Settings.TabShow, 1);
+    EXPECT_FALSE(Form()->Visible());
+    DWORD stored = 0;
+    DWORD size = sizeof stored;
+    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, std::wstring(SettingsKey).c_str(), L"TabShow",
+                           RRF_RT_REG_DWORD, nullptr, &stored, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(stored, 1u);
+
+    ASSERT_TRUE(bars.Click(button.Get()).clicked);
+    host->Pump();
+    EXPECT_EQ(bars.Describe(button.Get()).state, office::msoButtonDown);
+    EXPECT_EQ(Settings.TabShow, 0);
+    EXPECT_TRUE(Form()->Visible());
+    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, std::wstring(SettingsKey).c_str(), L"TabShow",
+                           RRF_RT_REG_DWORD, nullptr, &stored, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(stored, 0u);
+}
+
+// The rename with the add-in's own dialogs, as a user answers them: a refused name, the
+// message, then a good name at the second try.
+TEST_F(CommandsInHost, RenameThroughTheRealDialogs) {
+    using namespace dialogs::test;
+    commandDialogs = nullptr;
+    StartWith({L"Plan.mpp"});
+    DialogScript script({
+        [](HWND) { Type(L"a:b"); },
+        [](HWND) { PressKey(VK_RETURN); },
+        [](HWND) { PressKey(VK_RETURN); },  // the message's OK
+        [](HWND) { Type(L"Plan2"); },
+        [](HWND) { PressKey(VK_RETURN); },
+    });
+    ClickItem(Rename);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_FALSE(script.Stuck());
+    EXPECT_FALSE(FileExists(folder + L"\\Plan.mpp"));
+    EXPECT_TRUE(FileExists(folder + L"\\Plan2.mpp"));
+    EXPECT_EQ(OpenNames(), std::vector<std::wstring>{L"Plan2.mpp"});
+}
+
+}  // namespace
+}  // namespace morvane::test

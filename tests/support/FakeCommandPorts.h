@@ -1,0 +1,116 @@
+#pragma once
+// Doubles of the menu commands' ports. Each records what it was asked in one shared log, so
+// tests can check the order of steps across ports.
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "addin/CommandPorts.h"
+
+namespace morvane::test {
+
+using CommandLog = std::vector<std::wstring>;
+
+class FakeCommandWindows : public CommandWindows {
+  public:
+    explicit FakeCommandWindows(CommandLog& log) : log_(log) {}
+    WindowHandle active = 0;
+    // Runs on each sent WM_CLOSE, as the host's closing would.
+    std::function<void(WindowHandle)> onSendClose;
+
+    WindowHandle ActiveChild() override { return active; }
+    void PostClose(WindowHandle window) override { Record(L"post close ", window); }
+    void SendClose(WindowHandle window) override {
+        Record(L"send close ", window);
+        if (onSendClose) {
+            onSendClose(window);
+        }
+    }
+    void PostActivate(WindowHandle window) override { Record(L"post activate ", window); }
+
+  private:
+    void Record(const std::wstring& what, WindowHandle window) {
+        log_.push_back(what + std::to_wstring(window));
+    }
+    CommandLog& log_;
+};
+
+class FakeCommandFiles : public CommandFiles {
+  public:
+    explicit FakeCommandFiles(CommandLog& log) : log_(log) {}
+    std::set<std::wstring> files;
+    // Names that lead to one file: each name maps to the file it opens.
+    std::map<std::wstring, std::wstring> aliases;
+    std::optional<std::wstring> deleteError;
+
+    bool Exists(const std::wstring& path) override { return files.contains(Resolve(path)); }
+    bool SameFile(const std::wstring& a, const std::wstring& b) override {
+        return Exists(a) && Exists(b) && Resolve(a) == Resolve(b);
+    }
+    std::optional<std::wstring> Delete(const std::wstring& path) override {
+        log_.push_back(L"delete " + path);
+        if (deleteError) {
+            return deleteError;
+        }
+        files.erase(Resolve(path));
+        return std::nullopt;
+    }
+
+  private:
+    std::wstring Resolve(const std::wstring& path) const {
+        const auto alias = aliases.find(path);
+        return alias == aliases.end() ? path : alias->second;
+    }
+    CommandLog& log_;
+};
+
+class FakeCommandShell : public CommandShell {
+  public:
+    explicit FakeCommandShell(CommandLog& log) : log_(log) {}
+    void Start(const std::wstring& commandLine) override {
+        log_.push_back(L"start " + commandLine);
+    }
+    void OpenPage(const std::wstring& address) override { log_.push_back(L"page " + address); }
+    void Beep() override { log_.push_back(L"beep"); }
+
+  private:
+    CommandLog& log_;
+};
+
+class FakeCommandDialogs : public CommandDialogs {
+  public:
+    explicit FakeCommandDialogs(CommandLog& log) : log_(log) {}
+    bool unlockAnswer = false;
+    // The answers of the rename prompt in turn; an exhausted list cancels.
+    std::vector<std::wstring> newNames;
+    // What each rename prompt showed in its edit box.
+    std::vector<std::wstring> namesShown;
+
+    void Alert(const std::wstring& text) override { log_.push_back(L"alert " + text); }
+    bool AskUnlock(const std::wstring& projectName) override {
+        log_.push_back(L"ask unlock " + projectName);
+        return unlockAnswer;
+    }
+    std::wstring AskNewName(const std::wstring&, const std::wstring& current) override {
+        namesShown.push_back(current);
+        if (newNames.empty()) {
+            return L"";
+        }
+        std::wstring name = newNames.front();
+        newNames.erase(newNames.begin());
+        return name;
+    }
+    void ShowMessage(const std::wstring& text) override { log_.push_back(L"message " + text); }
+    void ShowOptions(OptionsPage page) override {
+        log_.push_back(page == OptionsPage::About ? L"options about" : L"options");
+    }
+
+  private:
+    CommandLog& log_;
+};
+
+}  // namespace morvane::test
