@@ -35,6 +35,12 @@
 #include "shared/SettingsSchema.h"
 #include "shared/TabSettings.h"
 
+// Windows' commdlg.h makes ChooseColor a name for its ChooseColorW; OptionsModel has a member
+// of that name, so a Windows file that includes both sees ours.
+#ifdef ChooseColor
+#undef ChooseColor
+#endif
+
 namespace morvane {
 
 enum class DialogKind {

@@ -28,6 +28,7 @@ class TestBar final : public TabBarWindow {
     void UpdateMenu() override { ++updates; }
     void ChangeDeafultColor() override { ++colourReads; }
     TabStrip* Strip() override { return nullptr; }
+    TabStyle* Style() override { return nullptr; }
     RECT ScreenRect() const;
 
   private:

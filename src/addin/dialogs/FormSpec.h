@@ -39,12 +39,17 @@ struct PixelRect {
 };
 
 enum class ControlKind {
-    Picture,       // the form's icon
-    Frame,         // a group frame without a caption
+    Picture,       // drawn by the dialog: the form's icon, or the dialog's own drawing
+    Frame,         // a group frame, with its caption when it has one
     ReadOnlyText,  // text the user can read and copy, not change
     Edit,          // a one-line edit box
     CheckBox,
     Button,
+    Label,        // one line of text
+    List,         // a drop-down list to choose from
+    Combo,        // a drop-down list with an edit box to type into
+    DrawnButton,  // a button the dialog draws itself
+    Custom,       // a place for a window the dialog's own code makes
 };
 
 enum class FormIcon { None, Question, Lock, Information };

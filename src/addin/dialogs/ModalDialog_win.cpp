@@ -12,6 +12,9 @@ namespace {
 
 using tabctl::GdiFont;
 
+// The height of a drop-down list's open list, in pixels.
+constexpr int kDroppedListHeight = 240;
+
 // EndDialog's answers: the form closed, or it could not load (a failed dialog box gives -1).
 constexpr INT_PTR kClosed = 1;
 constexpr INT_PTR kNotLoaded = 0;
@@ -49,7 +52,16 @@ ControlClass ClassOf(ControlKind kind) {
             return {L"EDIT", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL};
         case ControlKind::CheckBox:
             return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX};
+        case ControlKind::Label:
+            return {L"STATIC", SS_LEFT};
+        case ControlKind::List:
+            return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST};
+        case ControlKind::Combo:
+            return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL};
+        case ControlKind::DrawnButton:
+            return {L"BUTTON", WS_TABSTOP | BS_OWNERDRAW};
         case ControlKind::Button:
+        case ControlKind::Custom:
             break;
     }
     return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON};
@@ -62,7 +74,7 @@ PixelRect AsPixelRect(const RECT& rect) {
 // A modal dialog box showing one form.
 class ModalDialog final : public FormView {
   public:
-    explicit ModalDialog(Form& form) : form_(form) {}
+    ModalDialog(Form& form, DialogWindowHooks* hooks) : form_(form), hooks_(hooks) {}
 
     bool Show(HWND owner) {
         // An empty template: the controls are made at load, in pixels.
@@ -109,6 +121,11 @@ class ModalDialog final : public FormView {
     }
 
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (hooks_) {
+            if (const auto handled = hooks_->Message(message, wParam, lParam)) {
+                return *handled;
+            }
+        }
         switch (message) {
             case WM_COMMAND:
                 if (HIWORD(wParam) == BN_CLICKED) {
@@ -149,6 +166,9 @@ class ModalDialog final : public FormView {
             }
         }
         Place();
+        if (hooks_) {
+            hooks_->Loaded(window_, spec_, dpiX_, dpiY_, font_.Get());
+        }
         SendMessageW(window_, DM_SETDEFID, static_cast<WPARAM>(spec_.defaultId), 0);
         if (const HWND focus = GetDlgItem(window_, spec_.focusId)) {
             // As the dialog manager moves the focus: an edit box's text is selected, a button
@@ -158,8 +178,15 @@ class ModalDialog final : public FormView {
     }
 
     void MakeControl(const ControlSpec& control) {
+        if (control.kind == ControlKind::Custom) {
+            return;
+        }
         const ControlClass type = ClassOf(control.kind);
-        const PixelRect place = ToPixels(control.place, dpiX_, dpiY_);
+        PixelRect place = ToPixels(control.place, dpiX_, dpiY_);
+        if (control.kind == ControlKind::List || control.kind == ControlKind::Combo) {
+            // A combo box's height includes its dropped list.
+            place.bottom = place.top + kDroppedListHeight;
+        }
         const bool edit =
             control.kind == ControlKind::ReadOnlyText || control.kind == ControlKind::Edit;
         const std::wstring text = edit ? EditText(control.text) : control.text;
@@ -217,6 +244,7 @@ class ModalDialog final : public FormView {
     }
 
     Form& form_;
+    DialogWindowHooks* hooks_;
     FormSpec spec_;
     HWND window_ = nullptr;
     GdiFont font_;
@@ -226,8 +254,8 @@ class ModalDialog final : public FormView {
 
 }  // namespace
 
-bool ShowModal(Form& form, HWND owner) {
-    ModalDialog dialog(form);
+bool ShowModal(Form& form, HWND owner, DialogWindowHooks* hooks) {
+    ModalDialog dialog(form, hooks);
     return dialog.Show(owner);
 }
 

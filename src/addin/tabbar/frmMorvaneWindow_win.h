@@ -47,6 +47,7 @@ class frmMorvaneWindow final : public TabBarWindow, private TabEventSink {
     // The form's rules and its tab control; none when the control could not be made.
     frmMorvane* Rules() { return rules_.get(); }
     TabStrip* Strip() override { return control_.get(); }
+    TabStyle* Style() override { return control_.get(); }
 
   private:
     static LRESULT CALLBACK WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);

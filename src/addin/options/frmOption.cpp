@@ -1,0 +1,205 @@
+#include "addin/options/frmOption.h"
+
+#include <array>
+#include <utility>
+
+#include "shared/WebPages.h"
+
+namespace morvane::frmOption {
+
+namespace {
+
+using dialogs::ControlKind;
+using dialogs::ControlSpec;
+using dialogs::TwipsRect;
+
+constexpr ControlKind Check = ControlKind::CheckBox;
+constexpr ControlKind Frame = ControlKind::Frame;
+constexpr ControlKind Label = ControlKind::Label;
+constexpr ControlKind List = ControlKind::List;
+constexpr ControlKind Combo = ControlKind::Combo;
+constexpr ControlKind Edit = ControlKind::Edit;
+constexpr ControlKind Custom = ControlKind::Custom;
+
+// A check-box row of the "Popular" group.
+constexpr TwipsRect Row(int top) {
+    return {360, top, 7800, 300};
+}
+
+// The colour buttons, three to a row.
+constexpr TwipsRect ColorButtonPlace(int i) {
+    return {1920 + (i % 3) * 2040, 3570 + (i / 3) * 450, 1920, 375};
+}
+
+constexpr std::array<std::pair<const wchar_t*, const wchar_t*>, 6> kColorCaptions{{
+    {L"TabSelected", L"TabSelected"},
+    {L"TabNormal", L"TabNormal"},
+    {L"FaceLight", L"FaceLight"},
+    {L"SelectedText", L"SelectedText"},
+    {L"NormalText", L"NormalText"},
+    {L"FaceDark", L"FaceDark"},
+}};
+
+// In tab order, page by page; a label comes right before the control it names, so that its
+// access key reaches that control.
+std::vector<ControlSpec> PopularPosition() {
+    return {
+        {FrameTask, Frame, L"Popular", L"Popular", {120, 600, 8160, 2640}},
+        {Check1, Check, L"Taskbar", L" Show all windows in the taskbar", Row(870)},
+        {CheckBox_ExitInfor, Check, L"MsgBox", L" Show message box when closing all tabs",
+         Row(1200)},
+        {CheckBox1, Check, L"One", L" Hide tabs bar when only one window can be seen", Row(1530)},
+        {CheckBox4, Check, L"DoubleClick", L" Enable leftbutton doubleclick to close window",
+         Row(1860)},
+        {CheckBox_Mid, Check, L"MiddleClick", L" Enable middlebutton click to close window",
+         Row(2190)},
+        {CheckBox_Blank, Check, L"BalnkClick",
+         L" Enable doubleClick blank area of tabs bar to create project", Row(2520)},
+        {CheckBox_Reorder, Check, L"Reorder", L" Enable tabs reordering", Row(2850)},
+        {GroupBox3, Frame, L"Shortcut", L"Shortcut", {120, 3330, 4560, 2100}},
+        {CheckBox_Alt, Check, L"AltN", L" Enable Alt+N Shortcut", {360, 3600, 4200, 300}},
+        {CheckBox5,
+         Check,
+         L"SwitchTabBar",
+         L" Shortcuts to switch Tab bar indicate",
+         {360, 3930, 4200, 300}},
+        {FlatEdit3, Edit, L"", L"", {600, 4260, 3840, 330}},
+        {CheckBox2,
+         Check,
+         L"SwitchTabItem",
+         L" Shortcuts to switch labels",
+         {360, 4650, 4200, 300}},
+        {FlatEdit4, Edit, L"", L"", {600, 4980, 3840, 330}},
+        {FramePosition, Frame, L"Position", L"Position", {4800, 3330, 3480, 2100}},
+        {Label14, Label, L"SetPosition", L"Set Position:", {4980, 3630, 3120, 240}},
+        {ComboBox1, List, L"", L"", {4980, 3900, 3120, 315}},
+        // The position picture is 185 by 75 pixels at 96 dots per inch.
+        {Picture3, ControlKind::Picture, L"", L"", {5160, 4290, 2775, 1125}},
+    };
+}
+
+std::vector<ControlSpec> AppearanceColor() {
+    std::vector<ControlSpec> controls{
+        {FrameTheme, Frame, L"Appearance", L"Appearance", {120, 600, 3960, 1380}},
+        {Label6, Label, L"SetAppearance", L"Set Appearance:", {240, 900, 1560, 240}},
+        {ComboBox2, List, L"", L"", {1800, 840, 2160, 315}},
+        {Label5, Label, L"Preview", L"Preview:", {240, 1320, 1560, 240}},
+        {TabControl2, Custom, L"", L"", {1800, 1260, 2160, 600}},
+        {GroupBox1, Frame, L"Layout", L"Layout", {4200, 600, 4080, 1380}},
+        {Label8, Label, L"SetLayout", L"Set Layout:", {4320, 900, 2100, 240}},
+        {ComboBox3, List, L"", L"", {6480, 840, 1680, 315}},
+        {Label9, Label, L"MaxTabWidth", L"Set MaxTabWidth(0 is default):", {4320, 1290, 2160, 240}},
+        {FlatEdit1, Edit, L"", L"", {6480, 1230, 900, 315}},
+        {Label16_0, Label, L"Pixels", L"Pixels", {7440, 1290, 780, 240}},
+        {Label15,
+         Label,
+         L"FixedTabWidth",
+         L"Set FixedTabWidth(0 is default):",
+         {4320, 1680, 2160, 240}},
+        {FlatEdit2, Edit, L"", L"", {6480, 1620, 900, 315}},
+        {Label16_1, Label, L"Pixels", L"Pixels", {7440, 1680, 780, 240}},
+        {GroupBox4,
+         Frame,
+         L"Font_Restart",
+         L"Tab Font (Restart Project to take effect)",
+         {120, 2100, 8160, 720}},
+        {CheckBox_Font, Check, L"FontName", L"Custom Font", {360, 2400, 1740, 300}},
+        {ComboBox_Font, Combo, L"", L"", {2160, 2370, 2460, 315}},
+        {CheckBox_FontSize, Check, L"FontSize", L"Custom Font Size", {4800, 2400, 1920, 300}},
+        {ComboBox_FontSize, Combo, L"", L"", {6780, 2370, 1200, 315}},
+        {GroupBox2, Frame, L"Color", L"Color", {120, 2940, 8160, 2490}},
+        {CheckBox3, Check, L"Custom", L" Enable custom colors", {360, 3210, 4200, 300}},
+        {Label4, Label, L"SetColors", L"Set Colors:", {360, 3630, 1500, 240}},
+    };
+    for (int i = 0; i < 6; ++i) {
+        const auto [key, text] = kColorCaptions[static_cast<std::size_t>(i)];
+        controls.push_back(
+            {PushButton_Color0 + i, ControlKind::DrawnButton, key, text, ColorButtonPlace(i)});
+    }
+    controls.push_back({Label7, Label, L"Preview", L"Preview:", {360, 4560, 1500, 240}});
+    controls.push_back({TabControl3, Custom, L"", L"", {1920, 4500, 3000, 600}});
+    return controls;
+}
+
+std::vector<ControlSpec> About() {
+    return {
+        {Frame1, Frame, L"About", L"About Morvane v6.50", {120, 600, 8160, 4830}},
+        {Image2, ControlKind::Picture, L"", L"", {480, 1050, 960, 960}},
+        {LabelProduct, Label, L"", L"Morvane 6.50", {1800, 1050, 6000, 270}},
+        {LabelPurpose,
+         Label,
+         L"",
+         L"One tab for each project window of Microsoft Project.",
+         {1800, 1410, 6240, 270}},
+        {LabelProvider, Label, L"", L"Provided by the Morvane team.", {1800, 1770, 6240, 270}},
+        {LabelSite, Label, L"", L"Web site:", {1800, 2250, 1080, 270}},
+        {Labelblog, ControlKind::DrawnButton, L"", std::wstring(HomePage), {2880, 2220, 4800, 330}},
+    };
+}
+
+}  // namespace
+
+dialogs::FormSpec Layout(const dialogs::TextLookup& texts, const std::wstring& caption) {
+    dialogs::FormSpec form;
+    form.caption = caption;
+    form.controls.push_back({TabControl1, Custom, L"", L"", {120, 120, 8160, 420}});
+    for (auto page : {PopularPosition(), AppearanceColor(), About()}) {
+        form.controls.insert(form.controls.end(), page.begin(), page.end());
+    }
+    form.controls.push_back({cmdOK, ControlKind::Button, L"OK", L"&OK", {5520, 5610, 1275, 375}});
+    form.controls.push_back(
+        {PushButton_Cancel, ControlKind::Button, L"Cancel", L"&Cancel", {6960, 5610, 1320, 375}});
+    dialogs::LocalizeTags(form, texts);
+    form.defaultId = cmdOK;
+    form.cancelId = PushButton_Cancel;
+    form.focusId = TabControl1;
+    return form;
+}
+
+std::optional<OptionsPage> PageOf(int id) {
+    if (id >= FrameTask && id < FrameTheme) {
+        return OptionsPage::PopularPosition;
+    }
+    if (id >= FrameTheme && id < Frame1) {
+        return OptionsPage::AppearanceColor;
+    }
+    if (id >= Frame1 && id <= Labelblog) {
+        return OptionsPage::About;
+    }
+    return std::nullopt;
+}
+
+std::optional<OptionsBox> BoxOf(int id) {
+    switch (id) {
+        case Check1:
+            return OptionsBox::ShowAll;
+        case CheckBox_ExitInfor:
+            return OptionsBox::ExitInfor;
+        case CheckBox1:
+            return OptionsBox::OneHide;
+        case CheckBox4:
+            return OptionsBox::DoubleClick;
+        case CheckBox_Mid:
+            return OptionsBox::MiddleClick;
+        case CheckBox_Blank:
+            return OptionsBox::BlankClick;
+        case CheckBox_Reorder:
+            return OptionsBox::Reorder;
+        case CheckBox_Alt:
+            return OptionsBox::AltKeys;
+        case CheckBox5:
+            return OptionsBox::BarHotKey;
+        case CheckBox2:
+            return OptionsBox::TabHotKey;
+        case CheckBox_Font:
+            return OptionsBox::FontName;
+        case CheckBox_FontSize:
+            return OptionsBox::FontSize;
+        case CheckBox3:
+            return OptionsBox::CustomColors;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace morvane::frmOption
