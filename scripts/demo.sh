@@ -2,7 +2,8 @@
 # The demo: builds the win64 binaries, starts the stand-in host with sample projects and the tab
 # bar in a private Wine prefix (on Xvfb when no display is set) and saves screenshots to
 # build/demo: host.png, then position_above, _below, _left and _right.png, one per edge, then
-# dialog_closemsg, _lock, _rename and _message.png, one per dialog.
+# dialog_closemsg, _lock, _rename and _message.png, one per dialog, then options_popular,
+# _appearance and _about.png, one per page of the options dialog.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -51,6 +52,7 @@ fonts=$WINEPREFIX/drive_c/windows/Fonts
 
 views="host position_above position_below position_left position_right"
 views="$views dialog_closemsg dialog_lock dialog_rename dialog_message"
+views="$views options_popular options_appearance options_about"
 for view in $views; do rm -f "$out/ready-$view" "$out/shot-$view" "$out/$view.png"; done
 "$wine" "$root/build/win64/bin/standin_demo.exe" "$("$wine" winepath -w "$out")" &
 demo_pid=$!

@@ -103,6 +103,9 @@ class OptionsDialog final : public dialogs::Form,
         SetWindowPos(pages_->Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         appearancePreview_ = MakeTabs(place(TabControl2), TabControl2, 0, {L"", L""});
         colorPreview_ = MakeTabs(place(TabControl3), TabControl3, 0, {L"", L""});
+        // The two tabs of a preview share its width, whatever the appearance.
+        appearancePreview_->SetLayout(tabctl::TabLayout::SizeToFit);
+        colorPreview_->SetLayout(tabctl::TabLayout::SizeToFit);
         MakeLinkFont(font);
         FillList(ComboBox1, c.position.items);
         FillList(ComboBox2, c.appearance.items);
@@ -365,6 +368,12 @@ class OptionsDialog final : public dialogs::Form,
         RECT box = item.rcItem;
         const bool pushed = (item.itemState & ODS_SELECTED) != 0;
         DrawFrameControl(item.hDC, &box, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+        // A swatch along the bottom keeps a light colour visible on the button's face.
+        if ((item.itemState & ODS_DISABLED) == 0) {
+            const RECT swatch{box.left + 4, box.bottom - 6, box.right - 4, box.bottom - 3};
+            const tabctl::GdiBrush brush(CreateSolidBrush(color));
+            FillRect(item.hDC, &swatch, brush.Get());
+        }
         DrawCaption(item, color, nullptr, DT_CENTER);
     }
 

@@ -13,6 +13,9 @@ using dialogs::ControlKind;
 using dialogs::ControlSpec;
 using dialogs::TwipsRect;
 
+// The width of the page strip and of the groups that span a page.
+constexpr int kWide = 8760;
+
 constexpr ControlKind Check = ControlKind::CheckBox;
 constexpr ControlKind Frame = ControlKind::Frame;
 constexpr ControlKind Label = ControlKind::Label;
@@ -23,12 +26,12 @@ constexpr ControlKind Custom = ControlKind::Custom;
 
 // A check-box row of the "Popular" group.
 constexpr TwipsRect Row(int top) {
-    return {360, top, 7800, 300};
+    return {360, top, kWide - 480, 300};
 }
 
 // The colour buttons, three to a row.
 constexpr TwipsRect ColorButtonPlace(int i) {
-    return {1920 + (i % 3) * 2040, 3570 + (i / 3) * 450, 1920, 375};
+    return {1920 + (i % 3) * 2280, 3570 + (i / 3) * 450, 2160, 375};
 }
 
 constexpr std::array<std::pair<const wchar_t*, const wchar_t*>, 6> kColorCaptions{{
@@ -44,7 +47,7 @@ constexpr std::array<std::pair<const wchar_t*, const wchar_t*>, 6> kColorCaption
 // access key reaches that control.
 std::vector<ControlSpec> PopularPosition() {
     return {
-        {FrameTask, Frame, L"Popular", L"Popular", {120, 600, 8160, 2640}},
+        {FrameTask, Frame, L"Popular", L"Popular", {120, 600, kWide, 2640}},
         {Check1, Check, L"Taskbar", L" Show all windows in the taskbar", Row(870)},
         {CheckBox_ExitInfor, Check, L"MsgBox", L" Show message box when closing all tabs",
          Row(1200)},
@@ -56,58 +59,58 @@ std::vector<ControlSpec> PopularPosition() {
         {CheckBox_Blank, Check, L"BalnkClick",
          L" Enable doubleClick blank area of tabs bar to create project", Row(2520)},
         {CheckBox_Reorder, Check, L"Reorder", L" Enable tabs reordering", Row(2850)},
-        {GroupBox3, Frame, L"Shortcut", L"Shortcut", {120, 3330, 4560, 2100}},
-        {CheckBox_Alt, Check, L"AltN", L" Enable Alt+N Shortcut", {360, 3600, 4200, 300}},
+        {GroupBox3, Frame, L"Shortcut", L"Shortcut", {120, 3330, 4800, 2100}},
+        {CheckBox_Alt, Check, L"AltN", L" Enable Alt+N Shortcut", {360, 3600, 4440, 300}},
         {CheckBox5,
          Check,
          L"SwitchTabBar",
          L" Shortcuts to switch Tab bar indicate",
-         {360, 3930, 4200, 300}},
-        {FlatEdit3, Edit, L"", L"", {600, 4260, 3840, 330}},
+         {360, 3930, 4440, 300}},
+        {FlatEdit3, Edit, L"", L"", {600, 4260, 4080, 330}},
         {CheckBox2,
          Check,
          L"SwitchTabItem",
          L" Shortcuts to switch labels",
-         {360, 4650, 4200, 300}},
-        {FlatEdit4, Edit, L"", L"", {600, 4980, 3840, 330}},
-        {FramePosition, Frame, L"Position", L"Position", {4800, 3330, 3480, 2100}},
-        {Label14, Label, L"SetPosition", L"Set Position:", {4980, 3630, 3120, 240}},
-        {ComboBox1, List, L"", L"", {4980, 3900, 3120, 315}},
+         {360, 4650, 4440, 300}},
+        {FlatEdit4, Edit, L"", L"", {600, 4980, 4080, 330}},
+        {FramePosition, Frame, L"Position", L"Position", {5040, 3330, 3840, 2100}},
+        {Label14, Label, L"SetPosition", L"Set Position:", {5220, 3630, 3480, 240}},
+        {ComboBox1, List, L"", L"", {5220, 3900, 3480, 315}},
         // The position picture is 185 by 75 pixels at 96 dots per inch.
-        {Picture3, ControlKind::Picture, L"", L"", {5160, 4290, 2775, 1125}},
+        {Picture3, ControlKind::Picture, L"", L"", {5580, 4290, 2775, 1125}},
     };
 }
 
 std::vector<ControlSpec> AppearanceColor() {
     std::vector<ControlSpec> controls{
-        {FrameTheme, Frame, L"Appearance", L"Appearance", {120, 600, 3960, 1380}},
-        {Label6, Label, L"SetAppearance", L"Set Appearance:", {240, 900, 1560, 240}},
-        {ComboBox2, List, L"", L"", {1800, 840, 2160, 315}},
-        {Label5, Label, L"Preview", L"Preview:", {240, 1320, 1560, 240}},
-        {TabControl2, Custom, L"", L"", {1800, 1260, 2160, 600}},
-        {GroupBox1, Frame, L"Layout", L"Layout", {4200, 600, 4080, 1380}},
-        {Label8, Label, L"SetLayout", L"Set Layout:", {4320, 900, 2100, 240}},
-        {ComboBox3, List, L"", L"", {6480, 840, 1680, 315}},
-        {Label9, Label, L"MaxTabWidth", L"Set MaxTabWidth(0 is default):", {4320, 1290, 2160, 240}},
-        {FlatEdit1, Edit, L"", L"", {6480, 1230, 900, 315}},
-        {Label16_0, Label, L"Pixels", L"Pixels", {7440, 1290, 780, 240}},
+        {FrameTheme, Frame, L"Appearance", L"Appearance", {120, 600, 4200, 1380}},
+        {Label6, Label, L"SetAppearance", L"Set Appearance:", {240, 900, 1380, 240}},
+        {ComboBox2, List, L"", L"", {1680, 840, 2520, 315}},
+        {Label5, Label, L"Preview", L"Preview:", {240, 1320, 1380, 240}},
+        {TabControl2, Custom, L"", L"", {1680, 1260, 2520, 600}},
+        {GroupBox1, Frame, L"Layout", L"Layout", {4440, 600, 4440, 1380}},
+        {Label8, Label, L"SetLayout", L"Set Layout:", {4560, 900, 2760, 240}},
+        {ComboBox3, List, L"", L"", {7380, 840, 1380, 315}},
+        {Label9, Label, L"MaxTabWidth", L"Set MaxTabWidth(0 is default):", {4560, 1290, 2760, 240}},
+        {FlatEdit1, Edit, L"", L"", {7380, 1230, 780, 315}},
+        {Label16_0, Label, L"Pixels", L"Pixels", {8220, 1290, 600, 240}},
         {Label15,
          Label,
          L"FixedTabWidth",
          L"Set FixedTabWidth(0 is default):",
-         {4320, 1680, 2160, 240}},
-        {FlatEdit2, Edit, L"", L"", {6480, 1620, 900, 315}},
-        {Label16_1, Label, L"Pixels", L"Pixels", {7440, 1680, 780, 240}},
+         {4560, 1680, 2760, 240}},
+        {FlatEdit2, Edit, L"", L"", {7380, 1620, 780, 315}},
+        {Label16_1, Label, L"Pixels", L"Pixels", {8220, 1680, 600, 240}},
         {GroupBox4,
          Frame,
          L"Font_Restart",
          L"Tab Font (Restart Project to take effect)",
-         {120, 2100, 8160, 720}},
+         {120, 2100, kWide, 720}},
         {CheckBox_Font, Check, L"FontName", L"Custom Font", {360, 2400, 1740, 300}},
-        {ComboBox_Font, Combo, L"", L"", {2160, 2370, 2460, 315}},
-        {CheckBox_FontSize, Check, L"FontSize", L"Custom Font Size", {4800, 2400, 1920, 300}},
-        {ComboBox_FontSize, Combo, L"", L"", {6780, 2370, 1200, 315}},
-        {GroupBox2, Frame, L"Color", L"Color", {120, 2940, 8160, 2490}},
+        {ComboBox_Font, Combo, L"", L"", {2160, 2370, 2880, 315}},
+        {CheckBox_FontSize, Check, L"FontSize", L"Custom Font Size", {5280, 2400, 1920, 300}},
+        {ComboBox_FontSize, Combo, L"", L"", {7260, 2370, 1200, 315}},
+        {GroupBox2, Frame, L"Color", L"Color", {120, 2940, kWide, 2490}},
         {CheckBox3, Check, L"Custom", L" Enable custom colors", {360, 3210, 4200, 300}},
         {Label4, Label, L"SetColors", L"Set Colors:", {360, 3630, 1500, 240}},
     };
@@ -117,13 +120,13 @@ std::vector<ControlSpec> AppearanceColor() {
             {PushButton_Color0 + i, ControlKind::DrawnButton, key, text, ColorButtonPlace(i)});
     }
     controls.push_back({Label7, Label, L"Preview", L"Preview:", {360, 4560, 1500, 240}});
-    controls.push_back({TabControl3, Custom, L"", L"", {1920, 4500, 3000, 600}});
+    controls.push_back({TabControl3, Custom, L"", L"", {1920, 4500, 3360, 600}});
     return controls;
 }
 
 std::vector<ControlSpec> About() {
     return {
-        {Frame1, Frame, L"About", L"About Morvane v6.50", {120, 600, 8160, 4830}},
+        {Frame1, Frame, L"About", L"About Morvane v6.50", {120, 600, kWide, 4830}},
         {Image2, ControlKind::Picture, L"", L"", {480, 1050, 960, 960}},
         {LabelProduct, Label, L"", L"Morvane 6.50", {1800, 1050, 6000, 270}},
         {LabelPurpose,
@@ -142,13 +145,13 @@ std::vector<ControlSpec> About() {
 dialogs::FormSpec Layout(const dialogs::TextLookup& texts, const std::wstring& caption) {
     dialogs::FormSpec form;
     form.caption = caption;
-    form.controls.push_back({TabControl1, Custom, L"", L"", {120, 120, 8160, 420}});
+    form.controls.push_back({TabControl1, Custom, L"", L"", {120, 120, kWide, 420}});
     for (auto page : {PopularPosition(), AppearanceColor(), About()}) {
         form.controls.insert(form.controls.end(), page.begin(), page.end());
     }
-    form.controls.push_back({cmdOK, ControlKind::Button, L"OK", L"&OK", {5520, 5610, 1275, 375}});
+    form.controls.push_back({cmdOK, ControlKind::Button, L"OK", L"&OK", {6120, 5610, 1275, 375}});
     form.controls.push_back(
-        {PushButton_Cancel, ControlKind::Button, L"Cancel", L"&Cancel", {6960, 5610, 1320, 375}});
+        {PushButton_Cancel, ControlKind::Button, L"Cancel", L"&Cancel", {7560, 5610, 1320, 375}});
     dialogs::LocalizeTags(form, texts);
     form.defaultId = cmdOK;
     form.cancelId = PushButton_Cancel;

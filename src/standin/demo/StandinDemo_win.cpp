@@ -4,7 +4,8 @@
 // For each view (host, position_above, position_below, position_left, position_right) it writes
 // "<folder>\ready-<view>" once the windows are painted and waits for "<folder>\shot-<view>"
 // (at most a minute) before the next. Then each dialog of the add-in over the host (views
-// dialog_closemsg, dialog_lock, dialog_rename, dialog_message), whose ready file holds the
+// dialog_closemsg, dialog_lock, dialog_rename, dialog_message) and each page of the options
+// dialog (options_popular, options_appearance, options_about), whose ready file holds the
 // dialog's place on the screen as "WxH+X+Y"; then closes the host.
 #include <windows.h>
 #include <shellapi.h>
@@ -13,8 +14,10 @@
 
 #include "addin/TabBarConnection_win.h"
 #include "addin/dialogs/Dialogs_win.h"
+#include "addin/options/OptionsCommand_win.h"
 #include "addin/tabbar/TabBarGlobals.h"
 #include "addin/tabbar/mdSubClass_win.h"
+#include "shared/SettingsSchema.h"
 #include "shared/TabSettings.h"
 #include "shared/mdLang.h"
 #include "shared/mdPub.h"
@@ -177,6 +180,22 @@ void ShowDialogs(Host& host, const std::wstring& folder) {
     });
 }
 
+// Each page of the options dialog as the options and About commands open it, with custom
+// colours switched on so that the colour buttons show theirs.
+void ShowOptionsPages(const std::wstring& folder) {
+    const DWORD on = 1;
+    RegSetKeyValueW(HKEY_CURRENT_USER, std::wstring(morvane::SettingsKey).c_str(), L"CusColor",
+                    REG_DWORD, &on, sizeof on);
+    const std::pair<morvane::OptionsPage, const wchar_t*> pages[] = {
+        {morvane::OptionsPage::PopularPosition, L"options_popular"},
+        {morvane::OptionsPage::AppearanceColor, L"options_appearance"},
+        {morvane::OptionsPage::About, L"options_about"},
+    };
+    for (const auto& [page, view] : pages) {
+        ShowDialogView(folder, view, [page = page] { morvane::OpenOptionsDialog(page); });
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -221,6 +240,7 @@ int main() {
     }
     MoveBar(host, morvane::BarAbove);
     ShowDialogs(host, folder);
+    ShowOptionsPages(folder);
     morvane::TabBarConnection::Disconnect();
     host.Close();
     return 0;
