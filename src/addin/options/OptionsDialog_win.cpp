@@ -370,9 +370,11 @@ class OptionsDialog final : public dialogs::Form,
         DrawFrameControl(item.hDC, &box, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
         // A swatch along the bottom keeps a light colour visible on the button's face.
         if ((item.itemState & ODS_DISABLED) == 0) {
-            const RECT swatch{box.left + 4, box.bottom - 6, box.right - 4, box.bottom - 3};
+            const RECT swatch{box.left + 4, box.bottom - 8, box.right - 4, box.bottom - 3};
             const tabctl::GdiBrush brush(CreateSolidBrush(color));
             FillRect(item.hDC, &swatch, brush.Get());
+            const tabctl::GdiBrush edge(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
+            FrameRect(item.hDC, &swatch, edge.Get());
         }
         DrawCaption(item, color, nullptr, DT_CENTER);
     }

@@ -14,7 +14,7 @@ using dialogs::ControlSpec;
 using dialogs::TwipsRect;
 
 // The width of the page strip and of the groups that span a page.
-constexpr int kWide = 8760;
+constexpr int kWide = 9240;
 
 constexpr ControlKind Check = ControlKind::CheckBox;
 constexpr ControlKind Frame = ControlKind::Frame;
@@ -59,7 +59,7 @@ std::vector<ControlSpec> PopularPosition() {
         {CheckBox_Blank, Check, L"BalnkClick",
          L" Enable doubleClick blank area of tabs bar to create project", Row(2520)},
         {CheckBox_Reorder, Check, L"Reorder", L" Enable tabs reordering", Row(2850)},
-        {GroupBox3, Frame, L"Shortcut", L"Shortcut", {120, 3330, 4800, 2100}},
+        {GroupBox3, Frame, L"Shortcut", L"Shortcut", {120, 3330, 5040, 2100}},
         {CheckBox_Alt, Check, L"AltN", L" Enable Alt+N Shortcut", {360, 3600, 4440, 300}},
         {CheckBox5,
          Check,
@@ -73,34 +73,34 @@ std::vector<ControlSpec> PopularPosition() {
          L" Shortcuts to switch labels",
          {360, 4650, 4440, 300}},
         {FlatEdit4, Edit, L"", L"", {600, 4980, 4080, 330}},
-        {FramePosition, Frame, L"Position", L"Position", {5040, 3330, 3840, 2100}},
-        {Label14, Label, L"SetPosition", L"Set Position:", {5220, 3630, 3480, 240}},
-        {ComboBox1, List, L"", L"", {5220, 3900, 3480, 315}},
+        {FramePosition, Frame, L"Position", L"Position", {5280, 3330, 4080, 2100}},
+        {Label14, Label, L"SetPosition", L"Set Position:", {5460, 3630, 3720, 240}},
+        {ComboBox1, List, L"", L"", {5460, 3900, 3720, 315}},
         // The position picture is 185 by 75 pixels at 96 dots per inch.
-        {Picture3, ControlKind::Picture, L"", L"", {5580, 4290, 2775, 1125}},
+        {Picture3, ControlKind::Picture, L"", L"", {5940, 4290, 2775, 1125}},
     };
 }
 
 std::vector<ControlSpec> AppearanceColor() {
     std::vector<ControlSpec> controls{
-        {FrameTheme, Frame, L"Appearance", L"Appearance", {120, 600, 4200, 1380}},
-        {Label6, Label, L"SetAppearance", L"Set Appearance:", {240, 900, 1380, 240}},
-        {ComboBox2, List, L"", L"", {1680, 840, 2520, 315}},
-        {Label5, Label, L"Preview", L"Preview:", {240, 1320, 1380, 240}},
-        {TabControl2, Custom, L"", L"", {1680, 1260, 2520, 600}},
-        {GroupBox1, Frame, L"Layout", L"Layout", {4440, 600, 4440, 1380}},
-        {Label8, Label, L"SetLayout", L"Set Layout:", {4560, 900, 2760, 240}},
-        {ComboBox3, List, L"", L"", {7380, 840, 1380, 315}},
-        {Label9, Label, L"MaxTabWidth", L"Set MaxTabWidth(0 is default):", {4560, 1290, 2760, 240}},
-        {FlatEdit1, Edit, L"", L"", {7380, 1230, 780, 315}},
-        {Label16_0, Label, L"Pixels", L"Pixels", {8220, 1290, 600, 240}},
+        {FrameTheme, Frame, L"Appearance", L"Appearance", {120, 600, 4680, 1380}},
+        {Label6, Label, L"SetAppearance", L"Set Appearance:", {240, 900, 1500, 240}},
+        {ComboBox2, List, L"", L"", {1800, 840, 2880, 315}},
+        {Label5, Label, L"Preview", L"Preview:", {240, 1320, 1500, 240}},
+        {TabControl2, Custom, L"", L"", {1800, 1260, 2880, 600}},
+        {GroupBox1, Frame, L"Layout", L"Layout", {4920, 600, 4440, 1380}},
+        {Label8, Label, L"SetLayout", L"Set Layout:", {5040, 900, 2760, 240}},
+        {ComboBox3, List, L"", L"", {7860, 840, 1380, 315}},
+        {Label9, Label, L"MaxTabWidth", L"Set MaxTabWidth(0 is default):", {5040, 1290, 2760, 240}},
+        {FlatEdit1, Edit, L"", L"", {7860, 1230, 780, 315}},
+        {Label16_0, Label, L"Pixels", L"Pixels", {8700, 1290, 600, 240}},
         {Label15,
          Label,
          L"FixedTabWidth",
          L"Set FixedTabWidth(0 is default):",
-         {4560, 1680, 2760, 240}},
-        {FlatEdit2, Edit, L"", L"", {7380, 1620, 780, 315}},
-        {Label16_1, Label, L"Pixels", L"Pixels", {8220, 1680, 600, 240}},
+         {5040, 1680, 2760, 240}},
+        {FlatEdit2, Edit, L"", L"", {7860, 1620, 780, 315}},
+        {Label16_1, Label, L"Pixels", L"Pixels", {8700, 1680, 600, 240}},
         {GroupBox4,
          Frame,
          L"Font_Restart",
@@ -149,9 +149,9 @@ dialogs::FormSpec Layout(const dialogs::TextLookup& texts, const std::wstring& c
     for (auto page : {PopularPosition(), AppearanceColor(), About()}) {
         form.controls.insert(form.controls.end(), page.begin(), page.end());
     }
-    form.controls.push_back({cmdOK, ControlKind::Button, L"OK", L"&OK", {6120, 5610, 1275, 375}});
+    form.controls.push_back({cmdOK, ControlKind::Button, L"OK", L"&OK", {6600, 5610, 1275, 375}});
     form.controls.push_back(
-        {PushButton_Cancel, ControlKind::Button, L"Cancel", L"&Cancel", {7560, 5610, 1320, 375}});
+        {PushButton_Cancel, ControlKind::Button, L"Cancel", L"&Cancel", {8040, 5610, 1320, 375}});
     dialogs::LocalizeTags(form, texts);
     form.defaultId = cmdOK;
     form.cancelId = PushButton_Cancel;
