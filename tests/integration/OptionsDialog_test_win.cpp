@@ -14,6 +14,7 @@
 #include "dialogs/DialogScript_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/mdPub.h"
+#include "support/HotKeyProbe_win.h"
 
 namespace morvane::test {
 namespace {
@@ -49,18 +50,6 @@ std::wstring StoredText(const std::wstring& subKey, const wchar_t* name) {
         return L"<missing>";
     }
     return text;
-}
-
-// Whether another window could take the combination now, so that nobody holds it.
-bool Free(UINT modifiers, UINT key) {
-    const HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                       nullptr, GetModuleHandleW(nullptr), nullptr);
-    const bool free = RegisterHotKey(probe, 999, modifiers, key) != FALSE;
-    if (free) {
-        UnregisterHotKey(probe, 999);
-    }
-    DestroyWindow(probe);
-    return free;
 }
 
 std::wstring TextOf(HWND window) {
@@ -238,7 +227,7 @@ TEST_F(OptionsInHost, OkSavesAndAppliesAppearanceReorderAndPositionToTheBar) {
 
 TEST_F(OptionsInHost, CapturedHotKeysConflictThenSaveAndAreRegisteredAgain) {
     StartWithProjects({{L"EnableTa", 0}, {L"EnableTi", 0}, {L"EnableAlt", 0}});
-    ASSERT_FALSE(Free(MOD_WIN, 'Q')) << "the default key is registered";
+    ASSERT_FALSE(HotKeyFree(MOD_WIN, 'Q')) << "the default key is registered";
     std::vector<std::wstring> captured;
     std::wstring message;
     int focus = 0;
@@ -287,11 +276,11 @@ TEST_F(OptionsInHost, CapturedHotKeysConflictThenSaveAndAreRegisteredAgain) {
     EXPECT_EQ(StoredNumber(L"HotKeyTabit", L"ModKeyCode"),
               static_cast<DWORD>(MOD_CONTROL | MOD_SHIFT));
     // Registered again by their switches: the new keys held, the old defaults let go.
-    EXPECT_FALSE(Free(MOD_CONTROL, 'Q'));
-    EXPECT_FALSE(Free(MOD_CONTROL | MOD_SHIFT, 'Y'));
-    EXPECT_TRUE(Free(MOD_WIN, 'Q'));
-    EXPECT_TRUE(Free(MOD_CONTROL, VK_TAB));
-    EXPECT_FALSE(Free(MOD_ALT, '1'));
+    EXPECT_FALSE(HotKeyFree(MOD_CONTROL, 'Q'));
+    EXPECT_FALSE(HotKeyFree(MOD_CONTROL | MOD_SHIFT, 'Y'));
+    EXPECT_TRUE(HotKeyFree(MOD_WIN, 'Q'));
+    EXPECT_TRUE(HotKeyFree(MOD_CONTROL, VK_TAB));
+    EXPECT_FALSE(HotKeyFree(MOD_ALT, '1'));
 }
 
 TEST_F(OptionsInHost, CancelAfterACaptureChangesNeitherTheSettingsNorTheHotKeys) {
@@ -306,8 +295,8 @@ TEST_F(OptionsInHost, CancelAfterACaptureChangesNeitherTheSettingsNorTheHotKeys)
     EXPECT_EQ(StoredText(L"HotKeyBar", L"KeyName"), L"<missing>");
     // The main window's next activation registers from the settings: still Win+Q.
     SendMessageW(host->MainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
-    EXPECT_TRUE(Free(MOD_CONTROL, 'Q'));
-    EXPECT_FALSE(Free(MOD_WIN, 'Q'));
+    EXPECT_TRUE(HotKeyFree(MOD_CONTROL, 'Q'));
+    EXPECT_FALSE(HotKeyFree(MOD_WIN, 'Q'));
 }
 
 TEST_F(OptionsInHost, AWidthOutOfRangeIsRefusedOnItsPageThenAGoodOneReachesTheBar) {

@@ -4,23 +4,12 @@
 
 #include "HostWindows_win.h"
 #include "TabBarFixture.h"
+#include "support/HotKeyProbe_win.h"
 
 namespace morvane::test {
 namespace {
 
 using namespace mdxlMainHwndSubClass;
-
-// Whether another window could take the combination now (so nobody holds it).
-bool Free(UINT modifiers, UINT key) {
-    HWND probe = CreateWindowExW(0, L"MorvaneTestBar", L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                 nullptr, GetModuleHandleW(nullptr), nullptr);
-    const bool free = RegisterHotKey(probe, 999, modifiers, key) != FALSE;
-    if (free) {
-        UnregisterHotKey(probe, 999);
-    }
-    DestroyWindow(probe);
-    return free;
-}
 
 class MainHookTest : public ::testing::Test {
   protected:
@@ -60,17 +49,17 @@ class MainHookTest : public ::testing::Test {
 
 TEST_F(MainHookTest, HotKeysAreHeldOnlyWhileTheMainWindowIsActive) {
     Hook();
-    EXPECT_FALSE(Free(MOD_WIN, 'Q'));
-    EXPECT_FALSE(Free(MOD_CONTROL, VK_TAB));
-    EXPECT_FALSE(Free(MOD_ALT, '9'));
+    EXPECT_FALSE(HotKeyFree(MOD_WIN, 'Q'));
+    EXPECT_FALSE(HotKeyFree(MOD_CONTROL, VK_TAB));
+    EXPECT_FALSE(HotKeyFree(MOD_ALT, '9'));
     SendMessageW(windows->main, WM_ACTIVATE, WA_INACTIVE, 0);
-    EXPECT_TRUE(Free(MOD_WIN, 'Q'));
-    EXPECT_TRUE(Free(MOD_ALT, '1'));
+    EXPECT_TRUE(HotKeyFree(MOD_WIN, 'Q'));
+    EXPECT_TRUE(HotKeyFree(MOD_ALT, '1'));
     SendMessageW(windows->main, WM_ACTIVATE, WA_CLICKACTIVE, 0);
-    EXPECT_FALSE(Free(MOD_WIN, 'Q'));
+    EXPECT_FALSE(HotKeyFree(MOD_WIN, 'Q'));
     UnhookMainWindow();
-    EXPECT_TRUE(Free(MOD_WIN, 'Q'));
-    EXPECT_TRUE(Free(MOD_CONTROL, VK_TAB));
+    EXPECT_TRUE(HotKeyFree(MOD_WIN, 'Q'));
+    EXPECT_TRUE(HotKeyFree(MOD_CONTROL, VK_TAB));
     EXPECT_EQ(GetWindowLongPtrW(windows->main, GWLP_WNDPROC), ownProcedure);
     EXPECT_EQ(HotKeys(), nullptr);
 }
@@ -79,9 +68,9 @@ TEST_F(MainHookTest, SwitchedOffGroupsAndSettingsKeys) {
     settings.EnableAlt = 1;
     settings.HotKeyBar = {L"Ctrl+Shift+B", 'B', MOD_CONTROL | MOD_SHIFT};
     Hook();
-    EXPECT_TRUE(Free(MOD_WIN, 'Q'));
-    EXPECT_FALSE(Free(MOD_CONTROL | MOD_SHIFT, 'B'));
-    EXPECT_TRUE(Free(MOD_ALT, '1'));
+    EXPECT_TRUE(HotKeyFree(MOD_WIN, 'Q'));
+    EXPECT_FALSE(HotKeyFree(MOD_CONTROL | MOD_SHIFT, 'B'));
+    EXPECT_TRUE(HotKeyFree(MOD_ALT, '1'));
     ASSERT_NE(HotKeys(), nullptr);
     Hook();  // a second hook only counts the keys as registered
     EXPECT_TRUE(HotKeys()->HotKeysRegistered);

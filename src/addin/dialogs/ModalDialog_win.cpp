@@ -79,7 +79,8 @@ class ModalDialog final : public FormView {
     bool Show(HWND owner) {
         // An empty template: the controls are made at load, in pixels.
         alignas(DWORD) std::array<WORD, 12> dialogTemplate{};
-        const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+        // Visible from the start: shown as soon as it has loaded, not once the queue is idle.
+        const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
         dialogTemplate[0] = LOWORD(style);
         dialogTemplate[1] = HIWORD(style);
         return DialogBoxIndirectParamW(
