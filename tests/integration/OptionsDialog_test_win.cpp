@@ -9,11 +9,14 @@
 
 #include "BarInHost_win.h"
 #include "addin/options/OptionsCommand_win.h"
+#include "addin/options/OptionsDialog_win.h"
+#include "addin/options/TabBarLiveApply_win.h"
 #include "addin/options/frmOption.h"
 #include "addin/tabbar/TabBarGlobals.h"
 #include "dialogs/DialogScript_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/mdPub.h"
+#include "shared/mdReg.h"
 #include "support/HotKeyProbe_win.h"
 
 namespace morvane::test {
@@ -367,6 +370,41 @@ TEST_F(OptionsInHost, TheAboutCommandOpensOnTheAboutPage) {
          OptionsPage::About);
     EXPECT_EQ(shown, (std::vector<bool>{true, true, false}));
     EXPECT_EQ(link, L"https://morvane.example.com/");
+}
+
+TEST_F(OptionsInHost, AFontChangeEndsWithTheRestartMessageNamingTheHost) {
+    StartWithProjects({{L"EnableFontSize", 0}});
+    std::wstring message;
+    Open({[](HWND) { PressKey(VK_RIGHT); }, [](HWND dialog) { ClickOn(dialog, CheckBox_FontSize); },
+          [](HWND dialog) { ClickOn(dialog, cmdOK); },
+          [&](HWND box) {
+              message = TextOf(FindWindowExW(box, nullptr, L"EDIT", nullptr));
+              PressKey(VK_RETURN);
+          }});
+    EXPECT_EQ(message,
+              L"You have changed the Font Options. For these changes to take effect,you must "
+              L"restart Microsoft Project.");
+    EXPECT_EQ(StoredNumber(L"TabFontSize", L"EnableFontSize"), 1U);
+}
+
+TEST_F(OptionsInHost, TheLinkOnTheAboutPageOpensTheHomePage) {
+    StartWithProjects({});
+    TabBarLiveApply live(RunningAddin{});
+    std::vector<std::wstring> opened;
+    OptionsDialogParts parts{mdPub::Settings,
+                             mdPub::OfficeTheme,
+                             *mdReg::Registry,
+                             live,
+                             L"14.0",
+                             {},
+                             {},
+                             false,
+                             [&](const std::wstring& page) { opened.push_back(page); }};
+    DialogScript script(
+        {[](HWND dialog) { ClickOn(dialog, Labelblog); }, [](HWND) { PressKey(VK_ESCAPE); }});
+    ShowOptionsDialog(host->MainWindow(), std::move(parts), OptionsPage::About);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(opened, (std::vector<std::wstring>{L"https://morvane.example.com/"}));
 }
 
 }  // namespace

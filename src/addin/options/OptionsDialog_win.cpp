@@ -63,6 +63,9 @@ class OptionsDialog final : public dialogs::Form,
           model_(DialogContext{DialogKind::Options, parts_.hostVersion}, parts_.settings,
                  parts_.officeTheme, parts_.registry, parts_.texts, keys_, fonts_,
                  parts_.hostShowsAll) {
+        if (!parts_.texts) {
+            parts_.texts = [](const std::wstring&, const std::wstring& def) { return def; };
+        }
         model_.SelectPage(page);
     }
 
