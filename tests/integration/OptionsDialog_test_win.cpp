@@ -152,16 +152,13 @@ TEST_F(OptionsInHost, OpensOverProjectWithTheStoredValuesAndCancelWritesNothing)
     std::vector<bool> boxes, enabled, shown;
     std::wstring fixWidth;
     int focus = 0;
+    int tabbedTo = 0;
     Open({[&](HWND dialog) {
               owner = GetWindow(dialog, GW_OWNER);
               caption = TextOf(dialog);
-              lists = {Chosen(dialog, ComboBox1), Chosen(dialog, ComboBox2),
-                       Chosen(dialog, ComboBox3)};
+              lists = {Chosen(dialog, ComboBox1)};
               boxes = {Checked(dialog, CheckBox1), Checked(dialog, CheckBox4),
-                       Checked(dialog, CheckBox_Blank), Checked(dialog, CheckBox3)};
-              enabled = {Enabled(dialog, FlatEdit1), Enabled(dialog, FlatEdit2),
-                         Enabled(dialog, PushButton_Color0), Enabled(dialog, Label4)};
-              fixWidth = TextOf(GetDlgItem(dialog, FlatEdit2));
+                       Checked(dialog, CheckBox_Blank)};
               focus = FocusedId();
               shown = {Visible(dialog, Check1), Visible(dialog, ComboBox2)};
               // To the next page with the keyboard, on the page strip.
@@ -170,11 +167,22 @@ TEST_F(OptionsInHost, OpensOverProjectWithTheStoredValuesAndCancelWritesNothing)
           [&](HWND dialog) {
               shown.push_back(Visible(dialog, Check1));
               shown.push_back(Visible(dialog, ComboBox2));
+              lists.push_back(Chosen(dialog, ComboBox2));
+              lists.push_back(Chosen(dialog, ComboBox3));
+              boxes.push_back(Checked(dialog, CheckBox3));
+              enabled = {Enabled(dialog, FlatEdit1), Enabled(dialog, FlatEdit2),
+                         Enabled(dialog, PushButton_Color0), Enabled(dialog, Label4)};
+              fixWidth = TextOf(GetDlgItem(dialog, FlatEdit2));
+              // From the page strip, Tab goes to the page's first list.
+              PressKey(VK_TAB);
+          },
+          [&](HWND) {
+              tabbedTo = FocusedId();
               // A change, then Esc.
-              FocusOn(dialog, ComboBox2);
               PressKey(VK_DOWN);
           },
           [](HWND) { PressKey(VK_ESCAPE); }});
+    EXPECT_EQ(tabbedTo, ComboBox2);
 
     EXPECT_EQ(owner, host->MainWindow());
     EXPECT_EQ(caption, L"Morvane Options");
@@ -308,7 +316,8 @@ TEST_F(OptionsInHost, AWidthOutOfRangeIsRefusedOnItsPageThenAGoodOneReachesTheBa
     int focus = 0;
     DWORD selection = 0;
     DWORD storedWhileOpen = 0;
-    Open({[](HWND dialog) {
+    Open({[](HWND) { PressKey(VK_RIGHT); },
+          [](HWND dialog) {
               FocusOn(dialog, FlatEdit1);
               Type(L"69");
           },

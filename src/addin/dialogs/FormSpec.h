@@ -60,6 +60,8 @@ struct ControlSpec {
     std::wstring tag;   // the language key of its caption; empty = not looked up
     std::wstring text;  // caption or text
     TwipsRect place;
+    // Made only when the dialog's own code asks for it (a page not shown yet), not at load.
+    bool deferred = false;
 };
 
 struct FormSpec {

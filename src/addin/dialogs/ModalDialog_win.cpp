@@ -179,25 +179,10 @@ class ModalDialog final : public FormView {
     }
 
     void MakeControl(const ControlSpec& control) {
-        if (control.kind == ControlKind::Custom) {
+        if (control.deferred) {
             return;
         }
-        const ControlClass type = ClassOf(control.kind);
-        PixelRect place = ToPixels(control.place, dpiX_, dpiY_);
-        if (control.kind == ControlKind::List || control.kind == ControlKind::Combo) {
-            // A combo box's height includes its dropped list.
-            place.bottom = place.top + kDroppedListHeight;
-        }
-        const bool edit =
-            control.kind == ControlKind::ReadOnlyText || control.kind == ControlKind::Edit;
-        const std::wstring text = edit ? EditText(control.text) : control.text;
-        const HWND made = CreateWindowExW(
-            0, type.name, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | type.style,
-            place.left, place.top, place.Width(), place.Height(), window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), ProcessModule(), nullptr);
-        if (made && font_) {
-            SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-        }
+        const HWND made = MakeDialogControl(window_, control, font_.Get(), dpiX_, dpiY_);
         if (made && control.kind == ControlKind::ReadOnlyText) {
             ShowScrollBarWhenLong(made);
         }
@@ -254,6 +239,29 @@ class ModalDialog final : public FormView {
 };
 
 }  // namespace
+
+HWND MakeDialogControl(HWND dialog, const ControlSpec& control, HFONT font, int dpiX, int dpiY) {
+    if (control.kind == ControlKind::Custom) {
+        return nullptr;
+    }
+    const ControlClass type = ClassOf(control.kind);
+    PixelRect place = ToPixels(control.place, dpiX, dpiY);
+    if (control.kind == ControlKind::List || control.kind == ControlKind::Combo) {
+        // A combo box's height includes its dropped list.
+        place.bottom = place.top + kDroppedListHeight;
+    }
+    const bool edit =
+        control.kind == ControlKind::ReadOnlyText || control.kind == ControlKind::Edit;
+    const std::wstring text = edit ? EditText(control.text) : control.text;
+    const HWND made = CreateWindowExW(
+        0, type.name, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | type.style,
+        place.left, place.top, place.Width(), place.Height(), dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), ProcessModule(), nullptr);
+    if (made && font) {
+        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    return made;
+}
 
 bool ShowModal(Form& form, HWND owner, DialogWindowHooks* hooks) {
     ModalDialog dialog(form, hooks);

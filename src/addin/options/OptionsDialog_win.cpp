@@ -70,7 +70,16 @@ class OptionsDialog final : public dialogs::Form,
     }
 
     // The form.
-    dialogs::FormSpec Form_Load() override { return Layout(parts_.texts, Caption()); }
+    dialogs::FormSpec Form_Load() override {
+        auto form = Layout(parts_.texts, Caption());
+        // Only the page shown at opening is made now; each other page at its first showing.
+        const OptionsPage opening = model_.Controls().page;
+        for (auto& control : form.controls) {
+            const auto page = PageOf(control.id);
+            control.deferred = page && *page != opening;
+        }
+        return form;
+    }
 
     void Click(int id, dialogs::FormView& view) override {
         view_ = &view;
@@ -96,31 +105,16 @@ class OptionsDialog final : public dialogs::Form,
                 HFONT font) override {
         dialog_ = dialog;
         spec_ = spec;
-        const auto place = [&](int id) {
-            return dialogs::ToPixels(spec_.Find(id)->place, dpiX, dpiY);
-        };
+        font_ = font;
+        dpiX_ = dpiX;
+        dpiY_ = dpiY;
         const auto& c = model_.Controls();
-        pages_ = MakeTabs(place(TabControl1), TabControl1, WS_TABSTOP,
+        pages_ = MakeTabs(Place(TabControl1), TabControl1, WS_TABSTOP,
                           {c.pageCaptions.begin(), c.pageCaptions.end()});
         // The page strip comes first in the tab order.
         SetWindowPos(pages_->Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        appearancePreview_ = MakeTabs(place(TabControl2), TabControl2, 0, {L"", L""});
-        colorPreview_ = MakeTabs(place(TabControl3), TabControl3, 0, {L"", L""});
-        // The two tabs of a preview share its width, whatever the appearance.
-        appearancePreview_->SetLayout(tabctl::TabLayout::SizeToFit);
-        colorPreview_->SetLayout(tabctl::TabLayout::SizeToFit);
         MakeLinkFont(font);
-        FillList(ComboBox1, c.position.items);
-        FillList(ComboBox2, c.appearance.items);
-        FillList(ComboBox3, c.layout.items);
-        FillList(ComboBox_FontSize, c.fontSizes.items);
-        FillList(ComboBox_Font, c.fontNames.items);
-        for (const int id : {FlatEdit3, FlatEdit4}) {
-            const HWND edit = GetDlgItem(dialog_, id);
-            SetPropW(edit, kDialogProp, this);
-            editProcs_[EditIndex(id)] = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CaptureProc)));
-        }
+        Prepare(c.page);
         Show();
         pages_->SetEvents(this);
         pages_->SetSelectedIndex(static_cast<int>(c.page));
@@ -164,6 +158,57 @@ class OptionsDialog final : public dialogs::Form,
                                    : std::wstring(kCaptionDefault);
     }
 
+    dialogs::PixelRect Place(int id) {
+        return dialogs::ToPixels(spec_.Find(id)->place, dpiX_, dpiY_);
+    }
+
+    // Makes the page's deferred controls, right after the page strip in the tab order (only
+    // one page shows at a time), and gives its lists, previews and capture edits their work.
+    void Build(OptionsPage page) {
+        HWND after = pages_->Hwnd();
+        for (const bool frames : {false, true}) {
+            for (const auto& control : spec_.controls) {
+                if (!control.deferred || PageOf(control.id) != page ||
+                    (control.kind == dialogs::ControlKind::Frame) != frames) {
+                    continue;
+                }
+                const HWND made = dialogs::MakeDialogControl(dialog_, control, font_, dpiX_, dpiY_);
+                if (made && !frames) {
+                    SetWindowPos(made, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                    after = made;
+                } else if (made) {
+                    SetWindowPos(made, HWND_BOTTOM, 0, 0, 0, 0,
+                                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                }
+            }
+        }
+        Prepare(page);
+    }
+
+    void Prepare(OptionsPage page) {
+        built_[static_cast<std::size_t>(page)] = true;
+        const auto& c = model_.Controls();
+        if (page == OptionsPage::PopularPosition) {
+            FillList(ComboBox1, c.position.items);
+            for (const int id : {FlatEdit3, FlatEdit4}) {
+                const HWND edit = GetDlgItem(dialog_, id);
+                SetPropW(edit, kDialogProp, this);
+                editProcs_[EditIndex(id)] = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                    edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CaptureProc)));
+            }
+        } else if (page == OptionsPage::AppearanceColor) {
+            appearancePreview_ = MakeTabs(Place(TabControl2), TabControl2, 0, {L"", L""});
+            colorPreview_ = MakeTabs(Place(TabControl3), TabControl3, 0, {L"", L""});
+            // The two tabs of a preview share its width, whatever the appearance.
+            appearancePreview_->SetLayout(tabctl::TabLayout::SizeToFit);
+            colorPreview_->SetLayout(tabctl::TabLayout::SizeToFit);
+            FillList(ComboBox2, c.appearance.items);
+            FillList(ComboBox3, c.layout.items);
+            FillList(ComboBox_FontSize, c.fontSizes.items);
+            FillList(ComboBox_Font, c.fontNames.items);
+        }
+    }
+
     std::unique_ptr<TabControl> MakeTabs(const dialogs::PixelRect& place, int id, DWORD style,
                                          const std::vector<std::wstring>& captions) const {
         auto tabs = TabControl::Create(dialog_, place.left, place.top, place.Width(),
@@ -184,6 +229,13 @@ class OptionsDialog final : public dialogs::Form,
     }
 
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+
+    // A control of a page not made yet has nothing to repaint.
+    void Repaint(int id) const {
+        if (const HWND control = Item(id)) {
+            InvalidateRect(control, nullptr, TRUE);
+        }
+    }
 
     void FillList(int id, const std::vector<std::wstring>& items) const {
         const HWND list = Item(id);
@@ -230,11 +282,13 @@ class OptionsDialog final : public dialogs::Form,
         }
         for (int i = 0; i < 6; ++i) {
             EnableWindow(Item(PushButton_Color0 + i), c.colorButtonsEnabled);
-            InvalidateRect(Item(PushButton_Color0 + i), nullptr, TRUE);
+            Repaint(PushButton_Color0 + i);
         }
-        ShowPreview(*appearancePreview_, c.appearancePreview);
-        ShowPreview(*colorPreview_, c.colorPreview);
-        InvalidateRect(Item(Picture3), nullptr, TRUE);
+        if (appearancePreview_ && colorPreview_) {
+            ShowPreview(*appearancePreview_, c.appearancePreview);
+            ShowPreview(*colorPreview_, c.colorPreview);
+        }
+        Repaint(Picture3);
         syncing_ = false;
     }
 
@@ -291,6 +345,10 @@ class OptionsDialog final : public dialogs::Form,
 
     void ShowPage(OptionsPage page) {
         model_.SelectPage(page);
+        if (!built_[static_cast<std::size_t>(page)]) {
+            Build(page);
+            Show();
+        }
         for (const auto& control : spec_.controls) {
             if (const auto on = PageOf(control.id)) {
                 ShowWindow(Item(control.id), *on == page ? SW_SHOWNA : SW_HIDE);
@@ -501,7 +559,7 @@ class OptionsDialog final : public dialogs::Form,
     void RestoreEdits() {
         for (const int id : {FlatEdit3, FlatEdit4}) {
             const HWND edit = Item(id);
-            if (editProcs_[EditIndex(id)]) {
+            if (edit && editProcs_[EditIndex(id)]) {
                 SetWindowLongPtrW(edit, GWLP_WNDPROC,
                                   reinterpret_cast<LONG_PTR>(editProcs_[EditIndex(id)]));
             }
@@ -520,6 +578,10 @@ class OptionsDialog final : public dialogs::Form,
     std::unique_ptr<TabControl> appearancePreview_;
     std::unique_ptr<TabControl> colorPreview_;
     tabctl::GdiFont linkFont_;
+    HFONT font_ = nullptr;
+    int dpiX_ = 96;
+    int dpiY_ = 96;
+    std::array<bool, 3> built_{};
     std::array<WNDPROC, 2> editProcs_{};
     // Set while the controls are being brought to the model's values.
     bool syncing_ = false;
