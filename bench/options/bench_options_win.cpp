@@ -11,6 +11,7 @@
 
 #include "addin/TabBarConnection_win.h"
 #include "addin/options/OptionsCommand_win.h"
+#include "addin/state/AddinState.h"
 #include "standin/Host_win.h"
 
 namespace {
@@ -55,7 +56,8 @@ int main() {
     com::Apartment apartment;
     standin::Host host;
     SetWindowPos(host.MainWindow(), nullptr, 0, 0, 1200, 800, SWP_NOZORDER);
-    if (!TabBarConnection::Connect(host.Application())) {
+    AddinState state;
+    if (!TabBarConnection::Connect(state, host.Application())) {
         std::fprintf(stderr, "bench_options: the bar could not be connected\n");
         return 1;
     }
@@ -68,11 +70,11 @@ int main() {
     for (int i = 0; i < kOpenings; ++i) {
         SetTimer(nullptr, 0, 10, &Visible);
         opened = Clock::now();
-        OpenOptionsDialog();
+        OpenOptionsDialog(state);
         host.Pump();
     }
     UnhookWindowsHookEx(hook);
-    TabBarConnection::Disconnect();
+    TabBarConnection::Disconnect(state);
     host.Pump();
     if (openMs.empty()) {
         std::fprintf(stderr, "bench_options: the dialog was never seen\n");

@@ -8,7 +8,7 @@
 
 namespace morvane::mdPub {
 
-void Main() {
+void Main(TabSettings& Settings) {
     // Writing under the machine hive needs administrator rights; a refusal is expected.
     for (const RootKey root : {RootKey::CurrentUser, RootKey::LocalMachine}) {
         mdReg::SetRegValue(root, std::wstring(LoaderAddinKey), std::wstring(LoadBehaviorValue),
@@ -19,9 +19,9 @@ void Main() {
     }
 }
 
-void RunMainOnce() {
+void RunMainOnce(TabSettings& Settings) {
     static std::once_flag once;
-    std::call_once(once, Main);
+    std::call_once(once, [&Settings] { Main(Settings); });
 }
 
 }  // namespace morvane::mdPub

@@ -12,11 +12,8 @@
 #include "addin/options/OptionsDialog_win.h"
 #include "addin/options/TabBarLiveApply_win.h"
 #include "addin/options/frmOption.h"
-#include "addin/tabbar/TabBarGlobals.h"
 #include "dialogs/DialogScript_win.h"
 #include "shared/SettingsSchema.h"
-#include "shared/mdPub.h"
-#include "shared/mdReg.h"
 #include "support/HotKeyProbe_win.h"
 
 namespace morvane::test {
@@ -121,7 +118,7 @@ class OptionsInHost : public BarInHost {
     // Opens the dialog as the add-in's commands do and plays `steps` on it.
     void Open(Steps steps, OptionsPage page = OptionsPage::PopularPosition) {
         DialogScript script(std::move(steps));
-        OpenOptionsDialog(page);
+        OpenOptionsDialog(state, page);
         EXPECT_TRUE(script.Finished());
         EXPECT_FALSE(script.Stuck()) << "the dialog stayed open";
         Hold({});
@@ -223,12 +220,12 @@ TEST_F(OptionsInHost, OkSavesAndAppliesAppearanceReorderAndPositionToTheBar) {
     EXPECT_EQ(Stored(L"Position"), static_cast<DWORD>(BarBelow));
     EXPECT_EQ(Stored(L"Theme"), 3U);
     EXPECT_EQ(Stored(L"EnableReorder"), 0U);
-    EXPECT_EQ(mdPub::Settings.Position, BarBelow);
+    EXPECT_EQ(state.Settings.Position, BarBelow);
     EXPECT_EQ(Control().Appearance(), 3);
     EXPECT_TRUE(Control().Reorder());
     EXPECT_EQ(Control().Side(), tabctl::TabSide::Bottom);
     // Re-docked at the client window's next frame paint.
-    EXPECT_FALSE(PlacementPending);
+    EXPECT_FALSE(state.PlacementPending);
     RECT bar{}, client{};
     GetWindowRect(Bar(), &bar);
     GetWindowRect(host->Client(), &client);
@@ -296,13 +293,13 @@ TEST_F(OptionsInHost, CapturedHotKeysConflictThenSaveAndAreRegisteredAgain) {
 
 TEST_F(OptionsInHost, CancelAfterACaptureChangesNeitherTheSettingsNorTheHotKeys) {
     StartWithProjects({{L"EnableTa", 0}, {L"EnableTi", 0}});
-    const HotKeyInfo before = mdPub::Settings.HotKeyBar;
+    const HotKeyInfo before = state.Settings.HotKeyBar;
     Open(Join({
         {[](HWND dialog) { FocusOn(dialog, FlatEdit3); }},
         PressWithHeld({VK_CONTROL}, 'Q'),
         {[](HWND dialog) { ClickOn(dialog, PushButton_Cancel); }},
     }));
-    EXPECT_EQ(mdPub::Settings.HotKeyBar, before);
+    EXPECT_EQ(state.Settings.HotKeyBar, before);
     EXPECT_EQ(StoredText(L"HotKeyBar", L"KeyName"), L"<missing>");
     // The main window's next activation registers from the settings: still Win+Q.
     SendMessageW(host->MainWindow(), WM_ACTIVATE, WA_ACTIVE, 0);
@@ -400,9 +397,9 @@ TEST_F(OptionsInHost, TheLinkOnTheAboutPageOpensTheHomePage) {
     StartWithProjects({});
     TabBarLiveApply live(RunningAddin{});
     std::vector<std::wstring> opened;
-    OptionsDialogParts parts{mdPub::Settings,
-                             mdPub::OfficeTheme,
-                             *mdReg::Registry,
+    OptionsDialogParts parts{state.Settings,
+                             state.OfficeTheme,
+                             *state.Registry,
                              live,
                              L"14.0",
                              {},

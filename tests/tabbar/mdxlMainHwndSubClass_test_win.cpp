@@ -4,27 +4,36 @@
 
 #include "HostWindows_win.h"
 #include "TabBarFixture.h"
-#include "support/HotKeyProbe_win.h"
 
 namespace morvane::test {
 namespace {
 
 using namespace mdxlMainHwndSubClass;
 
-class MainHookTest : public ::testing::Test {
+// Whether another window could take the combination now (so nobody holds it).
+bool Free(UINT modifiers, UINT key) {
+    HWND probe = CreateWindowExW(0, L"MorvaneTestBar", L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+    const bool free = RegisterHotKey(probe, 999, modifiers, key) != FALSE;
+    if (free) {
+        UnregisterHotKey(probe, 999);
+    }
+    DestroyWindow(probe);
+    return free;
+}
+
+class MainHookTest : public ::testing::Test, protected TestState {
   protected:
     std::shared_ptr<FakeHost> host = std::make_shared<FakeHost>();
     std::unique_ptr<HostWindows> windows;
-    TabSettings settings;
     FakeTabStrip strip;
     std::shared_ptr<FakeRegistry> registry = std::make_shared<FakeRegistry>();
     int reframes = 0, invalidations = 0;
     LONG_PTR ownProcedure = 0;
 
     void SetUp() override {
-        ResetTabBarState();
-        mdPub::HostApp = host;
-        mdReg::Registry = registry;
+        state.HostApp = host;
+        state.Registry = registry;
         windows = std::make_unique<HostWindows>(host);
         ownProcedure = GetWindowLongPtrW(windows->main, GWLP_WNDPROC);
     }
@@ -32,34 +41,32 @@ class MainHookTest : public ::testing::Test {
     void TearDown() override {
         UnhookMainWindow();
         windows.reset();
-        ResetTabBarState();
     }
 
     void Hook() {
         MainWindowHookParts parts;
-        parts.hMainWnd = reinterpret_cast<WindowHandle>(windows->main);
-        parts.settings = &settings;
-        parts.hostVersion = L"14.0";
+        state.hMainWnd = reinterpret_cast<WindowHandle>(windows->main);
+        state.HostVersion = ParseHostVersion(L"14.0");
         parts.reframeClient = [this] { ++reframes; };
         parts.invalidateRibbon = [this] { ++invalidations; };
         parts.tabStrip = [this]() -> TabStrip* { return &strip; };
-        HookMainWindow(parts);
+        HookMainWindow(state, parts);
     }
 };
 
 TEST_F(MainHookTest, HotKeysAreHeldOnlyWhileTheMainWindowIsActive) {
     Hook();
-    EXPECT_FALSE(HotKeyFree(MOD_WIN, 'Q'));
-    EXPECT_FALSE(HotKeyFree(MOD_CONTROL, VK_TAB));
-    EXPECT_FALSE(HotKeyFree(MOD_ALT, '9'));
+    EXPECT_FALSE(Free(MOD_WIN, 'Q'));
+    EXPECT_FALSE(Free(MOD_CONTROL, VK_TAB));
+    EXPECT_FALSE(Free(MOD_ALT, '9'));
     SendMessageW(windows->main, WM_ACTIVATE, WA_INACTIVE, 0);
-    EXPECT_TRUE(HotKeyFree(MOD_WIN, 'Q'));
-    EXPECT_TRUE(HotKeyFree(MOD_ALT, '1'));
+    EXPECT_TRUE(Free(MOD_WIN, 'Q'));
+    EXPECT_TRUE(Free(MOD_ALT, '1'));
     SendMessageW(windows->main, WM_ACTIVATE, WA_CLICKACTIVE, 0);
-    EXPECT_FALSE(HotKeyFree(MOD_WIN, 'Q'));
+    EXPECT_FALSE(Free(MOD_WIN, 'Q'));
     UnhookMainWindow();
-    EXPECT_TRUE(HotKeyFree(MOD_WIN, 'Q'));
-    EXPECT_TRUE(HotKeyFree(MOD_CONTROL, VK_TAB));
+    EXPECT_TRUE(Free(MOD_WIN, 'Q'));
+    EXPECT_TRUE(Free(MOD_CONTROL, VK_TAB));
     EXPECT_EQ(GetWindowLongPtrW(windows->main, GWLP_WNDPROC), ownProcedure);
     EXPECT_EQ(HotKeys(), nullptr);
 }
@@ -68,9 +75,9 @@ TEST_F(MainHookTest, SwitchedOffGroupsAndSettingsKeys) {
     settings.EnableAlt = 1;
     settings.HotKeyBar = {L"Ctrl+Shift+B", 'B', MOD_CONTROL | MOD_SHIFT};
     Hook();
-    EXPECT_TRUE(HotKeyFree(MOD_WIN, 'Q'));
-    EXPECT_FALSE(HotKeyFree(MOD_CONTROL | MOD_SHIFT, 'B'));
-    EXPECT_TRUE(HotKeyFree(MOD_ALT, '1'));
+    EXPECT_TRUE(Free(MOD_WIN, 'Q'));
+    EXPECT_FALSE(Free(MOD_CONTROL | MOD_SHIFT, 'B'));
+    EXPECT_TRUE(Free(MOD_ALT, '1'));
     ASSERT_NE(HotKeys(), nullptr);
     Hook();  // a second hook only counts the keys as registered
     EXPECT_TRUE(HotKeys()->HotKeysRegistered);

@@ -39,17 +39,17 @@ struct PixelRect {
 };
 
 enum class ControlKind {
-    Picture,       // drawn by the dialog: the form's icon, or the dialog's own drawing
-    Frame,         // a group frame, with its caption when it has one
+    Picture,       // the form's icon, or a picture its form draws
+    Frame,         // a group frame, with the caption its text gives
     ReadOnlyText,  // text the user can read and copy, not change
     Edit,          // a one-line edit box
     CheckBox,
     Button,
-    Label,        // one line of text
-    List,         // a drop-down list to choose from
-    Combo,        // a drop-down list with an edit box to type into
-    DrawnButton,  // a button the dialog draws itself
-    Custom,       // a place for a window the dialog's own code makes
+    Label,        // a line of text; its form hears a click on it
+    DropList,     // a list to choose from; the place's height includes the dropped list
+    ComboEdit,    // the same, with an edit to type into
+    DrawnButton,  // a push button its form draws
+    Custom,       // a place for a window the form's own code makes
 };
 
 enum class FormIcon { None, Question, Lock, Information };
@@ -60,7 +60,7 @@ struct ControlSpec {
     std::wstring tag;   // the language key of its caption; empty = not looked up
     std::wstring text;  // caption or text
     TwipsRect place;
-    // Made only when the dialog's own code asks for it (a page not shown yet), not at load.
+    // Made only when the form's own code asks for it (a page not shown yet), not at load.
     bool deferred = false;
 };
 

@@ -4,16 +4,13 @@
 #include <vector>
 
 #include "addin/dialogs/DialogIcons_win.h"
-#include "tabctl/GdiObject_win.h"
+#include "shared/GdiObject_win.h"
 
 namespace morvane::dialogs {
 
 namespace {
 
-using tabctl::GdiFont;
-
-// The height of a drop-down list's open list, in pixels.
-constexpr int kDroppedListHeight = 240;
+using morvane::GdiFont;
 
 // EndDialog's answers: the form closed, or it could not load (a failed dialog box gives -1).
 constexpr INT_PTR kClosed = 1;
@@ -53,10 +50,10 @@ ControlClass ClassOf(ControlKind kind) {
         case ControlKind::CheckBox:
             return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX};
         case ControlKind::Label:
-            return {L"STATIC", SS_LEFT};
-        case ControlKind::List:
+            return {L"STATIC", SS_NOTIFY};
+        case ControlKind::DropList:
             return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST};
-        case ControlKind::Combo:
+        case ControlKind::ComboEdit:
             return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL};
         case ControlKind::DrawnButton:
             return {L"BUTTON", WS_TABSTOP | BS_OWNERDRAW};
@@ -74,7 +71,7 @@ PixelRect AsPixelRect(const RECT& rect) {
 // A modal dialog box showing one form.
 class ModalDialog final : public FormView {
   public:
-    ModalDialog(Form& form, DialogWindowHooks* hooks) : form_(form), hooks_(hooks) {}
+    explicit ModalDialog(Form& form) : form_(form), windowForm_(dynamic_cast<WindowForm*>(&form)) {}
 
     bool Show(HWND owner) {
         // An empty template: the controls are made at load, in pixels.
@@ -108,10 +105,21 @@ class ModalDialog final : public FormView {
                 SetWindowLongPtrW(window, DWLP_USER, lParam);
                 self->window_ = window;
                 self->Load();
+                if (self->windowForm_) {
+                    self->windowForm_->Loaded(window);
+                }
                 return FALSE;  // Load gave the focus
             }
             auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(window, DWLP_USER));
-            return self ? self->Handle(message, wParam, lParam) : FALSE;
+            if (!self) {
+                return FALSE;
+            }
+            INT_PTR result = FALSE;
+            if (self->windowForm_ &&
+                self->windowForm_->Message(window, message, wParam, lParam, result)) {
+                return result;
+            }
+            return self->Handle(message, wParam, lParam);
         } catch (...) {
             // Nothing leaves a window procedure; a form that failed to load closes.
             if (message == WM_INITDIALOG) {
@@ -122,11 +130,6 @@ class ModalDialog final : public FormView {
     }
 
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-        if (hooks_) {
-            if (const auto handled = hooks_->Message(message, wParam, lParam)) {
-                return *handled;
-            }
-        }
         switch (message) {
             case WM_COMMAND:
                 if (HIWORD(wParam) == BN_CLICKED) {
@@ -167,9 +170,6 @@ class ModalDialog final : public FormView {
             }
         }
         Place();
-        if (hooks_) {
-            hooks_->Loaded(window_, spec_, dpiX_, dpiY_, font_.Get());
-        }
         SendMessageW(window_, DM_SETDEFID, static_cast<WPARAM>(spec_.defaultId), 0);
         if (const HWND focus = GetDlgItem(window_, spec_.focusId)) {
             // As the dialog manager moves the focus: an edit box's text is selected, a button
@@ -196,8 +196,7 @@ class ModalDialog final : public FormView {
         const HDC dc = GetDC(edit);
         TEXTMETRICW metrics{};
         {
-            const tabctl::ScopedSelect select(
-                dc, font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
+            const ScopedSelect select(dc, font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
             GetTextMetricsW(dc, &metrics);
         }
         ReleaseDC(edit, dc);
@@ -230,7 +229,7 @@ class ModalDialog final : public FormView {
     }
 
     Form& form_;
-    DialogWindowHooks* hooks_;
+    WindowForm* windowForm_;
     FormSpec spec_;
     HWND window_ = nullptr;
     GdiFont font_;
@@ -245,11 +244,7 @@ HWND MakeDialogControl(HWND dialog, const ControlSpec& control, HFONT font, int 
         return nullptr;
     }
     const ControlClass type = ClassOf(control.kind);
-    PixelRect place = ToPixels(control.place, dpiX, dpiY);
-    if (control.kind == ControlKind::List || control.kind == ControlKind::Combo) {
-        // A combo box's height includes its dropped list.
-        place.bottom = place.top + kDroppedListHeight;
-    }
+    const PixelRect place = ToPixels(control.place, dpiX, dpiY);
     const bool edit =
         control.kind == ControlKind::ReadOnlyText || control.kind == ControlKind::Edit;
     const std::wstring text = edit ? EditText(control.text) : control.text;
@@ -263,8 +258,8 @@ HWND MakeDialogControl(HWND dialog, const ControlSpec& control, HFONT font, int 
     return made;
 }
 
-bool ShowModal(Form& form, HWND owner, DialogWindowHooks* hooks) {
-    ModalDialog dialog(form, hooks);
+bool ShowModal(Form& form, HWND owner) {
+    ModalDialog dialog(form);
     return dialog.Show(owner);
 }
 

@@ -5,22 +5,18 @@
 
 #include <windows.h>
 
-#include <optional>
-
 #include "addin/dialogs/Form.h"
 
 namespace morvane::dialogs {
 
-// What a form with more than buttons and boxes adds to its window: windows of its own at the
-// Custom places, drawing, and the notifications of lists, edits and activation.
-class DialogWindowHooks {
+// A form that binds more of its window than its FormSpec says (lists, pictures it draws,
+// controls of its own): it sees the window once the controls are made, and every message first.
+class WindowForm : public Form {
   public:
-    virtual ~DialogWindowHooks() = default;
-    // The form's controls are made and placed, in `font` at the screen's resolution; the
-    // dialog is not shown yet.
-    virtual void Loaded(HWND dialog, const FormSpec& spec, int dpiX, int dpiY, HFONT font) = 0;
-    // Each message to the dialog before the form's own handling; a value when handled.
-    virtual std::optional<INT_PTR> Message(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    virtual void Loaded(HWND dialog) = 0;
+    // True when the form handled the message; `result` is then the dialog procedure's answer.
+    virtual bool Message(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
+                         INT_PTR& result) = 0;
 };
 
 // Makes one control of a form in `dialog` at its place in pixels, in `font`; nullptr for a
@@ -29,6 +25,6 @@ HWND MakeDialogControl(HWND dialog, const ControlSpec& control, HFONT font, int 
 
 // Shows `form` modally over `owner` (nullptr: no owner, as a program's own window) and returns
 // once it has closed. False when the dialog could not be made; the form then never loaded.
-bool ShowModal(Form& form, HWND owner, DialogWindowHooks* hooks = nullptr);
+bool ShowModal(Form& form, HWND owner);
 
 }  // namespace morvane::dialogs

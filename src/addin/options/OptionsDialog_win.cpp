@@ -14,7 +14,7 @@
 #include "options/ScreenFonts_win.h"
 #include "options/SystemKeyNamer_win.h"
 #include "shared/WebPages.h"
-#include "tabctl/GdiObject_win.h"
+#include "shared/GdiObject_win.h"
 #include "tabctl/TabControl_win.h"
 
 namespace morvane {
@@ -53,8 +53,7 @@ void OpenInBrowser(const std::wstring& address) {
     ShellExecuteW(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-class OptionsDialog final : public dialogs::Form,
-                            public dialogs::DialogWindowHooks,
+class OptionsDialog final : public dialogs::WindowForm,
                             public DialogShell,
                             private tabctl::TabControlEvents {
   public:
@@ -78,6 +77,7 @@ class OptionsDialog final : public dialogs::Form,
             const auto page = PageOf(control.id);
             control.deferred = page && *page != opening;
         }
+        spec_ = form;
         return form;
     }
 
@@ -101,13 +101,15 @@ class OptionsDialog final : public dialogs::Form,
     void Form_QueryUnload() override {}
 
     // The window.
-    void Loaded(HWND dialog, const dialogs::FormSpec& spec, int dpiX, int dpiY,
-                HFONT font) override {
+    void Loaded(HWND dialog) override {
         dialog_ = dialog;
-        spec_ = spec;
+        // The controls' font and the screen's resolution, as the dialog made its controls.
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(Item(cmdOK), WM_GETFONT, 0, 0));
         font_ = font;
-        dpiX_ = dpiX;
-        dpiY_ = dpiY;
+        const HDC screen = GetDC(nullptr);
+        dpiX_ = GetDeviceCaps(screen, LOGPIXELSX);
+        dpiY_ = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
         const auto& c = model_.Controls();
         pages_ = MakeTabs(Place(TabControl1), TabControl1, WS_TABSTOP,
                           {c.pageCaptions.begin(), c.pageCaptions.end()});
@@ -121,7 +123,15 @@ class OptionsDialog final : public dialogs::Form,
         ShowPage(c.page);
     }
 
-    std::optional<INT_PTR> Message(UINT message, WPARAM wParam, LPARAM lParam) override {
+    bool Message(HWND, UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override {
+        const auto handled = Handle(message, wParam, lParam);
+        if (handled) {
+            result = *handled;
+        }
+        return handled.has_value();
+    }
+
+    std::optional<INT_PTR> Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         switch (message) {
             case WM_COMMAND:
                 return Command(LOWORD(wParam), HIWORD(wParam));
@@ -432,16 +442,16 @@ class OptionsDialog final : public dialogs::Form,
         // A swatch along the bottom keeps a light colour visible on the button's face.
         if ((item.itemState & ODS_DISABLED) == 0) {
             const RECT swatch{box.left + 4, box.bottom - 8, box.right - 4, box.bottom - 3};
-            const tabctl::GdiBrush brush(CreateSolidBrush(color));
+            const GdiBrush brush(CreateSolidBrush(color));
             FillRect(item.hDC, &swatch, brush.Get());
-            const tabctl::GdiBrush edge(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
+            const GdiBrush edge(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
             FrameRect(item.hDC, &swatch, edge.Get());
         }
         DrawCaption(item, color, nullptr, DT_CENTER);
     }
 
     void DrawLink(const DRAWITEMSTRUCT& item) const {
-        const tabctl::GdiBrush face(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+        const GdiBrush face(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
         FillRect(item.hDC, &item.rcItem, face.Get());
         DrawCaption(item, kLinkColor, linkFont_.Get(), DT_LEFT);
     }
@@ -453,9 +463,9 @@ class OptionsDialog final : public dialogs::Form,
         SetBkMode(item.hDC, TRANSPARENT);
         const bool disabled = (item.itemState & ODS_DISABLED) != 0;
         SetTextColor(item.hDC, disabled ? GetSysColor(COLOR_GRAYTEXT) : color);
-        const tabctl::ScopedSelect select(item.hDC, font ? static_cast<HGDIOBJ>(font)
-                                                         : reinterpret_cast<HGDIOBJ>(SendMessageW(
-                                                               item.hwndItem, WM_GETFONT, 0, 0)));
+        const ScopedSelect select(item.hDC, font ? static_cast<HGDIOBJ>(font)
+                                                 : reinterpret_cast<HGDIOBJ>(SendMessageW(
+                                                       item.hwndItem, WM_GETFONT, 0, 0)));
         DrawTextW(item.hDC, caption.c_str(), -1, &text,
                   align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
         if (item.itemState & ODS_FOCUS) {
@@ -577,7 +587,7 @@ class OptionsDialog final : public dialogs::Form,
     std::unique_ptr<TabControl> pages_;
     std::unique_ptr<TabControl> appearancePreview_;
     std::unique_ptr<TabControl> colorPreview_;
-    tabctl::GdiFont linkFont_;
+    GdiFont linkFont_;
     HFONT font_ = nullptr;
     int dpiX_ = 96;
     int dpiY_ = 96;
@@ -591,7 +601,7 @@ class OptionsDialog final : public dialogs::Form,
 
 void ShowOptionsDialog(HWND owner, OptionsDialogParts parts, OptionsPage page) {
     OptionsDialog dialog(std::move(parts), page);
-    dialogs::ShowModal(dialog, owner, &dialog);
+    dialogs::ShowModal(dialog, owner);
 }
 
 }  // namespace morvane

@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "tabctl/GdiObject_win.h"
+#include "shared/GdiObject_win.h"
 
 namespace morvane {
 
 namespace {
 
-using tabctl::GdiBrush;
-using tabctl::GdiPen;
-using tabctl::ScopedSelect;
+using morvane::GdiBrush;
+using morvane::GdiPen;
+using morvane::ScopedSelect;
 
 void Fill(HDC dc, const RECT& rect, COLORREF color) {
     const GdiBrush brush(CreateSolidBrush(color));

@@ -8,13 +8,6 @@
 
 namespace morvane {
 
-namespace {
-
-// The paint manager's switch that goes with the colour style.
-constexpr std::int32_t kPaintSwitch8 = 8;
-
-}  // namespace
-
 TabStyle* TabBarLiveApply::Style() const {
     return addin_.bar ? addin_.bar->Style() : nullptr;
 }
@@ -44,19 +37,19 @@ void TabBarLiveApply::SetAppearance(std::int32_t appearance) {
 
 void TabBarLiveApply::SetPaintSwitch8(bool on) {
     if (auto* style = Style()) {
-        style->SetPaintSwitch(kPaintSwitch8, on);
+        style->SetPaintSwitch(tabctl::PaintSwitch::Gloss, on);
     }
 }
 
 void TabBarLiveApply::SetColorStyle(std::int32_t value) {
     if (auto* style = Style()) {
-        style->SetColorStyle(value);
+        style->SetColorStyle(static_cast<tabctl::ColorStyle>(value));
     }
 }
 
 void TabBarLiveApply::SetColor(std::int32_t member, std::uint32_t color) {
     if (auto* style = Style()) {
-        style->SetColor(member, color);
+        style->SetColor(static_cast<tabctl::ColorRole>(member), color);
     }
 }
 

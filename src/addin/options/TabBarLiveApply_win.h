@@ -8,7 +8,7 @@
 #include "addin/tabbar/MainWindowHotKeys.h"
 #include "addin/tabbar/TabBarWindow.h"
 #include "options/LiveApply.h"
-#include "shared/HostApp.h"
+#include "host/HostApp.h"
 
 namespace morvane {
 

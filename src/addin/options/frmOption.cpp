@@ -13,14 +13,17 @@ using dialogs::ControlKind;
 using dialogs::ControlSpec;
 using dialogs::TwipsRect;
 
+// A list's place: its closed height and its dropped list below.
+constexpr int kListHeight = 1800;
+
 // The width of the page strip and of the groups that span a page.
 constexpr int kWide = 9240;
 
 constexpr ControlKind Check = ControlKind::CheckBox;
 constexpr ControlKind Frame = ControlKind::Frame;
 constexpr ControlKind Label = ControlKind::Label;
-constexpr ControlKind List = ControlKind::List;
-constexpr ControlKind Combo = ControlKind::Combo;
+constexpr ControlKind List = ControlKind::DropList;
+constexpr ControlKind Combo = ControlKind::ComboEdit;
 constexpr ControlKind Edit = ControlKind::Edit;
 constexpr ControlKind Custom = ControlKind::Custom;
 
@@ -75,7 +78,7 @@ std::vector<ControlSpec> PopularPosition() {
         {FlatEdit4, Edit, L"", L"", {600, 4980, 4080, 330}},
         {FramePosition, Frame, L"Position", L"Position", {5280, 3330, 4080, 2100}},
         {Label14, Label, L"SetPosition", L"Set Position:", {5460, 3630, 3720, 240}},
-        {ComboBox1, List, L"", L"", {5460, 3900, 3720, 315}},
+        {ComboBox1, List, L"", L"", {5460, 3900, 3720, kListHeight}},
         // The position picture is 185 by 75 pixels at 96 dots per inch.
         {Picture3, ControlKind::Picture, L"", L"", {5940, 4290, 2775, 1125}},
     };
@@ -85,12 +88,12 @@ std::vector<ControlSpec> AppearanceColor() {
     std::vector<ControlSpec> controls{
         {FrameTheme, Frame, L"Appearance", L"Appearance", {120, 600, 4680, 1380}},
         {Label6, Label, L"SetAppearance", L"Set Appearance:", {240, 900, 1500, 240}},
-        {ComboBox2, List, L"", L"", {1800, 840, 2880, 315}},
+        {ComboBox2, List, L"", L"", {1800, 840, 2880, kListHeight}},
         {Label5, Label, L"Preview", L"Preview:", {240, 1320, 1500, 240}},
         {TabControl2, Custom, L"", L"", {1800, 1260, 2880, 600}},
         {GroupBox1, Frame, L"Layout", L"Layout", {4920, 600, 4440, 1380}},
         {Label8, Label, L"SetLayout", L"Set Layout:", {5040, 900, 2760, 240}},
-        {ComboBox3, List, L"", L"", {7860, 840, 1380, 315}},
+        {ComboBox3, List, L"", L"", {7860, 840, 1380, kListHeight}},
         {Label9, Label, L"MaxTabWidth", L"Set MaxTabWidth(0 is default):", {5040, 1290, 2760, 240}},
         {FlatEdit1, Edit, L"", L"", {7860, 1230, 780, 315}},
         {Label16_0, Label, L"Pixels", L"Pixels", {8700, 1290, 600, 240}},
@@ -107,9 +110,9 @@ std::vector<ControlSpec> AppearanceColor() {
          L"Tab Font (Restart Project to take effect)",
          {120, 2100, kWide, 720}},
         {CheckBox_Font, Check, L"FontName", L"Custom Font", {360, 2400, 1740, 300}},
-        {ComboBox_Font, Combo, L"", L"", {2160, 2370, 2880, 315}},
+        {ComboBox_Font, Combo, L"", L"", {2160, 2370, 2880, kListHeight}},
         {CheckBox_FontSize, Check, L"FontSize", L"Custom Font Size", {5280, 2400, 1920, 300}},
-        {ComboBox_FontSize, Combo, L"", L"", {7260, 2370, 1200, 315}},
+        {ComboBox_FontSize, Combo, L"", L"", {7260, 2370, 1200, kListHeight}},
         {GroupBox2, Frame, L"Color", L"Color", {120, 2940, kWide, 2490}},
         {CheckBox3, Check, L"Custom", L" Enable custom colors", {360, 3210, 4200, 300}},
         {Label4, Label, L"SetColors", L"Set Colors:", {360, 3630, 1500, 240}},

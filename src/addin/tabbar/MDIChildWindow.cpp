@@ -1,12 +1,11 @@
 #include "addin/tabbar/MDIChildWindow.h"
 
-#include "addin/tabbar/TabBarGlobals.h"
 #include "addin/tabbar/WindowMessages.h"
 
 namespace morvane {
 
-MDIChildWindow::MDIChildWindow(SubclassFactory newSubclass, StripAccess tabStrip)
-    : newSubclass_(std::move(newSubclass)), tabStrip_(std::move(tabStrip)) {}
+MDIChildWindow::MDIChildWindow(AddinState& state, SubclassFactory newSubclass, StripAccess tabStrip)
+    : state_(state), newSubclass_(std::move(newSubclass)), tabStrip_(std::move(tabStrip)) {}
 
 MDIChildWindow::~MDIChildWindow() {
     Detach();
@@ -42,9 +41,9 @@ void MDIChildWindow::Proc(bool, bool&, std::intptr_t&, WindowHandle& hWnd, std::
     const std::int32_t count = strip->Count();
     for (std::int32_t i = 0; i < count; ++i) {
         if (HandleFromText(strip->Tag(i)) == hWnd) {
-            Updating = true;
+            state_.Updating = true;
             strip->Select(i);
-            Updating = false;
+            state_.Updating = false;
         }
     }
 }

@@ -3,7 +3,7 @@
 
 #include "addin/tabbar/TabStrip.h"
 #include "addin/tabbar/TabStyle.h"
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 
 namespace morvane {
 
