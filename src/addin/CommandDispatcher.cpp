@@ -42,7 +42,7 @@ void CommandDispatcher::OnClick(const CommandBarControlPtr& clicked) {
     } else if (command == L"OpenDir_Project") {
         OpenFolder();
     } else if (command == L"Option_Project") {
-        parts_.dialogs.ShowOptions(OptionsPage::Own);
+        parts_.dialogs.ShowOptions(OptionsPage::PopularPosition);
     } else if (command == L"About") {
         parts_.dialogs.ShowOptions(OptionsPage::About);
     } else if (command == L"Lock_Project") {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "options/OptionsPage.h"
 #include "shared/WindowHandle.h"
 
 namespace morvane {
@@ -43,7 +44,6 @@ class CommandShell {
 };
 
 // The options dialog opens on the page of its own choice, or on its About page.
-enum class OptionsPage { Own, About };
 
 class CommandDialogs {
   public:

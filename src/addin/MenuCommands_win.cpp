@@ -1,3 +1,4 @@
+#include "addin/options/OptionsCommand_win.h"
 #include "addin/MenuCommands_win.h"
 
 #include "addin/dialogs/Dialogs_win.h"
@@ -13,23 +14,20 @@ std::wstring LanguageText(const std::wstring& key, const std::wstring& text) {
     return mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, key, text);
 }
 
-// The options dialog, on its own page or on its About page; its window comes with the
-// options dialog's work and is opened here once it exists.
-void OpenOptions(OptionsPage) {}
-
 std::shared_ptr<CommandShell> ShellOrReal(std::shared_ptr<CommandShell> shell) {
     return shell ? std::move(shell) : std::make_shared<Win32CommandShell>();
 }
 
 std::shared_ptr<CommandDialogs> DialogsOrReal(std::shared_ptr<CommandDialogs> dialogs,
-                                              const AddinState& state, CommandShell& shell) {
+                                              AddinState& state, CommandShell& shell) {
     if (dialogs) {
         return dialogs;
     }
     const std::wstring help = dialogs::HelpPageAddress().value_or(L"");
     return std::make_shared<ModalCommandDialogs>(
         state.hMainWnd, dialogs::LanguageTexts(mdLang::LangFile, mdLang::LangSection),
-        [&shell, help] { shell.OpenPage(help); }, OpenOptions);
+        [&shell, help] { shell.OpenPage(help); },
+        [&state](OptionsPage page) { OpenOptionsDialog(state, page); });
 }
 
 }  // namespace

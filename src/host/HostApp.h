@@ -52,6 +52,8 @@ class HostApp {
     virtual std::optional<std::wstring> PathSeparator() const = 0;
     // "11.0", "12.0" or "14.0".
     virtual std::optional<std::wstring> Version() const = 0;
+    // The application's name, as messages to the user name it.
+    virtual std::optional<std::wstring> Name() const = 0;
 
     // The alerts switch, turned off while several windows are closed.
     virtual bool SetAlerts(bool on) = 0;

@@ -223,6 +223,10 @@ std::optional<std::wstring> HostAppDispatch::Version() const {
     return AsText(Get(app_.Get(), appid::Version));
 }
 
+std::optional<std::wstring> HostAppDispatch::Name() const {
+    return AsText(Get(app_.Get(), appid::Name));
+}
+
 bool HostAppDispatch::SetAlerts(bool on) {
     return Put(app_.Get(), appid::DisplayAlerts, on);
 }

@@ -31,6 +31,7 @@ class HostAppDispatch : public HostApp {
     std::optional<bool> State() const override;
     std::optional<std::wstring> PathSeparator() const override;
     std::optional<std::wstring> Version() const override;
+    std::optional<std::wstring> Name() const override;
     bool SetAlerts(bool on) override;
     std::optional<bool> ShowWindowsInTaskbar() const override;
     bool SetShowWindowsInTaskbar(bool on) override;

@@ -25,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "options/OptionsPage.h"
 #include "options/ColorPreview.h"
 #include "options/DialogShell.h"
 #include "options/FontSource.h"
@@ -34,6 +35,12 @@
 #include "shared/RegistryApi.h"
 #include "shared/SettingsSchema.h"
 #include "shared/TabSettings.h"
+
+// Windows' commdlg.h makes ChooseColor a name for its ChooseColorW; OptionsModel has a member
+// of that name, so a Windows file that includes both sees ours.
+#ifdef ChooseColor
+#undef ChooseColor
+#endif
 
 namespace morvane {
 
@@ -71,8 +78,6 @@ struct ListState {
 struct ColorButtonState {
     tabctl::OleColor color = 0;  // the colour being edited, shown as the button's text colour
 };
-
-enum class OptionsPage { PopularPosition = 0, AppearanceColor = 1, About = 2 };
 
 struct OptionsControls {
     OptionsPage page = OptionsPage::PopularPosition;

@@ -34,6 +34,7 @@ class EventBar : public TabBarWindow {
     void ChangeDeafultColor() override {}
     void StartTimer() override { ++timerStarts; }
     TabStrip* Strip() override { return &strip_; }
+    TabStyle* Style() override { return nullptr; }
 
   private:
     std::unique_ptr<frmMorvane>& form_;

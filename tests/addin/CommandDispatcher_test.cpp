@@ -29,6 +29,7 @@ class LoggingBar : public TabBarWindow {
     void ChangeDeafultColor() override {}
     void StartTimer() override {}
     TabStrip* Strip() override { return &strip; }
+    TabStyle* Style() override { return nullptr; }
 
   private:
     CommandLog& log_;

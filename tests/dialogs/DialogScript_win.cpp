@@ -10,13 +10,12 @@ constexpr int kPatience = 100;
 
 DialogScript* playing = nullptr;
 
+// A dialog under a nested one (a message, the colour chooser) is disabled while that is up.
 BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
     wchar_t className[16] = {};
-    wchar_t caption[16] = {};
     GetClassNameW(window, className, 16);
-    GetWindowTextW(window, caption, 16);
-    if (std::wstring(className) == L"#32770" && std::wstring(caption) == L"Morvane" &&
-        IsWindowVisible(window)) {
+    if (std::wstring(className) == L"#32770" && IsWindowVisible(window) &&
+        IsWindowEnabled(window)) {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }

@@ -15,7 +15,7 @@ class DialogScript {
   public:
     using Step = std::function<void(HWND dialog)>;
 
-    // Starts playing as soon as a dialog captioned "Morvane" is up on this thread.
+    // Starts playing as soon as a dialog box is up on this thread.
     explicit DialogScript(std::vector<Step> steps);
     ~DialogScript();
     DialogScript(const DialogScript&) = delete;
@@ -37,7 +37,7 @@ class DialogScript {
     UINT_PTR timer_ = 0;
 };
 
-// The dialog's window captioned "Morvane" on this thread; nullptr when none is shown.
+// The dialog box this thread shows on top (the one that takes input); nullptr when none is shown.
 HWND ShownDialog();
 
 // What a user does.

@@ -127,6 +127,9 @@ std::optional<std::wstring> FakeHost::PathSeparator() const {
 std::optional<std::wstring> FakeHost::Version() const {
     return Answer(*this, "Version", version);
 }
+std::optional<std::wstring> FakeHost::Name() const {
+    return Answer(*this, "Name", name);
+}
 bool FakeHost::SetAlerts(bool on) {
     return Command(*this, "SetAlerts", [&] { alerts = on; });
 }

@@ -49,6 +49,7 @@ class FakeHost : public HostApp, public Faults {
     bool state = true;
     std::wstring pathSeparator = L"\\";
     std::wstring version = L"14.0";
+    std::wstring name = L"Microsoft Project";
     bool alerts = true;
     bool showWindowsInTaskbar = false;
     int newCalls = 0, saveCalls = 0, saveAsCalls = 0, openCalls = 0;
@@ -65,6 +66,7 @@ class FakeHost : public HostApp, public Faults {
     std::optional<bool> State() const override;
     std::optional<std::wstring> PathSeparator() const override;
     std::optional<std::wstring> Version() const override;
+    std::optional<std::wstring> Name() const override;
     bool SetAlerts(bool on) override;
     std::optional<bool> ShowWindowsInTaskbar() const override;
     bool SetShowWindowsInTaskbar(bool on) override;

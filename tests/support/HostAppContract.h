@@ -97,6 +97,7 @@ TYPED_TEST_P(HostAppContract, StateFollowsTheHost) {
     EXPECT_EQ(app.State(), false);
     EXPECT_EQ(app.PathSeparator(), L"\\");
     EXPECT_EQ(app.Version(), L"14.0");
+    EXPECT_EQ(app.Name(), L"Microsoft Project");
 }
 
 TYPED_TEST_P(HostAppContract, Switches) {

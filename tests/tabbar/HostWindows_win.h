@@ -30,6 +30,7 @@ class TestBar final : public TabBarWindow {
     void ChangeDeafultColor() override { ++colourReads; }
     void StartTimer() override { ++timerStarts; }
     TabStrip* Strip() override { return nullptr; }
+    TabStyle* Style() override { return nullptr; }
     RECT ScreenRect() const;
 
   private:

@@ -49,6 +49,7 @@ enum class ControlKind {
     DropList,     // a list to choose from; the place's height includes the dropped list
     ComboEdit,    // the same, with an edit to type into
     DrawnButton,  // a push button its form draws
+    Custom,       // a place for a window the form's own code makes
 };
 
 enum class FormIcon { None, Question, Lock, Information };
@@ -59,6 +60,8 @@ struct ControlSpec {
     std::wstring tag;   // the language key of its caption; empty = not looked up
     std::wstring text;  // caption or text
     TwipsRect place;
+    // Made only when the form's own code asks for it (a page not shown yet), not at load.
+    bool deferred = false;
 };
 
 struct FormSpec {

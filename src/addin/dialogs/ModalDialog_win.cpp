@@ -59,6 +59,7 @@ ControlClass ClassOf(ControlKind kind) {
         case ControlKind::DrawnButton:
             return {L"BUTTON", WS_TABSTOP | BS_OWNERDRAW};
         case ControlKind::Button:
+        case ControlKind::Custom:
             break;
     }
     return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON};
@@ -76,7 +77,8 @@ class ModalDialog final : public FormView {
     bool Show(HWND owner) {
         // An empty template: the controls are made at load, in pixels.
         alignas(DWORD) std::array<WORD, 12> dialogTemplate{};
-        const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+        // Visible from the start: shown as soon as it has loaded, not once the queue is idle.
+        const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
         dialogTemplate[0] = LOWORD(style);
         dialogTemplate[1] = HIWORD(style);
         // Inside the host, the dialog's controls come from the add-in's own manifest.
@@ -180,18 +182,10 @@ class ModalDialog final : public FormView {
     }
 
     void MakeControl(const ControlSpec& control) {
-        const ControlClass type = ClassOf(control.kind);
-        const PixelRect place = ToPixels(control.place, dpiX_, dpiY_);
-        const bool edit =
-            control.kind == ControlKind::ReadOnlyText || control.kind == ControlKind::Edit;
-        const std::wstring text = edit ? EditText(control.text) : control.text;
-        const HWND made = CreateWindowExW(
-            0, type.name, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | type.style,
-            place.left, place.top, place.Width(), place.Height(), window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), ProcessModule(), nullptr);
-        if (made && font_) {
-            SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+        if (control.deferred) {
+            return;
         }
+        const HWND made = MakeDialogControl(window_, control, font_.Get(), dpiX_, dpiY_);
         if (made && control.kind == ControlKind::ReadOnlyText) {
             ShowScrollBarWhenLong(made);
         }
@@ -247,6 +241,25 @@ class ModalDialog final : public FormView {
 };
 
 }  // namespace
+
+HWND MakeDialogControl(HWND dialog, const ControlSpec& control, HFONT font, int dpiX, int dpiY) {
+    if (control.kind == ControlKind::Custom) {
+        return nullptr;
+    }
+    const ControlClass type = ClassOf(control.kind);
+    const PixelRect place = ToPixels(control.place, dpiX, dpiY);
+    const bool edit =
+        control.kind == ControlKind::ReadOnlyText || control.kind == ControlKind::Edit;
+    const std::wstring text = edit ? EditText(control.text) : control.text;
+    const HWND made = CreateWindowExW(
+        0, type.name, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | type.style,
+        place.left, place.top, place.Width(), place.Height(), dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), ProcessModule(), nullptr);
+    if (made && font) {
+        SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    return made;
+}
 
 bool ShowModal(Form& form, HWND owner) {
     ModalDialog dialog(form);

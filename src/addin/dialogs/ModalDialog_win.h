@@ -19,6 +19,10 @@ class WindowForm : public Form {
                          INT_PTR& result) = 0;
 };
 
+// Makes one control of a form in `dialog` at its place in pixels, in `font`; nullptr for a
+// Custom place or when the system refuses. Used at load and for deferred controls.
+HWND MakeDialogControl(HWND dialog, const ControlSpec& control, HFONT font, int dpiX, int dpiY);
+
 // Shows `form` modally over `owner` (nullptr: no owner, as a program's own window) and returns
 // once it has closed. False when the dialog could not be made; the form then never loaded.
 bool ShowModal(Form& form, HWND owner);

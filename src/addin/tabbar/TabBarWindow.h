@@ -2,6 +2,7 @@
 // The tab bar form as the window hooks use it.
 
 #include "addin/tabbar/TabStrip.h"
+#include "addin/tabbar/TabStyle.h"
 #include "shared/WindowHandle.h"
 
 namespace morvane {
@@ -18,6 +19,8 @@ class TabBarWindow {
     virtual void StartTimer() = 0;
     // The bar's tab control; none when it could not be made.
     virtual TabStrip* Strip() = 0;
+    // The look of the same control; none when it could not be made.
+    virtual TabStyle* Style() = 0;
 };
 
 }  // namespace morvane

@@ -45,6 +45,7 @@ class frmMorvaneWindow final : public TabBarWindow, private Window, private TabE
     // The form's rules and its tab control; none when the control could not be made.
     frmMorvane* Rules() { return rules_.get(); }
     TabStrip* Strip() override { return control_.get(); }
+    TabStyle* Style() override { return control_.get(); }
 
   private:
     LRESULT OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;

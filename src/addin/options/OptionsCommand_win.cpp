@@ -1,0 +1,46 @@
+#include "addin/options/OptionsCommand_win.h"
+
+#include "addin/options/OptionsDialog_win.h"
+#include "addin/options/TabBarLiveApply_win.h"
+#include "addin/tabbar/mdSubClass_win.h"
+#include "addin/tabbar/mdxlMainHwndSubClass_win.h"
+#include "shared/LoadSettings.h"
+#include "shared/mdLang.h"
+
+namespace morvane {
+
+void OpenOptionsDialog(AddinState& state, OptionsPage page) {
+    if (!state.Registry) {
+        return;
+    }
+    // Every opening shows what the registry holds now, also what the settings center changed.
+    mdPub::LoadSettings(*state.Registry, state.System.get(), state.Settings, state.HostVersion.Text,
+                        state.OfficeTheme);
+    HostApp* host = state.HostApp.get();
+
+    RunningAddin addin;
+    addin.bar = mdSubClass::TabBarForm();
+    addin.hotKeys = mdxlMainHwndSubClass::HotKeys();
+    addin.host = host;
+    addin.placementPending = &state.PlacementPending;
+    addin.tabBarSize = &state.TabBarSize;
+    addin.reframeClient = mdSubClass::ReframeClient;
+    TabBarLiveApply live(std::move(addin));
+
+    const std::wstring captionSection = OptionsCaptionSection(
+        mdLang::LangSection, static_cast<std::int32_t>(GetSystemDefaultLCID()));
+    OptionsDialogParts parts{
+        state.Settings,
+        state.OfficeTheme,
+        *state.Registry,
+        live,
+        state.HostVersion.Text,
+        dialogs::LanguageTexts(mdLang::LangFile, mdLang::LangSection),
+        dialogs::LanguageTexts(mdLang::LangFile, captionSection),
+        host ? host->ShowWindowsInTaskbar() : std::nullopt,
+        {},
+    };
+    ShowOptionsDialog(reinterpret_cast<HWND>(state.hMainWnd), std::move(parts), page);
+}
+
+}  // namespace morvane
