@@ -55,7 +55,7 @@ MenuCommands::MenuCommands(AddinState& state, CommandSeams seams)
                   }
               },
           // The ribbon comes with the backstage tab; until then there is none to redraw.
-          .invalidateRibbon = [] {},
+          .invalidateRibbon = [&state] { InvalidateRibbon(state); },
           .text = LanguageText,
           .helpPage = dialogs::HelpPageAddress().value_or(L""),
       }) {}

@@ -2,7 +2,17 @@
 
 #include "addin/ActivationContext_win.h"
 #include "addin/ComServer_win.h"
+#include <olectl.h>
+#include <shellapi.h>
+
+#include "addin/Backstage.h"
 #include "addin/HostDialogs_win.h"
+#include "addin/dialogs/Dialogs_win.h"
+#include "addin/options/OptionsCommand_win.h"
+#include "addin/tabbar/mdSubClass_win.h"
+#include "shared/SettingsSchema.h"
+#include "shared/Trace.h"
+#include "shared/WebPages.h"
 #include "host/HostAppDispatch_win.h"
 #include "shared/mdLang.h"
 #include "addin/TabBarConnection_win.h"
@@ -10,6 +20,77 @@
 namespace morvane {
 
 namespace {
+
+// IRibbonUI.Invalidate and IRibbonControl.Id, by their published dispatch ids.
+constexpr DISPID kInvalidate = 1;
+constexpr DISPID kControlId = 1;
+
+// The id of a ribbon control; empty when it has none.
+std::wstring IdOf(IDispatch* control) {
+    com::Variant id;
+    std::wstring text;
+    if (control && SUCCEEDED(com::Invoke(control, kControlId, DISPATCH_PROPERTYGET, {}, &id))) {
+        id.ToText(text);
+    }
+    return text;
+}
+
+// A label or description from the language file; empty for a control without one.
+std::wstring LangTextOf(const std::optional<Backstage::LangText>& text) {
+    return text ? mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, text->Key,
+                                      text->Default)
+                : std::wstring();
+}
+
+HRESULT TextResult(const std::wstring& text, BSTR* out) {
+    *out = SysAllocString(text.c_str());
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+// A picture object over one of the library's own images; none for Image::None.
+com::ComPtr<IDispatch> PictureOf(Backstage::Image image) {
+    PICTDESC picture{};
+    picture.cbSizeofstruct = sizeof picture;
+    if (image == Backstage::Image::ShowIcon) {
+        picture.picType = PICTYPE_ICON;
+        picture.icon.hicon = static_cast<HICON>(
+            LoadImageW(ComServer::Module(), MAKEINTRESOURCEW(Backstage::kShowIconResource),
+                       IMAGE_ICON, 64, 64, 0));
+        if (!picture.icon.hicon) {
+            return nullptr;
+        }
+    } else if (image == Backstage::Image::Logo) {
+        picture.picType = PICTYPE_BITMAP;
+        picture.bmp.hbitmap = static_cast<HBITMAP>(
+            LoadImageW(ComServer::Module(), MAKEINTRESOURCEW(Backstage::kLogoResource),
+                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        if (!picture.bmp.hbitmap) {
+            return nullptr;
+        }
+    } else {
+        return nullptr;
+    }
+    com::ComPtr<IDispatch> result;
+    // Once made, the picture object owns the handle; when it cannot be made, the handle is ours.
+    const HRESULT hr = OleCreatePictureIndirect(&picture, IID_IDispatch, TRUE,
+                                                reinterpret_cast<void**>(result.Put()));
+    if (FAILED(hr)) {
+        TraceFailure(L"OleCreatePictureIndirect", hr);
+        if (image == Backstage::Image::ShowIcon) {
+            DestroyIcon(picture.icon.hicon);
+        } else {
+            DeleteObject(picture.bmp.hbitmap);
+        }
+        return nullptr;
+    }
+    return result;
+}
+
+void OpenPage(const std::wstring& address) {
+    if (!address.empty()) {
+        ShellExecuteW(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    }
+}
 
 // The language file's texts as the connection set them up.
 dialogs::TextLookup AddinTexts() {
@@ -64,6 +145,8 @@ Morvane::Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
 Morvane::~Morvane() {
     // A host that lets go without disconnecting must not leave hooks into this library behind.
     RunStep([this] { Disconnect(); });
+    // A state the caller keeps must not call back into a gone object.
+    state_.InvalidateRibbon = nullptr;
     ComServer::ObjectDestroyed();
 }
 
@@ -216,30 +299,87 @@ STDMETHODIMP Morvane::GetCustomUI(BSTR, BSTR* RibbonXml) {
     });
 }
 
-// The backstage tab and its callbacks come with the host integration's backstage work; until
-// then the document and every callback answer that they are not there.
-STDMETHODIMP Morvane::GetRibbonXML(BSTR*) {
-    return E_NOTIMPL;
+STDMETHODIMP Morvane::GetRibbonXML(BSTR* xml) {
+    if (!xml) {
+        return E_POINTER;
+    }
+    *xml = nullptr;
+    return Guarded([&] { return TextResult(Backstage::GetRibbonXML(), xml); });
 }
 
-STDMETHODIMP Morvane::GetLabel(IDispatch*, BSTR*) {
-    return E_NOTIMPL;
+STDMETHODIMP Morvane::GetLabel(IDispatch* control, BSTR* label) {
+    if (!label) {
+        return E_POINTER;
+    }
+    *label = nullptr;
+    return Guarded(
+        [&] { return TextResult(LangTextOf(Backstage::LabelOf(IdOf(control))), label); });
 }
 
-STDMETHODIMP Morvane::GetDescription(IDispatch*, BSTR*) {
-    return E_NOTIMPL;
+STDMETHODIMP Morvane::GetDescription(IDispatch* control, BSTR* description) {
+    if (!description) {
+        return E_POINTER;
+    }
+    *description = nullptr;
+    return Guarded([&] {
+        return TextResult(LangTextOf(Backstage::DescriptionOf(IdOf(control))), description);
+    });
 }
 
-STDMETHODIMP Morvane::rxcustomUI_onLoad(IDispatch*) {
-    return E_NOTIMPL;
+STDMETHODIMP Morvane::rxcustomUI_onLoad(IDispatch* ribbon) {
+    return Guarded([&] {
+        RibbonUI = com::ComPtr<IDispatch>(ribbon);
+        state_.InvalidateRibbon = [this] { InvalidateRibbon(); };
+        return S_OK;
+    });
 }
 
-STDMETHODIMP Morvane::getImage(IDispatch*, IDispatch**) {
-    return E_NOTIMPL;
+STDMETHODIMP Morvane::getImage(IDispatch* control, IDispatch** image) {
+    if (!image) {
+        return E_POINTER;
+    }
+    *image = nullptr;
+    return Guarded([&] {
+        *image = PictureOf(Backstage::ImageOf(IdOf(control), state_.Settings.TabShow)).Detach();
+        return S_OK;
+    });
 }
 
-STDMETHODIMP Morvane::pr_OnAction(IDispatch*) {
-    return E_NOTIMPL;
+STDMETHODIMP Morvane::pr_OnAction(IDispatch* control) {
+    return Guarded([&] {
+        switch (Backstage::ActionOf(IdOf(control))) {
+            case Backstage::Action::ToggleBar:
+                ToggleBar();
+                break;
+            case Backstage::Action::Options:
+                OpenOptionsDialog(state_);
+                break;
+            case Backstage::Action::Help:
+                OpenPage(dialogs::HelpPageAddress().value_or(L""));
+                break;
+            case Backstage::Action::Contact:
+                OpenPage(std::wstring(SupportPage));
+                break;
+            case Backstage::Action::None:
+                break;
+        }
+        return S_OK;
+    });
+}
+
+void Morvane::ToggleBar() {
+    state_.Settings.TabShow = state_.Settings.TabShow != 0 ? 0 : 1;
+    if (state_.Registry) {
+        WriteSetting(*state_.Registry, Setting::TabShow, state_.Settings.TabShow);
+    }
+    mdSubClass::ReframeClient();
+    morvane::InvalidateRibbon(state_);
+}
+
+void Morvane::InvalidateRibbon() {
+    if (RibbonUI) {
+        com::Invoke(RibbonUI.Get(), kInvalidate, DISPATCH_METHOD, {}, nullptr);
+    }
 }
 
 }  // namespace morvane

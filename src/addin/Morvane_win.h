@@ -68,6 +68,10 @@ class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonE
     ~Morvane();
 
     void Connect(IDispatch* application, int connectMode);
+    // The backstage's show/hide task: TabShow flipped and written, the bar shown or hidden, and
+    // Office asked for the task's image again.
+    void ToggleBar();
+    void InvalidateRibbon();
     void ApplyTaskbarSwitch();
     void Disconnect();
 
@@ -82,6 +86,8 @@ class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonE
     // The host's Application, held from connection to disconnection; the host's events arrive
     // through it.
     com::ComPtr<IDispatch> oAppPro;
+    // The ribbon Office handed to the backstage's onLoad; kept for the host's whole run.
+    com::ComPtr<IDispatch> RibbonUI;
     int mConnectMode = 0;
     bool connected_ = false;
 };

@@ -134,9 +134,7 @@ bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
         return false;
     }
     mdxlMainHwndSubClass::MainWindowHookParts mainParts;
-    // The backstage tab and its ribbon come with the host integration; until then the show/hide
-    // hot key has no ribbon to invalidate on hosts above "12.0".
-    mainParts.invalidateRibbon = [] {};
+    mainParts.invalidateRibbon = [&state] { InvalidateRibbon(state); };
     mdxlMainHwndSubClass::HookMainWindow(state, std::move(mainParts));
 
     mdSubClass::ClientHookParts clientParts;

@@ -45,6 +45,8 @@ class ComPtr {
         Reset();
         return &p_;
     }
+    // Hands the reference over, as an out parameter takes it.
+    T* Detach() { return std::exchange(p_, nullptr); }
     T* Get() const { return p_; }
     T* operator->() const { return p_; }
     explicit operator bool() const { return p_ != nullptr; }

@@ -12,6 +12,12 @@ bool NoCaseLess::operator()(const std::wstring& a, const std::wstring& b) const 
         });
 }
 
+void InvalidateRibbon(const AddinState& state) {
+    if (state.InvalidateRibbon) {
+        state.InvalidateRibbon();
+    }
+}
+
 std::int32_t VisibleWindowCount(const AddinState& state) {
     return state.HostApp ? VisibleWindowCount(*state.HostApp) : 0;
 }

@@ -3,6 +3,7 @@
 // the connection owns and hands by reference to every part that needs it. Tests make their own.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -64,7 +65,13 @@ struct AddinState {
     std::int32_t TabBarSize = 0;
     // The bar is placed again at the next non-client paint (the position changed).
     bool PlacementPending = false;
+    // Makes Office ask the backstage's callbacks again (the show/hide task's image follows
+    // TabShow); empty until a ribbon has loaded the backstage.
+    std::function<void()> InvalidateRibbon;
 };
+
+// Asks the ribbon, where one has loaded the backstage, for the backstage's callbacks again.
+void InvalidateRibbon(const AddinState& state);
 
 // How many of the host's windows are visible; a failing host ends the count where it is, and
 // no host counts none.
