@@ -1,5 +1,6 @@
 #include "BarInHost_win.h"
 
+#include "addin/TabBarConnection_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/mdReg.h"
@@ -55,6 +56,9 @@ void BarInHost::Disconnect() {
     if (addin) {
         addin->OnDisconnection(office::ext_dm_UserClosed, nullptr);
         addin = nullptr;
+    } else {
+        // A test that connected without the class, to hand the connection doubles of its own.
+        TabBarConnection::Disconnect(state);
     }
     if (host) {
         host->Pump();
