@@ -53,9 +53,20 @@ TEST_F(TabBarMouse, ClicksThatAreNoDoubleClick) {
 }
 
 TEST_F(TabBarMouse, TheUnsavedMarkDoesNotBreakADoubleClick) {
-    strip.tabs[2].caption = L"  Beta.mpp  ";  // same clean name as the unsaved Beta tab
+    Click(LeftButton, OnA, 1000);
+    strip.tabs[0].caption = L"  Alpha.mpp  *  ";  // changed between the two clicks
+    Click(LeftButton, OnA, 1100);
+    ASSERT_EQ(Closes().size(), 1u);
+    EXPECT_EQ(Closes()[0].window, a);
+}
+
+TEST_F(TabBarMouse, ClicksOnTwoTabsOfOneNameCloseNothing) {
+    // Two projects named Beta.mpp from two folders: one click on each is no double click.
+    strip.tabs[2].caption = L"  Beta.mpp  ";
     Click(LeftButton, OnC, 1000);
     Click(LeftButton, OnB, 1100);
+    EXPECT_TRUE(Closes().empty());
+    Click(LeftButton, OnB, 1200);  // the second click on Beta's own tab
     ASSERT_EQ(Closes().size(), 1u);
     EXPECT_EQ(Closes()[0].window, b);
 }
@@ -272,6 +283,29 @@ TEST_F(ExitTimer, ClosesTheHostsFileDialogOnly) {
 
     form->Form_Unload();
     EXPECT_EQ(timerSwitches.back(), false);
+}
+
+TEST_F(ExitTimer, StopsAfterTwoSecondsWhenTheHostStaysOpen) {
+    windows.tick = 5000;
+    form->StartTimer();
+    host->alerts = false;
+    for (std::uint32_t at = 5030; at < 7000; at += 30) {
+        windows.tick = at;
+        form->Timer_ProExit_Timer();
+    }
+    EXPECT_EQ(timerSwitches, std::vector<bool>{true});
+    windows.tick = 7000;
+    form->Timer_ProExit_Timer();
+    EXPECT_EQ(timerSwitches, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(windows.posted.empty());
+    EXPECT_FALSE(host->alerts);
+
+    // Started again, it waits its full two seconds from then on, across the tick count's wrap.
+    windows.tick = 0xFFFFFF00u;
+    form->StartTimer();
+    windows.tick = 0x500u;
+    form->Timer_ProExit_Timer();
+    EXPECT_EQ(timerSwitches, (std::vector<bool>{true, false, true}));
 }
 
 }  // namespace

@@ -10,13 +10,29 @@ namespace morvane {
 namespace {
 
 struct ThemeCase {
-    std::int32_t theme, appearance, offset;
+    std::int32_t theme;
+    std::optional<std::int32_t> appearance;
+    std::int32_t offset;
 };
 
 TEST(TabBarRules, AppearanceAndStripOffsetByTheme) {
-    const ThemeCase cases[] = {{0, 0, 30}, {1, 1, 30},  {2, 2, 30},   {3, 3, 100},
-                               {4, 4, 30}, {5, 5, 30},  {6, 6, 30},   {7, 7, 80},
-                               {8, 9, 80}, {9, 10, 30}, {10, 11, 90}, {99, 100, 30}};
+    // A stored Theme outside 0 to 10 leaves the control's appearance as it is.
+    const ThemeCase cases[] = {{0, 0, 30},
+                               {1, 1, 30},
+                               {2, 2, 30},
+                               {3, 3, 100},
+                               {4, 4, 30},
+                               {5, 5, 30},
+                               {6, 6, 30},
+                               {7, 7, 80},
+                               {8, 9, 80},
+                               {9, 10, 30},
+                               {10, 11, 90},
+                               {11, std::nullopt, 30},
+                               {99, std::nullopt, 30},
+                               {-1, std::nullopt, 30},
+                               {INT32_MAX, std::nullopt, 30},
+                               {INT32_MIN, std::nullopt, 30}};
     for (const auto& c : cases) {
         EXPECT_EQ(AppearanceFor(c.theme), c.appearance) << "Theme " << c.theme;
         EXPECT_EQ(StripOffset(c.theme), c.offset) << "Theme " << c.theme;

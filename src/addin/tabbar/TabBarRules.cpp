@@ -8,7 +8,10 @@ bool IsHorizontal(std::int32_t position) {
     return position == 0 || position == 1;
 }
 
-std::int32_t AppearanceFor(std::int32_t theme) {
+std::optional<std::int32_t> AppearanceFor(std::int32_t theme) {
+    if (theme < 0 || theme > 10) {
+        return std::nullopt;
+    }
     return theme < 8 ? theme : theme + 1;
 }
 

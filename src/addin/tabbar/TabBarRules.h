@@ -2,6 +2,7 @@
 // The tab bar's layout and caption rules.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace morvane {
@@ -10,7 +11,8 @@ namespace morvane {
 bool IsHorizontal(std::int32_t position);
 
 // The control's appearance for a Theme: styles 8, 9 and 10 are appearances 9, 10 and 11.
-std::int32_t AppearanceFor(std::int32_t theme);
+// None for a Theme outside 0 to 10: the control keeps the appearance it has.
+std::optional<std::int32_t> AppearanceFor(std::int32_t theme);
 
 // Twips by which the control's leading margin is pushed behind the bar's near edge.
 std::int32_t StripOffset(std::int32_t theme);

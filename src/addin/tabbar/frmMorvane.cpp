@@ -1,6 +1,8 @@
 #include "addin/tabbar/frmMorvane.h"
 
 #include <cmath>
+#include <set>
+#include <utility>
 
 #include "addin/MenuBars.h"
 #include "addin/tabbar/TabBarColors.h"
@@ -18,6 +20,8 @@ constexpr const wchar_t* DocWindowClass = L"Winproj-DocWindowClass";
 constexpr const wchar_t* DialogClass = L"#32770";
 constexpr const wchar_t* FileDialogViewClass = L"DUIViewWndClassName";
 constexpr std::int32_t NewCommandId = 2520;
+// How long the exit timer looks for the host's file dialog, in milliseconds.
+constexpr std::uint32_t ExitTimeOut = 2000;
 
 // A project's tool tip (its full name) and whether it holds unsaved changes.
 struct ProjectFacts {
@@ -31,6 +35,16 @@ ProjectFacts FactsOf(const HostWindowPtr& window) {
         return {};
     }
     return {project->FullName(), project->Saved()};
+}
+
+// A host window's caption and its project's full name: what tells apart two windows of one
+// caption. None without a caption.
+std::optional<std::pair<std::wstring, std::wstring>> IdentityOf(const HostWindowPtr& window) {
+    const auto caption = window ? window->Caption() : std::nullopt;
+    if (!caption) {
+        return std::nullopt;
+    }
+    return std::make_pair(*caption, FactsOf(window).fullName.value_or(L""));
 }
 
 // The project a tab's tool tip names: by full name, else by name.
@@ -89,7 +103,9 @@ void frmMorvane::Form_Load(const std::wstring& systemFontName) {
     style.SetPaintSwitch(18, true);
     style.AttachImages();
     style.SetReorder(settings.EnableReorder == 0);
-    style.SetAppearance(AppearanceFor(settings.Theme));
+    if (const auto appearance = AppearanceFor(settings.Theme)) {
+        style.SetAppearance(*appearance);
+    }
     style.SetPaintSwitch(7, true);
     style.SetPaintSwitch(17, true);
     style.SetPaintSwitch(8, false);
@@ -168,19 +184,33 @@ void frmMorvane::ResynchroniseProjectWindows() {
     if (!hostWindows) {
         return;
     }
-    // Windows found under one caption share the first window of that caption; a second
-    // window of the same caption is then not added.
-    for (const auto& window : *hostWindows) {
-        const auto caption = window ? window->Caption() : std::nullopt;
-        if (!caption) {
-            continue;
-        }
-        const WindowHandle found =
-            parts_.windows.FindByClass(hMDIClient, 0, DocWindowClass, caption);
-        if (found != 0) {
-            ProjectWindows.emplace(HandleText(found), window);
+    // Two projects of one name from two folders have windows of one caption: each window
+    // object takes a handle of its own, and a window object already recorded keeps its handle.
+    std::set<std::pair<std::wstring, std::wstring>> recorded;
+    for (const auto& [key, window] : ProjectWindows) {
+        if (const auto identity = IdentityOf(window)) {
+            recorded.insert(*identity);
         }
     }
+    for (const auto& window : *hostWindows) {
+        const auto identity = IdentityOf(window);
+        if (!identity || recorded.count(*identity) != 0) {
+            continue;
+        }
+        const WindowHandle found = UnrecordedWindow(identity->first);
+        if (found != 0 && ProjectWindows.emplace(HandleText(found), window).second) {
+            recorded.insert(*identity);
+        }
+    }
+}
+
+WindowHandle frmMorvane::UnrecordedWindow(const std::wstring& caption) {
+    auto& windows = parts_.windows;
+    WindowHandle found = windows.FindByClass(hMDIClient, 0, DocWindowClass, caption);
+    while (found != 0 && ProjectWindows.count(HandleText(found)) != 0) {
+        found = windows.FindByClass(hMDIClient, found, DocWindowClass, caption);
+    }
+    return found;
 }
 
 std::int32_t frmMorvane::MeasuredTabBarSize() const {
@@ -249,6 +279,7 @@ void frmMorvane::ChangCustomColor() {
 }
 
 void frmMorvane::StartTimer() {
+    mExitTimerStart = parts_.windows.TickCount();
     if (parts_.exitTimer) {
         parts_.exitTimer(true);
     }
@@ -340,7 +371,8 @@ void frmMorvane::TabProject_MouseDown(std::int32_t button, std::int32_t, float x
 void frmMorvane::LeftDown(std::optional<std::int32_t> tab) {
     const auto& settings = parts_.settings;
     auto& windows = parts_.windows;
-    // The name of this click: a tab's caption without its unsaved mark, or the blank bar.
+    // What this click hit: the tab's window (its handle text), or the blank bar. Two tabs of
+    // one name are two windows, so a click on each is no double click.
     std::wstring name;
     if (tab) {
         if (settings.DoubleC != 0) {
@@ -351,7 +383,7 @@ void frmMorvane::LeftDown(std::optional<std::int32_t> tab) {
             CloseTab(*tab);
             return;
         }
-        name = mdPub::StripModifiedMark(parts_.strip.Caption(*tab));
+        name = parts_.strip.Tag(*tab);
     } else {
         if (settings.EnableCreate != 0) {
             return;
@@ -441,6 +473,11 @@ void frmMorvane::Timer_ProExit_Timer() {
             }
             return;
         }
+    }
+    // A host that stays open (a prompt cancelled, a locked project held back) shows no dialog:
+    // the timer must not wait on and close the user's next Open or Save As dialog.
+    if (windows.TickCount() - mExitTimerStart >= ExitTimeOut && parts_.exitTimer) {
+        parts_.exitTimer(false);
     }
 }
 
