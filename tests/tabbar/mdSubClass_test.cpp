@@ -140,6 +140,19 @@ TEST_F(ChildTracking, DestroyedWindowsAreForgotten) {
     EXPECT_FALSE(ForgetMDIChild(0x999, 5, settings));  // unknown: ignored
 }
 
+TEST_F(ChildTracking, ADestroyedWindowsWatcherGoesWithIt) {
+    const auto a = windows.Add(client, L"Winproj-DocWindowClass", L"Alpha");
+    const auto b = windows.Add(client, L"Winproj-DocWindowClass", L"Beta");
+    AddMDIChild(a, L"11.0", Watchers());
+    AddMDIChild(b, L"11.0", Watchers());
+    ASSERT_EQ(ChildWindows.size(), 2u);
+    log.clear();
+    ForgetMDIChild(a, 1, settings);
+    EXPECT_EQ(ChildWindows.count(L"#" + HandleText(a)), 0u);
+    EXPECT_EQ(ChildWindows.count(L"#" + HandleText(b)), 1u);
+    EXPECT_EQ(log, std::vector<std::string>{"unsubclass"});
+}
+
 TEST_F(ChildTracking, WatcherSelectsItsTabWithoutActivating) {
     const auto a = Open(L"Alpha.mpp");
     const auto b = Open(L"Beta.mpp");
@@ -167,6 +180,14 @@ TEST_F(ChildTracking, WatcherSelectsItsTabWithoutActivating) {
     EXPECT_FALSE(Updating);
     EXPECT_FALSE(handled);
     EXPECT_EQ(result, 7);
+
+    // A caller that holds the busy flag keeps it through the watcher's selection.
+    Updating = true;
+    watcher.Proc(false, handled, result, hWnd, message, wParam, lParam);
+    EXPECT_TRUE(Updating);
+    strip.Select(0);  // the caller's own later selection activates nothing either
+    EXPECT_TRUE(windows.posted.empty());
+    Updating = false;
 
     watcher.Attach(a);  // a new window: the old subclass goes first
     watcher.Detach();

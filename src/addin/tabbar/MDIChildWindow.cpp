@@ -5,6 +5,23 @@
 
 namespace morvane {
 
+namespace {
+
+// Sets Updating for its lifetime and then puts back what a caller had, so that a caller's own
+// guard survives a selection made inside it.
+class UpdatingScope {
+  public:
+    UpdatingScope() { Updating = true; }
+    ~UpdatingScope() { Updating = previous_; }
+    UpdatingScope(const UpdatingScope&) = delete;
+    UpdatingScope& operator=(const UpdatingScope&) = delete;
+
+  private:
+    bool previous_ = Updating;
+};
+
+}  // namespace
+
 MDIChildWindow::MDIChildWindow(SubclassFactory newSubclass, StripAccess tabStrip)
     : newSubclass_(std::move(newSubclass)), tabStrip_(std::move(tabStrip)) {}
 
@@ -42,9 +59,8 @@ void MDIChildWindow::Proc(bool, bool&, std::intptr_t&, WindowHandle& hWnd, std::
     const std::int32_t count = strip->Count();
     for (std::int32_t i = 0; i < count; ++i) {
         if (HandleFromText(strip->Tag(i)) == hWnd) {
-            Updating = true;
+            const UpdatingScope busy;
             strip->Select(i);
-            Updating = false;
         }
     }
 }
