@@ -48,20 +48,37 @@ class FakeTabStrip : public TabBarControl {
     int refreshes = 0;
 
     std::int32_t Count() const override { return static_cast<std::int32_t>(tabs.size()); }
-    void SetCount(std::int32_t count) override { tabs.resize(static_cast<std::size_t>(count)); }
-    std::wstring Caption(std::int32_t i) const override { return tabs.at(Index(i)).caption; }
+    void SetCount(std::int32_t count) override;
+    std::wstring Caption(std::int32_t i) const override { return Has(i) ? At(i).caption : L""; }
     void SetCaption(std::int32_t i, const std::wstring& c) override {
-        tabs.at(Index(i)).caption = c;
+        if (Has(i)) {
+            At(i).caption = c;
+        }
     }
-    std::wstring ToolTip(std::int32_t i) const override { return tabs.at(Index(i)).toolTip; }
+    std::wstring ToolTip(std::int32_t i) const override { return Has(i) ? At(i).toolTip : L""; }
     void SetToolTip(std::int32_t i, const std::wstring& t) override {
-        tabs.at(Index(i)).toolTip = t;
+        if (Has(i)) {
+            At(i).toolTip = t;
+        }
     }
-    void SetImage(std::int32_t i, std::int32_t image) override { tabs.at(Index(i)).image = image; }
-    std::wstring Tag(std::int32_t i) const override { return tabs.at(Index(i)).tag; }
-    void SetTag(std::int32_t i, const std::wstring& tag) override { tabs.at(Index(i)).tag = tag; }
-    bool Visible(std::int32_t i) const override { return tabs.at(Index(i)).visible; }
-    void SetVisible(std::int32_t i, bool v) override { tabs.at(Index(i)).visible = v; }
+    void SetImage(std::int32_t i, std::int32_t image) override {
+        if (Has(i)) {
+            At(i).image = image;
+        }
+    }
+    std::wstring Tag(std::int32_t i) const override { return Has(i) ? At(i).tag : L""; }
+    void SetTag(std::int32_t i, const std::wstring& tag) override {
+        if (Has(i)) {
+            At(i).tag = tag;
+        }
+    }
+    bool Visible(std::int32_t i) const override { return Has(i) && At(i).visible; }
+    void SetVisible(std::int32_t i, bool v) override {
+        if (Has(i)) {
+            At(i).visible = v;
+        }
+    }
+    // Raises the selection event only when the selection changes, as the real control does.
     void Select(std::int32_t i) override;
     std::int32_t SelectedIndex() const override { return selected; }
 
@@ -101,6 +118,9 @@ class FakeTabStrip : public TabBarControl {
 
   private:
     static std::size_t Index(std::int32_t i) { return static_cast<std::size_t>(i); }
+    bool Has(std::int32_t i) const { return i >= 0 && Index(i) < tabs.size(); }
+    FakeTab& At(std::int32_t i) { return tabs[Index(i)]; }
+    const FakeTab& At(std::int32_t i) const { return tabs[Index(i)]; }
 };
 
 }  // namespace morvane::test
