@@ -72,10 +72,7 @@ frmMorvaneWindow::~frmMorvaneWindow() {
     if (rules_) {
         rules_->Form_Unload();
     }
-    if (mPrevOwner != 0) {
-        SetWindowLongPtrW(window_, GWLP_HINSTANCE, mPrevOwner);
-        SetWindowLongPtrW(window_, GWLP_HWNDPARENT, mPrevOwner);
-    }
+    mPrevOwner.Restore();
     // The control goes before its window; the rules before the control they use.
     rules_.reset();
     control_.reset();
@@ -107,10 +104,7 @@ void frmMorvaneWindow::Hide() {
 void frmMorvaneWindow::Load() {
     loaded_ = true;
     const HWND parent = reinterpret_cast<HWND>(mParentHwnd);
-    if (mParentHwnd != 0) {
-        SetWindowLongPtrW(window_, GWLP_HINSTANCE, mParentHwnd);
-        mPrevOwner = SetWindowLongPtrW(window_, GWLP_HWNDPARENT, mParentHwnd);
-    }
+    mPrevOwner.Set(window_, parent);
     SetParent(window_, parent);
     SetWindowLongPtrW(window_, GWL_STYLE, LoadedStyle);
     if (rules_) {
