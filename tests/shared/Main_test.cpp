@@ -29,7 +29,7 @@ class MainTest : public ::testing::Test {
 
 TEST_F(MainTest, RegistersTheLoaderInBothHivesAndSwitchesTheAddinOnByDefault) {
     mdPub::Settings.EnabledApp = 5;
-    mdPub::Main();
+    mdPub::RegisterLoaderAndReadSwitch();
     EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
     EXPECT_EQ(LoadBehavior(RootKey::LocalMachine), 3);
     ASSERT_EQ(registry->writes.size(), 2u);
@@ -42,7 +42,7 @@ TEST_F(MainTest, ReadsTheSwitchAndOverwritesAnEarlierLoadBehavior) {
     registry->PutDword(RootKey::CurrentUser, K, L"EnabledApp", 1);
     registry->PutDword(RootKey::CurrentUser, Loader, L"LoadBehavior", 2);
     registry->PutDword(RootKey::LocalMachine, Loader, L"LoadBehavior", 2);
-    mdPub::Main();
+    mdPub::RegisterLoaderAndReadSwitch();
     EXPECT_EQ(mdPub::Settings.EnabledApp, 1);
     EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
     EXPECT_EQ(LoadBehavior(RootKey::LocalMachine), 3);
@@ -51,19 +51,10 @@ TEST_F(MainTest, ReadsTheSwitchAndOverwritesAnEarlierLoadBehavior) {
 TEST_F(MainTest, ARefusedMachineWriteStopsNothing) {
     registry->readOnly.insert(RootKey::LocalMachine);
     registry->PutDword(RootKey::CurrentUser, K, L"EnabledApp", 1);
-    mdPub::Main();
+    mdPub::RegisterLoaderAndReadSwitch();
     EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
     EXPECT_FALSE(LoadBehavior(RootKey::LocalMachine));
     EXPECT_EQ(mdPub::Settings.EnabledApp, 1);
-}
-
-TEST_F(MainTest, RunsOncePerProcess) {
-    mdPub::RunMainOnce();
-    EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
-    const auto later = std::make_shared<FakeRegistry>();
-    mdReg::Registry = later;
-    mdPub::RunMainOnce();
-    EXPECT_TRUE(later->writes.empty());
 }
 
 }  // namespace
