@@ -33,7 +33,8 @@ class FakeTabStrip : public TabBarControl {
     std::int32_t left = 0, top = 0, width = 0, height = 0, pageWidth = 0, pageHeight = 0;
     bool reorder = false;
     std::int32_t blindZoneValue = 0;
-    bool hitAlongY = false;  // vertical bars hit-test along y
+    FarEndButtons buttonLengths{16, 42};  // the control's buttons at 96 dpi
+    bool hitAlongY = false;               // vertical bars hit-test along y
     WindowHandle controlWindow = 0;
     std::vector<std::pair<std::int32_t, std::int32_t>> hitTests;
 
@@ -99,6 +100,7 @@ class FakeTabStrip : public TabBarControl {
     std::optional<std::int32_t> HitTest(std::int32_t x, std::int32_t y) const override;
     bool Reorder() const override { return reorder; }
     std::int32_t BlindZoneValue() const override { return blindZoneValue; }
+    FarEndButtons ButtonLengths() const override { return buttonLengths; }
     std::optional<TabRectangle> Rectangle(std::int32_t i) const override;
     WindowHandle ControlWindow() const override { return controlWindow; }
 

@@ -143,6 +143,35 @@ TEST_F(TabBarMouse, BlindZoneAtTheStripsFarEnd) {
     }
 }
 
+TEST_F(TabBarMouse, TheBlindZoneCoversTheControlsButtonsAtTheirScaledSize) {
+    // At 120 dpi: 12 twips per pixel, a close button of 20 pixels and arrows of 16.
+    windows.twipsPerPixel = 12;
+    strip.buttonLengths = {20, 52};
+    strip.blindZoneValue = 1;
+    strip.tabs[2].to = 20000;  // the last tab runs under the buttons
+    struct Case {
+        const char* name;
+        float pixelsFromEnd;
+        bool blind;
+    };
+    const Case cases[] = {{"on the close button, past 16 pixels", 18.5f, true},
+                          {"on the back arrow, past 42 pixels", 50, true},
+                          {"just before the buttons", 53, false}};
+    for (const auto& c : cases) {
+        windows.posted.clear();
+        const float x = 20000 - c.pixelsFromEnd * 12;
+        Click(LeftButton, x, 1000);
+        Click(LeftButton, x, 1100);
+        EXPECT_EQ(Closes().empty(), c.blind) << c.name;
+        Click(LeftButton, 9000, 9000);  // let the memory go
+    }
+    // On the blank bar behind the arrows a double click creates nothing.
+    strip.tabs[2].to = 4500;
+    Click(LeftButton, 20000 - 50 * 12, 12000);
+    Click(LeftButton, 20000 - 50 * 12, 12100);
+    EXPECT_EQ(bars.newButton->executions, 0);
+}
+
 TEST_F(TabBarMouse, TheBlindZoneLeavesTheLastButtonAlone) {
     Click(LeftButton, OnA, 1000);
     Click(RightButton, 19990, 1050);

@@ -316,13 +316,16 @@ bool frmMorvane::InBlindZone(float x, float y) const {
     const double e = horizontal ? strip.Width() : strip.Height();
     const double d = e - p;
     const double px = parts_.windows.TwipsPerPixel();
-    if (16.0 * px > d) {
+    // The zone covers the control's own buttons exactly, at whatever size the screen's
+    // resolution gives them: a click on them is never a click on a tab or the blank bar.
+    const FarEndButtons buttons = strip.ButtonLengths();
+    if (buttons.close * px > d) {
         return true;
     }
-    if (strip.BlindZoneValue() != 0 && 42.0 * px > d) {
+    if (strip.BlindZoneValue() != 0 && buttons.closeAndArrows * px > d) {
         return true;
     }
-    if (42.0 * px > d) {
+    if (buttons.closeAndArrows * px > d) {
         double farEdge = 0;
         const std::int32_t count = strip.Count();
         if (count > 0) {
