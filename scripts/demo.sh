@@ -10,9 +10,11 @@ mkdir -p "$out"
 
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j 4 --target standin_demo
-"$root/cmake/wine-prefix.sh" "$out/wineprefix" x11
+"$root/cmake/wine-prefix.sh" "$out/wineprefix" x11 ||
+    { echo "demo: the Wine prefix could not be made" >&2; exit 1; }
 
-export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+export WINEPREFIX=$out/wineprefix
+wine=$root/cmake/wine.sh
 xvfb_pid=""
 demo_pid=""
 cleanup() {
@@ -37,7 +39,9 @@ fi
 
 # Wine draws the window frames itself (there is no window manager on Xvfb). Wine's own processes
 # stay tied to the display they started on, so this runs once the display is known, and ends.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+log=$out/wine-setup.log
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >"$log" 2>&1 ||
+    { echo "demo: setting Wine's window frames failed; Wine said:" >&2; cat "$log" >&2; exit 1; }
 wineserver -w
 # The caption buttons are drawn with Marlett (Debian's fonts-wine); this Wine finds it only here.
 fonts=$WINEPREFIX/drive_c/windows/Fonts
@@ -46,7 +50,7 @@ fonts=$WINEPREFIX/drive_c/windows/Fonts
 
 views="host position_above position_below position_left position_right"
 for view in $views; do rm -f "$out/ready-$view" "$out/shot-$view" "$out/$view.png"; done
-wine "$root/build/win64/bin/standin_demo.exe" "$(winepath -w "$out")" &
+"$wine" "$root/build/win64/bin/standin_demo.exe" "$("$wine" winepath -w "$out")" &
 demo_pid=$!
 for view in $views; do
     for _ in $(seq 600); do
