@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TestWindow_win.h"
+
 namespace morvane {
 namespace {
 
@@ -11,11 +13,6 @@ class OwnerPairTest : public ::testing::Test {
     HINSTANCE instance = GetModuleHandleW(nullptr);
 
     void SetUp() override {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = instance;
-        wc.lpszClassName = L"MorvaneOwnerPairTest";
-        RegisterClassW(&wc);  // fails harmlessly when already registered
         first = Make(nullptr);
         second = Make(nullptr);
         form = Make(first);
@@ -25,9 +22,8 @@ class OwnerPairTest : public ::testing::Test {
             DestroyWindow(window);
         }
     }
-    HWND Make(HWND owner) {
-        return CreateWindowExW(0, L"MorvaneOwnerPairTest", L"", WS_POPUP, 0, 0, 10, 10, owner,
-                               nullptr, instance, nullptr);
+    static HWND Make(HWND owner) {
+        return test::CreateTestWindow(L"MorvaneOwnerPairTest", WS_POPUP, owner);
     }
     HINSTANCE InstanceOf(HWND window) const {
         return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));

@@ -50,35 +50,23 @@ class FakeTabStrip : public TabBarControl {
 
     std::int32_t Count() const override { return static_cast<std::int32_t>(tabs.size()); }
     void SetCount(std::int32_t count) override;
-    std::wstring Caption(std::int32_t i) const override { return Has(i) ? At(i).caption : L""; }
+    std::wstring Caption(std::int32_t i) const override { return Field(i, &FakeTab::caption); }
     void SetCaption(std::int32_t i, const std::wstring& c) override {
-        if (Has(i)) {
-            At(i).caption = c;
-        }
+        SetField(i, &FakeTab::caption, c);
     }
-    std::wstring ToolTip(std::int32_t i) const override { return Has(i) ? At(i).toolTip : L""; }
+    std::wstring ToolTip(std::int32_t i) const override { return Field(i, &FakeTab::toolTip); }
     void SetToolTip(std::int32_t i, const std::wstring& t) override {
-        if (Has(i)) {
-            At(i).toolTip = t;
-        }
+        SetField(i, &FakeTab::toolTip, t);
     }
     void SetImage(std::int32_t i, std::int32_t image) override {
-        if (Has(i)) {
-            At(i).image = image;
-        }
+        SetField(i, &FakeTab::image, image);
     }
-    std::wstring Tag(std::int32_t i) const override { return Has(i) ? At(i).tag : L""; }
+    std::wstring Tag(std::int32_t i) const override { return Field(i, &FakeTab::tag); }
     void SetTag(std::int32_t i, const std::wstring& tag) override {
-        if (Has(i)) {
-            At(i).tag = tag;
-        }
+        SetField(i, &FakeTab::tag, tag);
     }
-    bool Visible(std::int32_t i) const override { return Has(i) && At(i).visible; }
-    void SetVisible(std::int32_t i, bool v) override {
-        if (Has(i)) {
-            At(i).visible = v;
-        }
-    }
+    bool Visible(std::int32_t i) const override { return Field(i, &FakeTab::visible); }
+    void SetVisible(std::int32_t i, bool v) override { SetField(i, &FakeTab::visible, v); }
     // Raises the selection event only when the selection changes, as the real control does.
     void Select(std::int32_t i) override;
     std::int32_t SelectedIndex() const override { return selected; }
@@ -121,8 +109,17 @@ class FakeTabStrip : public TabBarControl {
   private:
     static std::size_t Index(std::int32_t i) { return static_cast<std::size_t>(i); }
     bool Has(std::int32_t i) const { return i >= 0 && Index(i) < tabs.size(); }
-    FakeTab& At(std::int32_t i) { return tabs[Index(i)]; }
-    const FakeTab& At(std::int32_t i) const { return tabs[Index(i)]; }
+    // As the real control: an index without a tab reads empty and changes nothing.
+    template <typename T>
+    T Field(std::int32_t i, T FakeTab::*field) const {
+        return Has(i) ? tabs[Index(i)].*field : T{};
+    }
+    template <typename T>
+    void SetField(std::int32_t i, T FakeTab::*field, const T& value) {
+        if (Has(i)) {
+            tabs[Index(i)].*field = value;
+        }
+    }
 };
 
 }  // namespace morvane::test

@@ -19,35 +19,44 @@ struct ExpectedItem {
     bool beginGroup;
 };
 
+const ExpectedItem New{L"New", L"&New", L"New_Project", 2520, false};
+const ExpectedItem Open{L"Open", L"&Open...", L"Open", 23, false};
+const ExpectedItem Close{L"Close", L"&Close", L"Close_Project", 106, true};
+const ExpectedItem CloseOther{L"CloseInactiveProject", L"Close Other &Tabs", L"CloseOther_Project",
+                              0, false};
+const ExpectedItem CloseAll{L"CloseAll", L"Clos&e All Tabs", L"CloseAll_Project", 0, false};
+const ExpectedItem Save{L"Save", L"&Save", L"Save_Project", 3, true};
+const ExpectedItem Help{L"Help", L"Online &Help", L"Help", 0, true};
+const ExpectedItem Options{L"MorvaneOptions", L"&Morvane Options...", L"Option_Project", 0, false};
+const ExpectedItem About{L"AboutTab", L"About Morvane", L"About", 0, false};
+
 const std::vector<ExpectedItem> TabMenu = {
-    {L"New", L"&New", L"New_Project", 2520, false},
-    {L"Open", L"&Open...", L"Open", 23, false},
-    {L"Close", L"&Close", L"Close_Project", 106, true},
-    {L"CloseInactiveProject", L"Close Other &Tabs", L"CloseOther_Project", 0, false},
-    {L"CloseAll", L"Clos&e All Tabs", L"CloseAll_Project", 0, false},
-    {L"Save", L"&Save", L"Save_Project", 3, true},
+    New,
+    Open,
+    Close,
+    CloseOther,
+    CloseAll,
+    Save,
     {L"SaveAs", L"Save &As...", L"SaveAs_Project", 748, true},
     {L"SaveAll", L"Sa&ve All", L"SaveAll_Project", 0, false},
     {L"OpenFolder", L"Open Fol&der", L"OpenDir_Project", 0, true},
     {L"Rename", L"&Rename...", L"Rename_Project", 0, false},
     {L"LockProject", L"&Lock Project", L"Lock_Project", 0, false},
-    {L"Help", L"Online &Help", L"Help", 0, true},
-    {L"MorvaneOptions", L"&Morvane Options...", L"Option_Project", 0, false},
-    {L"AboutTab", L"About Morvane", L"About", 0, false},
-};
+    Help,
+    Options,
+    About};
 
-const std::vector<ExpectedItem> BarMenu = {
-    {L"New", L"&New", L"New_Project", 2520, false},
-    {L"Open", L"&Open...", L"Open", 23, false},
-    {L"Close", L"&Close", L"Close_Project", 106, true},
-    {L"CloseInactiveProject", L"Close Other &Tabs", L"CloseOther_Project", 0, false},
-    {L"CloseAll", L"Clos&e All Tabs", L"CloseAll_Project", 0, false},
-    {L"Save", L"&Save", L"Save_Project", 3, true},
-    {L"SaveAll", L"Sa&ve All", L"SaveAll_Project", 0, true},
-    {L"Help", L"Online &Help", L"Help", 0, true},
-    {L"MorvaneOptions", L"&Morvane Options...", L"Option_Project", 0, false},
-    {L"AboutTab", L"About Morvane", L"About", 0, false},
-};
+// On the blank bar "Save All" starts a group of its own.
+const std::vector<ExpectedItem> BarMenu = {New,
+                                           Open,
+                                           Close,
+                                           CloseOther,
+                                           CloseAll,
+                                           Save,
+                                           {L"SaveAll", L"Sa&ve All", L"SaveAll_Project", 0, true},
+                                           Help,
+                                           Options,
+                                           About};
 
 // Captions come out as "key|English caption", so one comparison checks both.
 const MenuText KeyAndCaption = [](const std::wstring& key, const std::wstring& caption) {

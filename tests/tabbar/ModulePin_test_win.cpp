@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TestWindow_win.h"
+
 namespace {
 
 const wchar_t* const Probe = L"subclass_probe.dll";
@@ -24,13 +26,8 @@ class ModulePin : public ::testing::Test {
     HWND window = nullptr;
 
     void SetUp() override {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"MorvaneModulePinTest";
-        RegisterClassW(&wc);  // fails harmlessly when already registered
-        window = CreateWindowExW(0, wc.lpszClassName, L"Plan", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                 nullptr, wc.hInstance, nullptr);
+        window =
+            morvane::test::CreateTestWindow(L"MorvaneModulePinTest", WS_POPUP, nullptr, L"Plan");
         ASSERT_NE(window, nullptr);
     }
     void TearDown() override { DestroyWindow(window); }

@@ -4,6 +4,7 @@
 
 #include "TabBarControlContract.h"
 #include "addin/tabbar/TabBarControl_win.h"
+#include "support/TestWindow_win.h"
 
 namespace morvane::test {
 namespace {
@@ -12,13 +13,7 @@ namespace {
 class Win32World : private TabEventSink {
   public:
     Win32World() {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"MorvaneControlContractParent";
-        RegisterClassW(&wc);  // fails harmlessly when already registered
-        parent_ = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 800, 100, nullptr,
-                                  nullptr, wc.hInstance, nullptr);
+        parent_ = CreateTestWindow(L"MorvaneControlContractParent", WS_POPUP);
         control_ = Win32TabBarControl::Create(reinterpret_cast<WindowHandle>(parent_), *this);
     }
     ~Win32World() {
