@@ -71,6 +71,21 @@ TEST_F(TabBarMouse, ClicksOnTwoTabsOfOneNameCloseNothing) {
     EXPECT_EQ(Closes()[0].window, b);
 }
 
+TEST_F(TabBarMouse, AClickThatMakesNoPairStillEndsTheFirstClicksPair) {
+    settings.EnableCreate = 1;
+    Click(LeftButton, OnA, 1000);
+    Click(LeftButton, Blank, 1050);  // no new project here, but a click of its own
+    Click(LeftButton, OnA, 1100);
+    EXPECT_TRUE(Closes().empty());
+
+    settings.EnableCreate = 0;
+    settings.DoubleC = 1;
+    Click(LeftButton, Blank, 2000);
+    Click(LeftButton, OnA, 2050);  // tabs close nothing, but the click is one
+    Click(LeftButton, Blank, 2100);
+    EXPECT_EQ(bars.newButton->executions, 0);
+}
+
 TEST_F(TabBarMouse, SwitchesForTabs) {
     settings.DoubleC = 1;
     Click(LeftButton, OnA, 1000);

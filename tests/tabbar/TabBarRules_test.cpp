@@ -69,9 +69,19 @@ TEST(TabBarRules, StripThicknessRoundsHalvesToEven) {
         double px;
         std::int32_t pixels;
     };
-    const Case cases[] = {{600, 240, 15.0, 24}, {390, 0, 15.0, 26}, {375, 0, 15.0, 25},
-                          {382, 0, 15.0, 25},   {383, 0, 15.0, 26}, {30, 0, 12.0, 2},
-                          {42, 0, 12.0, 4},     {300, 0, 0.0, 0},   {0, 300, 15.0, -20}};
+    const Case cases[] = {{600, 240, 15.0, 24},
+                          {390, 0, 15.0, 26},
+                          {375, 0, 15.0, 25},
+                          {382, 0, 15.0, 25},
+                          {383, 0, 15.0, 26},
+                          {30, 0, 12.0, 2},
+                          {42, 0, 12.0, 4},
+                          {300, 0, 0.0, 0},
+                          {0, 300, 15.0, -20},
+                          // Extents far out of range do not overflow.
+                          {INT32_MAX, INT32_MIN, 15.0, 286331153},
+                          {INT32_MAX, INT32_MIN, 0.5, INT32_MAX},
+                          {INT32_MIN, INT32_MAX, 0.5, INT32_MIN}};
     for (const auto& c : cases) {
         EXPECT_EQ(StripThickness(c.extent, c.pageArea, c.px), c.pixels)
             << c.extent << " - " << c.pageArea << " at " << c.px;

@@ -376,19 +376,23 @@ void frmMorvane::LeftDown(std::optional<std::int32_t> tab) {
     auto& windows = parts_.windows;
     // What this click hit: the tab's window (its handle text), or the blank bar. Two tabs of
     // one name are two windows, so a click on each is no double click.
+    // A click that takes no part in double clicks still ends the pair a first click began.
     std::wstring name;
     if (tab) {
         if (settings.DoubleC != 0) {
+            ForgetClick();
             return;
         }
         if (parts_.strip.Reorder()) {
             // With dragging allowed the control reports only the closing double-click.
             CloseTab(*tab);
+            ForgetClick();
             return;
         }
         name = parts_.strip.Tag(*tab);
     } else {
         if (settings.EnableCreate != 0) {
+            ForgetClick();
             return;
         }
         name = BlankBarMarker;
