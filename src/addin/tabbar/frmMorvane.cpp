@@ -44,7 +44,9 @@ std::optional<std::pair<std::wstring, std::wstring>> IdentityOf(const HostWindow
     if (!caption) {
         return std::nullopt;
     }
-    return std::make_pair(*caption, FactsOf(window).fullName.value_or(L""));
+    const auto project = window->Project();
+    const auto fullName = project ? project->FullName() : std::nullopt;
+    return std::make_pair(*caption, fullName.value_or(L""));
 }
 
 // The project a tab's tool tip names: by full name, else by name.
