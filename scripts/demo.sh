@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The demo: builds the win64 binaries, starts the stand-in host with sample projects and the tab
 # bar in a private Wine prefix (on Xvfb when no display is set) and saves screenshots to
-# build/demo: host.png, then position_above, _below, _left and _right.png, one per edge.
+# build/demo: host.png, then position_above, _below, _left and _right.png, one per edge, then
+# dialog_closemsg, _lock, _rename and _message.png, one per dialog.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -49,6 +50,7 @@ fonts=$WINEPREFIX/drive_c/windows/Fonts
     cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 
 views="host position_above position_below position_left position_right"
+views="$views dialog_closemsg dialog_lock dialog_rename dialog_message"
 for view in $views; do rm -f "$out/ready-$view" "$out/shot-$view" "$out/$view.png"; done
 "$wine" "$root/build/win64/bin/standin_demo.exe" "$("$wine" winepath -w "$out")" &
 demo_pid=$!
@@ -60,7 +62,9 @@ for view in $views; do
     done
     [ -e "$out/ready-$view" ] || { echo "the demo did not get ready ($view)" >&2; exit 1; }
     sleep 1  # let the X server show what Wine has drawn
-    import -window root "$out/$view.png"
+    # A view whose ready file holds a place (WxH+X+Y) is cut to it.
+    place=$(cat "$out/ready-$view")
+    import -window root ${place:+-crop "$place" +repage} "$out/$view.png"
     touch "$out/shot-$view"
     echo "Screenshot: $out/$view.png"
 done

@@ -53,4 +53,15 @@ std::optional<std::int32_t> TextToInt32(const std::wstring& text) {
     return RoundToInt32(negative ? -number : number);
 }
 
+int HostVersionNumber(const std::wstring& version) {
+    int number = 0;
+    for (const wchar_t c : version) {
+        if (c < L'0' || c > L'9' || number > 100000) {
+            break;
+        }
+        number = number * 10 + (c - L'0');
+    }
+    return number;
+}
+
 }  // namespace morvane

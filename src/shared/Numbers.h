@@ -16,4 +16,7 @@ std::optional<std::int32_t> RoundToInt32(double value);
 // RoundToInt32; no value for anything else ("", "abc", "12px").
 std::optional<std::int32_t> TextToInt32(const std::wstring& text);
 
+// A version text by its leading decimal number: "12.0" is 12; 0 when there is none.
+int HostVersionNumber(const std::wstring& version);
+
 }  // namespace morvane

@@ -151,6 +151,11 @@ constexpr const SettingValue& SchemaOf(Setting id) {
     return schema::Table[static_cast<std::size_t>(id)];
 }
 
+// The field of an integer value.
+inline std::int32_t& IntFieldOf(Setting id, TabSettings& settings) {
+    return std::get<SettingValue::IntField>(SchemaOf(id).Field)(settings);
+}
+
 // The full key path of a value below HKEY_CURRENT_USER.
 std::wstring KeyPathOf(Setting id);
 
@@ -162,5 +167,10 @@ bool ReadSetting(Setting id, TabSettings& settings);
 // as its decimal digits.
 bool WriteSetting(Setting id, std::int32_t value);
 bool WriteSetting(Setting id, const std::wstring& value);
+
+// The same on a registry the caller hands over.
+bool ReadSetting(RegistryApi& api, Setting id, TabSettings& settings);
+bool WriteSetting(RegistryApi& api, Setting id, std::int32_t value);
+bool WriteSetting(RegistryApi& api, Setting id, const std::wstring& value);
 
 }  // namespace morvane

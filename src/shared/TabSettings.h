@@ -6,6 +6,12 @@
 
 namespace morvane {
 
+// Modifier bits of ModKeyCode, as the system's hot-key call takes them.
+inline constexpr std::int32_t ModAlt = 1;
+inline constexpr std::int32_t ModControl = 2;
+inline constexpr std::int32_t ModShift = 4;
+inline constexpr std::int32_t ModWin = 8;
+
 // One hot key as stored under HotKeyBar or HotKeyTabit.
 struct HotKeyInfo {
     std::wstring KeyName;         // shown in the dialogs, such as "Default(Win+Q)"
@@ -58,5 +64,22 @@ struct TabSettings {
 
     bool operator==(const TabSettings&) const = default;
 };
+
+// No appearance: the tab control refuses it and keeps the one it has.
+inline constexpr std::int32_t NoAppearance = -1;
+
+// The tab control's appearance for a Theme: styles 8, 9 and 10 are appearances 9, 10 and 11. A
+// stored Theme outside 0 to 10 gives NoAppearance.
+constexpr std::int32_t AppearanceFor(std::int32_t theme) {
+    if (theme < 0 || theme > 10) {
+        return NoAppearance;
+    }
+    return theme < 8 ? theme : theme + 1;
+}
+
+// Styles 4, 9 and 10 draw in their own colours: the custom colours do not apply to them.
+constexpr bool ThemeHasOwnColors(std::int32_t theme) {
+    return theme == 4 || theme == 9 || theme == 10;
+}
 
 }  // namespace morvane

@@ -125,13 +125,10 @@ void Store(const Found& found, std::wstring& value) {
 }
 
 template <typename T>
-bool Get(RootKey root, const std::wstring& subKey, const std::wstring& valueName, T& value) {
+bool Get(RegistryApi& api, RootKey root, const std::wstring& subKey, const std::wstring& valueName,
+         T& value) {
     try {
-        const auto api = Registry;
-        if (!api) {
-            return false;
-        }
-        const auto found = ReadValue(*api, root, subKey, valueName);
+        const auto found = ReadValue(api, root, subKey, valueName);
         if (!found) {
             return false;
         }
@@ -192,25 +189,21 @@ std::optional<std::vector<std::uint8_t>> Encode(const RegistryApi& api, std::int
     }
 }
 
-bool Set(RootKey root, const std::wstring& subKey, const std::wstring& valueName, std::int32_t type,
-         const Data& value) {
+bool Set(RegistryApi& api, RootKey root, const std::wstring& subKey, const std::wstring& valueName,
+         std::int32_t type, const Data& value) {
     try {
-        const auto api = Registry;
-        if (!api) {
-            return false;
-        }
         // The data is made first, so that a refused value creates no key either.
-        const auto bytes = Encode(*api, type, value);
+        const auto bytes = Encode(api, type, value);
         if (!bytes) {
             return false;
         }
-        const auto created = api->CreateWrite(root, api->ToAnsi(subKey));
+        const auto created = api.CreateWrite(root, api.ToAnsi(subKey));
         if (!created) {
             return false;
         }
-        OpenKey key(*api, *created);
-        if (!api->SetValue(key.Get(), api->ToAnsi(valueName), static_cast<std::uint32_t>(type),
-                           *bytes)) {
+        OpenKey key(api, *created);
+        if (!api.SetValue(key.Get(), api.ToAnsi(valueName), static_cast<std::uint32_t>(type),
+                          *bytes)) {
             return false;
         }
         return key.Close();
@@ -221,29 +214,62 @@ bool Set(RootKey root, const std::wstring& subKey, const std::wstring& valueName
 
 }  // namespace
 
+bool GetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,
+                 const std::wstring& ValueName, std::int32_t& Value) {
+    return Get(api, hKey, SubKey, ValueName, Value);
+}
+
+bool GetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,
+                 const std::wstring& ValueName, std::wstring& Value) {
+    return Get(api, hKey, SubKey, ValueName, Value);
+}
+
+bool SetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,
+                 const std::wstring& ValueName, std::int32_t ValueType, std::int32_t Value) {
+    return Set(api, hKey, SubKey, ValueName, ValueType, Value);
+}
+
+bool SetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,
+                 const std::wstring& ValueName, std::int32_t ValueType, double Value) {
+    return std::isfinite(Value) && Set(api, hKey, SubKey, ValueName, ValueType, Value);
+}
+
+bool SetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,
+                 const std::wstring& ValueName, std::int32_t ValueType, const std::wstring& Value) {
+    return Set(api, hKey, SubKey, ValueName, ValueType, Value);
+}
+
 bool GetRegValue(RootKey hKey, const std::wstring& SubKey, const std::wstring& ValueName,
                  std::int32_t& Value) {
-    return Get(hKey, SubKey, ValueName, Value);
+    return WithProgramRegistry(
+        [&](RegistryApi& api) { return GetRegValue(api, hKey, SubKey, ValueName, Value); });
 }
 
 bool GetRegValue(RootKey hKey, const std::wstring& SubKey, const std::wstring& ValueName,
                  std::wstring& Value) {
-    return Get(hKey, SubKey, ValueName, Value);
+    return WithProgramRegistry(
+        [&](RegistryApi& api) { return GetRegValue(api, hKey, SubKey, ValueName, Value); });
 }
 
 bool SetRegValue(RootKey hKey, const std::wstring& SubKey, const std::wstring& ValueName,
                  std::int32_t ValueType, std::int32_t Value) {
-    return Set(hKey, SubKey, ValueName, ValueType, Value);
+    return WithProgramRegistry([&](RegistryApi& api) {
+        return SetRegValue(api, hKey, SubKey, ValueName, ValueType, Value);
+    });
 }
 
 bool SetRegValue(RootKey hKey, const std::wstring& SubKey, const std::wstring& ValueName,
                  std::int32_t ValueType, double Value) {
-    return std::isfinite(Value) && Set(hKey, SubKey, ValueName, ValueType, Value);
+    return WithProgramRegistry([&](RegistryApi& api) {
+        return SetRegValue(api, hKey, SubKey, ValueName, ValueType, Value);
+    });
 }
 
 bool SetRegValue(RootKey hKey, const std::wstring& SubKey, const std::wstring& ValueName,
                  std::int32_t ValueType, const std::wstring& Value) {
-    return Set(hKey, SubKey, ValueName, ValueType, Value);
+    return WithProgramRegistry([&](RegistryApi& api) {
+        return SetRegValue(api, hKey, SubKey, ValueName, ValueType, Value);
+    });
 }
 
 }  // namespace morvane::mdReg

@@ -20,6 +20,13 @@ inline constexpr std::int32_t RegDword = 4;
 // fails.
 inline std::shared_ptr<RegistryApi> Registry;
 
+// Runs a registry call on the program's registry; false without one.
+template <typename Call>
+bool WithProgramRegistry(Call call) {
+    const auto api = Registry;
+    return api && call(*api);
+}
+
 // Reads one value into the caller's variable, converted to its type: decimal digits into an
 // integer, an integer into its decimal text. False when the key or value is missing or cannot be
 // read; the variable is then unchanged. A value of another type than 1 to 4, or text that is no
@@ -39,5 +46,17 @@ bool SetRegValue(RootKey hKey, const std::wstring& SubKey, const std::wstring& V
                  std::int32_t ValueType, double Value);
 bool SetRegValue(RootKey hKey, const std::wstring& SubKey, const std::wstring& ValueName,
                  std::int32_t ValueType, const std::wstring& Value);
+
+// The same calls on a registry the caller hands over.
+bool GetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,
+                 const std::wstring& ValueName, std::int32_t& Value);
+bool GetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,
+                 const std::wstring& ValueName, std::wstring& Value);
+bool SetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,
+                 const std::wstring& ValueName, std::int32_t ValueType, std::int32_t Value);
+bool SetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,
+                 const std::wstring& ValueName, std::int32_t ValueType, double Value);
+bool SetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,
+                 const std::wstring& ValueName, std::int32_t ValueType, const std::wstring& Value);
 
 }  // namespace morvane::mdReg

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mdPub::LoWord(number);
     mdPub::HiWord(number);
     if (const auto appearance = AppearanceFor(number);
-        appearance && (*appearance < 0 || *appearance > 11)) {
+        appearance != NoAppearance && (appearance < 0 || appearance > 11)) {
         std::abort();
     }
     StripOffset(number);

@@ -11,7 +11,7 @@ namespace {
 
 struct ThemeCase {
     std::int32_t theme;
-    std::optional<std::int32_t> appearance;
+    std::int32_t appearance;
     std::int32_t offset;
 };
 
@@ -28,11 +28,11 @@ TEST(TabBarRules, AppearanceAndStripOffsetByTheme) {
                                {8, 9, 80},
                                {9, 10, 30},
                                {10, 11, 90},
-                               {11, std::nullopt, 30},
-                               {99, std::nullopt, 30},
-                               {-1, std::nullopt, 30},
-                               {INT32_MAX, std::nullopt, 30},
-                               {INT32_MIN, std::nullopt, 30}};
+                               {11, NoAppearance, 30},
+                               {99, NoAppearance, 30},
+                               {-1, NoAppearance, 30},
+                               {INT32_MAX, NoAppearance, 30},
+                               {INT32_MIN, NoAppearance, 30}};
     for (const auto& c : cases) {
         EXPECT_EQ(AppearanceFor(c.theme), c.appearance) << "Theme " << c.theme;
         EXPECT_EQ(StripOffset(c.theme), c.offset) << "Theme " << c.theme;

@@ -16,11 +16,6 @@ inline constexpr std::int32_t HotKeyNextTab = 2;
 inline constexpr std::int32_t HotKeyFirstNumber = 3;
 inline constexpr std::int32_t HotKeyLastNumber = 11;
 
-// Modifier bits of the system's hot-key call.
-inline constexpr std::int32_t ModAlt = 1;
-inline constexpr std::int32_t ModControl = 2;
-inline constexpr std::int32_t ModWin = 8;
-
 struct HotKeyRegistration {
     std::int32_t id;
     std::int32_t modifiers;

@@ -44,8 +44,7 @@ std::array<MemberColor, 6> CustomColors(const TabSettings& settings) {
 }
 
 bool UsesCustomColors(const TabSettings& settings) {
-    const auto theme = settings.Theme;
-    return settings.CusColor != 0 && theme != 4 && theme != 9 && theme != 10;
+    return settings.CusColor != 0 && !ThemeHasOwnColors(settings.Theme);
 }
 
 }  // namespace morvane

@@ -10,13 +10,6 @@ bool IsHorizontal(std::int32_t position) {
     return position == 0 || position == 1;
 }
 
-std::optional<std::int32_t> AppearanceFor(std::int32_t theme) {
-    if (theme < 0 || theme > 10) {
-        return std::nullopt;
-    }
-    return theme < 8 ? theme : theme + 1;
-}
-
 std::int32_t StripOffset(std::int32_t theme) {
     switch (theme) {
         case 3:
@@ -46,17 +39,6 @@ std::int32_t PositionCode(std::int32_t position) {
 
 std::int32_t FixedTabWidth(std::int32_t fixWidth) {
     return fixWidth == 0 ? 70 : fixWidth;
-}
-
-int HostVersionNumber(const std::wstring& version) {
-    int number = 0;
-    for (const wchar_t c : version) {
-        if (c < L'0' || c > L'9' || number > 100000) {
-            break;
-        }
-        number = number * 10 + (c - L'0');
-    }
-    return number;
 }
 
 std::int32_t ToolTipStyle(int hostVersion) {

@@ -2,17 +2,15 @@
 // The tab bar's layout and caption rules.
 
 #include <cstdint>
-#include <optional>
 #include <string>
+
+#include "shared/Numbers.h"
+#include "shared/TabSettings.h"
 
 namespace morvane {
 
 // Bars above or below the workspace (Position 0 or 1); every other value is a vertical bar.
 bool IsHorizontal(std::int32_t position);
-
-// The control's appearance for a Theme: styles 8, 9 and 10 are appearances 9, 10 and 11.
-// None for a Theme outside 0 to 10: the control keeps the appearance it has.
-std::optional<std::int32_t> AppearanceFor(std::int32_t theme);
 
 // Twips by which the control's leading margin is pushed behind the bar's near edge.
 std::int32_t StripOffset(std::int32_t theme);
@@ -22,9 +20,6 @@ std::int32_t PositionCode(std::int32_t position);
 
 // The fixed tab width: FixWidth, or 70 pixels when it is not set.
 std::int32_t FixedTabWidth(std::int32_t fixWidth);
-
-// A host version text by its leading decimal number: "12.0" is 12; 0 when there is none.
-int HostVersionNumber(const std::wstring& version);
 
 // The tool-tip style by the host's version number.
 std::int32_t ToolTipStyle(int hostVersion);

@@ -105,8 +105,8 @@ void frmMorvane::Form_Load(const std::wstring& systemFontName) {
     style.SetPaintSwitch(18, true);
     style.AttachImages();
     style.SetReorder(settings.EnableReorder == 0);
-    if (const auto appearance = AppearanceFor(settings.Theme)) {
-        style.SetAppearance(*appearance);
+    if (const auto appearance = AppearanceFor(settings.Theme); appearance != NoAppearance) {
+        style.SetAppearance(appearance);
     }
     style.SetPaintSwitch(7, true);
     style.SetPaintSwitch(17, true);

@@ -3,16 +3,20 @@
 //   standin_demo <folder>
 // For each view (host, position_above, position_below, position_left, position_right) it writes
 // "<folder>\ready-<view>" once the windows are painted and waits for "<folder>\shot-<view>"
-// (at most a minute) before the next; then closes the host.
+// (at most a minute) before the next. Then each dialog of the add-in over the host (views
+// dialog_closemsg, dialog_lock, dialog_rename, dialog_message), whose ready file holds the
+// dialog's place on the screen as "WxH+X+Y"; then closes the host.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <string>
 
 #include "addin/TabBarConnection_win.h"
+#include "addin/dialogs/Dialogs_win.h"
 #include "addin/tabbar/TabBarGlobals.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/TabSettings.h"
+#include "shared/mdLang.h"
 #include "shared/mdPub.h"
 #include "standin/Host_win.h"
 
@@ -25,9 +29,12 @@ bool Exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void Touch(const std::wstring& path) {
-    CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+void Touch(const std::wstring& path, const std::string& content = {}) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(file);
 }
 
 // Pumps messages for a while, or until `stop` says so.
@@ -92,6 +99,84 @@ void MoveBar(Host& host, std::int32_t position) {
     Cascade(host);
 }
 
+// The dialog being photographed: once painted, its place goes to the screenshot; once shot, it
+// is closed by its close box.
+struct DialogShot {
+    std::wstring folder;
+    std::wstring view;
+    int ticks = 0;
+};
+DialogShot* shooting = nullptr;
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wstring(className) == L"#32770" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK ShootDialog(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!shooting || !dialog) {
+        return;
+    }
+    constexpr int kPainted = 15;  // ticks of 100 ms
+    constexpr int kGiveUp = 600 + kPainted;
+    if (++shooting->ticks == kPainted) {
+        RECT place;
+        GetWindowRect(dialog, &place);
+        Touch(shooting->folder + L"\\ready-" + shooting->view,
+              std::to_string(place.right - place.left) + "x" +
+                  std::to_string(place.bottom - place.top) + "+" + std::to_string(place.left) +
+                  "+" + std::to_string(place.top));
+    } else if (shooting->ticks > kPainted &&
+               (Exists(shooting->folder + L"\\shot-" + shooting->view) ||
+                shooting->ticks > kGiveUp)) {
+        PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+}
+
+// Shows one dialog modally for its screenshot.
+template <typename ShowDialog>
+void ShowDialogView(const std::wstring& folder, const std::wstring& view, ShowDialog show) {
+    DialogShot shot{folder, view};
+    shooting = &shot;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, &ShootDialog);
+    show();
+    KillTimer(nullptr, timer);
+    shooting = nullptr;
+}
+
+// Each of the add-in's dialogs over the host's main window, as the add-in shows them.
+void ShowDialogs(Host& host, const std::wstring& folder) {
+    using namespace morvane::dialogs;
+    const TextLookup texts = LanguageTexts(morvane::mdLang::LangFile, morvane::mdLang::LangSection);
+    const HWND owner = host.MainWindow();
+    DialogResults results;
+    morvane::TabSettings settings;
+    ShowDialogView(folder, L"dialog_closemsg",
+                   [&] { ShowCloseMsg(owner, texts, settings, results); });
+    ShowDialogView(folder, L"dialog_lock", [&] {
+        ShowLock(owner, texts, 1, morvane::mdPub::HostApp.get(), results, [] {});
+    });
+    ShowDialogView(folder, L"dialog_rename", [&] {
+        ShowRename(owner, texts,
+                   texts(L"InputFileName",
+                         L"Please Input the new filename(Does not contain the file name "
+                         L"suffix) to rename Current Project."),
+                   L"Product launch", results);
+    });
+    ShowDialogView(folder, L"dialog_message", [&] {
+        ShowMessage(owner, texts,
+                    L"The tab font changes when Project is next started. Please restart "
+                    L"Project.");
+    });
+}
+
 }  // namespace
 
 int main() {
@@ -134,6 +219,8 @@ int main() {
         MoveBar(host, position);
         Show(host, folder, view);
     }
+    MoveBar(host, morvane::BarAbove);
+    ShowDialogs(host, folder);
     morvane::TabBarConnection::Disconnect();
     host.Close();
     return 0;

@@ -1,0 +1,74 @@
+#include "addin/dialogs/Dialogs_win.h"
+
+#include <shellapi.h>
+
+#include "addin/dialogs/ModalDialog_win.h"
+#include "addin/dialogs/frmCloseMsg.h"
+#include "addin/dialogs/frmLock.h"
+#include "addin/dialogs/frmMessage.h"
+#include "addin/dialogs/frmRename.h"
+#include "shared/WebPages.h"
+#include "shared/mdLang_win.h"
+
+namespace morvane::dialogs {
+
+namespace {
+
+// The active project's name, the project's default member; none when the host cannot say.
+std::optional<std::wstring> ActiveProjectName(const HostApp* host) {
+    if (!host) {
+        return std::nullopt;
+    }
+    const HostProjectPtr project = host->ActiveProject();
+    return project ? project->Name() : std::nullopt;
+}
+
+// A dialog that could not be shown answers as cancelled, never with an earlier answer.
+void ShowOrCancel(Form& form, HWND owner) {
+    if (!ShowModal(form, owner)) {
+        form.Form_QueryUnload();
+    }
+}
+
+}  // namespace
+
+std::int32_t ShowCloseMsg(HWND owner, const TextLookup& texts, TabSettings& settings,
+                          DialogResults& results) {
+    frmCloseMsg form(texts, settings, results);
+    ShowOrCancel(form, owner);
+    return results.CloseChoice;
+}
+
+bool ShowLock(HWND owner, const TextLookup& texts, std::int32_t lockMode, const HostApp* host,
+              DialogResults& results, std::function<void()> openHelp) {
+    if (!openHelp) {
+        openHelp = [owner] { OpenHelpPage(owner); };
+    }
+    frmLock form(texts, ActiveProjectName(host), std::move(openHelp), results);
+    form.SetLockMode(lockMode);
+    ShowOrCancel(form, owner);
+    return results.Unlocked;
+}
+
+std::wstring ShowRename(HWND owner, const TextLookup& texts, std::optional<std::wstring> prompt,
+                        std::wstring currentName, DialogResults& results) {
+    frmRename form(texts, std::move(prompt), std::move(currentName), results);
+    ShowOrCancel(form, owner);
+    return results.NewFileName;
+}
+
+void ShowMessage(HWND owner, const TextLookup& texts, std::wstring infor) {
+    frmMessage form(texts, std::move(infor));
+    ShowModal(form, owner);
+}
+
+void OpenHelpPage(HWND owner) {
+    const std::optional<std::wstring> folder = mdLang::ModuleFolder();
+    if (!folder) {
+        return;
+    }
+    const std::wstring page = *folder + L"\\" + std::wstring(HelpPage);
+    ShellExecuteW(owner, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace morvane::dialogs

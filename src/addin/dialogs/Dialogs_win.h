@@ -1,0 +1,41 @@
+#pragma once
+// The four dialogs, each shown modally over an owner (Project's main window; nullptr: none)
+// for one answer. Each writes its answer to `results` on every way out and returns it too.
+// Texts come from `texts` (see LanguageTexts), with the dialogs' English texts as defaults.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "addin/dialogs/DialogResults.h"
+#include "addin/dialogs/FormSpec.h"
+#include "shared/HostApp.h"
+#include "shared/TabSettings.h"
+
+namespace morvane::dialogs {
+
+// frmCloseMsg: close all tabs, the current tab, or nothing (CloseChoice). The check box, ticked
+// with either close button, writes ExitInfor = 1 and sets it in `settings`.
+std::int32_t ShowCloseMsg(HWND owner, const TextLookup& texts, TabSettings& settings,
+                          DialogResults& results);
+
+// frmLock: true when the user unlocks (Unlocked). Mode 1 names the host's active project.
+// `openHelp` opens the help page; none opens HelpPage beside this module.
+bool ShowLock(HWND owner, const TextLookup& texts, std::int32_t lockMode, const HostApp* host,
+              DialogResults& results, std::function<void()> openHelp = {});
+
+// frmRename: the new base name, empty when cancelled (NewFileName). `prompt` replaces the
+// form's own; `currentName` fills the edit box, all selected.
+std::wstring ShowRename(HWND owner, const TextLookup& texts, std::optional<std::wstring> prompt,
+                        std::wstring currentName, DialogResults& results);
+
+// frmMessage: shows `infor` until OK or the close box.
+void ShowMessage(HWND owner, const TextLookup& texts, std::wstring infor);
+
+// Opens the help page beside this module in the default browser.
+void OpenHelpPage(HWND owner);
+
+}  // namespace morvane::dialogs

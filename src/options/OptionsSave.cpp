@@ -1,0 +1,184 @@
+#include "options/OptionsModel.h"
+
+#include "options/TabWidthText.h"
+#include "shared/Numbers.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr auto kColorSetStyle = static_cast<std::int32_t>(tabctl::ColorStyle::ColorSet);
+
+std::int32_t OneWhen(bool on) {
+    return on ? 1 : 0;
+}
+
+// An inverted switch: 0 means on.
+std::int32_t ZeroWhen(bool on) {
+    return on ? 0 : 1;
+}
+
+Rejection WidthRejected(OptionsField field) {
+    return {OptionsPage::AppearanceColor, field, L"Number",
+            L"The number of width must be between 70-400."};
+}
+
+}  // namespace
+
+std::optional<Rejection> OptionsModel::Check() const {
+    // Two default keys never conflict; the switches do not matter.
+    if (barKey_.KeyCode != 0 && barKey_.KeyCode == tabKey_.KeyCode &&
+        barKey_.ModKeyCode == tabKey_.ModKeyCode) {
+        return Rejection{OptionsPage::PopularPosition, OptionsField::BarHotKeyEdit, L"HotKey",
+                         L"Shortcuts conflict, Please change."};
+    }
+    // Only the width of the chosen layout is enabled and read.
+    const auto& c = controls_;
+    if (c.maxWidth.enabled && !TabWidthOf(c.maxWidth.text)) {
+        return WidthRejected(OptionsField::MaxWidthEdit);
+    }
+    if (c.fixWidth.enabled && !TabWidthOf(c.fixWidth.text)) {
+        return WidthRejected(OptionsField::FixWidthEdit);
+    }
+    return std::nullopt;
+}
+
+void OptionsModel::WriteInt(Setting id, std::int32_t value) {
+    IntFieldOf(id, settings_) = value;
+    WriteSetting(registry_, id, value);
+}
+
+std::optional<Rejection> OptionsModel::Save(LiveApply& live, DialogShell& shell) {
+    if (auto rejected = Check()) {
+        return rejected;
+    }
+    const auto& c = controls_;
+    if (c.maxWidth.enabled) {
+        WriteInt(Setting::MaxWidth, *TabWidthOf(c.maxWidth.text));
+    }
+    if (c.fixWidth.enabled) {
+        WriteInt(Setting::FixWidth, *TabWidthOf(c.fixWidth.text));
+    }
+    SaveBehaviour(live);
+    SaveFonts();
+    SaveColors(live);
+    SaveHotKey(HotKeyEdit::Bar, live);
+    SaveHotKey(HotKeyEdit::Tab, live);
+    WriteInt(Setting::EnableAlt, ZeroWhen(c.altKeys.checked));
+    live.UnregisterTabNumberHotKeys();
+    if (settings_.EnableAlt == 0) {
+        live.RegisterTabNumberHotKeys();
+    }
+
+    // The tab bar takes its font only when it is made.
+    if (FontsChanged()) {
+        shell.ShowMessage(Text(L"RestartApp",
+                               L"You have changed the Font Options. For these changes to take "
+                               L"effect,you must restart") +
+                          L" " + live.HostName() + L".");
+    }
+    shell.Close();
+
+    if (settings_.Position != opened_.Position) {
+        live.SetPlacementPending();
+    }
+    live.SetReorder(settings_.EnableReorder == 0);
+    live.UpdateMenu();
+    live.PlaceTabControl(settings_.Position);
+    live.ReframeClient();
+    live.RefreshTabBar();
+    return std::nullopt;
+}
+
+void OptionsModel::SaveBehaviour(LiveApply& live) {
+    const auto& c = controls_;
+    // A list without a choice (a stored value it does not have) keeps the stored value.
+    const auto chosen = [](const ListState& list, std::int32_t stored) {
+        return list.index >= 0 ? list.index : stored;
+    };
+    WriteInt(Setting::Position, chosen(c.position, settings_.Position));
+    WriteInt(Setting::Theme, chosen(c.appearance, settings_.Theme));
+    live.SetAppearance(AppearanceFor(settings_.Theme));
+    WriteInt(Setting::TbLayout, chosen(c.layout, settings_.TbLayout));
+    WriteInt(Setting::OneHide, OneWhen(c.oneHide.checked));
+    WriteInt(Setting::ExitInfor, ZeroWhen(c.exitInfor.checked));
+    WriteInt(Setting::DoubleC, ZeroWhen(c.doubleClick.checked));
+    WriteInt(Setting::ShowAll, OneWhen(c.showAll.checked));
+    live.SetShowAllInTaskbar(settings_.ShowAll != 0);
+    WriteInt(Setting::EnableCreate, ZeroWhen(c.blankClick.checked));
+    WriteInt(Setting::EnableReorder, ZeroWhen(c.reorder.checked));
+    WriteInt(Setting::EnableMiddle, ZeroWhen(c.middleClick.checked));
+}
+
+void OptionsModel::SaveFonts() {
+    const auto& c = controls_;
+    WriteInt(Setting::EnableFontSize, OneWhen(c.fontSize.checked));
+    // A size that is no number is not saved, as a switch that is off saves none.
+    if (settings_.EnableFontSize == 1) {
+        if (const auto size = TextToInt32(c.fontSizes.text)) {
+            WriteInt(Setting::TabFontSize, *size);
+        }
+    }
+    WriteInt(Setting::EnableFontName, OneWhen(c.fontName.checked));
+    if (settings_.EnableFontName == 1) {
+        settings_.TabFontName = c.fontNames.text;
+        WriteSetting(registry_, Setting::TabFontName, settings_.TabFontName);
+    }
+}
+
+void OptionsModel::SaveColors(LiveApply& live) {
+    const auto& c = controls_;
+    WriteInt(Setting::CusColor, OneWhen(c.customColors.checked));
+    // Styles with their own colours show those, with the box checked or not.
+    if (settings_.CusColor == 0 || ThemeHasOwnColors(settings_.Theme)) {
+        live.SetPaintSwitch8(false);
+        if (HostVersionNumber(context_.version) > 12) {
+            live.ChangeDefaultColor();
+        } else {
+            live.SetColorStyle(kColorSetStyle);
+        }
+        return;
+    }
+    // Written in the order CoSelect, CoNormal, CoBack, CoBackii, CoText, CoTextSe.
+    for (const std::size_t i : {0U, 1U, 2U, 5U, 4U, 3U}) {
+        WriteInt(kColorButtons[i].value, static_cast<std::int32_t>(c.colorButtons[i].color));
+    }
+    live.SetPaintSwitch8(false);
+    live.SetColorStyle(kColorSetStyle);
+    // Members 2, 1, 7, 6, 8, 10.
+    for (const std::size_t i : {5U, 2U, 1U, 0U, 4U, 3U}) {
+        live.SetColor(static_cast<std::int32_t>(kColorButtons[i].member), c.colorButtons[i].color);
+    }
+}
+
+void OptionsModel::SaveHotKey(HotKeyEdit edit, LiveApply& live) {
+    const bool bar = edit == HotKeyEdit::Bar;
+    const bool on = (bar ? controls_.barHotKey : controls_.tabHotKey).checked;
+    WriteInt(bar ? Setting::EnableTa : Setting::EnableTi, ZeroWhen(on));
+    bar ? live.UnregisterBarHotKey() : live.UnregisterNextTabHotKey();
+    // A key that is off keeps what is stored for it.
+    if (!on) {
+        return;
+    }
+    // The captured key reaches the running add-in only now; a default key is stored as such.
+    HotKeyInfo key = Captured(edit);
+    if (key.KeyCode == 0) {
+        key = {std::wstring(bar ? DefaultBarKeyName : DefaultTabitKeyName), 0, 0};
+    }
+    (bar ? settings_.HotKeyBar : settings_.HotKeyTabit) = key;
+    bar ? live.RegisterBarHotKey() : live.RegisterNextTabHotKey();
+    WriteSetting(registry_, bar ? Setting::HotKeyBarKeyName : Setting::HotKeyTabitKeyName,
+                 key.KeyName);
+    WriteSetting(registry_, bar ? Setting::HotKeyBarKeyCode : Setting::HotKeyTabitKeyCode,
+                 key.KeyCode);
+    WriteSetting(registry_, bar ? Setting::HotKeyBarModKeyCode : Setting::HotKeyTabitModKeyCode,
+                 key.ModKeyCode);
+}
+
+bool OptionsModel::FontsChanged() const {
+    const TabSettings& s = settings_;
+    return s.TabFontName != opened_.TabFontName || s.EnableFontName != opened_.EnableFontName ||
+           s.EnableFontSize != opened_.EnableFontSize || s.TabFontSize != opened_.TabFontSize;
+}
+
+}  // namespace morvane
