@@ -7,6 +7,7 @@
 
 #include "addin/CommandBarsDispatch_win.h"
 #include "shared/Com_win.h"
+#include "shared/EventSink_win.h"
 #include "shared/Office_win.h"
 
 namespace morvane {
@@ -18,58 +19,12 @@ VARIANT_BOOL* CancelSlot(VARIANT& arg) {
     return arg.vt == (VT_BOOL | VT_BYREF) ? arg.pboolVal : nullptr;
 }
 
-com::ComPtr<IDispatch> ObjectOf(const VARIANT& arg) {
-    com::Variant copy;
-    if (FAILED(VariantCopy(copy.Get(), const_cast<VARIANT*>(&arg)))) {
-        return nullptr;
-    }
-    return copy.ToObject();
-}
-
 // The event sink: a dispatch interface that answers Click and nothing else.
-class ClickSink final : public IDispatch {
+class ClickSink final : public com::EventSink {
   public:
-    explicit ClickSink(ClickHandler handler) : handler_(std::move(handler)) {}
-    ClickSink(const ClickSink&) = delete;
-    ClickSink& operator=(const ClickSink&) = delete;
+    explicit ClickSink(ClickHandler handler)
+        : EventSink(office::IID_CommandBarButtonEvents), handler_(std::move(handler)) {}
 
-    STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-        if (!out) {
-            return E_POINTER;
-        }
-        *out = nullptr;
-        if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IDispatch) &&
-            !IsEqualIID(riid, office::IID_CommandBarButtonEvents)) {
-            return E_NOINTERFACE;
-        }
-        *out = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG refs = --refs_;
-        if (refs == 0) {
-            delete this;
-        }
-        return refs;
-    }
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-        if (!count) {
-            return E_POINTER;
-        }
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-        if (info) {
-            *info = nullptr;
-        }
-        return E_NOTIMPL;
-    }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return DISP_E_UNKNOWNNAME;
-    }
     // Click(Ctrl, CancelDefault): DISPPARAMS holds the arguments last first.
     STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                         UINT*) override {
@@ -84,7 +39,7 @@ class ClickSink final : public IDispatch {
         try {
             VARIANT_BOOL* cancel = CancelSlot(params->rgvarg[0]);
             bool cancelDefault = cancel && *cancel != VARIANT_FALSE;
-            handler_(MakeCommandBarControl(ObjectOf(params->rgvarg[1])), cancelDefault);
+            handler_(MakeCommandBarControl(com::ObjectOf(params->rgvarg[1])), cancelDefault);
             if (cancel) {
                 *cancel = cancelDefault ? VARIANT_TRUE : VARIANT_FALSE;
             }
@@ -96,46 +51,32 @@ class ClickSink final : public IDispatch {
     }
 
   private:
-    ~ClickSink() = default;
+    ~ClickSink() override = default;
     const ClickHandler handler_;
-    ULONG refs_ = 1;
 };
 
 class PointConnection final : public ClickConnection {
   public:
-    PointConnection(com::ComPtr<IConnectionPoint> point, DWORD cookie)
-        : point_(std::move(point)), cookie_(cookie) {}
-    PointConnection(const PointConnection&) = delete;
-    PointConnection& operator=(const PointConnection&) = delete;
-    ~PointConnection() override { point_->Unadvise(cookie_); }
+    PointConnection(IDispatch* button, IDispatch* sink)
+        : connection_(button, office::IID_CommandBarButtonEvents, sink) {}
+    bool Connected() const { return connection_.Connected(); }
 
   private:
-    com::ComPtr<IConnectionPoint> point_;
-    DWORD cookie_;
+    com::SinkConnection connection_;
 };
 
 }  // namespace
 
 std::unique_ptr<ClickConnection> ConnectClick(IDispatch* button, ClickHandler handler) {
-    const auto container = com::ComPtr<IDispatch>(button).As<IConnectionPointContainer>();
-    com::ComPtr<IConnectionPoint> point;
-    if (!container ||
-        FAILED(container->FindConnectionPoint(office::IID_CommandBarButtonEvents, point.Put())) ||
-        !point) {
-        return nullptr;
-    }
     auto* created = new (std::nothrow) ClickSink(std::move(handler));
     if (!created) {
         return nullptr;
     }
     const auto sink = com::ComPtr<ClickSink>::Attach(created);
-    DWORD cookie = 0;
-    if (FAILED(point->Advise(sink.Get(), &cookie))) {
+    auto connection =
+        std::unique_ptr<PointConnection>(new (std::nothrow) PointConnection(button, sink.Get()));
+    if (!connection || !connection->Connected()) {
         return nullptr;
-    }
-    std::unique_ptr<ClickConnection> connection(new (std::nothrow) PointConnection(point, cookie));
-    if (!connection) {
-        point->Unadvise(cookie);
     }
     return connection;
 }

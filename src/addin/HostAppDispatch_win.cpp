@@ -107,13 +107,34 @@ class ProjectDispatch : public HostProject {
     com::ComPtr<IDispatch> p_;
 };
 
-HostProjectPtr MakeProject(com::ComPtr<IDispatch> project) {
-    return project ? std::make_shared<ProjectDispatch>(std::move(project)) : nullptr;
+// A window's project. Where the window's Parent is a project (it has a FullName) that is it;
+// otherwise (Project's Parent is the Application or a windows collection) it is the project
+// whose own windows hold one of the same caption.
+com::ComPtr<IDispatch> ProjectOfWindow(IDispatch* app, IDispatch* window) {
+    auto parent = AsObject(Get(window, windowid::Parent));
+    if (parent && GetByName(parent.Get(), L"FullName")) {
+        return parent;
+    }
+    const auto caption = AsText(Get(window, windowid::Caption));
+    const auto projects = Enumerate(AsObject(Get(app, appid::Projects)).Get());
+    if (!caption || !projects) {
+        return nullptr;
+    }
+    for (const auto& project : *projects) {
+        const auto windows = Enumerate(AsObject(Get(project.Get(), projectid::Windows)).Get());
+        for (const auto& own : windows.value_or(std::vector<com::ComPtr<IDispatch>>{})) {
+            if (AsText(Get(own.Get(), windowid::Caption)) == caption) {
+                return project;
+            }
+        }
+    }
+    return nullptr;
 }
 
 class WindowDispatch : public HostWindow {
   public:
-    explicit WindowDispatch(com::ComPtr<IDispatch> window) : w_(std::move(window)) {}
+    WindowDispatch(com::ComPtr<IDispatch> app, com::ComPtr<IDispatch> window)
+        : app_(std::move(app)), w_(std::move(window)) {}
 
     std::optional<std::wstring> Caption() const override {
         return AsText(Get(w_.Get(), windowid::Caption));
@@ -122,16 +143,13 @@ class WindowDispatch : public HostWindow {
         return AsBool(Get(w_.Get(), windowid::Visible));
     }
     HostProjectPtr Project() const override {
-        return MakeProject(AsObject(Get(w_.Get(), windowid::Project)));
+        return HostProjectOf(ProjectOfWindow(app_.Get(), w_.Get()));
     }
 
   private:
+    com::ComPtr<IDispatch> app_;
     com::ComPtr<IDispatch> w_;
 };
-
-HostWindowPtr MakeWindow(com::ComPtr<IDispatch> window) {
-    return window ? std::make_shared<WindowDispatch>(std::move(window)) : nullptr;
-}
 
 // Each item of an application collection, wrapped.
 template <typename Ptr, typename Wrap>
@@ -149,11 +167,20 @@ std::optional<std::vector<Ptr>> Items(IDispatch* app, long collection, Wrap wrap
 
 }  // namespace
 
+HostProjectPtr HostProjectOf(com::ComPtr<IDispatch> project) {
+    return project ? std::make_shared<ProjectDispatch>(std::move(project)) : nullptr;
+}
+
+HostWindowPtr HostWindowOf(com::ComPtr<IDispatch> application, com::ComPtr<IDispatch> window) {
+    return window ? std::make_shared<WindowDispatch>(std::move(application), std::move(window))
+                  : nullptr;
+}
+
 HostAppDispatch::HostAppDispatch(com::ComPtr<IDispatch> application)
     : app_(std::move(application)) {}
 
 std::optional<std::vector<HostProjectPtr>> HostAppDispatch::Projects() const {
-    return Items<HostProjectPtr>(app_.Get(), appid::Projects, MakeProject);
+    return Items<HostProjectPtr>(app_.Get(), appid::Projects, HostProjectOf);
 }
 
 std::optional<int> HostAppDispatch::WindowCount() const {
@@ -166,21 +193,22 @@ std::optional<int> HostAppDispatch::WindowCount() const {
 }
 
 std::optional<std::vector<HostWindowPtr>> HostAppDispatch::Windows() const {
-    return Items<HostWindowPtr>(app_.Get(), appid::Windows, MakeWindow);
+    return Items<HostWindowPtr>(app_.Get(), appid::Windows,
+                                [this](com::ComPtr<IDispatch> w) { return HostWindowOf(app_, w); });
 }
 
 HostWindowPtr HostAppDispatch::WindowByCaption(const std::wstring& caption) const {
     const auto windows = AsObject(Get(app_.Get(), appid::Windows));
-    return MakeWindow(
-        AsObject(Get(windows.Get(), collectionid::Item, {com::Variant::Text(caption)})));
+    return HostWindowOf(
+        app_, AsObject(Get(windows.Get(), collectionid::Item, {com::Variant::Text(caption)})));
 }
 
 HostProjectPtr HostAppDispatch::ActiveProject() const {
-    return MakeProject(AsObject(Get(app_.Get(), appid::ActiveProject)));
+    return HostProjectOf(AsObject(Get(app_.Get(), appid::ActiveProject)));
 }
 
 HostWindowPtr HostAppDispatch::ActiveWindow() const {
-    return MakeWindow(AsObject(Get(app_.Get(), appid::ActiveWindow)));
+    return HostWindowOf(app_, AsObject(Get(app_.Get(), appid::ActiveWindow)));
 }
 
 std::optional<bool> HostAppDispatch::State() const {

@@ -13,6 +13,11 @@
 
 namespace morvane {
 
+// A project or a window object of the host, as events hand them over; nullptr for none. A
+// window needs the Application to find its project.
+HostProjectPtr HostProjectOf(com::ComPtr<IDispatch> project);
+HostWindowPtr HostWindowOf(com::ComPtr<IDispatch> application, com::ComPtr<IDispatch> window);
+
 class HostAppDispatch : public HostApp {
   public:
     explicit HostAppDispatch(com::ComPtr<IDispatch> application);

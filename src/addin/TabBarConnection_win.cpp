@@ -1,11 +1,14 @@
 #include "addin/TabBarConnection_win.h"
 
+#include "addin/AppEvents_win.h"
 #include "addin/CommandBarsDispatch_win.h"
 #include "addin/HostAppDispatch_win.h"
 #include "addin/MenuBars.h"
 #include "addin/Menus.h"
 #include "addin/tabbar/TabBarControl_win.h"
+#include "addin/tabbar/TabBarGlobals.h"
 #include "addin/tabbar/TabBarRules.h"
+#include "addin/tabbar/WindowSystem_win.h"
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "addin/tabbar/mdxlMainHwndSubClass_win.h"
@@ -26,6 +29,39 @@ constexpr const wchar_t* MainWindowClass = L"JWinproj-WhimperMainClass";
 // for the whole connection.
 std::shared_ptr<CommandBars> connectedBars;
 CommandBarControlPtr menuClicks;
+
+// The exit work-around runs once in the life of the library, over every connection.
+bool exitHandled = false;
+
+// The host's application events with what their handlers work with, for one connection.
+struct HostEvents {
+    HostEvents(com::ComPtr<IDispatch> application, std::shared_ptr<HostDialogs> questions)
+        : dialogs(std::move(questions)),
+          handlers(AppEventParts{
+              .host = *mdPub::HostApp,
+              .settings = mdPub::Settings,
+              .hostVersion = mdPub::HostVersion,
+              .osVersion = mdPub::GetOSVersion().Version,
+              .hMainWnd = mdPub::hMainWnd,
+              .hMDIClient = hMDIClient,
+              .windows = windows,
+              .tabBar = mdSubClass::TabBarForm,
+              .reframeClient = mdSubClass::ReframeClient,
+              .beep = [] { MessageBeep(MB_OK); },
+              .dialogs = dialogs.get(),
+              .projectWindows = ProjectWindows,
+              .lockedProjects = LockedProjects,
+              .updating = Updating,
+              .exitHandled = exitHandled,
+          }),
+          events(std::move(application), handlers) {}
+
+    std::shared_ptr<HostDialogs> dialogs;
+    Win32WindowSystem windows;
+    AppEventHandlers handlers;
+    AppEvents events;
+};
+std::unique_ptr<HostEvents> hostEvents;
 
 std::unique_ptr<TabBarWindow> NewTabBar() {
     TabBarFormParts parts;
@@ -77,7 +113,7 @@ void BuildMenus() {
 
 }  // namespace
 
-bool Connect(com::ComPtr<IDispatch> application) {
+bool Connect(com::ComPtr<IDispatch> application, std::shared_ptr<HostDialogs> dialogs) {
     mdPub::UseWindowsPlatform();
     mdPub::HostApp = std::make_shared<HostAppDispatch>(application);
     mdPub::HostVersion = mdPub::HostApp->Version().value_or(L"");
@@ -104,10 +140,12 @@ bool Connect(com::ComPtr<IDispatch> application) {
     clientParts.hostVersion = mdPub::HostVersion;
     clientParts.newTabBar = NewTabBar;
     mdSubClass::HookMDIClient(std::move(clientParts));
+    hostEvents = std::make_unique<HostEvents>(std::move(application), std::move(dialogs));
     return true;
 }
 
 void Disconnect() {
+    hostEvents = nullptr;
     mdSubClass::UnhookMDIClient();
     mdxlMainHwndSubClass::UnhookMainWindow();
     // The menus stay on the host's bars (they are temporary); only our references go.

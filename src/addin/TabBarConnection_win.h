@@ -6,18 +6,22 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include <memory>
+
+#include "addin/HostDialogs.h"
 #include "shared/Com_win.h"
 
 namespace morvane::TabBarConnection {
 
 // Keeps the host's Application object, reads its version, sets up the language file, finds the
 // main window, loads the settings, builds the menus on the host's command bars (none when the
-// host has none), hooks the main window and the client window. False when the host has no
+// host has none), hooks the main window and the client window, and connects to the host's
+// application events, which ask their questions through the dialogs. False when the host has no
 // main window of Project's class; nothing is hooked then.
-bool Connect(com::ComPtr<IDispatch> application);
+bool Connect(com::ComPtr<IDispatch> application, std::shared_ptr<HostDialogs> dialogs = nullptr);
 
-// Unhooks the client window (the bar goes), then the main window, and lets go of the host's
-// objects. Harmless when not connected.
+// Disconnects from the host's events, unhooks the client window (the bar goes), then the main
+// window, and lets go of the host's objects. Harmless when not connected.
 void Disconnect();
 
 }  // namespace morvane::TabBarConnection

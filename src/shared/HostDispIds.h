@@ -14,12 +14,13 @@ inline constexpr long Visible = 5006;
 inline constexpr long PathSeparator = 5007;
 inline constexpr long Version = 5020;
 inline constexpr long CommandBars = 5041;
-inline constexpr long DisplayAlerts = 5045;
+inline constexpr long ScreenUpdating = 5045;  // not the alerts switch: the add-in never sets it
+inline constexpr long DisplayAlerts = 5157;
 inline constexpr long ShowWindowsInTaskbar = 5172;
 inline constexpr long FileNew = 101;
 inline constexpr long FileSave = 106;
 inline constexpr long FileSaveAs = 107;
-inline constexpr long FileOpen = 2273;
+inline constexpr long FileOpen = 2273;  // FileOpenEx: with no arguments it shows the Open dialog
 }  // namespace appid
 
 namespace collectionid {
@@ -31,7 +32,9 @@ inline constexpr long NewEnum = -4;
 namespace windowid {
 inline constexpr long Caption = 0;
 inline constexpr long Visible = 3;
-inline constexpr long Project = 0xFFF3;
+// The window's parent: its project on some hosts; on others the Application or a windows
+// collection, which has no FullName.
+inline constexpr long Parent = 0xFFF3;
 }  // namespace windowid
 
 namespace projectid {
@@ -39,7 +42,8 @@ inline constexpr long Name = 0;
 inline constexpr long Path = 11;
 inline constexpr long Activate = 13;
 inline constexpr long FullName = 42;
-inline constexpr long Saved = 201;  // callers read Saved by name; the id is the stand-in's
+inline constexpr long Windows = 30;
+inline constexpr long Saved = 50;
 inline constexpr long SaveAs = 6003;
 }  // namespace projectid
 

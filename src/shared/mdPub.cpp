@@ -15,14 +15,15 @@ std::int16_t HiWord(std::int32_t value) {
 }
 
 std::int32_t VisibleWindowCount() {
-    if (!HostApp) {
-        return 0;
-    }
-    const auto count = HostApp->WindowCount();
+    return HostApp ? VisibleWindowCount(*HostApp) : 0;
+}
+
+std::int32_t VisibleWindowCount(const morvane::HostApp& app) {
+    const auto count = app.WindowCount();
     if (!count || *count == 0) {
         return 0;
     }
-    const auto windows = HostApp->Windows();
+    const auto windows = app.Windows();
     if (!windows) {
         return 0;
     }

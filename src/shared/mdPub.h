@@ -32,6 +32,7 @@ std::int16_t HiWord(std::int32_t value);
 
 // How many of the host's windows are visible; a failing host ends the count where it is.
 std::int32_t VisibleWindowCount();
+std::int32_t VisibleWindowCount(const morvane::HostApp& app);
 
 // A tab caption without its unsaved mark ("  *" at the end of the trimmed caption).
 std::wstring StripModifiedMark(const std::wstring& caption);

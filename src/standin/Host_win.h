@@ -29,6 +29,8 @@ struct HostOptions {
     // The save-as and open commands wait until their dialog is answered or closed, as Project's
     // do; otherwise they return at once and leave the dialog open.
     bool modalFileDialogs = false;
+    // A window's Parent is its project, as some hosts answer; otherwise the windows collection.
+    bool windowParentIsProject = false;
 };
 
 // One open project with its document window and automation objects.
@@ -90,6 +92,8 @@ class Host {
     int LoadAddins();
     // The add-ins, as the host's COM add-ins dialog manages them.
     AddinLoader& Addins();
+    // Raises an application event with arguments of the caller's choosing, in natural order.
+    void RaiseEvent(DISPID id, std::vector<com::Variant> args) { Fire(id, L"", std::move(args)); }
     // Closes the host as its close box does; false when an event handler kept it open.
     bool Close();
     bool IsOpen() const { return main_ != nullptr; }
@@ -108,6 +112,7 @@ class Host {
     bool State() const { return state_; }
     void SetState(bool on) { state_ = on; }
     bool Alerts() const { return alerts_; }
+    bool ScreenUpdating() const { return screenUpdating_; }
     bool ShowWindowsInTaskbar() const { return showInTaskbar_; }
     const std::vector<FiredEvent>& Events() const { return events_; }
     void ClearEvents() { events_.clear(); }
@@ -130,6 +135,7 @@ class Host {
     HRESULT SaveDocumentAs(Document& doc, const std::wstring& fullName);
     bool ActivateDocument(const Document& doc);
     void SetAlerts(bool on) { alerts_ = on; }
+    void SetScreenUpdating(bool on) { screenUpdating_ = on; }
     void SetShowWindowsInTaskbar(bool on) { showInTaskbar_ = on; }
     standin::CommandBars& CommandBars() const { return *commandBars_.Get(); }
 
@@ -161,6 +167,7 @@ class Host {
     std::vector<DocumentPtr> documents_;
     bool state_ = true;
     bool alerts_ = true;
+    bool screenUpdating_ = true;
     bool showInTaskbar_ = false;
     bool closing_ = false;
     bool tearingDown_ = false;

@@ -13,12 +13,13 @@ const std::vector<Member>& MembersOf(ObjectKind kind) {
         {L"PathSeparator", appid::PathSeparator},
         {L"Version", appid::Version},
         {L"CommandBars", appid::CommandBars},
+        {L"ScreenUpdating", appid::ScreenUpdating},
         {L"DisplayAlerts", appid::DisplayAlerts},
         {L"ShowWindowsInTaskbar", appid::ShowWindowsInTaskbar},
         {L"FileNew", appid::FileNew},
         {L"FileSave", appid::FileSave},
         {L"FileSaveAs", appid::FileSaveAs},
-        {L"FileOpen", appid::FileOpen},
+        {L"FileOpenEx", appid::FileOpen},
     };
     static const std::vector<Member> collection = {
         {L"Item", collectionid::Item},
@@ -28,12 +29,13 @@ const std::vector<Member>& MembersOf(ObjectKind kind) {
     static const std::vector<Member> window = {
         {L"Caption", windowid::Caption},
         {L"Visible", windowid::Visible},
-        {L"Project", windowid::Project},
+        {L"Parent", windowid::Parent},
     };
     static const std::vector<Member> project = {
         {L"Name", projectid::Name},         {L"Path", projectid::Path},
         {L"Activate", projectid::Activate}, {L"FullName", projectid::FullName},
         {L"Saved", projectid::Saved},       {L"SaveAs", projectid::SaveAs},
+        {L"Windows", projectid::Windows},
     };
     static const std::vector<Member> eventInfo = {{L"Cancel", eventinfoid::Cancel}};
     switch (kind) {
@@ -41,6 +43,7 @@ const std::vector<Member>& MembersOf(ObjectKind kind) {
             return application;
         case ObjectKind::Windows:
         case ObjectKind::Projects:
+        case ObjectKind::ProjectWindows:
             return collection;
         case ObjectKind::Window:
             return window;

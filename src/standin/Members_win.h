@@ -12,7 +12,16 @@
 
 namespace morvane::standin {
 
-enum class ObjectKind { Application, Windows, Window, Projects, Project, EventInfo };
+// ProjectWindows is the Windows collection of one project.
+enum class ObjectKind {
+    Application,
+    Windows,
+    Window,
+    Projects,
+    Project,
+    ProjectWindows,
+    EventInfo
+};
 
 const std::vector<Member>& MembersOf(ObjectKind kind);
 // The dispatch id of a member by name (any case); DISPID_UNKNOWN when the kind has none.

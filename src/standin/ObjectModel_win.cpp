@@ -189,6 +189,9 @@ HRESULT ApplicationObject::Call(DISPID id, WORD flags, const std::vector<VARIANT
             return ReturnText(result, host->Options().version);
         case appid::CommandBars:
             return ReturnObject(result, &host->CommandBars());
+        case appid::ScreenUpdating:
+            return BoolProperty(flags, args, result, host->ScreenUpdating(),
+                                [host](bool on) { host->SetScreenUpdating(on); });
         case appid::DisplayAlerts:
             return BoolProperty(flags, args, result, host->Alerts(),
                                 [host](bool on) { host->SetAlerts(on); });
@@ -208,8 +211,23 @@ HRESULT ApplicationObject::Call(DISPID id, WORD flags, const std::vector<VARIANT
     }
 }
 
-CollectionObject::CollectionObject(std::shared_ptr<HostLink> link, ObjectKind kind)
-    : DispatchObject(MembersOf(kind)), link_(std::move(link)), kind_(kind) {}
+CollectionObject::CollectionObject(std::shared_ptr<HostLink> link, ObjectKind kind,
+                                   std::weak_ptr<Document> project)
+    : DispatchObject(MembersOf(kind)),
+      link_(std::move(link)),
+      kind_(kind),
+      project_(std::move(project)) {}
+
+std::vector<DocumentPtr> CollectionObject::Items(const Host& host) const {
+    if (kind_ != ObjectKind::ProjectWindows) {
+        return host.Documents();
+    }
+    const auto project = project_.lock();
+    if (!project || project->closing) {
+        return {};
+    }
+    return {project};
+}
 
 HRESULT CollectionObject::Call(DISPID id, WORD, const std::vector<VARIANT*>& args,
                                VARIANT* result) {
@@ -220,9 +238,9 @@ HRESULT CollectionObject::Call(DISPID id, WORD, const std::vector<VARIANT*>& arg
     if (const HRESULT hr = host->Enter(kind_, id); FAILED(hr)) {
         return hr;
     }
-    const auto docs = host->Documents();
+    const auto docs = Items(*host);
     const auto objectOf = [this](const Document& doc) {
-        return kind_ == ObjectKind::Windows ? doc.windowObject : doc.projectObject;
+        return kind_ == ObjectKind::Projects ? doc.projectObject : doc.windowObject;
     };
     switch (id) {
         case collectionid::Count:
@@ -295,8 +313,12 @@ HRESULT DocumentObject::WindowCall(Host& host, Document& doc, DISPID id, WORD fl
         case windowid::Visible:
             return BoolProperty(flags, args, result, IsWindowVisible(doc.window) != FALSE,
                                 [&](bool on) { host.SetWindowVisible(doc.name, on); });
-        case windowid::Project:
-            return ReturnObject(result, doc.projectObject.Get());
+        case windowid::Parent:
+            // Project's own documentation names the Application or a windows collection.
+            if (host.Options().windowParentIsProject) {
+                return ReturnObject(result, doc.projectObject.Get());
+            }
+            return ReturnObject(result, Make<CollectionObject>(link_, ObjectKind::Windows).Get());
         default:
             return DISP_E_MEMBERNOTFOUND;
     }
@@ -313,6 +335,9 @@ HRESULT DocumentObject::ProjectCall(Host& host, Document& doc, DISPID id, WORD f
             return ReturnText(result, doc.FullName());
         case projectid::Saved:
             return BoolProperty(flags, args, result, doc.saved, [&](bool on) { doc.saved = on; });
+        case projectid::Windows:
+            return ReturnObject(
+                result, Make<CollectionObject>(link_, ObjectKind::ProjectWindows, doc_).Get());
         case projectid::Activate:
             return host.ActivateDocument(doc) ? S_OK : E_FAIL;
         case projectid::SaveAs: {

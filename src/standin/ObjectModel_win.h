@@ -25,18 +25,23 @@ class ApplicationObject : public EventSource {
     std::shared_ptr<HostLink> link_;
 };
 
-// The Windows (window objects) or Projects (project objects) collection of the open documents.
+// The Windows (window objects) or Projects (project objects) collection of the open documents,
+// or the Windows collection of one project (ProjectWindows).
 class CollectionObject : public DispatchObject {
   public:
-    CollectionObject(std::shared_ptr<HostLink> link, ObjectKind kind);
+    CollectionObject(std::shared_ptr<HostLink> link, ObjectKind kind,
+                     std::weak_ptr<Document> project = {});
 
   protected:
     HRESULT Call(DISPID id, WORD flags, const std::vector<VARIANT*>& args,
                  VARIANT* result) override;
 
   private:
+    std::vector<DocumentPtr> Items(const Host& host) const;
+
     std::shared_ptr<HostLink> link_;
     ObjectKind kind_;
+    std::weak_ptr<Document> project_;
 };
 
 // A Window or a Project of one document; fails once the document is closed.

@@ -125,8 +125,10 @@ TEST_F(DialogLayout, EveryDialogShowsItsTextsWhole) {
     host.activeProject = project;
     const auto expectWhole = [](HWND d) { EXPECT_EQ(ClippedTexts(d), std::vector<std::string>{}); };
     Inspect([&] { ShowCloseMsg(owner, kEnglish, settings, results); }, expectWhole);
-    Inspect([&] { ShowLock(owner, kEnglish, 1, &host, results, [] {}); }, expectWhole);
-    Inspect([&] { ShowLock(owner, kEnglish, 0, &host, results, [] {}); }, expectWhole);
+    Inspect([&] { ShowLock(owner, kEnglish, 1, ActiveProjectName(&host), results, [] {}); },
+            expectWhole);
+    Inspect([&] { ShowLock(owner, kEnglish, 0, ActiveProjectName(&host), results, [] {}); },
+            expectWhole);
     Inspect(
         [&] {
             ShowRename(owner, kEnglish,

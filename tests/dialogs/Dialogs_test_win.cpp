@@ -108,7 +108,8 @@ class DialogsTest : public ::testing::Test {
     bool Lock(Steps steps) {
         bool unlocked = false;
         Play(std::move(steps), [&] {
-            unlocked = ShowLock(owner.Get(), kEnglish, 1, &host, results, [&] { ++helps; });
+            unlocked = ShowLock(owner.Get(), kEnglish, 1, ActiveProjectName(&host), results,
+                                [&] { ++helps; });
         });
         EXPECT_EQ(unlocked, results.Unlocked);
         return unlocked;

@@ -35,13 +35,12 @@ void BarInHost::StartHost(const std::wstring& version, SettingValues settings) {
                        sizeof data);
     }
     RegCloseKey(settingsKey);
-    standin::HostOptions options;
-    options.version = version;
-    host = std::make_unique<standin::Host>(options);
+    hostOptions.version = version;
+    host = std::make_unique<standin::Host>(hostOptions);
 }
 
 void BarInHost::Connect() {
-    ASSERT_TRUE(TabBarConnection::Connect(host->Application()));
+    ASSERT_TRUE(TabBarConnection::Connect(host->Application(), dialogs));
     Refresh();
 }
 

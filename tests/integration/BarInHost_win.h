@@ -1,7 +1,7 @@
 #pragma once
 // The stand-in host with the tab bar connected as the add-in's connection does it: settings
-// from the registry, the real tab control, the real hooks. The refresh that the host's
-// activation events will run is done here by the driving code.
+// from the registry, the real tab control, the real hooks, the host's events with the dialogs'
+// double.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -15,6 +15,7 @@
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "shared/Com_win.h"
 #include "standin/Host_win.h"
+#include "support/FakeHostDialogs.h"
 
 namespace morvane::test {
 
@@ -28,6 +29,9 @@ class BarInHost : public ::testing::Test {
   protected:
     com::Apartment apartment;
     std::unique_ptr<standin::Host> host;
+    std::shared_ptr<FakeHostDialogs> dialogs = std::make_shared<FakeHostDialogs>();
+    // The host's options; StartHost gives it its version.
+    standin::HostOptions hostOptions;
 
     void SetUp() override;
     void TearDown() override;
@@ -36,8 +40,8 @@ class BarInHost : public ::testing::Test {
     void StartHost(const std::wstring& version, SettingValues settings = {});
     void Connect();
     void Disconnect();
-    // What the host's activation events do: the tabs refreshed under the busy flag, the client
-    // window re-framed; then every waiting message handled.
+    // The tabs refreshed under the busy flag and the client window re-framed, as the host's
+    // activation events do; then every waiting message handled.
     void Refresh();
     // Sizes the host's main window, as the user drags its frame.
     void SizeMain(int width, int height);

@@ -475,6 +475,8 @@ TEST_F(TabClicks, AFailingHostMemberChangesNothingFatal) {
     host->Fail(standin::ObjectKind::Application, L"Windows");
     host->Fail(standin::ObjectKind::Project, L"FullName");
     host->Fail(standin::ObjectKind::Window, L"Caption");
+    // Nor does the pane event find D's window object to record.
+    host->Fail(standin::ObjectKind::Application, L"ActiveWindow");
     host->OpenProject(L"D.mpp", L"C:\\Plans");
     Refresh();
     ASSERT_EQ(Control().Count(), 4);

@@ -23,8 +23,14 @@ class StandinWorld {
         host_.SetWindowVisible(name, visible);
     }
     void SetState(bool on) { host_.SetState(on); }
-    // FakeHost's fault names, as the members the adapter calls.
+    // FakeHost's fault names, as the members the adapter calls. A window's project is lost only
+    // when neither its Parent nor the projects' own windows answer.
     void Fail(const std::string& member) {
+        if (member == "Project") {
+            host_.Fail(ObjectKind::Window, windowid::Parent);
+            host_.Fail(ObjectKind::Project, projectid::Windows);
+            return;
+        }
         static const std::map<std::string, std::pair<ObjectKind, long>> members = {
             {"Name", {ObjectKind::Project, projectid::Name}},
             {"Path", {ObjectKind::Project, projectid::Path}},
@@ -34,7 +40,6 @@ class StandinWorld {
             {"SaveAs", {ObjectKind::Project, projectid::SaveAs}},
             {"Caption", {ObjectKind::Window, windowid::Caption}},
             {"Visible", {ObjectKind::Window, windowid::Visible}},
-            {"Project", {ObjectKind::Window, windowid::Project}},
             {"Projects", {ObjectKind::Application, appid::Projects}},
             {"WindowCount", {ObjectKind::Windows, collectionid::Count}},
             {"Windows", {ObjectKind::Windows, collectionid::NewEnum}},
@@ -79,6 +84,52 @@ class StandinWorld {
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Standin, HostAppContract, StandinWorld);
+
+TEST(HostAppDispatch, TheAlertsSwitchLeavesScreenUpdatingAlone) {
+    com::Apartment apartment;
+    standin::Host host;
+    HostAppDispatch app(host.Application());
+    ASSERT_TRUE(app.SetAlerts(false));
+    EXPECT_FALSE(host.Alerts());
+    EXPECT_TRUE(host.ScreenUpdating());
+    EXPECT_EQ(host.Calls(ObjectKind::Application, appid::ScreenUpdating), 0);
+}
+
+// A window's project: its Parent where that is a project, otherwise the project whose own
+// windows hold one of the same caption.
+TEST(HostAppDispatch, AWindowsProjectByParentOrByItsWindows) {
+    struct Case {
+        const char* name;
+        bool parentIsProject;
+        bool parentFails;
+        bool searchesProjects;
+    };
+    const Case cases[] = {
+        {"parent is the project", true, false, false},
+        {"parent is the windows collection", false, false, true},
+        {"parent fails", true, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        com::Apartment apartment;
+        standin::HostOptions options;
+        options.windowParentIsProject = c.parentIsProject;
+        standin::Host host(options);
+        host.OpenProject(L"A.mpp", L"C:\\Plans");
+        host.OpenProject(L"B.mpp", L"D:\\Work");
+        host.OpenProject(L"C.mpp", L"C:\\Plans");
+        if (c.parentFails) {
+            host.Fail(ObjectKind::Window, windowid::Parent);
+        }
+        HostAppDispatch app(host.Application());
+        const auto b = app.WindowByCaption(L"B.mpp");
+        ASSERT_TRUE(b);
+        const auto project = b->Project();
+        ASSERT_TRUE(project);
+        EXPECT_EQ(project->FullName(), L"D:\\Work\\B.mpp");
+        EXPECT_EQ(host.Calls(ObjectKind::Application, appid::Projects) > 0, c.searchesProjects);
+    }
+}
 
 }  // namespace
 }  // namespace morvane::test

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include <commctrl.h>
@@ -84,6 +85,7 @@ class EventLog : public DispatchObject {
         std::wstring subject;
         bool saveAsUi = false;
         HWND activeChild = nullptr;  // what WM_MDIGETACTIVE answered while the event ran
+        std::vector<VARTYPE> types;  // the arguments' types in natural order
     };
     std::vector<Entry> entries;
     std::set<DISPID> cancel;
@@ -99,7 +101,10 @@ class EventLog : public DispatchObject {
 
   protected:
     HRESULT Call(DISPID id, WORD, const std::vector<VARIANT*>& args, VARIANT*) override {
-        Entry e{id, L""};
+        Entry e{id, L"", false, nullptr, {}};
+        for (const VARIANT* arg : args) {
+            e.types.push_back(arg->vt);
+        }
         if (!args.empty() && args[0]->vt == VT_DISPATCH &&
             id != ProjectAppEvent::ApplicationBeforeClose) {
             com::Variant name;
@@ -408,8 +413,10 @@ TEST_F(HostTest, ApplicationMembersByIdAndByName) {
     bool state = false;
     EXPECT_TRUE(Get(app.Get(), appid::Visible).ToBool(state) && state);
 
+    // Each switch moves only itself: the alerts are not screen updating.
     const std::vector<std::pair<long, bool (Host::*)() const>> switches = {
         {appid::DisplayAlerts, &Host::Alerts},
+        {appid::ScreenUpdating, &Host::ScreenUpdating},
         {appid::ShowWindowsInTaskbar, &Host::ShowWindowsInTaskbar}};
     for (const auto& [id, read] : switches) {
         for (bool on : {false, true}) {
@@ -417,12 +424,33 @@ TEST_F(HostTest, ApplicationMembersByIdAndByName) {
                 com::Invoke(app.Get(), id, DISPATCH_PROPERTYPUT, {com::Variant::Bool(on)}, nullptr),
                 S_OK);
             EXPECT_EQ(((*host).*read)(), on);
+            for (const auto& [other, readOther] : switches) {
+                if (other != id) {
+                    EXPECT_EQ(((*host).*readOther)(),
+                              other == appid::ShowWindowsInTaskbar ? false : true)
+                        << "member " << other << " after " << id;
+                }
+            }
         }
     }
 
+    // A window's Parent is a windows collection, as in Project; its project is the one whose own
+    // windows hold it.
     auto window = Get(app.Get(), appid::ActiveWindow).ToObject();
     EXPECT_EQ(Text(Get(window.Get(), windowid::Caption)), L"B.mpp");
-    auto project = Get(window.Get(), windowid::Project).ToObject();
+    auto parent = Get(window.Get(), windowid::Parent).ToObject();
+    EXPECT_EQ(Get(parent.Get(), collectionid::Count).Get()->lVal, 2);
+    DISPID fullNameId = 0;
+    EXPECT_NE(com::DispIdOf(parent.Get(), L"FullName", fullNameId), S_OK);
+    auto project = Get(Get(app.Get(), appid::Projects).ToObject().Get(), collectionid::Item,
+                       {com::Variant::Text(L"B.mpp")})
+                       .ToObject();
+    auto ownWindows = Get(project.Get(), projectid::Windows).ToObject();
+    EXPECT_EQ(Get(ownWindows.Get(), collectionid::Count).Get()->lVal, 1);
+    EXPECT_EQ(
+        Text(Get(Get(ownWindows.Get(), collectionid::Item, {com::Variant::Int(1)}).ToObject().Get(),
+                 windowid::Caption)),
+        L"B.mpp");
     EXPECT_EQ(Text(Get(project.Get(), projectid::Name)), L"B.mpp");
     EXPECT_EQ(Text(Get(project.Get(), projectid::Path)), L"");
     com::Variant fullName, saved, projectName;
@@ -450,6 +478,77 @@ TEST_F(HostTest, ApplicationMembersByIdAndByName) {
 
 // The built-in New command of the command bars creates a project, as the add-in's blank-bar
 // double-click does it.
+// The members answer Project's own names and dispatch ids.
+TEST_F(HostTest, MembersHaveProjectsNamesAndIds) {
+    struct Case {
+        ObjectKind kind;
+        const wchar_t* name;
+        DISPID id;
+    };
+    const Case cases[] = {
+        {ObjectKind::Application, L"DisplayAlerts", 5157},
+        {ObjectKind::Application, L"ScreenUpdating", 5045},
+        {ObjectKind::Application, L"Visible", 5006},
+        {ObjectKind::Application, L"FileSaveAs", 107},
+        {ObjectKind::Application, L"FileOpenEx", 2273},
+        {ObjectKind::Window, L"Caption", 0},
+        {ObjectKind::Window, L"Visible", 3},
+        {ObjectKind::Window, L"Parent", 0xFFF3},
+        {ObjectKind::Project, L"Saved", 50},
+        {ObjectKind::Project, L"Windows", 30},
+        {ObjectKind::Project, L"FullName", 42},
+        {ObjectKind::Project, L"Name", 0},
+        {ObjectKind::Projects, L"Count", 0xFFF5},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MemberId(c.kind, c.name), c.id) << std::string(c.name, c.name + wcslen(c.name));
+    }
+    EXPECT_EQ(MemberId(ObjectKind::Window, L"Project"), DISPID_UNKNOWN);
+    EXPECT_EQ(MemberId(ObjectKind::Application, L"FileOpen"), DISPID_UNKNOWN);
+}
+
+TEST_F(HostTest, AWindowsParentIsItsProjectWhereTheHostIsSoTold) {
+    HostOptions options;
+    options.windowParentIsProject = true;
+    Start(options);
+    host->OpenProject(L"A.mpp", L"C:\\Plans");
+    auto window = Get(app.Get(), appid::ActiveWindow).ToObject();
+    EXPECT_EQ(Text(Get(Get(window.Get(), windowid::Parent).ToObject().Get(), projectid::FullName)),
+              L"C:\\Plans\\A.mpp");
+}
+
+// Every event comes with the arguments Project passes: objects, a Boolean by value, Cancel as a
+// Boolean by reference.
+TEST_F(HostTest, EventsCarryProjectsArgumentForms) {
+    Start();
+    const std::wstring file = TempFile(L"A.mpp");
+    const std::wstring folder = file.substr(0, file.find_last_of(L'\\'));
+    host->OpenProject(L"A.mpp", folder);
+    host->OpenProject(L"B.mpp", folder);
+    log->entries.clear();
+    host->Activate(L"A.mpp");
+    host->Save(L"A.mpp");
+    host->CloseProject(L"B.mpp");
+    host->Close();
+    std::map<DISPID, std::vector<VARTYPE>> forms;
+    for (const auto& e : log->entries) {
+        forms.emplace(e.id, e.types);
+    }
+    const VARTYPE cancel = VT_BOOL | VT_BYREF;
+    // By _EProjectApp2's dispatch ids.
+    const std::map<DISPID, std::vector<VARTYPE>> expected = {
+        {2, {VT_DISPATCH, cancel}},               // ProjectBeforeClose
+        {3, {VT_DISPATCH, VT_BOOL, cancel}},      // ProjectBeforeSave
+        {16, {VT_DISPATCH, VT_DISPATCH, VT_I4}},  // WindowSelectionChange
+        {19, {VT_DISPATCH}},                      // WindowActivate
+        {20, {VT_DISPATCH}},                      // WindowDeactivate
+        {25, {}},                                 // ProjectAfterSave
+        {31, {VT_DISPATCH}},                      // ApplicationBeforeClose
+        {40, {}},                                 // PaneActivate
+    };
+    EXPECT_EQ(forms, expected);
+}
+
 TEST_F(HostTest, CommandBarsNewCommandCreatesAProject) {
     Start();
     auto bars = Get(app.Get(), appid::CommandBars).ToObject();

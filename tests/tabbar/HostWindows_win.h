@@ -21,12 +21,14 @@ class TestBar final : public TabBarWindow {
 
     int updates = 0;
     int colourReads = 0;
+    int timerStarts = 0;
 
     WindowHandle hWnd() const override { return reinterpret_cast<WindowHandle>(window_); }
     bool Visible() const override { return IsWindowVisible(window_) != FALSE; }
     void Hide() override { ShowWindow(window_, SW_HIDE); }
     void UpdateMenu() override { ++updates; }
     void ChangeDeafultColor() override { ++colourReads; }
+    void StartTimer() override { ++timerStarts; }
     TabStrip* Strip() override { return nullptr; }
     RECT ScreenRect() const;
 

@@ -12,9 +12,6 @@
 
 namespace morvane::dialogs {
 
-namespace {
-
-// The active project's name, the project's default member; none when the host cannot say.
 std::optional<std::wstring> ActiveProjectName(const HostApp* host) {
     if (!host) {
         return std::nullopt;
@@ -22,6 +19,8 @@ std::optional<std::wstring> ActiveProjectName(const HostApp* host) {
     const HostProjectPtr project = host->ActiveProject();
     return project ? project->Name() : std::nullopt;
 }
+
+namespace {
 
 // A dialog that could not be shown answers as cancelled, never with an earlier answer.
 void ShowOrCancel(Form& form, HWND owner) {
@@ -39,12 +38,13 @@ std::int32_t ShowCloseMsg(HWND owner, const TextLookup& texts, TabSettings& sett
     return results.CloseChoice;
 }
 
-bool ShowLock(HWND owner, const TextLookup& texts, std::int32_t lockMode, const HostApp* host,
-              DialogResults& results, std::function<void()> openHelp) {
+bool ShowLock(HWND owner, const TextLookup& texts, std::int32_t lockMode,
+              std::optional<std::wstring> projectName, DialogResults& results,
+              std::function<void()> openHelp) {
     if (!openHelp) {
         openHelp = [owner] { OpenHelpPage(owner); };
     }
-    frmLock form(texts, ActiveProjectName(host), std::move(openHelp), results);
+    frmLock form(texts, std::move(projectName), std::move(openHelp), results);
     form.SetLockMode(lockMode);
     ShowOrCancel(form, owner);
     return results.Unlocked;

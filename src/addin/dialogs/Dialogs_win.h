@@ -22,10 +22,14 @@ namespace morvane::dialogs {
 std::int32_t ShowCloseMsg(HWND owner, const TextLookup& texts, TabSettings& settings,
                           DialogResults& results);
 
-// frmLock: true when the user unlocks (Unlocked). Mode 1 names the host's active project.
-// `openHelp` opens the help page; none opens HelpPage beside this module.
-bool ShowLock(HWND owner, const TextLookup& texts, std::int32_t lockMode, const HostApp* host,
-              DialogResults& results, std::function<void()> openHelp = {});
+// frmLock: true when the user unlocks (Unlocked). Mode 1 names `projectName`, the project about
+// to be closed or saved. `openHelp` opens the help page; none opens HelpPage beside this module.
+bool ShowLock(HWND owner, const TextLookup& texts, std::int32_t lockMode,
+              std::optional<std::wstring> projectName, DialogResults& results,
+              std::function<void()> openHelp = {});
+
+// The host's active project's name; none when the host cannot say.
+std::optional<std::wstring> ActiveProjectName(const HostApp* host);
 
 // frmRename: the new base name, empty when cancelled (NewFileName). `prompt` replaces the
 // form's own; `currentName` fills the edit box, all selected.

@@ -15,7 +15,7 @@ namespace morvane::dialogs {
 // first 13 characters and "...". A character outside the basic plane is never cut in half.
 std::wstring ShortenName(const std::wstring& Name);
 
-// The warning's text. Mode 1 names the project (`projectName`, the host's active project);
+// The warning's text. Mode 1 names the project (`projectName`, the one about to be closed or saved);
 // every other mode, or a mode 1 without a name to show, speaks of locked projects in general.
 std::wstring LockText(std::int32_t lockMode, const std::optional<std::wstring>& projectName,
                       const TextLookup& texts);
@@ -31,7 +31,7 @@ class frmLock final : public Form {
         Command_Help,
     };
 
-    // `openHelp` opens the help page; `projectName` is the host's active project's name.
+    // `openHelp` opens the help page; `projectName` is the project about to be closed or saved.
     frmLock(const TextLookup& texts, std::optional<std::wstring> projectName,
             std::function<void()> openHelp, DialogResults& results);
 

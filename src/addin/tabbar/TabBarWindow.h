@@ -14,6 +14,8 @@ class TabBarWindow {
     virtual void Hide() = 0;
     virtual void UpdateMenu() = 0;
     virtual void ChangeDeafultColor() = 0;
+    // Starts the exit timer, which closes the host's file dialog.
+    virtual void StartTimer() = 0;
     // The bar's tab control; none when it could not be made.
     virtual TabStrip* Strip() = 0;
 };

@@ -43,7 +43,7 @@ class frmMorvaneWindow final : public TabBarWindow, private TabEventSink {
     void UpdateMenu() override;
     void ChangeDeafultColor() override;
     void ChangCustomColor();
-    void StartTimer();
+    void StartTimer() override;
 
     // The form's rules and its tab control; none when the control could not be made.
     frmMorvane* Rules() { return rules_.get(); }

@@ -161,7 +161,7 @@ void ShowDialogs(Host& host, const std::wstring& folder) {
     ShowDialogView(folder, L"dialog_closemsg",
                    [&] { ShowCloseMsg(owner, texts, settings, results); });
     ShowDialogView(folder, L"dialog_lock", [&] {
-        ShowLock(owner, texts, 1, morvane::mdPub::HostApp.get(), results, [] {});
+        ShowLock(owner, texts, 1, ActiveProjectName(morvane::mdPub::HostApp.get()), results, [] {});
     });
     ShowDialogView(folder, L"dialog_rename", [&] {
         ShowRename(owner, texts,

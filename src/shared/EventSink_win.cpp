@@ -1,0 +1,72 @@
+#include "shared/EventSink_win.h"
+
+namespace morvane::com {
+
+STDMETHODIMP EventSink::QueryInterface(REFIID riid, void** out) {
+    if (!out) {
+        return E_POINTER;
+    }
+    *out = nullptr;
+    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IDispatch) &&
+        !IsEqualIID(riid, events_)) {
+        return E_NOINTERFACE;
+    }
+    *out = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) EventSink::AddRef() {
+    return ++refs_;
+}
+
+STDMETHODIMP_(ULONG) EventSink::Release() {
+    const ULONG refs = --refs_;
+    if (refs == 0) {
+        delete this;
+    }
+    return refs;
+}
+
+STDMETHODIMP EventSink::GetTypeInfoCount(UINT* count) {
+    if (!count) {
+        return E_POINTER;
+    }
+    *count = 0;
+    return S_OK;
+}
+
+STDMETHODIMP EventSink::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    if (info) {
+        *info = nullptr;
+    }
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP EventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
+    return DISP_E_UNKNOWNNAME;
+}
+
+SinkConnection::SinkConnection(IDispatch* source, const IID& events, IDispatch* sink) {
+    const auto container = ComPtr<IDispatch>(source).As<IConnectionPointContainer>();
+    if (!container || !sink || FAILED(container->FindConnectionPoint(events, point_.Put())) ||
+        !point_ || FAILED(point_->Advise(sink, &cookie_))) {
+        cookie_ = 0;
+    }
+}
+
+SinkConnection::~SinkConnection() {
+    if (cookie_ != 0) {
+        point_->Unadvise(cookie_);
+    }
+}
+
+ComPtr<IDispatch> ObjectOf(const VARIANT& arg) {
+    Variant copy;
+    if (FAILED(VariantCopy(copy.Get(), const_cast<VARIANT*>(&arg)))) {
+        return nullptr;
+    }
+    return copy.ToObject();
+}
+
+}  // namespace morvane::com
