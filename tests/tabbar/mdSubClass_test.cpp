@@ -140,19 +140,6 @@ TEST_F(ChildTracking, DestroyedWindowsAreForgotten) {
     EXPECT_FALSE(ForgetMDIChild(0x999, 5, settings));  // unknown: ignored
 }
 
-TEST_F(ChildTracking, ADestroyedWindowsWatcherGoesWithIt) {
-    const auto a = windows.Add(client, L"Winproj-DocWindowClass", L"Alpha");
-    const auto b = windows.Add(client, L"Winproj-DocWindowClass", L"Beta");
-    AddMDIChild(a, L"11.0", Watchers());
-    AddMDIChild(b, L"11.0", Watchers());
-    ASSERT_EQ(ChildWindows.size(), 2u);
-    log.clear();
-    ForgetMDIChild(a, 1, settings);
-    EXPECT_EQ(ChildWindows.count(L"#" + HandleText(a)), 0u);
-    EXPECT_EQ(ChildWindows.count(L"#" + HandleText(b)), 1u);
-    EXPECT_EQ(log, std::vector<std::string>{"unsubclass"});
-}
-
 TEST_F(ChildTracking, WatcherSelectsItsTabWithoutActivating) {
     const auto a = Open(L"Alpha.mpp");
     const auto b = Open(L"Beta.mpp");

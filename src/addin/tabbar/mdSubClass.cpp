@@ -73,8 +73,6 @@ bool ForgetMDIChild(WindowHandle hWnd, std::int32_t visibleWindows, const TabSet
     const std::wstring key = HandleText(hWnd);
     ChildHandles.Remove(key);
     ProjectWindows.erase(key);
-    // The window's watcher goes with it, instead of lingering until the next hook.
-    ChildWindows.erase(L"#" + key);
     return visibleWindows < settings.OneHide + 1;
 }
 

@@ -53,7 +53,7 @@ void AddMDIChild(WindowHandle hWnd, const std::wstring& hostVersion,
 void EnumMDIChildren(WindowSystem& windows, WindowHandle client,
                      const std::function<void(WindowHandle)>& add);
 
-// Forgets a destroyed document window and drops its watcher; true when the bar must then be
+// Forgets a destroyed document window; true when the bar must then be
 // refreshed and the client window re-framed (fewer than OneHide + 1 visible windows remain).
 bool ForgetMDIChild(WindowHandle hWnd, std::int32_t visibleWindows, const TabSettings& settings);
 
