@@ -2,7 +2,9 @@
 # The demo: builds the win64 binaries, starts the stand-in host with sample projects and the tab
 # bar in a private Wine prefix (on Xvfb when no display is set) and saves screenshots to
 # build/demo: host.png, then position_above, _below, _left and _right.png, one per edge, then
-# dialog_closemsg, _lock, _rename and _message.png, one per dialog.
+# dialog_closemsg, _lock, _rename and _message.png, one per dialog; then the settings center:
+# center_popular, _appearance, _about and _off.png (its two option pages, the about page and the
+# add-in switched off).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -10,7 +12,7 @@ out=$root/build/demo
 mkdir -p "$out"
 
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j 4 --target standin_demo
+cmake --build --preset win64 -j 4 --target standin_demo center_demo
 "$root/cmake/wine-prefix.sh" "$out/wineprefix" x11 ||
     { echo "demo: the Wine prefix could not be made" >&2; exit 1; }
 
@@ -49,24 +51,36 @@ fonts=$WINEPREFIX/drive_c/windows/Fonts
 [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ] &&
     cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 
+# Runs a demo program (the command after the views) and saves one screenshot per view, each
+# when the program has written ready-<view>, then lets it go on.
+shoot() {
+    local views=$1
+    shift
+    for view in $views; do rm -f "$out/ready-$view" "$out/shot-$view" "$out/$view.png"; done
+    "$@" &
+    demo_pid=$!
+    for view in $views; do
+        for _ in $(seq 600); do
+            [ -e "$out/ready-$view" ] && break
+            kill -0 "$demo_pid" 2>/dev/null || { echo "the demo ended early" >&2; exit 1; }
+            sleep 0.1
+        done
+        [ -e "$out/ready-$view" ] || { echo "the demo did not get ready ($view)" >&2; exit 1; }
+        sleep 1  # let the X server show what Wine has drawn
+        # A view whose ready file holds a place (WxH+X+Y) is cut to it.
+        place=$(cat "$out/ready-$view")
+        import -window root ${place:+-crop "$place" +repage} "$out/$view.png"
+        touch "$out/shot-$view"
+        echo "Screenshot: $out/$view.png"
+    done
+    wait "$demo_pid" || true
+    demo_pid=""
+}
+
 views="host position_above position_below position_left position_right"
 views="$views dialog_closemsg dialog_lock dialog_rename dialog_message"
-for view in $views; do rm -f "$out/ready-$view" "$out/shot-$view" "$out/$view.png"; done
-"$wine" "$root/build/win64/bin/standin_demo.exe" "$("$wine" winepath -w "$out")" &
-demo_pid=$!
-for view in $views; do
-    for _ in $(seq 600); do
-        [ -e "$out/ready-$view" ] && break
-        kill -0 "$demo_pid" 2>/dev/null || { echo "the demo ended early" >&2; exit 1; }
-        sleep 0.1
-    done
-    [ -e "$out/ready-$view" ] || { echo "the demo did not get ready ($view)" >&2; exit 1; }
-    sleep 1  # let the X server show what Wine has drawn
-    # A view whose ready file holds a place (WxH+X+Y) is cut to it.
-    place=$(cat "$out/ready-$view")
-    import -window root ${place:+-crop "$place" +repage} "$out/$view.png"
-    touch "$out/shot-$view"
-    echo "Screenshot: $out/$view.png"
-done
-wait "$demo_pid" || true
-demo_pid=""
+shoot "$views" "$wine" "$root/build/win64/bin/standin_demo.exe" "$("$wine" winepath -w "$out")"
+# The settings center, on the same display.
+shoot "center_popular center_appearance center_about center_off" \
+    "$wine" "$root/build/win64/bin/center_demo.exe" "$("$wine" winepath -w "$out")" \
+    "$("$wine" winepath -w "$root/build/win64/bin/MorvaneCenter.exe")"

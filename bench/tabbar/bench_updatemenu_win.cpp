@@ -7,7 +7,7 @@
 #include <string>
 
 #include "addin/TabBarConnection_win.h"
-#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "standin/Host_win.h"
 
@@ -29,7 +29,8 @@ double ThreadMicroseconds() {
 double UpdateMenuMicroseconds(int windows) {
     standin::Host host;
     SetWindowPos(host.MainWindow(), nullptr, 0, 0, 1200, 800, SWP_NOZORDER);
-    if (!TabBarConnection::Connect(host.Application())) {
+    AddinState state;
+    if (!TabBarConnection::Connect(state, host.Application())) {
         std::fprintf(stderr, "bench_updatemenu: the bar could not be connected\n");
         std::exit(1);
     }
@@ -38,10 +39,10 @@ double UpdateMenuMicroseconds(int windows) {
     }
     host.Modify(L"Project 1.mpp");
     TabBarWindow* bar = mdSubClass::TabBarForm();
-    const auto refresh = [bar] {
-        Updating = true;
+    const auto refresh = [bar, &state] {
+        state.Updating = true;
         bar->UpdateMenu();
-        Updating = false;
+        state.Updating = false;
     };
     refresh();  // the first fill adds every window object
     host.Pump();
@@ -56,7 +57,7 @@ double UpdateMenuMicroseconds(int windows) {
         }
     }
     spent = ThreadMicroseconds() - start;
-    TabBarConnection::Disconnect();
+    TabBarConnection::Disconnect(state);
     host.Pump();
     return spent / calls;
 }

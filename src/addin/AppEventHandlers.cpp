@@ -110,7 +110,7 @@ void AppEventHandlers::RunExitWorkaround(bool prompted) {
     if (!bar) {
         return;
     }
-    const bool anyVisible = mdPub::VisibleWindowCount(parts_.host) >= 1;
+    const bool anyVisible = VisibleWindowCount(parts_.host) >= 1;
     bar->StartTimer();
     if (!(anyVisible ? parts_.host.FileSaveAs() : parts_.host.FileOpen())) {
         return;
@@ -212,7 +212,7 @@ void AppEventHandlers::Refresh() {
 }
 
 void AppEventHandlers::ReframeIfFew() {
-    if (mdPub::VisibleWindowCount(parts_.host) < parts_.settings.OneHide + 2) {
+    if (VisibleWindowCount(parts_.host) < parts_.settings.OneHide + 2) {
         parts_.reframeClient();
     }
 }

@@ -12,10 +12,10 @@
 #include <string>
 
 #include "addin/HostDialogs.h"
-#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/TabBarWindow.h"
 #include "addin/tabbar/WindowSystem.h"
-#include "shared/HostApp.h"
+#include "host/HostApp.h"
 #include "shared/TabSettings.h"
 
 namespace morvane {

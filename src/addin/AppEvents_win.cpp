@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "addin/HostAppDispatch_win.h"
+#include "host/HostAppDispatch_win.h"
 #include "shared/Office_win.h"
 
 namespace morvane {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 
 namespace morvane {
 

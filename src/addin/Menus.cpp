@@ -1,6 +1,6 @@
 #include "addin/Menus.h"
 
-#include "addin/MenuBars.h"
+#include "host/MenuBars.h"
 
 namespace morvane {
 
@@ -115,12 +115,14 @@ CommandBarPtr BuildContextMenu(CommandBars& bars, const wchar_t* name,
     return bar;
 }
 
-void BuildToolsMenu(CommandBars& bars, std::int32_t tabShow, const MenuText& text) {
+// The Tools-menu entries; the first, the show entry, is returned.
+CommandBarControlPtr BuildToolsMenu(CommandBars& bars, std::int32_t tabShow, const MenuText& text) {
     auto tools = bars.FindControlById(ToolsMenuId);
     auto controls = tools ? tools->Controls() : nullptr;
     if (!controls) {
-        return;
+        return nullptr;
     }
+    CommandBarControlPtr showEntry;
     for (std::size_t i = 0; i < ToolsMenuEntries.size(); ++i) {
         std::optional<std::int32_t> state;
         if (i == 0) {
@@ -128,9 +130,10 @@ void BuildToolsMenu(CommandBars& bars, std::int32_t tabShow, const MenuText& tex
         }
         auto button = AddEntry(*controls, ToolsMenuEntries[i], text, true, state);
         if (i == 0) {
-            BtnShowTabBar = button;
+            showEntry = button;
         }
     }
+    return showEntry;
 }
 
 }  // namespace
@@ -152,16 +155,16 @@ int SweepStaleControls(CommandBars& bars) {
     return deleted;
 }
 
-CommandBarControlPtr CreateMenus(CommandBars& bars, int hostVersion, std::int32_t tabShow,
-                                 const MenuText& text) {
-    BtnShowTabBar = nullptr;
-    if (hostVersion < 14) {
+CommandBarControlPtr CreateMenus(CommandBars& bars, AddinState& state, const MenuText& text) {
+    state.BtnShowTabBar = nullptr;
+    if (state.HostVersion.Number < 14) {
         SweepStaleControls(bars);
-        BuildToolsMenu(bars, tabShow, text);
+        state.BtnShowTabBar = BuildToolsMenu(bars, state.Settings.TabShow, text);
     }
     CommandBarControlPtr last;
-    BarPupTabOnItem = BuildContextMenu(bars, PupTabOnItemName, PupTabOnItemEntries, text, last);
-    BarPupTabNoOnItem =
+    state.BarPupTabOnItem =
+        BuildContextMenu(bars, PupTabOnItemName, PupTabOnItemEntries, text, last);
+    state.BarPupTabNoOnItem =
         BuildContextMenu(bars, PupTabNoOnItemName, PupTabNoOnItemEntries, text, last);
     return last;
 }

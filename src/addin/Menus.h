@@ -7,7 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "addin/CommandBars.h"
+#include "addin/state/AddinState.h"
+#include "host/CommandBars.h"
 
 namespace morvane {
 
@@ -40,10 +41,10 @@ using MenuText = std::function<std::wstring(const std::wstring& key, const std::
 // Returns the number of controls deleted.
 int SweepStaleControls(CommandBars& bars);
 
-// Builds the Tools-menu entries (hosts before "14.0") and both context menus, sets
-// BtnShowTabBar, BarPupTabOnItem and BarPupTabNoOnItem, and returns the last button created,
-// whose Click event serves every control. Failing steps are skipped.
-CommandBarControlPtr CreateMenus(CommandBars& bars, int hostVersion, std::int32_t tabShow,
-                                 const MenuText& text);
+// Builds the Tools-menu entries (hosts before "14.0", the show entry down while TabShow is 0)
+// and both context menus, sets the state's BtnShowTabBar, BarPupTabOnItem and
+// BarPupTabNoOnItem, and returns the last button created, whose Click event serves every
+// control. Failing steps are skipped.
+CommandBarControlPtr CreateMenus(CommandBars& bars, AddinState& state, const MenuText& text);
 
 }  // namespace morvane

@@ -1,23 +1,22 @@
 #include "addin/TabBarConnection_win.h"
 
 #include "addin/AppEvents_win.h"
-#include "addin/CommandBarsDispatch_win.h"
-#include "addin/HostAppDispatch_win.h"
-#include "addin/MenuBars.h"
 #include "addin/Menus.h"
-#include "addin/tabbar/TabBarControl_win.h"
-#include "addin/tabbar/TabBarGlobals.h"
-#include "addin/tabbar/TabBarRules.h"
+#include "addin/tabbar/Win32TabBarControl_win.h"
 #include "addin/tabbar/WindowSystem_win.h"
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "addin/tabbar/mdxlMainHwndSubClass_win.h"
+#include "host/CommandBarsDispatch_win.h"
+#include "host/HostAppDispatch_win.h"
 #include "shared/HostDispIds.h"
+#include "shared/WindowHandle_win.h"
 #include "shared/LoadSettings.h"
 #include "shared/mdLang.h"
 #include "shared/mdLang_win.h"
 #include "shared/mdPub.h"
 #include "shared/mdPub_win.h"
+#include "shared/mdReg.h"
 
 namespace morvane::TabBarConnection {
 
@@ -25,33 +24,29 @@ namespace {
 
 constexpr const wchar_t* MainWindowClass = L"JWinproj-WhimperMainClass";
 
-// The command bars the menus live on, and the button whose Click serves every menu entry; held
-// for the whole connection.
-std::shared_ptr<CommandBars> connectedBars;
-CommandBarControlPtr menuClicks;
-
 // The exit work-around runs once in the life of the library, over every connection.
 bool exitHandled = false;
 
 // The host's application events with what their handlers work with, for one connection.
 struct HostEvents {
-    HostEvents(com::ComPtr<IDispatch> application, std::shared_ptr<HostDialogs> questions)
+    HostEvents(AddinState& state, com::ComPtr<IDispatch> application,
+               std::shared_ptr<HostDialogs> questions)
         : dialogs(std::move(questions)),
           handlers(AppEventParts{
-              .host = *mdPub::HostApp,
-              .settings = mdPub::Settings,
-              .hostVersion = mdPub::HostVersion,
-              .osVersion = mdPub::GetOSVersion().Version,
-              .hMainWnd = mdPub::hMainWnd,
-              .hMDIClient = hMDIClient,
+              .host = *state.HostApp,
+              .settings = state.Settings,
+              .hostVersion = state.HostVersion.Text,
+              .osVersion = mdPub::GetOSVersion(state.System.get()).Version,
+              .hMainWnd = state.hMainWnd,
+              .hMDIClient = state.hMDIClient,
               .windows = windows,
               .tabBar = mdSubClass::TabBarForm,
               .reframeClient = mdSubClass::ReframeClient,
               .beep = [] { MessageBeep(MB_OK); },
               .dialogs = dialogs.get(),
-              .projectWindows = ProjectWindows,
-              .lockedProjects = LockedProjects,
-              .updating = Updating,
+              .projectWindows = state.ProjectWindows,
+              .lockedProjects = state.LockedProjects,
+              .updating = state.Updating,
               .exitHandled = exitHandled,
           }),
           events(std::move(application), handlers) {}
@@ -63,16 +58,13 @@ struct HostEvents {
 };
 std::unique_ptr<HostEvents> hostEvents;
 
-std::unique_ptr<TabBarWindow> NewTabBar() {
+std::unique_ptr<TabBarWindow> NewTabBar(AddinState& state) {
     TabBarFormParts parts;
-    parts.settings = &mdPub::Settings;
-    parts.hostVersion = mdPub::HostVersion;
-    parts.commandBars = connectedBars.get();
     parts.newControl = [](WindowHandle form, TabEventSink& events) {
         return std::unique_ptr<TabBarControl>(Win32TabBarControl::Create(form, events));
     };
-    auto form = std::make_unique<frmMorvaneWindow>(std::move(parts));
-    form->SetParentHwnd(mdPub::hMainWnd);
+    auto form = std::make_unique<frmMorvaneWindow>(state, std::move(parts));
+    form->SetParentHwnd(state.hMainWnd);
     return form;
 }
 
@@ -100,61 +92,62 @@ std::shared_ptr<CommandBars> HostCommandBars(IDispatch* application) {
     return object ? std::make_shared<CommandBarsDispatch>(std::move(object)) : nullptr;
 }
 
-void BuildMenus() {
-    if (!connectedBars) {
+void BuildMenus(AddinState& state) {
+    if (!state.HostCommandBars) {
         return;
     }
     const auto text = [](const std::wstring& key, const std::wstring& caption) {
         return mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, key, caption);
     };
-    menuClicks = CreateMenus(*connectedBars, HostVersionNumber(mdPub::HostVersion),
-                             mdPub::Settings.TabShow, text);
+    state.MenuClicks = CreateMenus(*state.HostCommandBars, state, text);
 }
 
 }  // namespace
 
-bool Connect(com::ComPtr<IDispatch> application, std::shared_ptr<HostDialogs> dialogs) {
+bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
+             std::shared_ptr<HostDialogs> dialogs) {
     mdPub::UseWindowsPlatform();
-    mdPub::HostApp = std::make_shared<HostAppDispatch>(application);
-    mdPub::HostVersion = mdPub::HostApp->Version().value_or(L"");
-    mdLang::InitLanguage();
-    mdPub::hMainWnd = reinterpret_cast<std::intptr_t>(OwnMainWindow());
-    mdPub::LoadSettings();
-    connectedBars = HostCommandBars(application.Get());
-    BuildMenus();
-    if (mdPub::hMainWnd == 0) {
+    state.HostApp = std::make_shared<HostAppDispatch>(application);
+    state.HostVersion = ParseHostVersion(state.HostApp->Version().value_or(L""));
+    mdLang::InitLanguage(state.HostVersion.Text);
+    state.hMainWnd = AsHandle(OwnMainWindow());
+    if (!state.Registry) {
+        state.Registry = mdReg::Registry;
+    }
+    if (!state.System) {
+        state.System = mdPub::System;
+    }
+    mdPub::LoadSettings(*state.Registry, state.System.get(), state.Settings, state.HostVersion.Text,
+                        state.OfficeTheme);
+    state.HostCommandBars = HostCommandBars(application.Get());
+    BuildMenus(state);
+    if (state.hMainWnd == 0) {
         return false;
     }
     mdxlMainHwndSubClass::MainWindowHookParts mainParts;
-    mainParts.hMainWnd = mdPub::hMainWnd;
-    mainParts.settings = &mdPub::Settings;
-    mainParts.hostVersion = mdPub::HostVersion;
     // The backstage tab and its ribbon come with the host integration; until then the show/hide
     // hot key has no ribbon to invalidate on hosts above "12.0".
     mainParts.invalidateRibbon = [] {};
-    mdxlMainHwndSubClass::HookMainWindow(std::move(mainParts));
+    mdxlMainHwndSubClass::HookMainWindow(state, std::move(mainParts));
 
     mdSubClass::ClientHookParts clientParts;
-    clientParts.hMainWnd = mdPub::hMainWnd;
-    clientParts.settings = &mdPub::Settings;
-    clientParts.hostVersion = mdPub::HostVersion;
-    clientParts.newTabBar = NewTabBar;
-    mdSubClass::HookMDIClient(std::move(clientParts));
-    hostEvents = std::make_unique<HostEvents>(std::move(application), std::move(dialogs));
+    clientParts.newTabBar = [&state] { return NewTabBar(state); };
+    mdSubClass::HookMDIClient(state, std::move(clientParts));
+    hostEvents = std::make_unique<HostEvents>(state, std::move(application), std::move(dialogs));
     return true;
 }
 
-void Disconnect() {
+void Disconnect(AddinState& state) {
     hostEvents = nullptr;
     mdSubClass::UnhookMDIClient();
     mdxlMainHwndSubClass::UnhookMainWindow();
     // The menus stay on the host's bars (they are temporary); only our references go.
-    menuClicks = nullptr;
-    BtnShowTabBar = nullptr;
-    BarPupTabOnItem = nullptr;
-    BarPupTabNoOnItem = nullptr;
-    connectedBars = nullptr;
-    mdPub::HostApp = nullptr;
+    state.MenuClicks = nullptr;
+    state.BtnShowTabBar = nullptr;
+    state.BarPupTabOnItem = nullptr;
+    state.BarPupTabNoOnItem = nullptr;
+    state.HostCommandBars = nullptr;
+    state.HostApp = nullptr;
 }
 
 }  // namespace morvane::TabBarConnection

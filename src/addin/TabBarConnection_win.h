@@ -1,7 +1,8 @@
 #pragma once
 // The add-in's start and end in a host: what the connection does to bring the tab bar up and to
-// take it down again. The add-in's COM class calls these from OnConnection and OnDisconnection;
-// until that class exists, tests and the demo call them with the host's Application object.
+// take it down again. The add-in's COM class calls these from OnConnection and OnDisconnection
+// with the state it owns; until that class exists, tests and the demo call them with the host's
+// Application object and a state of their own.
 
 #include <windows.h>
 #include <oaidl.h>
@@ -9,19 +10,22 @@
 #include <memory>
 
 #include "addin/HostDialogs.h"
+#include "addin/state/AddinState.h"
 #include "shared/Com_win.h"
 
 namespace morvane::TabBarConnection {
 
-// Keeps the host's Application object, reads its version, sets up the language file, finds the
-// main window, loads the settings, builds the menus on the host's command bars (none when the
-// host has none), hooks the main window and the client window, and connects to the host's
-// application events, which ask their questions through the dialogs. False when the host has no
-// main window of Project's class; nothing is hooked then.
-bool Connect(com::ComPtr<IDispatch> application, std::shared_ptr<HostDialogs> dialogs = nullptr);
+// Fills the state, which must outlive the connection: keeps the host's Application object, reads
+// its version, sets up the language file, finds the main window, loads the settings, builds the
+// menus on the host's command bars (none when the host has none), hooks the main window and the
+// client window, and connects to the host's application events, which ask their questions
+// through the dialogs. False when the host has no main window of Project's class; nothing is
+// hooked then.
+bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
+             std::shared_ptr<HostDialogs> dialogs = nullptr);
 
 // Disconnects from the host's events, unhooks the client window (the bar goes), then the main
 // window, and lets go of the host's objects. Harmless when not connected.
-void Disconnect();
+void Disconnect(AddinState& state);
 
 }  // namespace morvane::TabBarConnection

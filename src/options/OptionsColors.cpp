@@ -64,9 +64,30 @@ bool OptionsModel::OfficeTextColors() const {
     return HostVersionNumber(context_.version) >= 14;
 }
 
+void OptionsModel::ReadOfficeTheme() {
+    if (context_.kind == DialogKind::Center) {
+        // The settings center compares the scheme as text: only "1", "2" and "3" name one.
+        std::wstring text;
+        if (!mdReg::GetRegValue(registry_, RootKey::CurrentUser, std::wstring(OfficeThemeKey),
+                                std::wstring(OfficeThemeValue), text)) {
+            text = L"2";
+        }
+        officeTheme_ = text == L"1" ? 1 : text == L"2" ? 2 : text == L"3" ? 3 : 0;
+        return;
+    }
+    if (!mdReg::GetRegValue(registry_, RootKey::CurrentUser, std::wstring(OfficeThemeKey),
+                            std::wstring(OfficeThemeValue), officeTheme_)) {
+        officeTheme_ = kSilverScheme;
+    }
+}
+
 void OptionsModel::LoadColorButtons() {
     auto& preview = controls_.colorPreview;
     const bool office = HostVersionNumber(context_.version) > 12;
+    // The add-in read the scheme with its settings; the settings center reads it here.
+    if (office && context_.kind == DialogKind::Center) {
+        ReadOfficeTheme();
+    }
     if (!office) {
         preview.paintSwitch8 = false;
         preview.SetColorStyle(tabctl::ColorStyle::ColorSet);
@@ -99,10 +120,7 @@ void OptionsModel::ShowThemePreview() {
         return;
     }
     // Read again: the scheme may have changed in Office since the settings were loaded.
-    if (!mdReg::GetRegValue(registry_, RootKey::CurrentUser, std::wstring(OfficeThemeKey),
-                            std::wstring(OfficeThemeValue), officeTheme_)) {
-        officeTheme_ = kSilverScheme;
-    }
+    ReadOfficeTheme();
     preview.SetColorStyle(tabctl::ColorStyle::Office);
     preview.paintSwitch8 = true;
     if (tabctl::OfficeSchemePreset(officeTheme_)) {
@@ -119,6 +137,16 @@ void OptionsModel::ApplyCustomColors(ColorPreview& preview) const {
     // Members 2, 1, 7, 6, 8, 10 from buttons 5, 2, 1, 0, 4, 3.
     for (const std::size_t i : {5U, 2U, 1U, 0U, 4U, 3U}) {
         preview.SetColor(kColorButtons[i].member, controls_.colorButtons[i].color);
+    }
+}
+
+void OptionsModel::ShowColorPreviews() {
+    const auto& c = controls_;
+    if (!c.customColors.checked || ThemeHasOwnColors(c.appearance.index)) {
+        ShowThemePreview();
+    } else {
+        ApplyCustomColors(controls_.colorPreview);
+        ApplyCustomColors(controls_.appearancePreview);
     }
 }
 
@@ -175,6 +203,10 @@ void OptionsModel::ChooseColor(std::size_t button, tabctl::OleColor color) {
         return;
     }
     c.colorButtons[button].color = color;
+    // The settings center's preview leaves the style's own look for the plain colours at once.
+    if (context_.kind == DialogKind::Center) {
+        c.colorPreview.paintSwitch8 = false;
+    }
     c.colorPreview.SetColor(kColorButtons[button].member, color);
     ApplyCustomColors(c.appearancePreview);
 }

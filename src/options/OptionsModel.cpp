@@ -122,22 +122,30 @@ void OptionsModel::ShowSettings(std::optional<bool> hostShowsAll) {
 
     c.appearancePreview.SetAppearance(AppearanceFor(s.Theme));
     c.colorPreview.SetAppearance(AppearanceFor(s.Theme));
+    if (context_.kind == DialogKind::Center) {
+        ShowStoredColors();
+    }
     c.customColors.checked = s.CusColor != 0;
     if (!c.customColors.checked) {
         EnableColorControls(false);
     }
     LoadColorButtons();
-    if (!c.customColors.checked || ThemeHasOwnColors(s.Theme)) {
-        ShowThemePreview();
-    } else {
-        ApplyCustomColors(c.colorPreview);
-        ApplyCustomColors(c.appearancePreview);
-    }
+    ShowColorPreviews();
 
     c.fontSize = OnWhenNonZero(s.EnableFontSize);
     c.fontSizes.enabled = s.EnableFontSize != 0;
     c.fontName = OnWhenNonZero(s.EnableFontName);
     c.fontNames.enabled = s.EnableFontName != 0;
+
+    if (context_.kind == DialogKind::Center) {
+        c.addin.checked = s.EnabledApp == 0;
+        if (!c.addin.checked) {
+            // Switched off: the normal picture still shows which position is stored.
+            c.optionsEnabled = false;
+            c.appearancePreview.tabsEnabled = false;
+            c.colorPreview.tabsEnabled = false;
+        }
+    }
 }
 
 void OptionsModel::SetChecked(OptionsBox box, bool checked) {

@@ -100,6 +100,13 @@ struct OptionsControls {
     std::array<ColorButtonState, 6> colorButtons;
     bool colorButtonsEnabled = true;  // the six buttons and the colour group's two captions
     ColorPreview colorPreview;
+
+    // The settings center's add-in box (checked: the host loads the add-in). While it is
+    // unchecked every option control is disabled, whatever its own enabled flag says, and the
+    // position picture is the greyed one.
+    CheckBoxState addin;
+    bool optionsEnabled = true;
+    bool positionPictureGreyed = false;
 };
 
 // The check boxes, the lists and the hot-key edits, for the change events.
@@ -190,6 +197,13 @@ class OptionsModel {
     // written or applied.
     std::optional<Rejection> Save(LiveApply& live, DialogShell& shell);
 
+    // The settings center's add-in box.
+    void SetAddinOn(bool on);
+    // The settings center's OK: the hot-key check, then the add-in switched off with its three
+    // values alone, or switched on with the width check and every value; the saved message, and
+    // the window closed. Nothing reaches a running add-in. On a rejection nothing is written.
+    std::optional<Rejection> SaveCenter(DialogShell& shell);
+
   private:
     // Opening.
     void FillLists();
@@ -201,6 +215,8 @@ class OptionsModel {
     void ShowThemePreview();
     void ApplyCustomColors(ColorPreview& preview) const;
     void ShowColorPreviews();
+    void ShowStoredColors();
+    void ReadOfficeTheme();
     void EnableColorControls(bool enabled);
     void SetCustomColors(bool checked);
     void SelectAppearance(std::int32_t index);
@@ -208,8 +224,13 @@ class OptionsModel {
     bool OfficeTextColors() const;
 
     // Saving.
+    std::optional<Rejection> CheckHotKeys() const;
+    std::optional<Rejection> CheckWidths() const;
+    void SaveWidths();
     void WriteInt(Setting id, std::int32_t value);
+    void WriteLoadBehavior(bool addinOn);
     void SaveBehaviour(LiveApply& live);
+    void SaveCenterBehaviour();
     void SaveFonts();
     void SaveColors(LiveApply& live);
     void SaveHotKey(HotKeyEdit edit, LiveApply& live);

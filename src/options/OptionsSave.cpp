@@ -1,6 +1,7 @@
 #include "options/OptionsModel.h"
 
 #include "options/TabWidthText.h"
+#include "shared/AddinKeys.h"
 #include "shared/Numbers.h"
 
 namespace morvane {
@@ -18,6 +19,35 @@ std::int32_t ZeroWhen(bool on) {
     return on ? 0 : 1;
 }
 
+// A list without a choice (a stored value it does not have) keeps the stored value.
+std::int32_t Chosen(const ListState& list, std::int32_t stored) {
+    return list.index >= 0 ? list.index : stored;
+}
+
+// The settings center applies nothing to a running add-in.
+class NoLiveApply : public LiveApply {
+  public:
+    void SetShowAllInTaskbar(bool) override {}
+    std::wstring HostName() override { return {}; }
+    void SetAppearance(std::int32_t) override {}
+    void SetPaintSwitch8(bool) override {}
+    void SetColorStyle(std::int32_t) override {}
+    void SetColor(std::int32_t, std::uint32_t) override {}
+    void ChangeDefaultColor() override {}
+    void SetReorder(bool) override {}
+    void UnregisterBarHotKey() override {}
+    void RegisterBarHotKey() override {}
+    void UnregisterNextTabHotKey() override {}
+    void RegisterNextTabHotKey() override {}
+    void UnregisterTabNumberHotKeys() override {}
+    void RegisterTabNumberHotKeys() override {}
+    void SetPlacementPending() override {}
+    void UpdateMenu() override {}
+    void PlaceTabControl(std::int32_t) override {}
+    void ReframeClient() override {}
+    void RefreshTabBar() override {}
+};
+
 Rejection WidthRejected(OptionsField field) {
     return {OptionsPage::AppearanceColor, field, L"Number",
             L"The number of width must be between 70-400."};
@@ -25,13 +55,17 @@ Rejection WidthRejected(OptionsField field) {
 
 }  // namespace
 
-std::optional<Rejection> OptionsModel::Check() const {
+std::optional<Rejection> OptionsModel::CheckHotKeys() const {
     // Two default keys never conflict; the switches do not matter.
     if (barKey_.KeyCode != 0 && barKey_.KeyCode == tabKey_.KeyCode &&
         barKey_.ModKeyCode == tabKey_.ModKeyCode) {
         return Rejection{OptionsPage::PopularPosition, OptionsField::BarHotKeyEdit, L"HotKey",
                          L"Shortcuts conflict, Please change."};
     }
+    return std::nullopt;
+}
+
+std::optional<Rejection> OptionsModel::CheckWidths() const {
     // Only the width of the chosen layout is enabled and read.
     const auto& c = controls_;
     if (c.maxWidth.enabled && !TabWidthOf(c.maxWidth.text)) {
@@ -43,8 +77,25 @@ std::optional<Rejection> OptionsModel::Check() const {
     return std::nullopt;
 }
 
+std::optional<Rejection> OptionsModel::Check() const {
+    if (auto rejected = CheckHotKeys()) {
+        return rejected;
+    }
+    return CheckWidths();
+}
+
+void OptionsModel::SaveWidths() {
+    const auto& c = controls_;
+    if (c.maxWidth.enabled) {
+        WriteInt(Setting::MaxWidth, *TabWidthOf(c.maxWidth.text));
+    }
+    if (c.fixWidth.enabled) {
+        WriteInt(Setting::FixWidth, *TabWidthOf(c.fixWidth.text));
+    }
+}
+
 void OptionsModel::WriteInt(Setting id, std::int32_t value) {
-    IntFieldOf(id, settings_) = value;
+    SetIntSetting(id, settings_, value);
     WriteSetting(registry_, id, value);
 }
 
@@ -53,12 +104,7 @@ std::optional<Rejection> OptionsModel::Save(LiveApply& live, DialogShell& shell)
         return rejected;
     }
     const auto& c = controls_;
-    if (c.maxWidth.enabled) {
-        WriteInt(Setting::MaxWidth, *TabWidthOf(c.maxWidth.text));
-    }
-    if (c.fixWidth.enabled) {
-        WriteInt(Setting::FixWidth, *TabWidthOf(c.fixWidth.text));
-    }
+    SaveWidths();
     SaveBehaviour(live);
     SaveFonts();
     SaveColors(live);
@@ -90,16 +136,60 @@ std::optional<Rejection> OptionsModel::Save(LiveApply& live, DialogShell& shell)
     return std::nullopt;
 }
 
+std::optional<Rejection> OptionsModel::SaveCenter(DialogShell& shell) {
+    // A conflict stops switching the add-in off too.
+    if (auto rejected = CheckHotKeys()) {
+        return rejected;
+    }
+    if (!controls_.addin.checked) {
+        // Switched off: the other values stay as stored, whatever the controls show.
+        WriteLoadBehavior(false);
+    } else {
+        if (auto rejected = CheckWidths()) {
+            return rejected;
+        }
+        SaveWidths();
+        WriteLoadBehavior(true);
+        SaveCenterBehaviour();
+        SaveFonts();
+        NoLiveApply none;
+        SaveColors(none);
+    }
+    shell.ShowMessage(
+        Text(L"SettingSaved", L"Settings have been saved,Please restart your office application!"));
+    shell.Close();
+    return std::nullopt;
+}
+
+void OptionsModel::WriteLoadBehavior(bool addinOn) {
+    morvane::WriteLoadBehavior(registry_, MorvaneAddinKey, addinOn ? LoadAtStartup : NotLoaded);
+    WriteInt(Setting::EnabledApp, addinOn ? 0 : 1);
+}
+
+void OptionsModel::SaveCenterBehaviour() {
+    const auto& c = controls_;
+    WriteInt(Setting::TbLayout, Chosen(c.layout, settings_.TbLayout));
+    WriteInt(Setting::Position, Chosen(c.position, settings_.Position));
+    WriteInt(Setting::Theme, Chosen(c.appearance, settings_.Theme));
+    WriteInt(Setting::DoubleC, ZeroWhen(c.doubleClick.checked));
+    NoLiveApply none;
+    SaveHotKey(HotKeyEdit::Bar, none);
+    SaveHotKey(HotKeyEdit::Tab, none);
+    WriteInt(Setting::EnableAlt, ZeroWhen(c.altKeys.checked));
+    WriteInt(Setting::OneHide, OneWhen(c.oneHide.checked));
+    WriteInt(Setting::ShowAll, OneWhen(c.showAll.checked));
+    WriteInt(Setting::ExitInfor, ZeroWhen(c.exitInfor.checked));
+    WriteInt(Setting::EnableCreate, ZeroWhen(c.blankClick.checked));
+    WriteInt(Setting::EnableReorder, ZeroWhen(c.reorder.checked));
+    WriteInt(Setting::EnableMiddle, ZeroWhen(c.middleClick.checked));
+}
+
 void OptionsModel::SaveBehaviour(LiveApply& live) {
     const auto& c = controls_;
-    // A list without a choice (a stored value it does not have) keeps the stored value.
-    const auto chosen = [](const ListState& list, std::int32_t stored) {
-        return list.index >= 0 ? list.index : stored;
-    };
-    WriteInt(Setting::Position, chosen(c.position, settings_.Position));
-    WriteInt(Setting::Theme, chosen(c.appearance, settings_.Theme));
+    WriteInt(Setting::Position, Chosen(c.position, settings_.Position));
+    WriteInt(Setting::Theme, Chosen(c.appearance, settings_.Theme));
     live.SetAppearance(AppearanceFor(settings_.Theme));
-    WriteInt(Setting::TbLayout, chosen(c.layout, settings_.TbLayout));
+    WriteInt(Setting::TbLayout, Chosen(c.layout, settings_.TbLayout));
     WriteInt(Setting::OneHide, OneWhen(c.oneHide.checked));
     WriteInt(Setting::ExitInfor, ZeroWhen(c.exitInfor.checked));
     WriteInt(Setting::DoubleC, ZeroWhen(c.doubleClick.checked));
@@ -113,10 +203,13 @@ void OptionsModel::SaveBehaviour(LiveApply& live) {
 void OptionsModel::SaveFonts() {
     const auto& c = controls_;
     WriteInt(Setting::EnableFontSize, OneWhen(c.fontSize.checked));
-    // A size that is no number is not saved, as a switch that is off saves none.
+    // A size that is no number is not saved in the add-in, as a switch that is off saves none;
+    // the settings center writes the size it loaded again.
     if (settings_.EnableFontSize == 1) {
         if (const auto size = TextToInt32(c.fontSizes.text)) {
             WriteInt(Setting::TabFontSize, *size);
+        } else if (context_.kind == DialogKind::Center) {
+            WriteInt(Setting::TabFontSize, opened_.TabFontSize);
         }
     }
     WriteInt(Setting::EnableFontName, OneWhen(c.fontName.checked));

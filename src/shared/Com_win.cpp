@@ -1,5 +1,7 @@
 #include "shared/Com_win.h"
 
+#include "shared/Trace.h"
+
 namespace morvane::com {
 
 Variant Variant::Int(long value) {
@@ -103,8 +105,10 @@ ComPtr<IDispatch> Variant::ToObject() const {
     return nullptr;
 }
 
-HRESULT Invoke(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
-               Variant* result) {
+namespace {
+
+HRESULT InvokeUntraced(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
+                       Variant* result) {
     if (!object) {
         return E_POINTER;
     }
@@ -126,6 +130,17 @@ HRESULT Invoke(IDispatch* object, DISPID id, WORD flags, const std::vector<Varia
                           result ? result->Get() : ignored.Get(), nullptr, nullptr);
 }
 
+}  // namespace
+
+HRESULT Invoke(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
+               Variant* result) {
+    const HRESULT hr = InvokeUntraced(object, id, flags, args, result);
+    if (FAILED(hr)) {
+        TraceFailure(L"IDispatch::Invoke of member " + std::to_wstring(id), hr);
+    }
+    return hr;
+}
+
 HRESULT DispIdOf(IDispatch* object, const std::wstring& name, DISPID& id) {
     if (!object) {
         return E_POINTER;
@@ -137,11 +152,14 @@ HRESULT DispIdOf(IDispatch* object, const std::wstring& name, DISPID& id) {
 HRESULT InvokeByName(IDispatch* object, const std::wstring& name, WORD flags,
                      const std::vector<Variant>& args, Variant* result) {
     DISPID id = DISPID_UNKNOWN;
-    const HRESULT hr = DispIdOf(object, name, id);
-    if (FAILED(hr)) {
-        return hr;
+    HRESULT hr = DispIdOf(object, name, id);
+    if (SUCCEEDED(hr)) {
+        hr = InvokeUntraced(object, id, flags, args, result);
     }
-    return Invoke(object, id, flags, args, result);
+    if (FAILED(hr)) {
+        TraceFailure(L"IDispatch::Invoke of " + name, hr);
+    }
+    return hr;
 }
 
 }  // namespace morvane::com

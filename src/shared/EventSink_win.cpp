@@ -1,5 +1,7 @@
 #include "shared/EventSink_win.h"
 
+#include "shared/Trace.h"
+
 namespace morvane::com {
 
 STDMETHODIMP EventSink::QueryInterface(REFIID riid, void** out) {
@@ -49,8 +51,21 @@ STDMETHODIMP EventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
 
 SinkConnection::SinkConnection(IDispatch* source, const IID& events, IDispatch* sink) {
     const auto container = ComPtr<IDispatch>(source).As<IConnectionPointContainer>();
-    if (!container || !sink || FAILED(container->FindConnectionPoint(events, point_.Put())) ||
-        !point_ || FAILED(point_->Advise(sink, &cookie_))) {
+    if (!container || !sink) {
+        TraceFailure(L"QueryInterface(IConnectionPointContainer) of an event source",
+                     E_NOINTERFACE);
+        return;
+    }
+    HRESULT hr = container->FindConnectionPoint(events, point_.Put());
+    if (SUCCEEDED(hr) && !point_) {
+        hr = E_POINTER;
+    }
+    if (FAILED(hr)) {
+        TraceFailure(L"IConnectionPointContainer::FindConnectionPoint", hr);
+        return;
+    }
+    if (hr = point_->Advise(sink, &cookie_); FAILED(hr)) {
+        TraceFailure(L"IConnectionPoint::Advise", hr);
         cookie_ = 0;
     }
 }

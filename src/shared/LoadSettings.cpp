@@ -8,33 +8,36 @@ namespace morvane::mdPub {
 namespace {
 
 // A tab width outside 70 to 400, or one that cannot be read, means "not set".
-void ReadWidth(Setting id, std::int32_t& field) {
-    if (!ReadSetting(id, Settings) || field < 70 || field > 400) {
+void ReadWidth(RegistryApi& registry, TabSettings& Settings, Setting id, std::int32_t& field) {
+    if (!ReadSetting(registry, id, Settings) || field < 70 || field > 400) {
         field = 0;
     }
 }
 
-void ReadOr(Setting id, std::int32_t& field, std::int32_t fallback) {
-    if (!ReadSetting(id, Settings)) {
+void ReadOr(RegistryApi& registry, TabSettings& Settings, Setting id, std::int32_t& field,
+            std::int32_t fallback) {
+    if (!ReadSetting(registry, id, Settings)) {
         field = fallback;
     }
 }
 
-void ReadOr(Setting id, std::wstring& field, std::wstring_view fallback) {
-    if (!ReadSetting(id, Settings)) {
+void ReadOr(RegistryApi& registry, TabSettings& Settings, Setting id, std::wstring& field,
+            std::wstring_view fallback) {
+    if (!ReadSetting(registry, id, Settings)) {
         field = fallback;
     }
 }
 
 }  // namespace
 
-void LoadSettings() {
+void LoadSettings(RegistryApi& registry, const SystemApi* system, TabSettings& Settings,
+                  const std::wstring& HostVersion, std::int32_t& OfficeTheme) {
     auto& s = Settings;
-    ReadWidth(Setting::FixWidth, s.FixWidth);
-    ReadWidth(Setting::MaxWidth, s.MaxWidth);
-    ReadOr(Setting::OneHide, s.OneHide, 0);
+    ReadWidth(registry, s, Setting::FixWidth, s.FixWidth);
+    ReadWidth(registry, s, Setting::MaxWidth, s.MaxWidth);
+    ReadOr(registry, s, Setting::OneHide, s.OneHide, 0);
     s.OneHide = s.OneHide != 0 ? 1 : 0;
-    ReadOr(Setting::Theme, s.Theme, 7);
+    ReadOr(registry, s, Setting::Theme, s.Theme, 7);
 
     for (const Setting kept :
          {Setting::EnableFontSize, Setting::EnableFontName, Setting::TbLayout,
@@ -44,26 +47,26 @@ void LoadSettings() {
           Setting::Position,       Setting::CusColor,       Setting::CoSelect,
           Setting::CoNormal,       Setting::CoBack,         Setting::CoBackii,
           Setting::CoText,         Setting::CoTextSe,       Setting::ExitInfor}) {
-        ReadSetting(kept, s);
+        ReadSetting(registry, kept, s);
     }
 
     // Text that is no number answers true and leaves the size as it was.
-    if (s.EnableFontSize == 0 || !ReadSetting(Setting::TabFontSize, s)) {
-        s.TabFontSize = DefaultFontSize();
+    if (s.EnableFontSize == 0 || !ReadSetting(registry, Setting::TabFontSize, s)) {
+        s.TabFontSize = DefaultFontSize(system);
     }
-    if (s.EnableFontName == 0 || !ReadSetting(Setting::TabFontName, s)) {
-        s.TabFontName = SystemFontName();
+    if (s.EnableFontName == 0 || !ReadSetting(registry, Setting::TabFontName, s)) {
+        s.TabFontName = SystemFontName(system);
     }
 
-    ReadOr(Setting::HotKeyBarKeyName, s.HotKeyBar.KeyName, DefaultBarKeyName);
-    ReadOr(Setting::HotKeyTabitKeyName, s.HotKeyTabit.KeyName, DefaultTabitKeyName);
-    ReadOr(Setting::HotKeyBarKeyCode, s.HotKeyBar.KeyCode, 81);           // "Q"
-    ReadOr(Setting::HotKeyBarModKeyCode, s.HotKeyBar.ModKeyCode, 8);      // Win
-    ReadOr(Setting::HotKeyTabitKeyCode, s.HotKeyTabit.KeyCode, 9);        // Tab
-    ReadOr(Setting::HotKeyTabitModKeyCode, s.HotKeyTabit.ModKeyCode, 2);  // Ctrl
+    ReadOr(registry, s, Setting::HotKeyBarKeyName, s.HotKeyBar.KeyName, DefaultBarKeyName);
+    ReadOr(registry, s, Setting::HotKeyTabitKeyName, s.HotKeyTabit.KeyName, DefaultTabitKeyName);
+    ReadOr(registry, s, Setting::HotKeyBarKeyCode, s.HotKeyBar.KeyCode, 81);           // "Q"
+    ReadOr(registry, s, Setting::HotKeyBarModKeyCode, s.HotKeyBar.ModKeyCode, 8);      // Win
+    ReadOr(registry, s, Setting::HotKeyTabitKeyCode, s.HotKeyTabit.KeyCode, 9);        // Tab
+    ReadOr(registry, s, Setting::HotKeyTabitModKeyCode, s.HotKeyTabit.ModKeyCode, 2);  // Ctrl
 
     if (HostVersion == L"14.0" &&
-        !mdReg::GetRegValue(RootKey::CurrentUser, std::wstring(OfficeThemeKey),
+        !mdReg::GetRegValue(registry, RootKey::CurrentUser, std::wstring(OfficeThemeKey),
                             std::wstring(OfficeThemeValue), OfficeTheme)) {
         OfficeTheme = 2;
     }

@@ -6,7 +6,7 @@
 
 namespace morvane::mdPub {
 
-void RegisterLoaderAndReadSwitch() {
+void RegisterLoaderAndReadSwitch(TabSettings& Settings) {
     // Writing under the machine hive needs administrator rights; a refusal is expected.
     for (const RootKey root : {RootKey::CurrentUser, RootKey::LocalMachine}) {
         mdReg::SetRegValue(root, std::wstring(LoaderAddinKey), std::wstring(LoadBehaviorValue),

@@ -6,16 +6,16 @@
 
 namespace morvane::mdPub {
 
-void Main() {
+void Main(TabSettings& Settings) {
     // Main runs before anything else of the library, so it cannot wait for the connection to
     // point the registry at the system.
     UseWindowsPlatform();
-    RegisterLoaderAndReadSwitch();
+    RegisterLoaderAndReadSwitch(Settings);
 }
 
-void RunMainOnce() {
+void RunMainOnce(TabSettings& Settings) {
     static std::once_flag once;
-    std::call_once(once, Main);
+    std::call_once(once, [&Settings] { Main(Settings); });
 }
 
 }  // namespace morvane::mdPub

@@ -11,7 +11,10 @@
 namespace morvane {
 
 // The roots callers pass: the current user for every setting, the machine for load behaviour.
-enum class RootKey { CurrentUser, LocalMachine };
+// The machine hive has a 64-bit and a 32-bit view on 64-bit Windows; `LocalMachine` is the view
+// of the running program's bitness, the other two name a view whatever the program's bitness
+// (on 32-bit Windows all three are the one hive).
+enum class RootKey { CurrentUser, LocalMachine, LocalMachine64, LocalMachine32 };
 
 // A value's type number and data size in bytes.
 struct RegValueInfo {

@@ -1,5 +1,7 @@
 #include "shared/SettingsSchema.h"
 
+#include <type_traits>
+
 namespace morvane {
 
 std::wstring KeyPathOf(Setting id) {
@@ -15,8 +17,19 @@ bool ReadSetting(RegistryApi& api, Setting id, TabSettings& settings) {
     const auto& entry = SchemaOf(id);
     return std::visit(
         [&](auto field) {
-            return mdReg::GetRegValue(api, RootKey::CurrentUser, KeyPathOf(id),
-                                      std::wstring(entry.Name), field(settings));
+            auto& target = field(settings);
+            using Target = std::remove_reference_t<decltype(target)>;
+            if constexpr (std::is_enum_v<Target>) {
+                // Read as the number it is stored as; a failed read leaves it unchanged.
+                auto number = static_cast<std::int32_t>(target);
+                const bool read = mdReg::GetRegValue(api, RootKey::CurrentUser, KeyPathOf(id),
+                                                     std::wstring(entry.Name), number);
+                target = static_cast<Target>(number);
+                return read;
+            } else {
+                return mdReg::GetRegValue(api, RootKey::CurrentUser, KeyPathOf(id),
+                                          std::wstring(entry.Name), target);
+            }
         },
         entry.Field);
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 #include "shared/TabSettings.h"
@@ -66,12 +67,13 @@ enum class Setting {
 struct SettingValue {
     using IntField = std::int32_t& (*)(TabSettings&);
     using TextField = std::wstring& (*)(TabSettings&);
+    using PositionField = BarPosition& (*)(TabSettings&);
 
     Setting Id;
     std::wstring_view Name;    // the registry value
     std::wstring_view SubKey;  // below the settings key; empty for the key itself
     std::int32_t Type;         // the registry type written
-    std::variant<IntField, TextField> Field;
+    std::variant<IntField, TextField, PositionField> Field;
 };
 
 namespace schema {
@@ -151,9 +153,22 @@ constexpr const SettingValue& SchemaOf(Setting id) {
     return schema::Table[static_cast<std::size_t>(id)];
 }
 
-// The field of an integer value.
+// The field of an integer value other than Position.
 inline std::int32_t& IntFieldOf(Setting id, TabSettings& settings) {
     return std::get<SettingValue::IntField>(SchemaOf(id).Field)(settings);
+}
+
+// Puts a number into the field of an integer value, Position included; a text value is left.
+inline void SetIntSetting(Setting id, TabSettings& settings, std::int32_t value) {
+    std::visit(
+        [&](auto field) {
+            auto& target = field(settings);
+            using Target = std::remove_reference_t<decltype(target)>;
+            if constexpr (!std::is_same_v<Target, std::wstring>) {
+                target = static_cast<Target>(value);
+            }
+        },
+        SchemaOf(id).Field);
 }
 
 // The full key path of a value below HKEY_CURRENT_USER.

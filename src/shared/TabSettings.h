@@ -42,25 +42,25 @@ struct TabSettings {
     std::int32_t EnableMiddle = 0;   // inverted: a middle click closes the tab's window
     std::int32_t TabFontSize = 0;    // points
     std::wstring TabFontName;
-    std::int32_t EnableFontSize = 0;   // 1 = use TabFontSize, 0 = the system's size
-    std::int32_t EnableFontName = 0;   // 1 = use TabFontName, 0 = the system's face
-    std::int32_t EnableTa = 0;         // inverted: the show/hide hot key is registered
-    std::int32_t EnableTi = 0;         // inverted: the next-tab hot key is registered
-    std::int32_t EnableAlt = 0;        // inverted: Alt+1 to Alt+9 are registered
-    std::int32_t ShowAll = 0;          // 1 = every project window in the Windows taskbar
-    std::int32_t TabShow = 0;          // 0 = the bar is shown, 1 = hidden
-    std::int32_t ExitInfor = 0;        // inverted: confirm closing the host with several windows
-    std::int32_t Theme = 0;            // appearance style 0 to 10
-    std::int32_t Position = BarAbove;  // a BarPosition, taken as stored
-    std::int32_t OneHide = 0;          // 1 = hide the bar while fewer than two windows are visible
-    std::int32_t CusColor = 0;         // 1 = draw the bar in the six colours below
-    std::int32_t CoSelect = 0;         // selected tab
-    std::int32_t CoNormal = 0;         // normal tab
-    std::int32_t CoBack = 0;           // bar face, light
-    std::int32_t CoBackii = 0;         // bar face, dark
-    std::int32_t CoText = 0;           // text of normal tabs
-    std::int32_t CoTextSe = 0;         // text of the selected tab
-    std::int32_t DoubleC = 0;          // inverted: a double click on a tab closes its window
+    std::int32_t EnableFontSize = 0;  // 1 = use TabFontSize, 0 = the system's size
+    std::int32_t EnableFontName = 0;  // 1 = use TabFontName, 0 = the system's face
+    std::int32_t EnableTa = 0;        // inverted: the show/hide hot key is registered
+    std::int32_t EnableTi = 0;        // inverted: the next-tab hot key is registered
+    std::int32_t EnableAlt = 0;       // inverted: Alt+1 to Alt+9 are registered
+    std::int32_t ShowAll = 0;         // 1 = every project window in the Windows taskbar
+    std::int32_t TabShow = 0;         // 0 = the bar is shown, 1 = hidden
+    std::int32_t ExitInfor = 0;       // inverted: confirm closing the host with several windows
+    std::int32_t Theme = 0;           // appearance style 0 to 10
+    BarPosition Position = BarAbove;  // taken as stored, any number
+    std::int32_t OneHide = 0;         // 1 = hide the bar while fewer than two windows are visible
+    std::int32_t CusColor = 0;        // 1 = draw the bar in the six colours below
+    std::int32_t CoSelect = 0;        // selected tab
+    std::int32_t CoNormal = 0;        // normal tab
+    std::int32_t CoBack = 0;          // bar face, light
+    std::int32_t CoBackii = 0;        // bar face, dark
+    std::int32_t CoText = 0;          // text of normal tabs
+    std::int32_t CoTextSe = 0;        // text of the selected tab
+    std::int32_t DoubleC = 0;         // inverted: a double click on a tab closes its window
 
     bool operator==(const TabSettings&) const = default;
 };

@@ -9,7 +9,19 @@ namespace morvane {
 namespace {
 
 HKEY RootOf(RootKey root) {
-    return root == RootKey::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+    return root == RootKey::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
+
+// The access flag that picks the machine hive's view.
+REGSAM ViewOf(RootKey root) {
+    switch (root) {
+        case RootKey::LocalMachine64:
+            return KEY_WOW64_64KEY;
+        case RootKey::LocalMachine32:
+            return KEY_WOW64_32KEY;
+        default:
+            return 0;
+    }
 }
 
 HKEY HandleOf(RegistryApi::Key key) {
@@ -24,7 +36,8 @@ RegistryApi::Key KeyOf(HKEY handle) {
 
 std::optional<RegistryApi::Key> WinRegistry::OpenRead(RootKey root, const std::string& subKey) {
     HKEY handle = nullptr;
-    if (RegOpenKeyExA(RootOf(root), subKey.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(RootOf(root), subKey.c_str(), 0, KEY_READ | ViewOf(root), &handle) !=
+        ERROR_SUCCESS) {
         return std::nullopt;
     }
     return KeyOf(handle);
@@ -35,7 +48,7 @@ std::optional<RegistryApi::Key> WinRegistry::CreateWrite(RootKey root, const std
     SECURITY_ATTRIBUTES security{sizeof(SECURITY_ATTRIBUTES), nullptr, FALSE};
     HKEY handle = nullptr;
     if (RegCreateKeyExA(RootOf(root), subKey.c_str(), 0, noClass, REG_OPTION_NON_VOLATILE,
-                        KEY_WRITE, &security, &handle, nullptr) != ERROR_SUCCESS) {
+                        KEY_WRITE | ViewOf(root), &security, &handle, nullptr) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return KeyOf(handle);

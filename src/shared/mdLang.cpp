@@ -1,7 +1,6 @@
 #include "shared/mdLang.h"
 
 #include "shared/LangLookup.h"
-#include "shared/mdPub.h"
 #include "shared/mdReg.h"
 
 namespace morvane::mdLang {
@@ -24,14 +23,14 @@ std::wstring FileIn(const std::wstring& moduleFolder) {
     return moduleFolder + L"\\Language\\language_Quma.xml";
 }
 
-void InitLanguage(const std::function<std::optional<std::wstring>()>& moduleFolder) {
+void InitLanguage(const std::wstring& hostVersion,
+                  const std::function<std::optional<std::wstring>()>& moduleFolder) {
     try {
         // 1033 also when a read succeeds without giving a number.
         std::int32_t locale = 1033;
-        if (!mdReg::GetRegValue(
-                RootKey::CurrentUser,
-                L"Software\\Microsoft\\Office\\" + mdPub::HostVersion + L"\\MS Project",
-                L"CurrentUI", locale)) {
+        if (!mdReg::GetRegValue(RootKey::CurrentUser,
+                                L"Software\\Microsoft\\Office\\" + hostVersion + L"\\MS Project",
+                                L"CurrentUI", locale)) {
             locale = 1033;
         }
         LangSection = SectionFor(locale);

@@ -23,11 +23,13 @@ std::wstring SectionFor(std::int32_t locale);
 // The language file of a program whose module lies in `moduleFolder`.
 std::wstring FileIn(const std::wstring& moduleFolder);
 
-// The add-in's set-up, once mdPub::HostVersion is known: the section of the host's interface
+// The add-in's set-up, once the host's version is known: the section of the host's interface
 // language ("CurrentUI" of the host version's "MS Project" key under HKEY_CURRENT_USER, 1033
 // when unreadable), the file beside the module in `moduleFolder`. A failing step ends it and
-// keeps what was set before; nothing leaves it. (Windows: InitLanguage() in mdLang_win.h.)
-void InitLanguage(const std::function<std::optional<std::wstring>()>& moduleFolder);
+// keeps what was set before; nothing leaves it. (Windows: InitLanguage(hostVersion) in
+// mdLang_win.h.)
+void InitLanguage(const std::wstring& hostVersion,
+                  const std::function<std::optional<std::wstring>()>& moduleFolder);
 
 // The parser behind GetLangText: the system's XML document object in the programs (see
 // mdLang_win.h), a double in tests. Without one every lookup gives its default.

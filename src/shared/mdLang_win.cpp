@@ -38,13 +38,13 @@ std::optional<std::wstring> ModuleFolder() {
     return path;
 }
 
-void InitLanguage() {
+void InitLanguage(const std::wstring& hostVersion) {
     try {
         SetXmlReader(MakeMsXmlReader());
     } catch (...) {
         // Lookups then give their defaults.
     }
-    InitLanguage(ModuleFolder);
+    InitLanguage(hostVersion, ModuleFolder);
 }
 
 }  // namespace morvane::mdLang

@@ -14,7 +14,7 @@ namespace morvane::mdLang {
 std::optional<std::wstring> ModuleFolder();
 
 // The add-in's InitLanguage: on this module's folder, with the system's XML parser behind
-// GetLangText. Called once by the connection, after HostVersion is set.
-void InitLanguage();
+// GetLangText. Called once by the connection, with the host's version.
+void InitLanguage(const std::wstring& hostVersion);
 
 }  // namespace morvane::mdLang

@@ -14,32 +14,6 @@ std::int16_t HiWord(std::int32_t value) {
     return static_cast<std::int16_t>((static_cast<std::uint32_t>(value) >> 16) & 0xFFFFu);
 }
 
-std::int32_t VisibleWindowCount() {
-    return HostApp ? VisibleWindowCount(*HostApp) : 0;
-}
-
-std::int32_t VisibleWindowCount(const morvane::HostApp& app) {
-    const auto count = app.WindowCount();
-    if (!count || *count == 0) {
-        return 0;
-    }
-    const auto windows = app.Windows();
-    if (!windows) {
-        return 0;
-    }
-    std::int32_t visible = 0;
-    for (const auto& window : *windows) {
-        const auto shown = window ? window->Visible() : std::nullopt;
-        if (!shown) {
-            break;
-        }
-        if (*shown) {
-            ++visible;
-        }
-    }
-    return visible;
-}
-
 std::wstring StripModifiedMark(const std::wstring& caption) {
     const auto first = caption.find_first_not_of(L' ');
     if (first == std::wstring::npos) {
@@ -56,8 +30,12 @@ std::wstring StripModifiedMark(const std::wstring& caption) {
 }
 
 std::wstring SystemFontName() {
+    return SystemFontName(System.get());
+}
+
+std::wstring SystemFontName(const SystemApi* system) {
     try {
-        const auto metrics = System ? System->NonClientMetrics() : std::nullopt;
+        const auto metrics = system ? system->NonClientMetrics() : std::nullopt;
         return metrics ? metrics->CaptionFaceName : L"";
     } catch (...) {
         return L"";
@@ -65,13 +43,17 @@ std::wstring SystemFontName() {
 }
 
 std::int32_t DefaultFontSize() {
+    return DefaultFontSize(System.get());
+}
+
+std::int32_t DefaultFontSize(const SystemApi* system) {
     constexpr std::int32_t fallback = 9;
     try {
-        const auto dpi = System ? System->PixelsPerInchX() : std::nullopt;
+        const auto dpi = system ? system->PixelsPerInchX() : std::nullopt;
         if (!dpi || *dpi <= 0) {
             return fallback;
         }
-        const auto metrics = System->NonClientMetrics();
+        const auto metrics = system->NonClientMetrics();
         if (!metrics) {
             return fallback;
         }
@@ -123,8 +105,12 @@ OSVersion OSVersionOf(const VersionNumbers& numbers) {
 }
 
 OSVersion GetOSVersion() {
+    return GetOSVersion(System.get());
+}
+
+OSVersion GetOSVersion(const SystemApi* system) {
     try {
-        const auto numbers = System ? System->Version() : std::nullopt;
+        const auto numbers = system ? system->Version() : std::nullopt;
         return numbers ? OSVersionOf(*numbers) : OSVersion{L"Failed", L"Failed"};
     } catch (...) {
         return {L"Failed", L"Failed"};

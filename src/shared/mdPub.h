@@ -1,27 +1,15 @@
 #pragma once
-// Small shared helpers and the add-in's module-level state.
+// Small shared helpers and the system facts behind them.
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <type_traits>
 
-#include "shared/HostApp.h"
 #include "shared/SystemApi.h"
-#include "shared/TabSettings.h"
 
 namespace morvane::mdPub {
 
-// Project's Application object, held from connection to disconnection.
-inline std::shared_ptr<morvane::HostApp> HostApp;
-// Project's version text: "11.0", "12.0" or "14.0".
-inline std::wstring HostVersion;
-// The handle of Project's main window, as a pointer-sized number.
-inline std::intptr_t hMainWnd = 0;
-// The settings record, once per program.
-inline TabSettings Settings;
-// The Office "14.0" colour scheme as last read: 1 blue, 2 silver, 3 black.
-inline std::int32_t OfficeTheme = 0;
 // The system facts behind the font and version helpers. A program sets it once at start;
 // without one the helpers give their failure results.
 inline std::shared_ptr<SystemApi> System;
@@ -30,17 +18,16 @@ inline std::shared_ptr<SystemApi> System;
 std::int16_t LoWord(std::int32_t value);
 std::int16_t HiWord(std::int32_t value);
 
-// How many of the host's windows are visible; a failing host ends the count where it is.
-std::int32_t VisibleWindowCount();
-std::int32_t VisibleWindowCount(const morvane::HostApp& app);
-
 // A tab caption without its unsaved mark ("  *" at the end of the trimmed caption).
 std::wstring StripModifiedMark(const std::wstring& caption);
 
-// The face name of the system's caption font; empty when the metrics cannot be read.
+// The face name of the system's caption font; empty when the metrics cannot be read. The helpers
+// that take no system ask the program's System.
+std::wstring SystemFontName(const SystemApi* system);
 std::wstring SystemFontName();
 
 // The point size of the system's menu font at the screen's resolution; 9 when it cannot be read.
+std::int32_t DefaultFontSize(const SystemApi* system);
 std::int32_t DefaultFontSize();
 
 struct OSVersion {
@@ -51,6 +38,7 @@ struct OSVersion {
 // The name and version text of the Windows version the numbers describe.
 OSVersion OSVersionOf(const VersionNumbers& numbers);
 // The running Windows; "Failed" in both texts when the system does not say.
+OSVersion GetOSVersion(const SystemApi* system);
 OSVersion GetOSVersion();
 
 // A procedure's address as a pointer-sized number, as window longs hold it.

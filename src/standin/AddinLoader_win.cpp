@@ -4,8 +4,8 @@
 #include <cwchar>
 
 #include "shared/Office_win.h"
-#include "standin/DispatchArgs_win.h"
-#include "standin/DispatchObject_win.h"
+#include "shared/DispatchArgs_win.h"
+#include "shared/DispatchObject_win.h"
 
 namespace morvane::standin {
 
@@ -63,7 +63,7 @@ std::wstring ReadText(HKEY root, const std::wstring& path, const wchar_t* value)
 }
 
 // The host's COMAddIn object for one add-in, handed to it as AddInInst.
-class ComAddIn : public DispatchObject {
+class ComAddIn : public com::DispatchObject {
   public:
     ComAddIn(std::wstring progId, std::wstring description)
         : DispatchObject(
@@ -79,13 +79,13 @@ class ComAddIn : public DispatchObject {
         const bool put = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
         switch (id) {
             case DISPID_VALUE:
-                SetResult(result, com::Variant::Text(description_));
+                com::SetResult(result, com::Variant::Text(description_));
                 return put ? DISP_E_MEMBERNOTFOUND : S_OK;
             case 3:
-                SetResult(result, com::Variant::Text(progId_));
+                com::SetResult(result, com::Variant::Text(progId_));
                 return put ? DISP_E_MEMBERNOTFOUND : S_OK;
             case 6:
-                SetResult(result, com::Variant::Bool(connected));
+                com::SetResult(result, com::Variant::Bool(connected));
                 return put ? DISP_E_MEMBERNOTFOUND : S_OK;
             case 7:
                 // The object an add-in offers to other programs.
@@ -97,7 +97,7 @@ class ComAddIn : public DispatchObject {
                     object_ = value;
                     return S_OK;
                 }
-                SetResult(result, object_);
+                com::SetResult(result, object_);
                 return S_OK;
             default:
                 return DISP_E_MEMBERNOTFOUND;
@@ -191,7 +191,7 @@ std::vector<AddinEntry> RegisteredAddins() {
         const RegKey key(root, kAddinsKey);
         for (const auto& progId : SubkeyNames(key)) {
             const bool known = std::any_of(entries.begin(), entries.end(), [&](const auto& e) {
-                return SameText(e.progId, progId);
+                return com::SameText(e.progId, progId);
             });
             if (!known) {
                 const std::wstring path = std::wstring(kAddinsKey) + L"\\" + progId;
@@ -220,7 +220,7 @@ AddinLoader::~AddinLoader() {
 
 AddinLoader::Loaded* AddinLoader::FindLoaded(const std::wstring& progId) const {
     for (const auto& l : loaded_) {
-        if (SameText(l->progId, progId)) {
+        if (com::SameText(l->progId, progId)) {
             return l.get();
         }
     }
@@ -248,7 +248,7 @@ bool AddinLoader::ConnectAs(const std::wstring& progId, int connectMode) {
     if (description.empty()) {
         description = ReadText(HKEY_LOCAL_MACHINE, path, L"Description");
     }
-    loaded->addInInst = Make<ComAddIn>(progId, description);
+    loaded->addInInst = com::Make<ComAddIn>(progId, description);
     CustomArray custom;
     // An add-in that fails its connection is not loaded.
     if (FAILED(loaded->addin->OnConnection(application_.Get(), connectMode, loaded->addInInst.Get(),
@@ -284,7 +284,7 @@ namespace {
 template <typename List>
 void NotifyUpdate(const List& loaded, const std::wstring& except) {
     for (const auto& l : loaded) {
-        if (!SameText(l->progId, except)) {
+        if (!com::SameText(l->progId, except)) {
             CustomArray custom;
             l->addin->OnAddInsUpdate(custom.Put());
         }

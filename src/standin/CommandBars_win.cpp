@@ -5,7 +5,7 @@
 #include <type_traits>
 
 #include "shared/Office_win.h"
-#include "standin/DispatchArgs_win.h"
+#include "shared/DispatchArgs_win.h"
 
 namespace morvane::standin {
 
@@ -37,8 +37,8 @@ enum BarMember : DISPID {
     kIndex,
 };
 
-const std::vector<Member>& AllMembers() {
-    static const std::vector<Member> all = {
+const std::vector<com::Member>& AllMembers() {
+    static const std::vector<com::Member> all = {
         {L"Item", kItem},
         {L"Count", kCount},
         {L"Add", kAdd},
@@ -64,9 +64,9 @@ const std::vector<Member>& AllMembers() {
     return all;
 }
 
-std::vector<Member> MembersOf(std::initializer_list<BarMember> ids) {
-    std::vector<Member> members;
-    for (const Member& m : AllMembers()) {
+std::vector<com::Member> MembersOf(std::initializer_list<BarMember> ids) {
+    std::vector<com::Member> members;
+    for (const com::Member& m : AllMembers()) {
         if (std::find(ids.begin(), ids.end(), m.id) != ids.end()) {
             members.push_back(m);
         }
@@ -139,7 +139,7 @@ class BarObject : public Base {
 };
 
 // A control collection: of a bar, or of a popup control.
-class Controls : public BarObject<DispatchObject> {
+class Controls : public BarObject<com::DispatchObject> {
   public:
     explicit Controls(std::shared_ptr<BarsContext> context)
         : BarObject(std::move(context), MembersOf({kItem, kCount, kAdd})) {}
@@ -157,7 +157,7 @@ class Controls : public BarObject<DispatchObject> {
 };
 
 // A control: a button (with click events) or a popup holding controls of its own.
-class Control : public BarObject<EventSource> {
+class Control : public BarObject<com::EventSource> {
   public:
     Control(std::shared_ptr<BarsContext> context, Controls* owner, long type, long id)
         : BarObject(context,
@@ -168,7 +168,7 @@ class Control : public BarObject<EventSource> {
         info.type = type;
         info.id = id;
         if (type == msoControlPopup) {
-            children_ = Make<Controls>(context);
+            children_ = com::Make<Controls>(context);
         }
     }
 
@@ -178,7 +178,9 @@ class Control : public BarObject<EventSource> {
     Controls* Children() const { return children_.Get(); }
     void Orphan() { owner_ = nullptr; }
     bool Deleted() const { return owner_ == nullptr; }
-    IDispatch* Dispatch() { return static_cast<IDispatch*>(static_cast<DispatchObject*>(this)); }
+    IDispatch* Dispatch() {
+        return static_cast<IDispatch*>(static_cast<com::DispatchObject*>(this));
+    }
     // Raises Click on this control's sinks for a click on `clicked`.
     void RaiseClick(Control& clicked, VARIANT_BOOL* cancelDefault) {
         std::vector<com::Variant> args;
@@ -197,7 +199,7 @@ class Control : public BarObject<EventSource> {
 };
 
 // One command bar.
-class Bar : public BarObject<DispatchObject> {
+class Bar : public BarObject<com::DispatchObject> {
   public:
     Bar(std::shared_ptr<BarsContext> context, std::wstring name, long position, bool builtIn)
         : BarObject(context, MembersOf({kName, kControls, kEnabled, kVisible, kPosition, kShowPopup,
@@ -205,7 +207,7 @@ class Bar : public BarObject<DispatchObject> {
           name(std::move(name)),
           position(position),
           builtIn(builtIn),
-          controls_(Make<Controls>(context)) {}
+          controls_(com::Make<Controls>(context)) {}
 
     std::wstring name;
     long position;
@@ -231,7 +233,7 @@ class CommandBarsImpl {
 
     Bar* BarNamed(const std::wstring& name) const {
         for (const auto& b : bars) {
-            if (SameText(b->name, name)) {
+            if (com::SameText(b->name, name)) {
                 return b.Get();
             }
         }
@@ -345,19 +347,19 @@ HRESULT Property(WORD flags, const std::vector<VARIANT*>& args, VARIANT* result,
     if (flags & DISPATCH_PROPERTYPUT) {
         const VARIANT* value = args.empty() ? nullptr : args.back();
         if constexpr (std::is_same_v<T, bool>) {
-            return ArgBool(value, field) ? S_OK : DISP_E_TYPEMISMATCH;
+            return com::ArgBool(value, field) ? S_OK : DISP_E_TYPEMISMATCH;
         } else if constexpr (std::is_same_v<T, long>) {
-            return ArgLong(value, field) ? S_OK : DISP_E_TYPEMISMATCH;
+            return com::ArgLong(value, field) ? S_OK : DISP_E_TYPEMISMATCH;
         } else {
-            return ArgText(value, field) ? S_OK : DISP_E_TYPEMISMATCH;
+            return com::ArgText(value, field) ? S_OK : DISP_E_TYPEMISMATCH;
         }
     }
     if constexpr (std::is_same_v<T, bool>) {
-        SetResult(result, com::Variant::Bool(field));
+        com::SetResult(result, com::Variant::Bool(field));
     } else if constexpr (std::is_same_v<T, long>) {
-        SetResult(result, com::Variant::Int(field));
+        com::SetResult(result, com::Variant::Int(field));
     } else {
-        SetResult(result, com::Variant::Text(field));
+        com::SetResult(result, com::Variant::Text(field));
     }
     return S_OK;
 }
@@ -403,7 +405,7 @@ Controls::~Controls() {
 }
 
 com::ComPtr<Control> Controls::AddControl(long type, long id, bool temporary, long before) {
-    auto control = Make<Control>(context_, this, type, id);
+    auto control = com::Make<Control>(context_, this, type, id);
     control->info.temporary = temporary;
     if (const BuiltIn* b = FindBuiltIn(id)) {
         control->info.caption = b->caption;
@@ -434,28 +436,28 @@ HRESULT Controls::CallMember(DISPID id, WORD flags, const std::vector<VARIANT*>&
                              VARIANT* result) {
     switch (id) {
         case kCount:
-            SetResult(result, com::Variant::Int(static_cast<long>(items_.size())));
+            com::SetResult(result, com::Variant::Int(static_cast<long>(items_.size())));
             return ReadOnly(flags);
         case kItem: {
             long index = 0;
             std::wstring caption;
-            const VARIANT* which = ArgAt(args, 0);
+            const VARIANT* which = com::ArgAt(args, 0);
             Control* found = nullptr;
             if (which && (which->vt == VT_BSTR || which->vt == (VT_BSTR | VT_BYREF)) &&
-                ArgText(which, caption)) {
+                com::ArgText(which, caption)) {
                 for (const auto& c : items_) {
-                    if (!found && SameText(c->info.caption, caption)) {
+                    if (!found && com::SameText(c->info.caption, caption)) {
                         found = c.Get();
                     }
                 }
-            } else if (ArgLong(which, index) && index >= 1 &&
+            } else if (com::ArgLong(which, index) && index >= 1 &&
                        index <= static_cast<long>(items_.size())) {
                 found = items_[index - 1].Get();
             }
             if (!found) {
                 return DISP_E_BADINDEX;
             }
-            SetResult(result, com::Variant::Object(found->Dispatch()));
+            com::SetResult(result, com::Variant::Object(found->Dispatch()));
             return S_OK;
         }
         case kAdd: {
@@ -465,11 +467,11 @@ HRESULT Controls::CallMember(DISPID id, WORD flags, const std::vector<VARIANT*>&
             long before = 0;
             bool temporary = false;
             std::wstring parameter;
-            ArgLong(ArgAt(args, 0), type);
-            ArgLong(ArgAt(args, 1), builtInId);
-            const bool hasParameter = ArgText(ArgAt(args, 2), parameter);
-            ArgLong(ArgAt(args, 3), before);
-            ArgBool(ArgAt(args, 4), temporary);
+            com::ArgLong(com::ArgAt(args, 0), type);
+            com::ArgLong(com::ArgAt(args, 1), builtInId);
+            const bool hasParameter = com::ArgText(com::ArgAt(args, 2), parameter);
+            com::ArgLong(com::ArgAt(args, 3), before);
+            com::ArgBool(com::ArgAt(args, 4), temporary);
             if (type != msoControlButton && type != msoControlPopup) {
                 return E_INVALIDARG;
             }
@@ -480,7 +482,7 @@ HRESULT Controls::CallMember(DISPID id, WORD flags, const std::vector<VARIANT*>&
             if (hasParameter) {
                 control->info.parameter = parameter;
             }
-            SetResult(result, com::Variant::Object(control->Dispatch()));
+            com::SetResult(result, com::Variant::Object(control->Dispatch()));
             return S_OK;
         }
         default:
@@ -516,19 +518,19 @@ HRESULT Control::CallMember(DISPID id, WORD flags, const std::vector<VARIANT*>& 
     }
     switch (id) {
         case kId:
-            SetResult(result, com::Variant::Int(info.id));
+            com::SetResult(result, com::Variant::Int(info.id));
             return ReadOnly(flags);
         case kType:
-            SetResult(result, com::Variant::Int(info.type));
+            com::SetResult(result, com::Variant::Int(info.type));
             return ReadOnly(flags);
         case kIndex:
-            SetResult(result, com::Variant::Int(owner_->IndexOf(this)));
+            com::SetResult(result, com::Variant::Int(owner_->IndexOf(this)));
             return ReadOnly(flags);
         case kControls:
             if (!children_) {
                 return DISP_E_MEMBERNOTFOUND;  // only popups hold controls
             }
-            SetResult(result, com::Variant::Object(children_.Get()));
+            com::SetResult(result, com::Variant::Object(children_.Get()));
             return ReadOnly(flags);
         case kDelete:
             return Delete();
@@ -552,7 +554,8 @@ HRESULT Bar::ShowPopup(const std::vector<VARIANT*>& args) {
     shown.bar = name;
     long x = 0;
     long y = 0;
-    shown.atCursor = !(ArgLong(ArgAt(args, 0), x) && ArgLong(ArgAt(args, 1), y));
+    shown.atCursor =
+        !(com::ArgLong(com::ArgAt(args, 0), x) && com::ArgLong(com::ArgAt(args, 1), y));
     if (shown.atCursor) {
         POINT cursor{};
         GetCursorPos(&cursor);
@@ -620,21 +623,21 @@ HRESULT Bar::CallMember(DISPID id, WORD flags, const std::vector<VARIANT*>& args
     }
     switch (id) {
         case kName:
-            SetResult(result, com::Variant::Text(name));
+            com::SetResult(result, com::Variant::Text(name));
             return ReadOnly(flags);
         case kPosition:
-            SetResult(result, com::Variant::Int(position));
+            com::SetResult(result, com::Variant::Int(position));
             return ReadOnly(flags);
         case kIndex:
-            SetResult(result,
-                      com::Variant::Int(context_->bars ? context_->bars->IndexOf(this) : 0));
+            com::SetResult(result,
+                           com::Variant::Int(context_->bars ? context_->bars->IndexOf(this) : 0));
             return ReadOnly(flags);
         case kEnabled:
             return Property(flags, args, result, enabled);
         case kVisible:
             return Property(flags, args, result, visible);
         case kControls:
-            SetResult(result, com::Variant::Object(controls_.Get()));
+            com::SetResult(result, com::Variant::Object(controls_.Get()));
             return ReadOnly(flags);
         case kShowPopup:
             return ShowPopup(args);
@@ -658,36 +661,37 @@ HRESULT CommandBarsImpl::Add(const std::vector<VARIANT*>& args, VARIANT* result)
     long position = 1;  // msoBarTop
     bool menuBar = false;
     bool temporary = false;
-    if (!ArgText(ArgAt(args, 0), name)) {
+    if (!com::ArgText(com::ArgAt(args, 0), name)) {
         name = L"Custom " + std::to_wstring(bars.size() + 1);
     }
-    ArgLong(ArgAt(args, 1), position);
-    ArgBool(ArgAt(args, 2), menuBar);
-    ArgBool(ArgAt(args, 3), temporary);
+    com::ArgLong(com::ArgAt(args, 1), position);
+    com::ArgBool(com::ArgAt(args, 2), menuBar);
+    com::ArgBool(com::ArgAt(args, 3), temporary);
     if (name.empty() || BarNamed(name)) {
         return E_INVALIDARG;  // Office refuses a second bar of the same name
     }
-    auto bar = Make<Bar>(context, name, menuBar ? msoBarMenuBar : position, false);
+    auto bar = com::Make<Bar>(context, name, menuBar ? msoBarMenuBar : position, false);
     bars.push_back(bar);
-    SetResult(result, com::Variant::Object(bar->Dispatch()));
+    com::SetResult(result, com::Variant::Object(bar->Dispatch()));
     return S_OK;
 }
 
 HRESULT CommandBarsImpl::Item(const std::vector<VARIANT*>& args, VARIANT* result) const {
-    const VARIANT* which = ArgAt(args, 0);
+    const VARIANT* which = com::ArgAt(args, 0);
     std::wstring name;
     long index = 0;
     Bar* found = nullptr;
     if (which && (which->vt == VT_BSTR || which->vt == (VT_BSTR | VT_BYREF)) &&
-        ArgText(which, name)) {
+        com::ArgText(which, name)) {
         found = BarNamed(name);
-    } else if (ArgLong(which, index) && index >= 1 && index <= static_cast<long>(bars.size())) {
+    } else if (com::ArgLong(which, index) && index >= 1 &&
+               index <= static_cast<long>(bars.size())) {
         found = bars[index - 1].Get();
     }
     if (!found) {
         return E_INVALIDARG;  // Office: "Invalid procedure call or argument"
     }
-    SetResult(result, com::Variant::Object(found->Dispatch()));
+    com::SetResult(result, com::Variant::Object(found->Dispatch()));
     return S_OK;
 }
 
@@ -698,13 +702,13 @@ HRESULT CommandBarsImpl::FindControl(const std::vector<VARIANT*>& args, VARIANT*
     long id = 0;
     std::wstring tag;
     bool onlyVisible = false;
-    ArgLong(ArgAt(args, 0), type);
-    ArgLong(ArgAt(args, 1), id);
-    const bool byTag = ArgText(ArgAt(args, 2), tag);
-    ArgBool(ArgAt(args, 3), onlyVisible);
+    com::ArgLong(com::ArgAt(args, 0), type);
+    com::ArgLong(com::ArgAt(args, 1), id);
+    const bool byTag = com::ArgText(com::ArgAt(args, 2), tag);
+    com::ArgBool(com::ArgAt(args, 3), onlyVisible);
     Control* found = FindControl(type, id, byTag ? &tag : nullptr, onlyVisible);
     // Nothing found is Nothing: an empty object reference.
-    SetResult(result, com::Variant::Object(found ? found->Dispatch() : nullptr));
+    com::SetResult(result, com::Variant::Object(found ? found->Dispatch() : nullptr));
     return S_OK;
 }
 
@@ -716,7 +720,7 @@ CommandBars::CommandBars(HWND mainWindow, BuiltInCommand runBuiltIn)
     impl_->context->runBuiltIn = std::move(runBuiltIn);
     impl_->context->bars = impl_.get();
 
-    auto menuBar = Make<Bar>(impl_->context, L"Menu Bar", msoBarMenuBar, true);
+    auto menuBar = com::Make<Bar>(impl_->context, L"Menu Bar", msoBarMenuBar, true);
     menuBar->visible = true;
     auto file = menuBar->Items().AddControl(msoControlPopup, kFileMenuId, false, 0);
     for (long id : {kNewCommandId, 23L, 106L, 3L}) {
@@ -742,7 +746,7 @@ HRESULT CommandBars::Call(DISPID id, WORD flags, const std::vector<VARIANT*>& ar
     }
     switch (id) {
         case kCount:
-            SetResult(result, com::Variant::Int(static_cast<long>(impl_->bars.size())));
+            com::SetResult(result, com::Variant::Int(static_cast<long>(impl_->bars.size())));
             return ReadOnly(flags);
         case kItem:
             return impl_->Item(args, result);
@@ -786,7 +790,7 @@ std::vector<ControlInfo> CommandBars::BarControls(const std::wstring& bar) const
     std::vector<ControlInfo> items;
     if (Bar* menuBar = impl_->BarNamed(L"Menu Bar")) {
         for (const auto& c : menuBar->Items().Items()) {
-            if (c->Children() && SameText(c->info.caption, bar)) {
+            if (c->Children() && com::SameText(c->info.caption, bar)) {
                 items = Snapshot(*c->Children());
             }
         }
@@ -839,8 +843,8 @@ void CommandBars::SetDeleteFault(IDispatch* control, DeleteFault fault) {
 }
 
 void CommandBars::FailMember(const std::wstring& name, bool fail) {
-    for (const Member& m : AllMembers()) {
-        if (SameText(m.name, name)) {
+    for (const com::Member& m : AllMembers()) {
+        if (com::SameText(m.name, name)) {
             if (fail) {
                 impl_->context->failing.insert(m.id);
             } else {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "standin/DispatchObject_win.h"
+#include "shared/DispatchObject_win.h"
 
 namespace morvane::standin {
 
@@ -67,7 +67,7 @@ using BuiltInCommand = std::function<void(long id)>;
 class CommandBarsImpl;
 
 // The CommandBars collection: what the host Application returns for its command bars.
-class CommandBars : public DispatchObject {
+class CommandBars : public com::DispatchObject {
   public:
     // --- for tests and the driving API ---
     void SetPopupMode(PopupMode mode);

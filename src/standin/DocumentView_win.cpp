@@ -1,5 +1,7 @@
 #include "standin/DocumentView_win.h"
 
+#include "shared/GdiObject_win.h"
+
 #include <algorithm>
 #include <array>
 
@@ -28,21 +30,9 @@ class Dice {
     unsigned state_ = 17;
 };
 
-class Gdi {
-  public:
-    explicit Gdi(HGDIOBJ object) : object_(object) {}
-    Gdi(const Gdi&) = delete;
-    Gdi& operator=(const Gdi&) = delete;
-    ~Gdi() { DeleteObject(object_); }
-    HGDIOBJ Get() const { return object_; }
-
-  private:
-    HGDIOBJ object_;
-};
-
 void Fill(HDC dc, RECT r, COLORREF colour) {
-    Gdi brush(CreateSolidBrush(colour));
-    FillRect(dc, &r, static_cast<HBRUSH>(brush.Get()));
+    GdiBrush brush(CreateSolidBrush(colour));
+    FillRect(dc, &r, brush.Get());
 }
 
 void Line(HDC dc, int x1, int y1, int x2, int y2) {
@@ -102,7 +92,7 @@ void PaintGanttView(HDC dc, const RECT& area, const std::wstring& projectName) {
     Fill(dc, area, RGB(255, 255, 255));
     SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
-    Gdi grid(CreatePen(PS_SOLID, 1, RGB(212, 212, 212)));
+    GdiPen grid(CreatePen(PS_SOLID, 1, RGB(212, 212, 212)));
     SelectObject(dc, grid.Get());
 
     int sheetRight = area.left;
@@ -139,8 +129,8 @@ void PaintGanttView(HDC dc, const RECT& area, const std::wstring& projectName) {
     Dice dice(projectName);
     const int count = 8 + dice.Next(6);
     int start = Workday(1);
-    Gdi bar(CreateSolidBrush(RGB(84, 141, 212)));
-    Gdi barEdge(CreatePen(PS_SOLID, 1, RGB(54, 95, 145)));
+    GdiBrush bar(CreateSolidBrush(RGB(84, 141, 212)));
+    GdiPen barEdge(CreatePen(PS_SOLID, 1, RGB(54, 95, 145)));
     for (int i = 0; i <= count; ++i) {
         const int top = area.top + kHeader + i * kRow;
         if (top > area.bottom) {

@@ -105,7 +105,7 @@ Host::Host(HostOptions options)
     }();
     (void)registered;
     link_->host = this;
-    application_ = Make<ApplicationObject>(link_);
+    application_ = com::Make<ApplicationObject>(link_);
     main_ = CreateWindowExW(0, kMainClass, L"Microsoft Project",
                             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 1180, 820,
                             nullptr, CreateMainMenu(), GetModuleHandleW(nullptr), this);
@@ -280,7 +280,7 @@ void Host::OnMdiActivate(Document& doc, bool activated) {
     }
     Fire(office::WindowActivate, doc.name, {window});
     Fire(office::PaneActivate, doc.name, {});
-    auto selection = Make<SelectionObject>();
+    auto selection = com::Make<SelectionObject>();
     Fire(office::WindowSelectionChange, doc.name,
          {window, com::Variant::Object(selection.Get()), com::Variant::Int(0)});
 }
@@ -295,9 +295,9 @@ HWND Host::OpenProject(const std::wstring& name, const std::wstring& folder) {
     doc->name = name;
     doc->folder = folder;
     doc->windowObject = com::ComPtr<IDispatch>(
-        Make<DocumentObject>(link_, std::weak_ptr<Document>(doc), ObjectKind::Window).Get());
+        com::Make<DocumentObject>(link_, std::weak_ptr<Document>(doc), ObjectKind::Window).Get());
     doc->projectObject = com::ComPtr<IDispatch>(
-        Make<DocumentObject>(link_, std::weak_ptr<Document>(doc), ObjectKind::Project).Get());
+        com::Make<DocumentObject>(link_, std::weak_ptr<Document>(doc), ObjectKind::Project).Get());
     documents_.push_back(doc);
     const DWORD style = WS_VISIBLE | (options_.maximized ? WS_MAXIMIZE : 0);
     HWND window = CreateMDIWindowW(kDocumentClass, name.c_str(), style, CW_USEDEFAULT,
@@ -316,7 +316,7 @@ bool Host::Modify(const std::wstring& name) {
     }
     doc->saved = false;
     InvalidateRect(doc->window, nullptr, TRUE);
-    auto selection = Make<SelectionObject>();
+    auto selection = com::Make<SelectionObject>();
     Fire(office::WindowSelectionChange, doc->name,
          {com::Variant::Object(doc->windowObject.Get()), com::Variant::Object(selection.Get()),
           com::Variant::Int(0)});
@@ -430,7 +430,7 @@ bool Host::Close() {
         return false;
     }
     closing_ = true;
-    auto info = Make<EventInfoObject>();
+    auto info = com::Make<EventInfoObject>();
     Fire(office::ApplicationBeforeClose, L"", {com::Variant::Object(info.Get())});
     bool closed = !info->cancel;
     for (const auto& doc : Documents()) {

@@ -2,8 +2,8 @@
 
 namespace morvane::standin {
 
-const std::vector<Member>& MembersOf(ObjectKind kind) {
-    static const std::vector<Member> application = {
+const std::vector<com::Member>& MembersOf(ObjectKind kind) {
+    static const std::vector<com::Member> application = {
         {L"Name", appid::Name},
         {L"Projects", appid::Projects},
         {L"Windows", appid::Windows},
@@ -21,23 +21,23 @@ const std::vector<Member>& MembersOf(ObjectKind kind) {
         {L"FileSaveAs", appid::FileSaveAs},
         {L"FileOpenEx", appid::FileOpen},
     };
-    static const std::vector<Member> collection = {
+    static const std::vector<com::Member> collection = {
         {L"Item", collectionid::Item},
         {L"Count", collectionid::Count},
         {L"_NewEnum", collectionid::NewEnum},
     };
-    static const std::vector<Member> window = {
+    static const std::vector<com::Member> window = {
         {L"Caption", windowid::Caption},
         {L"Visible", windowid::Visible},
         {L"Parent", windowid::Parent},
     };
-    static const std::vector<Member> project = {
+    static const std::vector<com::Member> project = {
         {L"Name", projectid::Name},         {L"Path", projectid::Path},
         {L"Activate", projectid::Activate}, {L"FullName", projectid::FullName},
         {L"Saved", projectid::Saved},       {L"SaveAs", projectid::SaveAs},
         {L"Windows", projectid::Windows},
     };
-    static const std::vector<Member> eventInfo = {{L"Cancel", eventinfoid::Cancel}};
+    static const std::vector<com::Member> eventInfo = {{L"Cancel", eventinfoid::Cancel}};
     switch (kind) {
         case ObjectKind::Application:
             return application;
@@ -56,7 +56,7 @@ const std::vector<Member>& MembersOf(ObjectKind kind) {
 }
 
 DISPID MemberId(ObjectKind kind, const std::wstring& name) {
-    for (const Member& m : MembersOf(kind)) {
+    for (const com::Member& m : MembersOf(kind)) {
         if (_wcsicmp(m.name, name.c_str()) == 0) {
             return m.id;
         }

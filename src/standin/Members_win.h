@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "shared/HostDispIds.h"
-#include "standin/DispatchObject_win.h"
+#include "shared/DispatchObject_win.h"
 
 namespace morvane::standin {
 
@@ -23,7 +23,7 @@ enum class ObjectKind {
     EventInfo
 };
 
-const std::vector<Member>& MembersOf(ObjectKind kind);
+const std::vector<com::Member>& MembersOf(ObjectKind kind);
 // The dispatch id of a member by name (any case); DISPID_UNKNOWN when the kind has none.
 DISPID MemberId(ObjectKind kind, const std::wstring& name);
 

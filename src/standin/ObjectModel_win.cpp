@@ -173,9 +173,11 @@ HRESULT ApplicationObject::Call(DISPID id, WORD flags, const std::vector<VARIANT
         case appid::Name:
             return ReturnText(result, L"Microsoft Project");
         case appid::Projects:
-            return ReturnObject(result, Make<CollectionObject>(link_, ObjectKind::Projects).Get());
+            return ReturnObject(result,
+                                com::Make<CollectionObject>(link_, ObjectKind::Projects).Get());
         case appid::Windows:
-            return ReturnObject(result, Make<CollectionObject>(link_, ObjectKind::Windows).Get());
+            return ReturnObject(result,
+                                com::Make<CollectionObject>(link_, ObjectKind::Windows).Get());
         case appid::ActiveProject:
             return ReturnObject(result, active ? active->projectObject.Get() : nullptr);
         case appid::ActiveWindow:
@@ -318,7 +320,8 @@ HRESULT DocumentObject::WindowCall(Host& host, Document& doc, DISPID id, WORD fl
             if (host.Options().windowParentIsProject) {
                 return ReturnObject(result, doc.projectObject.Get());
             }
-            return ReturnObject(result, Make<CollectionObject>(link_, ObjectKind::Windows).Get());
+            return ReturnObject(result,
+                                com::Make<CollectionObject>(link_, ObjectKind::Windows).Get());
         default:
             return DISP_E_MEMBERNOTFOUND;
     }
@@ -337,7 +340,7 @@ HRESULT DocumentObject::ProjectCall(Host& host, Document& doc, DISPID id, WORD f
             return BoolProperty(flags, args, result, doc.saved, [&](bool on) { doc.saved = on; });
         case projectid::Windows:
             return ReturnObject(
-                result, Make<CollectionObject>(link_, ObjectKind::ProjectWindows, doc_).Get());
+                result, com::Make<CollectionObject>(link_, ObjectKind::ProjectWindows, doc_).Get());
         case projectid::Activate:
             return host.ActivateDocument(doc) ? S_OK : E_FAIL;
         case projectid::SaveAs: {

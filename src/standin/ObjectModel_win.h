@@ -6,12 +6,12 @@
 #include <memory>
 #include <vector>
 
-#include "standin/DispatchObject_win.h"
+#include "shared/DispatchObject_win.h"
 #include "standin/Host_win.h"
 
 namespace morvane::standin {
 
-class ApplicationObject : public EventSource {
+class ApplicationObject : public com::EventSource {
   public:
     explicit ApplicationObject(std::shared_ptr<HostLink> link);
     // Calls every connected sink of the application events.
@@ -27,7 +27,7 @@ class ApplicationObject : public EventSource {
 
 // The Windows (window objects) or Projects (project objects) collection of the open documents,
 // or the Windows collection of one project (ProjectWindows).
-class CollectionObject : public DispatchObject {
+class CollectionObject : public com::DispatchObject {
   public:
     CollectionObject(std::shared_ptr<HostLink> link, ObjectKind kind,
                      std::weak_ptr<Document> project = {});
@@ -45,7 +45,7 @@ class CollectionObject : public DispatchObject {
 };
 
 // A Window or a Project of one document; fails once the document is closed.
-class DocumentObject : public DispatchObject {
+class DocumentObject : public com::DispatchObject {
   public:
     DocumentObject(std::shared_ptr<HostLink> link, std::weak_ptr<Document> doc, ObjectKind kind);
 
@@ -65,7 +65,7 @@ class DocumentObject : public DispatchObject {
 };
 
 // The event information of ApplicationBeforeClose: Cancel set true keeps the host open.
-class EventInfoObject : public DispatchObject {
+class EventInfoObject : public com::DispatchObject {
   public:
     EventInfoObject();
     bool cancel = false;
@@ -76,7 +76,7 @@ class EventInfoObject : public DispatchObject {
 };
 
 // The selection passed with WindowSelectionChange; it answers no members.
-class SelectionObject : public DispatchObject {
+class SelectionObject : public com::DispatchObject {
   public:
     SelectionObject() : DispatchObject({}) {}
 

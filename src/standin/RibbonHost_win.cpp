@@ -6,15 +6,15 @@
 #include <set>
 
 #include "shared/Office_win.h"
-#include "standin/DispatchArgs_win.h"
-#include "standin/DualObject_win.h"
+#include "shared/DispatchArgs_win.h"
+#include "shared/DualObject_win.h"
 
 namespace morvane::standin {
 
 using com::Variant;
 
 // The ribbon object an add-in receives in onLoad; counts what it is asked to refresh.
-class RibbonUI : public DualObject<IRibbonUI> {
+class RibbonUI : public com::DualObject<IRibbonUI> {
   public:
     RibbonUI() : DualObject({{L"Invalidate", 1}, {L"InvalidateControl", 2}}) {}
 
@@ -37,7 +37,7 @@ class RibbonUI : public DualObject<IRibbonUI> {
             case 1:
                 return Invalidate();
             case 2:
-                if (!ArgText(ArgAt(args, 0), controlId)) {
+                if (!com::ArgText(com::ArgAt(args, 0), controlId)) {
                     return DISP_E_BADPARAMCOUNT;
                 }
                 invalidatedControls.push_back(controlId);
@@ -55,7 +55,7 @@ constexpr CLSID kDomDocument = {
 constexpr wchar_t kCustomUi2006[] = L"http://schemas.microsoft.com/office/2006/01/customui";
 
 // The control an add-in's callback receives.
-class RibbonControl : public DualObject<IRibbonControl> {
+class RibbonControl : public com::DualObject<IRibbonControl> {
   public:
     RibbonControl(std::wstring id, std::wstring tag, com::ComPtr<IDispatch> context)
         : DualObject({{L"Id", 1}, {L"Context", 2}, {L"Tag", 3}}),
@@ -90,13 +90,13 @@ class RibbonControl : public DualObject<IRibbonControl> {
         }
         switch (id) {
             case 1:
-                SetResult(result, Variant::Text(id_));
+                com::SetResult(result, Variant::Text(id_));
                 return S_OK;
             case 2:
-                SetResult(result, Variant::Object(context_.Get()));
+                com::SetResult(result, Variant::Object(context_.Get()));
                 return S_OK;
             case 3:
-                SetResult(result, Variant::Text(tag_));
+                com::SetResult(result, Variant::Text(tag_));
                 return S_OK;
             default:
                 return DISP_E_MEMBERNOTFOUND;
@@ -238,7 +238,7 @@ bool RibbonHost::Load(IUnknown* addin, const std::wstring& ribbonId) {
     const std::wstring onLoad = elements_.front().Attribute(L"onLoad");
     DISPID id = DISPID_UNKNOWN;
     if (!onLoad.empty() && SUCCEEDED(com::DispIdOf(addin_.Get(), onLoad, id))) {
-        ribbon_ = Make<RibbonUI>();
+        ribbon_ = com::Make<RibbonUI>();
         IRibbonUI* ribbon = ribbon_.Get();
         onLoadCalled_ = SUCCEEDED(
             com::Invoke(addin_.Get(), id, DISPATCH_METHOD, {Variant::Object(ribbon)}, nullptr));
@@ -272,7 +272,8 @@ com::ComPtr<IDispatch> RibbonHost::ControlFor(const RibbonElement& element) {
     constexpr DISPID kActiveWindow = 5003;
     Variant window;
     com::Invoke(application_.Get(), kActiveWindow, DISPATCH_PROPERTYGET, {}, &window);
-    auto control = Make<RibbonControl>(element.id, element.Attribute(L"tag"), window.ToObject());
+    auto control =
+        com::Make<RibbonControl>(element.id, element.Attribute(L"tag"), window.ToObject());
     IRibbonControl* dual = control.Get();
     return com::ComPtr<IDispatch>(dual);
 }

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "tabctl/GdiObject_win.h"
+#include "shared/GdiObject_win.h"
 
 namespace morvane::tabctl {
 

@@ -7,6 +7,7 @@
 
 #include "tabctl/Appearance.h"
 #include "tabctl/TabPainter_win.h"
+#include "shared/WindowHandle_win.h"
 #include "tabctl/Units.h"
 
 namespace morvane::tabctl {
@@ -21,14 +22,6 @@ constexpr UINT kScrollRepeatMs = 80;
 // Not in every SDK's headers for the Windows 7 target.
 constexpr UINT kDpiChanged = 0x02E0;
 constexpr UINT kDpiChangedAfterParent = 0x02E3;
-
-HINSTANCE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
-}
 
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);

@@ -17,7 +17,7 @@
 
 #include "tabctl/ClickRule.h"
 #include "tabctl/DibCanvas_win.h"
-#include "tabctl/GdiObject_win.h"
+#include "shared/GdiObject_win.h"
 #include "tabctl/StripLayout.h"
 #include "tabctl/TabEvents.h"
 #include "tabctl/TabImageList_win.h"
@@ -25,14 +25,6 @@
 #include "tabctl/TabTypes.h"
 
 namespace morvane::tabctl {
-
-// Switches of the paint manager, numbered as the callers number them.
-enum class PaintSwitch {
-    HotTracking = 7,   // the tab under the mouse lights up
-    Gloss = 8,         // a soft sheen on the upper part of each tab
-    Spare = 17,        // kept; changes nothing in this control
-    CloseButton = 18,  // a close button at the strip's far end
-};
 
 class TabControl {
   public:

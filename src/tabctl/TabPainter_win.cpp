@@ -6,7 +6,7 @@
 
 #include "tabctl/Appearance.h"
 #include "tabctl/ColorMath.h"
-#include "tabctl/GdiObject_win.h"
+#include "shared/GdiObject_win.h"
 #include "tabctl/Units.h"
 
 namespace morvane::tabctl {

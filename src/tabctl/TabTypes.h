@@ -12,6 +12,14 @@ enum class TabSide { Top = 0, Left = 1, Bottom = 2, Right = 3 };
 // How tab widths are found: from the caption, sharing the strip's length, or all alike.
 enum class TabLayout { AutoSize = 0, SizeToFit = 1, Fixed = 2 };
 
+// Switches of the paint manager, numbered as the callers number them.
+enum class PaintSwitch {
+    HotTracking = 7,   // the tab under the mouse lights up
+    Gloss = 8,         // a soft sheen on the upper part of each tab
+    Spare = 17,        // kept; changes nothing in this control
+    CloseButton = 18,  // a close button at the strip's far end
+};
+
 // Where the colours come from: the appearance's own, the colour set, or the Office scheme.
 enum class ColorStyle { Appearance = 1, ColorSet = 4, Office = 32 };
 

@@ -15,7 +15,8 @@ std::string Narrow(const std::wstring& text) {
 // The tab bar as the handlers see it: the real fill over the double strip.
 class EventBar : public TabBarWindow {
   public:
-    EventBar(std::unique_ptr<frmMorvane>& form, FakeTabStrip& strip) : form_(form), strip_(strip) {}
+    EventBar(std::unique_ptr<frmMorvane>& form, FakeTabStrip& strip, const bool& updating)
+        : form_(form), strip_(strip), updating_(updating) {}
 
     int updates = 0;
     int timerStarts = 0;
@@ -27,7 +28,7 @@ class EventBar : public TabBarWindow {
     void Hide() override {}
     void UpdateMenu() override {
         ++updates;
-        updatingSeen.push_back(Updating);
+        updatingSeen.push_back(updating_);
         form_->UpdateMenu();
     }
     void ChangeDeafultColor() override {}
@@ -37,11 +38,12 @@ class EventBar : public TabBarWindow {
   private:
     std::unique_ptr<frmMorvane>& form_;
     FakeTabStrip& strip_;
+    const bool& updating_;
 };
 
 class AppEventsTest : public TabBarFixture {
   protected:
-    EventBar bar{form, strip};
+    EventBar bar{form, strip, Updating};
     FakeHostDialogs dialogs;
     bool hasBar = true;
     bool hasDialogs = true;
@@ -54,10 +56,8 @@ class AppEventsTest : public TabBarFixture {
 
     // A new host with new windows and an empty bar, for the next case of a table.
     void Restart() {
-        ResetTabBarState();
         host = std::make_shared<FakeHost>();
-        mdPub::HostApp = host;
-        mdReg::Registry = registry;
+        NewState();
         windows = FakeWindowSystem{};
         mainWindow = windows.Add(0, L"JWinproj-WhimperMainClass", L"Microsoft Project");
         client = windows.Add(mainWindow, L"MDIClient");

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/CommandBars.h"
+#include "host/CommandBars.h"
 
 namespace morvane::test {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "StandinBars_win.h"
-#include "addin/MenuBars.h"
+#include "host/MenuBars.h"
 #include "addin/Menus.h"
 #include "shared/Office_win.h"
 
@@ -12,17 +12,17 @@ namespace {
 
 using standin::ControlInfo;
 
-// Clears the menu globals when it ends: they hold the host's objects, which go before the
-// apartment does.
+// The add-in state the menus fill. Declared after the host's bars: it holds the host's objects,
+// which go before the apartment does.
 struct MenuGlobals {
-    MenuGlobals() { Reset(); }
-    MenuGlobals(const MenuGlobals&) = delete;
-    MenuGlobals& operator=(const MenuGlobals&) = delete;
-    ~MenuGlobals() { Reset(); }
-    static void Reset() {
-        BtnShowTabBar = nullptr;
-        BarPupTabOnItem = nullptr;
-        BarPupTabNoOnItem = nullptr;
+    AddinState state;
+
+    // The menus of a host of that version with TabShow as given.
+    CommandBarControlPtr Create(CommandBars& bars, int hostVersion, std::int32_t tabShow,
+                                const MenuText& text) {
+        state.HostVersion = ParseHostVersion(std::to_wstring(hostVersion) + L".0");
+        state.Settings.TabShow = tabShow;
+        return CreateMenus(bars, state, text);
     }
 };
 
@@ -97,7 +97,7 @@ TEST(CreateMenusOnMenuHosts, TheToolsEntriesAndBothContextMenus) {
         SCOPED_TRACE(c.hostVersion);
         StandinBars s;
         MenuGlobals globals;
-        const auto last = CreateMenus(s.bars, c.hostVersion, c.tabShow, text);
+        const auto last = globals.Create(s.bars, c.hostVersion, c.tabShow, text);
         const auto tools = ToolsEntries(s);
         ASSERT_EQ(tools.size(), ToolsMenuEntries.size());
         for (std::size_t i = 0; i < tools.size(); ++i) {
@@ -109,8 +109,8 @@ TEST(CreateMenusOnMenuHosts, TheToolsEntriesAndBothContextMenus) {
         EXPECT_EQ(tools[0].state, c.showState);
         EXPECT_EQ(tools[1].caption, L"&Morvane Options...");
         EXPECT_EQ(tools[2].caption, L"\u00dcber Morvane");
-        ASSERT_TRUE(BtnShowTabBar);
-        EXPECT_EQ(BtnShowTabBar->Parameter(), L"show_Project");
+        ASSERT_TRUE(globals.state.BtnShowTabBar);
+        EXPECT_EQ(globals.state.BtnShowTabBar->Parameter(), L"show_Project");
 
         ExpectContextMenu(s, PupTabOnItemName, PupTabOnItemEntries, text);
         ExpectContextMenu(s, PupTabNoOnItemName, PupTabNoOnItemEntries, text);
@@ -118,29 +118,29 @@ TEST(CreateMenusOnMenuHosts, TheToolsEntriesAndBothContextMenus) {
         ASSERT_TRUE(last);
         EXPECT_EQ(last->Parameter(), L"About");
         EXPECT_EQ(DispatchOf(*last).Get(),
-                  DispatchOf(*BarPupTabNoOnItem->Controls()->Item(10)).Get());
+                  DispatchOf(*globals.state.BarPupTabNoOnItem->Controls()->Item(10)).Get());
         EXPECT_EQ(TaggedCount(s), 27u);
     }
 }
 
 TEST_F(CreateMenusOverDispatch, RibbonHostsGetBothContextMenusOnly) {
-    const auto last = CreateMenus(s.bars, 14, 0, {});
+    const auto last = globals.Create(s.bars, 14, 0, {});
     EXPECT_TRUE(ToolsEntries(s).empty());
     EXPECT_EQ(s.host->BarControls(L"&Tools").size(), 1u);  // the host's own entry
-    EXPECT_FALSE(BtnShowTabBar);
+    EXPECT_FALSE(globals.state.BtnShowTabBar);
     ExpectContextMenu(s, PupTabOnItemName, PupTabOnItemEntries);
     ExpectContextMenu(s, PupTabNoOnItemName, PupTabNoOnItemEntries);
     EXPECT_TRUE(last);
 }
 
 TEST_F(CreateMenusOverDispatch, ASecondConnectionSweepsTheFirstOnesControls) {
-    CreateMenus(s.bars, 12, 0, {});
+    globals.Create(s.bars, 12, 0, {});
     // A control of an earlier connection on a bar of its own.
     const auto stray = s.bars.AddPopupBar(L"Earlier")->Controls()->AddButton(false);
     ASSERT_TRUE(stray && stray->SetTag(MenuTag));
     EXPECT_EQ(TaggedCount(s), 28u);
 
-    CreateMenus(s.bars, 12, 0, {});
+    globals.Create(s.bars, 12, 0, {});
     EXPECT_EQ(ToolsEntries(s).size(), 3u);
     EXPECT_EQ(TaggedCount(s), 27u);
     EXPECT_TRUE(s.host->BarControls(L"Earlier").empty());
@@ -163,19 +163,20 @@ TEST(CreateMenusOnAStubbornHost, TheSweepEndsAtAControlTheHostWillNotDelete) {
          {Case{standin::DeleteFault::Fails, 2, 7}, Case{standin::DeleteFault::Ignored, 3, 6}}) {
         StandinBars s;
         MenuGlobals globals;
-        CreateMenus(s.bars, 12, 0, {});
+        globals.Create(s.bars, 12, 0, {});
         const auto tools = s.bars.FindControlById(ToolsMenuId)->Controls();
         s.host->SetDeleteFault(DispatchOf(*tools->Item(c.stuck)).Get(), c.fault);
-        CreateMenus(s.bars, 12, 0, {});
+        globals.Create(s.bars, 12, 0, {});
         EXPECT_EQ(tools->Count(), c.toolsItems);
-        ASSERT_TRUE(BtnShowTabBar);
-        EXPECT_EQ(s.host->Describe(DispatchOf(*BtnShowTabBar).Get()).state, office::msoButtonDown);
+        ASSERT_TRUE(globals.state.BtnShowTabBar);
+        EXPECT_EQ(s.host->Describe(DispatchOf(*globals.state.BtnShowTabBar).Get()).state,
+                  office::msoButtonDown);
         ExpectContextMenu(s, PupTabOnItemName, PupTabOnItemEntries);
     }
 }
 
 TEST_F(CreateMenusOverDispatch, EveryControlsClickReachesTheOneHandler) {
-    const auto last = CreateMenus(s.bars, 12, 0, {});
+    const auto last = globals.Create(s.bars, 12, 0, {});
     ASSERT_TRUE(last);
     std::vector<std::wstring> commands;
     auto connection = last->OnClick([&](const CommandBarControlPtr& clicked, bool& cancel) {
@@ -202,12 +203,12 @@ TEST_F(CreateMenusOverDispatch, EveryControlsClickReachesTheOneHandler) {
 }
 
 TEST_F(CreateMenusOverDispatch, TheTabMenuShowsWithTheItemsAsTheBarSetThem) {
-    CreateMenus(s.bars, 14, 0, {});
-    const auto items = BarPupTabOnItem->Controls();
+    globals.Create(s.bars, 14, 0, {});
+    const auto items = globals.state.BarPupTabOnItem->Controls();
     ASSERT_TRUE(items);
     EXPECT_TRUE(items->Item(TabMenuItem::CloseOther)->SetEnabled(false));
     EXPECT_TRUE(items->Item(TabMenuItem::Lock)->SetState(msoButtonDown));
-    EXPECT_TRUE(BarPupTabOnItem->ShowPopup());
+    EXPECT_TRUE(globals.state.BarPupTabOnItem->ShowPopup());
     ASSERT_EQ(s.host->Popups().size(), 1u);
     const auto& shown = s.host->Popups()[0];
     EXPECT_EQ(shown.bar, PupTabOnItemName);

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "addin/CommandBarsDispatch_win.h"
+#include "host/CommandBarsDispatch_win.h"
 #include "standin/CommandBars_win.h"
 
 namespace morvane::test {

@@ -7,11 +7,10 @@
 #include <vector>
 
 #include "BarInHost_win.h"
-#include "tabbar/TabBarFixture.h"
 #include "addin/TabBarConnection_win.h"
-#include "addin/tabbar/TabBarGlobals.h"
 #include "shared/Office_win.h"
 #include "shared/mdPub.h"
+#include "shared/mdReg.h"
 #include "support/FakeSystem.h"
 
 namespace morvane::test {
@@ -32,7 +31,6 @@ class AppEventsInHost : public BarInHost {
   protected:
     void SetUp() override {
         BarInHost::SetUp();
-        mdPub::Settings = TabSettings{};  // a setting the registry no longer holds is kept
         // Not Windows 7: the exit work-around has its own program, for it runs once per process.
         system->version = VersionNumbers{2, 6, 0};
         mdPub::System = system;
@@ -56,7 +54,8 @@ class AppEventsInHost : public BarInHost {
     void EndHost() {
         Disconnect();
         host.reset();
-        ResetTabBarState();
+        state = AddinState{};
+        mdReg::Registry = nullptr;
     }
 
     std::vector<std::wstring> Captions() const {
@@ -89,13 +88,13 @@ TEST_F(AppEventsInHost, TheTabsFollowTheHostsEvents) {
     for (const wchar_t* version : {L"11.0", L"12.0", L"14.0"}) {
         SCOPED_TRACE(testing::Message() << version);
         StartHost(version);
-        ASSERT_TRUE(TabBarConnection::Connect(host->Application(), dialogs));
+        ASSERT_TRUE(TabBarConnection::Connect(state, host->Application(), dialogs));
         host->OpenProject(L"A.mpp", folder);
         host->OpenProject(L"B.mpp", folder);
         host->Pump();
         EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"  A.mpp  ", L"  B.mpp  "}));
         EXPECT_EQ(SelectedCaption(), L"  B.mpp  ");
-        EXPECT_FALSE(Updating);
+        EXPECT_FALSE(state.Updating);
 
         host->Activate(L"A.mpp");
         host->Pump();
@@ -145,7 +144,7 @@ TEST_F(AppEventsInHost, CloseConfirmationAnswers) {
         EXPECT_EQ(host->Close(), c.hostCloses);
         host->Pump();
         EXPECT_EQ(host->IsOpen(), !c.hostCloses);
-        EXPECT_EQ(dialogs->closeOwners, std::vector<WindowHandle>{mdPub::hMainWnd});
+        EXPECT_EQ(dialogs->closeOwners, std::vector<WindowHandle>{state.hMainWnd});
         if (!c.hostCloses) {
             EXPECT_EQ(OpenNames(), c.left);
         }
@@ -198,7 +197,7 @@ TEST_F(AppEventsInHost, LockedProjectsAreHeldBackFromClosingAndSaving) {
         host->Pump();
         EXPECT_EQ(done, c.unlock);
         ASSERT_EQ(dialogs->lockWarnings.size(), 1u);
-        EXPECT_EQ(dialogs->lockWarnings[0].first, mdPub::hMainWnd);
+        EXPECT_EQ(dialogs->lockWarnings[0].first, state.hMainWnd);
         EXPECT_EQ(dialogs->lockWarnings[0].second, L"A.mpp");
         EXPECT_EQ(LockedProjects.count(locked), c.unlock ? 0u : 1u);
         if (c.saving) {
@@ -259,7 +258,7 @@ TEST_F(AppEventsInHost, HandlersSurviveAFailingHost) {
             host->Activate(last);
             host->Pump();
             EXPECT_EQ(mdPub::StripModifiedMark(SelectedCaption()), last);
-            EXPECT_FALSE(Updating);
+            EXPECT_FALSE(state.Updating);
             EndHost();
         }
     }

@@ -1,10 +1,9 @@
 #include "BarInHost_win.h"
 
-#include "tabbar/TabBarFixture.h"
 #include "addin/TabBarConnection_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
-#include "shared/mdPub.h"
+#include "shared/mdReg.h"
 
 namespace morvane::test {
 
@@ -13,7 +12,7 @@ void ClearStoredSettings() {
 }
 
 void BarInHost::SetUp() {
-    ResetTabBarState();
+    mdReg::Registry = nullptr;
     ClearStoredSettings();
 }
 
@@ -21,7 +20,7 @@ void BarInHost::TearDown() {
     Disconnect();
     host.reset();
     ClearStoredSettings();
-    ResetTabBarState();
+    mdReg::Registry = nullptr;
 }
 
 void BarInHost::StartHost(const std::wstring& version, SettingValues settings) {
@@ -40,12 +39,12 @@ void BarInHost::StartHost(const std::wstring& version, SettingValues settings) {
 }
 
 void BarInHost::Connect() {
-    ASSERT_TRUE(TabBarConnection::Connect(host->Application(), dialogs));
+    ASSERT_TRUE(TabBarConnection::Connect(state, host->Application(), dialogs));
     Refresh();
 }
 
 void BarInHost::Disconnect() {
-    TabBarConnection::Disconnect();
+    TabBarConnection::Disconnect(state);
     if (host) {
         host->Pump();
     }
@@ -53,9 +52,9 @@ void BarInHost::Disconnect() {
 
 void BarInHost::Refresh() {
     if (auto* form = Form()) {
-        Updating = true;
+        state.Updating = true;
         form->UpdateMenu();
-        Updating = false;
+        state.Updating = false;
     }
     mdSubClass::ReframeClient();
     host->Pump();

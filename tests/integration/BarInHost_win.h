@@ -11,7 +11,8 @@
 #include <string>
 #include <utility>
 
-#include "addin/tabbar/TabBarControl_win.h"
+#include "addin/state/AddinState.h"
+#include "addin/tabbar/Win32TabBarControl_win.h"
 #include "addin/tabbar/frmMorvaneWindow_win.h"
 #include "shared/Com_win.h"
 #include "standin/Host_win.h"
@@ -28,6 +29,14 @@ void ClearStoredSettings();
 class BarInHost : public ::testing::Test {
   protected:
     com::Apartment apartment;
+    // What the connection keeps, under the names the tests use.
+    AddinState state;
+    TabSettings& Settings = state.Settings;
+    HandleCollection& ChildHandles = state.ChildHandles;
+    std::map<std::wstring, HostWindowPtr>& ProjectWindows = state.ProjectWindows;
+    std::set<std::wstring, NoCaseLess>& LockedProjects = state.LockedProjects;
+    std::int32_t& TabBarSize = state.TabBarSize;
+    bool& Updating = state.Updating;
     std::unique_ptr<standin::Host> host;
     std::shared_ptr<FakeHostDialogs> dialogs = std::make_shared<FakeHostDialogs>();
     // The host's options; StartHost gives it its version.

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "BarInHost_win.h"
-#include "tabbar/TabBarFixture.h"
 #include "shared/mdPub.h"
+#include "shared/mdReg.h"
 #include "support/FakeSystem.h"
 
 namespace morvane::test {
@@ -16,7 +16,6 @@ class ExitWorkaround : public BarInHost {
   protected:
     void SetUp() override {
         BarInHost::SetUp();
-        mdPub::Settings = TabSettings{};
         mdPub::System = system;
         hostOptions.modalFileDialogs = true;  // the command returns once its dialog is closed
     }
@@ -58,7 +57,8 @@ TEST_F(ExitWorkaround, OnceOnHost12UnderWindows7AndNeverElsewhere) {
         EXPECT_TRUE(host->ScreenUpdating());
         Disconnect();
         host.reset();
-        ResetTabBarState();
+        state = AddinState{};
+        mdReg::Registry = nullptr;
     }
 }
 

@@ -10,9 +10,9 @@
 #include <set>
 
 #include "BarInHost_win.h"
-#include "addin/tabbar/TabBarGlobals.h"
-#include "addin/tabbar/mdSubClass.h"
-#include "tabctl/GdiObject_win.h"
+#include "addin/state/AddinState.h"
+#include "addin/tabbar/mdSubClass_win.h"
+#include "shared/GdiObject_win.h"
 
 namespace morvane::test {
 namespace {
@@ -68,7 +68,7 @@ TEST_P(TabBarChurn, ThousandWindowsAndHundredHooksLeaveNothingBehind) {
     // The bar's own windows are made anew at every hook: count the rest by handle, the bar's
     // by number.
     const auto startWindows = ThreadWindows();
-    const long startGdi = tabctl::GdiLiveCount();
+    const long startGdi = GdiLiveCount();
     const SIZE_T startMemory = WorkingSet();
 
     for (int i = 0; i < 1000; ++i) {
@@ -91,13 +91,13 @@ TEST_P(TabBarChurn, ThousandWindowsAndHundredHooksLeaveNothingBehind) {
     EXPECT_EQ(endWindows.size(), startWindows.size());
     EXPECT_EQ(Difference(endWindows, startWindows), Difference(startWindows, endWindows));
     EXPECT_LE(Difference(endWindows, startWindows), 3u) << "the bar, its control, its tool tip";
-    EXPECT_EQ(tabctl::GdiLiveCount(), startGdi);
+    EXPECT_EQ(GdiLiveCount(), startGdi);
     const WindowHandle kept = reinterpret_cast<WindowHandle>(Window(L"Kept.mpp"));
     EXPECT_EQ(ChildHandles.Items(), std::vector<WindowHandle>{kept});
     ASSERT_EQ(ProjectWindows.size(), 1u);
     EXPECT_EQ(ProjectWindows.begin()->first, HandleText(kept));
     EXPECT_EQ(Control().Count(), 1);
-    EXPECT_EQ(mdSubClass::ChildWindows.size(), std::wstring(GetParam()) == L"11.0" ? 1u : 0u);
+    EXPECT_EQ(mdSubClass::WatchedWindowCount(), std::wstring(GetParam()) == L"11.0" ? 1u : 0u);
     EXPECT_LT(WorkingSet(), startMemory + 2 * 1024 * 1024);
 }
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "BarInHost_win.h"
-#include "addin/MenuBars.h"
-#include "addin/tabbar/TabBarGlobals.h"
+#include "host/MenuBars.h"
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/Office_win.h"
 #include "shared/SettingsSchema.h"
@@ -379,7 +379,7 @@ TEST_F(HotKeysInHost, ShowHideWritesTabShowAndReframes) {
     SizeMain(1000, 700);
     ASSERT_TRUE(IsWindowVisible(Bar()));
     Press(401, MOD_WIN, 'Q');
-    EXPECT_EQ(mdPub::Settings.TabShow, 1);
+    EXPECT_EQ(Settings.TabShow, 1);
     EXPECT_EQ(StoredSetting(L"TabShow"), 1u);
     EXPECT_FALSE(IsWindowVisible(Bar()));
     EXPECT_TRUE(SameRect(ClientRect(host->Client()), AreaWithoutStrip(host->Client())));

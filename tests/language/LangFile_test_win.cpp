@@ -203,7 +203,7 @@ TEST_F(LangFileTest, WorksOnThreadsWithAndWithoutCom) {
 }
 
 TEST(ShippedLanguageFile, LiesBesideTheModuleAndHoldsEveryPartsKeys) {
-    InitLanguage();  // no registry set: the English section
+    InitLanguage(L"");  // no registry set: the English section
     ASSERT_EQ(LangSection, L"UID_1033");
     const std::optional<std::wstring> folder = ModuleFolder();
     ASSERT_TRUE(folder);

@@ -15,31 +15,28 @@ namespace {
 
 class InitLanguageTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        mdReg::Registry = registry;
-        mdPub::HostVersion = L"14.0";
-    }
+    void SetUp() override { mdReg::Registry = registry; }
     void TearDown() override {
         mdReg::Registry.reset();
-        mdPub::HostVersion.clear();
         LangFile.clear();
         LangSection.clear();
     }
     static std::optional<std::wstring> Tools() { return L"C:\\Tools"; }
     static std::optional<std::wstring> NoFolder() { return std::nullopt; }
 
+    std::wstring HostVersion = L"14.0";
     const std::wstring key = L"Software\\Microsoft\\Office\\14.0\\MS Project";
     std::shared_ptr<test::FakeRegistry> registry = std::make_shared<test::FakeRegistry>();
 };
 
 TEST_F(InitLanguageTest, SectionFromTheHostsInterfaceLanguage) {
     registry->PutDword(RootKey::CurrentUser, key, L"CurrentUI", 2052);
-    InitLanguage(Tools);
+    InitLanguage(HostVersion, Tools);
     EXPECT_EQ(LangSection, L"UID_2052");
     EXPECT_EQ(LangFile, L"C:\\Tools\\Language\\language_Quma.xml");
 
-    mdPub::HostVersion = L"12.0";  // another host version reads another key
-    InitLanguage(NoFolder);
+    HostVersion = L"12.0";  // another host version reads another key
+    InitLanguage(HostVersion, NoFolder);
     EXPECT_EQ(LangSection, L"UID_1033");
     EXPECT_EQ(LangFile, L"C:\\Tools\\Language\\language_Quma.xml") << "kept when no folder";
 }
@@ -55,11 +52,12 @@ TEST_F(InitLanguageTest, EnglishWhenTheValueGivesNoLocale) {
         registry->PutDword(RootKey::CurrentUser, key, L"CurrentUI", 2052);
         makeUnreadable();
         LangSection = L"UID_2052";
-        InitLanguage(Tools);
+        InitLanguage(HostVersion, Tools);
         EXPECT_EQ(LangSection, L"UID_1033");
     }
-    EXPECT_NO_THROW(InitLanguage(
-        []() -> std::optional<std::wstring> { throw std::runtime_error("no folder"); }));
+    EXPECT_NO_THROW(InitLanguage(HostVersion, []() -> std::optional<std::wstring> {
+        throw std::runtime_error("no folder");
+    }));
 }
 
 // The same cases through the lookup that parses per call and through the cache.

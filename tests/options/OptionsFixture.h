@@ -23,7 +23,7 @@ class OptionsFixture : public ::testing::Test {
         settings.HotKeyBar = {L"Default(Win+Q)", 81, 8};
         settings.HotKeyTabit = {L"Default(Ctrl+Tab)", 9, 2};
         settings.Theme = 2;
-        settings.Position = 1;
+        settings.Position = BarBelow;
         settings.TbLayout = 0;
         settings.MaxWidth = 150;
         settings.FixWidth = 0;

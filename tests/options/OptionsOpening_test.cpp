@@ -104,7 +104,7 @@ TEST_F(OptionsOpening, StoredValuesOutsideTheListsLeaveThemWithoutAChoice) {
         {-1, -1, -1, -1, -1, -1, std::nullopt, 0},
     };
     for (const auto& c : cases) {
-        settings.Position = c.position;
+        settings.Position = static_cast<BarPosition>(c.position);
         settings.Theme = c.theme;
         settings.TbLayout = c.layout;
         Open();
@@ -294,7 +294,7 @@ TEST_F(OptionsOpening, TheColourChooserStartsFromAGreyRamp) {
     EXPECT_EQ(m.ChooserColors().front(), 986895U);
     EXPECT_EQ(m.ChooserColors()[7], 7895160U);
     EXPECT_EQ(m.ChooserColors().back(), 15790320U);
-    m.ChooserColors()[3] = 0x0000FF;  // changed in the chooser
+    m.ChooserColors()[3] = 0x0000FF;                                // changed in the chooser
     EXPECT_EQ(Open().ChooserColors()[3], tabctl::Rgb(60, 60, 60));  // the next opening
 }
 

@@ -248,7 +248,7 @@ TEST_F(OptionsSave, AnUnchangedPositionAsksForNoNewPlace) {
 
 TEST_F(OptionsSave, AListWithoutAChoiceKeepsTheStoredValue) {
     settings.Theme = 15;
-    settings.Position = 7;
+    settings.Position = static_cast<BarPosition>(7);
     Open();
     ASSERT_EQ(Save(), std::nullopt);
     EXPECT_TRUE(Traced("position=7"));

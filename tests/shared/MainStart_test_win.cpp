@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "shared/Main.h"
@@ -47,19 +48,21 @@ TEST_F(MainStart, MainWorksOnTheSystemsRegistryByItself) {
     ASSERT_FALSE(mdReg::Registry);
     PutDword(HKEY_CURRENT_USER, K, L"EnabledApp", 1);
     PutDword(HKEY_CURRENT_USER, Loader, L"LoadBehavior", 2);
-    mdPub::Settings.EnabledApp = 0;
-    mdPub::Main();
+    TabSettings settings;
+    settings.EnabledApp = 0;
+    mdPub::Main(settings);
     EXPECT_EQ(Dword(HKEY_CURRENT_USER, Loader, L"LoadBehavior"), 3u);
     EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, Loader, L"LoadBehavior"), 3u);  // the prefix allows it
-    EXPECT_EQ(mdPub::Settings.EnabledApp, 1);
+    EXPECT_EQ(settings.EnabledApp, 1);
 }
 
 TEST_F(MainStart, RunsOncePerProcess) {
-    mdPub::RunMainOnce();
+    TabSettings settings;
+    mdPub::RunMainOnce(settings);
     EXPECT_EQ(Dword(HKEY_CURRENT_USER, Loader, L"LoadBehavior"), 3u);
     const auto later = std::make_shared<FakeRegistry>();
     mdReg::Registry = later;
-    mdPub::RunMainOnce();
+    mdPub::RunMainOnce(settings);
     EXPECT_TRUE(later->writes.empty());
     mdReg::Registry.reset();
 }

@@ -15,11 +15,9 @@ const std::wstring K = L"SOFTWARE\\Microsoft\\Shared Tools\\Morvane";
 
 class MainTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        mdReg::Registry = registry;
-        mdPub::Settings = {};
-    }
+    void SetUp() override { mdReg::Registry = registry; }
     void TearDown() override { mdReg::Registry.reset(); }
+    TabSettings Settings;
     std::optional<std::int32_t> LoadBehavior(RootKey root) const {
         return registry->FindDword(root, Loader, L"LoadBehavior");
     }
@@ -28,22 +26,22 @@ class MainTest : public ::testing::Test {
 };
 
 TEST_F(MainTest, RegistersTheLoaderInBothHivesAndSwitchesTheAddinOnByDefault) {
-    mdPub::Settings.EnabledApp = 5;
-    mdPub::RegisterLoaderAndReadSwitch();
+    Settings.EnabledApp = 5;
+    mdPub::RegisterLoaderAndReadSwitch(Settings);
     EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
     EXPECT_EQ(LoadBehavior(RootKey::LocalMachine), 3);
     ASSERT_EQ(registry->writes.size(), 2u);
     EXPECT_EQ(registry->writes[0].root, RootKey::CurrentUser);
     EXPECT_EQ(registry->writes[1].root, RootKey::LocalMachine);
-    EXPECT_EQ(mdPub::Settings.EnabledApp, 0);
+    EXPECT_EQ(Settings.EnabledApp, 0);
 }
 
 TEST_F(MainTest, ReadsTheSwitchAndOverwritesAnEarlierLoadBehavior) {
     registry->PutDword(RootKey::CurrentUser, K, L"EnabledApp", 1);
     registry->PutDword(RootKey::CurrentUser, Loader, L"LoadBehavior", 2);
     registry->PutDword(RootKey::LocalMachine, Loader, L"LoadBehavior", 2);
-    mdPub::RegisterLoaderAndReadSwitch();
-    EXPECT_EQ(mdPub::Settings.EnabledApp, 1);
+    mdPub::RegisterLoaderAndReadSwitch(Settings);
+    EXPECT_EQ(Settings.EnabledApp, 1);
     EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
     EXPECT_EQ(LoadBehavior(RootKey::LocalMachine), 3);
 }
@@ -51,10 +49,10 @@ TEST_F(MainTest, ReadsTheSwitchAndOverwritesAnEarlierLoadBehavior) {
 TEST_F(MainTest, ARefusedMachineWriteStopsNothing) {
     registry->readOnly.insert(RootKey::LocalMachine);
     registry->PutDword(RootKey::CurrentUser, K, L"EnabledApp", 1);
-    mdPub::RegisterLoaderAndReadSwitch();
+    mdPub::RegisterLoaderAndReadSwitch(Settings);
     EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
     EXPECT_FALSE(LoadBehavior(RootKey::LocalMachine));
-    EXPECT_EQ(mdPub::Settings.EnabledApp, 1);
+    EXPECT_EQ(Settings.EnabledApp, 1);
 }
 
 }  // namespace

@@ -17,16 +17,13 @@ class SettingsTest : public ::testing::Test {
     void SetUp() override {
         mdReg::Registry = registry;
         mdPub::System = system;
-        mdPub::Settings = {};
-        mdPub::OfficeTheme = 0;
-        mdPub::HostVersion = L"14.0";
+        HostVersion = L"14.0";
         // A menu font of 16 pixels at 96 dpi: 12 points.
         system->metrics = NonClientFonts{L"Segoe UI", -16};
     }
     void TearDown() override {
         mdReg::Registry.reset();
         mdPub::System.reset();
-        mdPub::HostVersion.clear();
     }
     void Dword(const std::wstring& key, const std::wstring& name, std::int32_t value) {
         registry->PutDword(HKCU, key, name, value);
@@ -46,16 +43,22 @@ class SettingsTest : public ::testing::Test {
 
     std::shared_ptr<FakeRegistry> registry = std::make_shared<FakeRegistry>();
     std::shared_ptr<FakeSystem> system = std::make_shared<FakeSystem>();
-    TabSettings& settings = mdPub::Settings;
+    TabSettings settings;
+    std::int32_t OfficeTheme = 0;
+    std::wstring HostVersion;
+
+    void Load() {
+        mdPub::LoadSettings(*registry, system.get(), settings, HostVersion, OfficeTheme);
+    }
 };
 
 TEST_F(SettingsTest, WithoutAKeyEveryFieldTakesItsDefault) {
     settings.EnabledApp = 1;  // read by the start-up alone
-    mdPub::LoadSettings();
+    Load();
     TabSettings expected = Defaults();
     expected.EnabledApp = 1;
     EXPECT_EQ(settings, expected);
-    EXPECT_EQ(mdPub::OfficeTheme, 2);
+    EXPECT_EQ(OfficeTheme, 2);
 }
 
 TEST_F(SettingsTest, EveryStoredValueIsReadFromItsPlace) {
@@ -78,7 +81,6 @@ TEST_F(SettingsTest, EveryStoredValueIsReadFromItsPlace) {
         {L"ShowAll", 1, &TabSettings::ShowAll},
         {L"DoubleC", 1, &TabSettings::DoubleC},
         {L"TabShow", 1, &TabSettings::TabShow},
-        {L"Position", 3, &TabSettings::Position},
         {L"CusColor", 1, &TabSettings::CusColor},
         {L"CoSelect", 0x0000FF, &TabSettings::CoSelect},
         {L"CoNormal", 0x00FF00, &TabSettings::CoNormal},
@@ -102,12 +104,14 @@ TEST_F(SettingsTest, EveryStoredValueIsReadFromItsPlace) {
     Dword(K + L"\\HotKeyTabit", L"KeyCode", 78);
     Dword(K + L"\\HotKeyTabit", L"ModKeyCode", 1);
     Dword(K, L"EnabledApp", 1);
+    Dword(K, L"Position", 3);
 
-    mdPub::LoadSettings();
+    Load();
 
     for (const auto& v : values) {
         EXPECT_EQ(settings.*v.field, v.value) << v.name;
     }
+    EXPECT_EQ(settings.Position, BarRight);
     EXPECT_EQ(settings.EnableFontSize, 1);
     EXPECT_EQ(settings.TabFontSize, 11);
     EXPECT_EQ(settings.EnableFontName, 1);
@@ -124,7 +128,7 @@ TEST_F(SettingsTest, WidthsOutside70To400AreNotSet) {
     for (const auto& c : cases) {
         Dword(K, L"FixWidth", c.stored);
         Dword(K, L"MaxWidth", c.stored);
-        mdPub::LoadSettings();
+        Load();
         EXPECT_EQ(settings.FixWidth, c.loaded) << c.stored;
         EXPECT_EQ(settings.MaxWidth, c.loaded) << c.stored;
     }
@@ -136,7 +140,7 @@ TEST_F(SettingsTest, OneHideFoldsToOneAndOtherValuesAreTakenAsStored) {
     Dword(K, L"TbLayout", -1);
     for (const auto& [stored, loaded] : {std::pair{5, 1}, {0, 0}, {-1, 1}}) {
         Dword(K, L"OneHide", stored);
-        mdPub::LoadSettings();
+        Load();
         EXPECT_EQ(settings.OneHide, loaded) << stored;
     }
     EXPECT_EQ(settings.Theme, 99);
@@ -147,23 +151,23 @@ TEST_F(SettingsTest, OneHideFoldsToOneAndOtherValuesAreTakenAsStored) {
 TEST_F(SettingsTest, FontSizeIsReadOnlyWhileItsSwitchIsOn) {
     const std::wstring key = K + L"\\TabFontSize";
     Text(key, L"TabFontSize", L"11");
-    mdPub::LoadSettings();
+    Load();
     EXPECT_EQ(settings.TabFontSize, 12) << "switch missing: the system's size";
 
     Dword(key, L"EnableFontSize", 1);
-    mdPub::LoadSettings();
+    Load();
     EXPECT_EQ(settings.TabFontSize, 11);
 
     Text(key, L"TabFontSize", L"abc");
-    mdPub::LoadSettings();
+    Load();
     EXPECT_EQ(settings.TabFontSize, 11) << "text that is no number keeps the size";
 
     registry->Delete(HKCU, key, L"TabFontSize");
-    mdPub::LoadSettings();
+    Load();
     EXPECT_EQ(settings.TabFontSize, 12);
 
     system->metrics.reset();
-    mdPub::LoadSettings();
+    Load();
     EXPECT_EQ(settings.TabFontSize, 9);
 }
 
@@ -171,15 +175,15 @@ TEST_F(SettingsTest, FontNameIsReadOnlyWhileItsSwitchIsOn) {
     const std::wstring key = K + L"\\TabFontName";
     Text(key, L"TabFontName", L"Arial");
     Dword(key, L"EnableFontName", 0);
-    mdPub::LoadSettings();
+    Load();
     EXPECT_EQ(settings.TabFontName, L"Segoe UI");
 
     Dword(key, L"EnableFontName", 1);
-    mdPub::LoadSettings();
+    Load();
     EXPECT_EQ(settings.TabFontName, L"Arial");
 
     registry->Delete(HKCU, key, L"TabFontName");
-    mdPub::LoadSettings();
+    Load();
     EXPECT_EQ(settings.TabFontName, L"Segoe UI");
 }
 
@@ -189,12 +193,12 @@ TEST_F(SettingsTest, AValueDeletedBetweenLoadsKeepsItsFieldUnlessItHasADefault) 
     Dword(K, L"FixWidth", 150);
     Dword(K, L"Theme", 3);
     Dword(K + L"\\HotKeyBar", L"KeyCode", 66);
-    mdPub::LoadSettings();
+    Load();
     for (const auto* name : {L"CoSelect", L"Position", L"FixWidth", L"Theme"}) {
         registry->Delete(HKCU, K, name);
     }
     registry->Delete(HKCU, K + L"\\HotKeyBar", L"KeyCode");
-    mdPub::LoadSettings();
+    Load();
     EXPECT_EQ(settings.CoSelect, 0x123456);
     EXPECT_EQ(settings.Position, 2);
     EXPECT_EQ(settings.FixWidth, 0);
@@ -205,14 +209,14 @@ TEST_F(SettingsTest, AValueDeletedBetweenLoadsKeepsItsFieldUnlessItHasADefault) 
 TEST_F(SettingsTest, OfficeThemeIsReadOnHost14Only) {
     const std::wstring office = L"Software\\Microsoft\\Office\\14.0\\Common";
     Dword(office, L"Theme", 3);
-    mdPub::LoadSettings();
-    EXPECT_EQ(mdPub::OfficeTheme, 3);
+    Load();
+    EXPECT_EQ(OfficeTheme, 3);
 
     for (const auto* host : {L"12.0", L"14", L""}) {
-        mdPub::HostVersion = host;
-        mdPub::OfficeTheme = 5;
-        mdPub::LoadSettings();
-        EXPECT_EQ(mdPub::OfficeTheme, 5) << host;
+        HostVersion = host;
+        OfficeTheme = 5;
+        Load();
+        EXPECT_EQ(OfficeTheme, 5) << host;
     }
 }
 
@@ -224,7 +228,7 @@ TEST_F(SettingsTest, ValuesAreReadInTheLoadersOrder) {
         Dword(K + key, L"Other", 0);
     }
     Dword(L"Software\\Microsoft\\Office\\14.0\\Common", L"Other", 0);
-    mdPub::LoadSettings();
+    Load();
     const std::vector<std::string> expected = {
         "FixWidth",       "MaxWidth",     "OneHide",      "Theme",    "EnableFontSize",
         "EnableFontName", "TbLayout",     "EnableAlt",    "EnableTa", "EnableTi",
@@ -253,7 +257,7 @@ TEST_F(SettingsTest, WritersStoreEachValueWithItsTypeInItsPlace) {
     EXPECT_EQ(registry->FindDword(HKCU, K, L"CoBackii"), 0x00102030);
 
     Dword(K + L"\\TabFontSize", L"EnableFontSize", 1);
-    mdPub::LoadSettings();
+    Load();
     EXPECT_EQ(settings.TabFontSize, 11);
     EXPECT_EQ(settings.HotKeyBar.KeyName, L"Ctrl+B");
 }

@@ -1,3 +1,4 @@
+#include "addin/state/AddinState.h"
 #include "shared/mdPub.h"
 
 #include <gtest/gtest.h>
@@ -34,29 +35,29 @@ TEST(StripModifiedMark, Cases) {
 
 class VisibleWindowCountTest : public ::testing::Test {
   protected:
-    void SetUp() override { mdPub::HostApp = host; }
-    void TearDown() override { mdPub::HostApp.reset(); }
+    void SetUp() override { state.HostApp = host; }
     std::shared_ptr<test::FakeHost> host = std::make_shared<test::FakeHost>();
+    AddinState state;
 };
 
 TEST_F(VisibleWindowCountTest, CountsVisibleWindowsOnly) {
     host->AddProject(L"A", L"C:\\p");
     host->AddProject(L"B", L"C:\\p")->visible = false;
     host->AddProject(L"C", L"C:\\p");
-    EXPECT_EQ(mdPub::VisibleWindowCount(), 2);
+    EXPECT_EQ(VisibleWindowCount(state), 2);
 }
 
 TEST_F(VisibleWindowCountTest, NoWindowsOrNoHostIsZero) {
-    EXPECT_EQ(mdPub::VisibleWindowCount(), 0);
-    mdPub::HostApp.reset();
-    EXPECT_EQ(mdPub::VisibleWindowCount(), 0);
+    EXPECT_EQ(VisibleWindowCount(state), 0);
+    state.HostApp.reset();
+    EXPECT_EQ(VisibleWindowCount(state), 0);
 }
 
 TEST_F(VisibleWindowCountTest, FailingWindowEndsTheCount) {
     host->AddProject(L"A", L"");
     host->AddProject(L"B", L"")->Fail("Visible");
     host->AddProject(L"C", L"");
-    EXPECT_EQ(mdPub::VisibleWindowCount(), 1);
+    EXPECT_EQ(VisibleWindowCount(state), 1);
 }
 
 }  // namespace

@@ -35,15 +35,15 @@ class RealSettings : public ::testing::Test {
         CleanUp();
         mdReg::Registry = std::make_shared<WinRegistry>();
         mdPub::System = std::make_shared<WinSystem>();
-        mdPub::Settings = {};
-        mdPub::HostVersion = L"14.0";
     }
     void TearDown() override {
         mdReg::Registry.reset();
         mdPub::System.reset();
-        mdPub::HostVersion.clear();
         CleanUp();
     }
+    TabSettings Settings;
+    std::int32_t OfficeTheme = 0;
+
     static void CleanUp() {
         DeleteTree(HKEY_CURRENT_USER, K);
         DeleteTree(HKEY_CURRENT_USER, Loader);
@@ -56,25 +56,25 @@ TEST_F(RealSettings, LoadsStoredValuesAndDefaults) {
     ASSERT_TRUE(WriteSetting(Setting::EnableFontSize, 1));
     ASSERT_TRUE(WriteSetting(Setting::TabFontSize, 11));
     ASSERT_TRUE(WriteSetting(Setting::HotKeyBarKeyName, L"Ctrl+B"));
-    mdPub::LoadSettings();
-    EXPECT_EQ(mdPub::Settings.FixWidth, 150);
-    EXPECT_EQ(mdPub::Settings.TabFontSize, 11);
-    EXPECT_EQ(mdPub::Settings.HotKeyBar.KeyName, L"Ctrl+B");
-    EXPECT_EQ(mdPub::Settings.HotKeyBar.KeyCode, 81);
-    EXPECT_EQ(mdPub::Settings.Theme, 7);
-    EXPECT_EQ(mdPub::Settings.TabFontName, mdPub::SystemFontName());
-    EXPECT_FALSE(mdPub::Settings.TabFontName.empty());
+    mdPub::LoadSettings(*mdReg::Registry, mdPub::System.get(), Settings, L"14.0", OfficeTheme);
+    EXPECT_EQ(Settings.FixWidth, 150);
+    EXPECT_EQ(Settings.TabFontSize, 11);
+    EXPECT_EQ(Settings.HotKeyBar.KeyName, L"Ctrl+B");
+    EXPECT_EQ(Settings.HotKeyBar.KeyCode, 81);
+    EXPECT_EQ(Settings.Theme, 7);
+    EXPECT_EQ(Settings.TabFontName, mdPub::SystemFontName());
+    EXPECT_FALSE(Settings.TabFontName.empty());
 }
 
 TEST_F(RealSettings, MainRegistersTheLoaderInBothHives) {
     ASSERT_TRUE(WriteSetting(Setting::EnabledApp, 1));
-    mdPub::Main();
+    mdPub::Main(Settings);
     for (const RootKey root : {RootKey::CurrentUser, RootKey::LocalMachine}) {
         std::int32_t behavior = 0;
         EXPECT_TRUE(mdReg::GetRegValue(root, Loader, L"LoadBehavior", behavior));
         EXPECT_EQ(behavior, 3);
     }
-    EXPECT_EQ(mdPub::Settings.EnabledApp, 1);
+    EXPECT_EQ(Settings.EnabledApp, 1);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "standin/DispatchArgs_win.h"
-#include "standin/DispatchObject_win.h"
+#include "shared/DispatchArgs_win.h"
+#include "shared/DispatchObject_win.h"
 #include "standin/Host_win.h"
 
 namespace morvane::standin {
@@ -16,7 +16,7 @@ const wchar_t kAddinB[] = L"Morvane.TestAddinB";
 const wchar_t kUnregistered[] = L"Morvane.TestAddinMissing";
 
 // The host Application as the add-in sees it: its name only.
-class FakeApplication : public DispatchObject {
+class FakeApplication : public com::DispatchObject {
   public:
     FakeApplication() : DispatchObject({{L"Name", DISPID_VALUE}}) {}
 
@@ -25,7 +25,7 @@ class FakeApplication : public DispatchObject {
         if (id != DISPID_VALUE) {
             return DISP_E_MEMBERNOTFOUND;
         }
-        SetResult(result, com::Variant::Text(L"Microsoft Project"));
+        com::SetResult(result, com::Variant::Text(L"Microsoft Project"));
         return S_OK;
     }
 };
@@ -113,7 +113,7 @@ class AddinLoaderTest : public ::testing::Test {
         L"Software\\Microsoft\\Office", L"Software\\Microsoft\\Office\\MS Project", kAddinsKey};
     std::vector<std::pair<HKEY, const wchar_t*>> created_;
     com::Apartment apartment_;
-    com::ComPtr<FakeApplication> application_ = Make<FakeApplication>();
+    com::ComPtr<FakeApplication> application_ = com::Make<FakeApplication>();
     HMODULE module_ = nullptr;
     const wchar_t* (*log_)() = nullptr;
 };

@@ -36,7 +36,7 @@ HRESULT Call(IDispatch* object, const wchar_t* name, std::vector<Variant> args =
 }
 
 // A _CommandBarButtonEvents sink: records the Parameter of each clicked control.
-class ClickSink : public DispatchObject {
+class ClickSink : public com::DispatchObject {
   public:
     ClickSink() : DispatchObject({}) {}
     std::vector<std::wstring> clicked;
@@ -213,9 +213,9 @@ TEST_F(CommandBarsTest, ClickReachesEveryConnectedButtonSharingTheTag) {
     auto last = AddButton(bar.Get(), L"QUMBAR", L"About");
     auto untagged = AddButton(bar.Get(), L"", L"Untagged");
 
-    auto handler = Make<ClickSink>();  // connected to one button only, as the add-in does
+    auto handler = com::Make<ClickSink>();  // connected to one button only, as the add-in does
     handler->Connect(last.Get());
-    auto otherHandler = Make<ClickSink>();
+    auto otherHandler = com::Make<ClickSink>();
     otherHandler->Connect(other.Get());
     EXPECT_EQ(bars->SinkCount(L"QUMBAR"), 1u);
 
@@ -230,7 +230,7 @@ TEST_F(CommandBarsTest, ClickReachesEveryConnectedButtonSharingTheTag) {
     EXPECT_EQ(handler->clicked.back(), L"About");
 
     // A button without a Tag reaches only its own sinks.
-    auto own = Make<ClickSink>();
+    auto own = com::Make<ClickSink>();
     own->Connect(untagged.Get());
     bars->Click(untagged.Get());
     EXPECT_EQ(own->clicked, std::vector<std::wstring>{L"Untagged"});
@@ -256,8 +256,8 @@ TEST_F(CommandBarsTest, CancelDefaultIsSharedAndStopsTheBuiltInCommand) {
     auto newCopy = copy.ToObject();
     EXPECT_EQ(Text(newCopy.Get(), L"Caption"), L"&New...");
     Put(newCopy.Get(), L"Tag", Variant::Text(L"QUMBAR"));
-    auto first = Make<ClickSink>();
-    auto second = Make<ClickSink>();
+    auto first = com::Make<ClickSink>();
+    auto second = com::Make<ClickSink>();
     first->Connect(AddButton(bar.Get(), L"QUMBAR", L"x").Get());
     second->Connect(AddButton(bar.Get(), L"QUMBAR", L"y").Get());
 
@@ -275,7 +275,7 @@ TEST_F(CommandBarsTest, ShowPopupIsRecordedAndCanChooseAnItem) {
     auto bar = AddPopupBar(L"PupTabOnItem");
     AddButton(bar.Get(), L"QUMBAR", L"New_Project");
     auto second = AddButton(bar.Get(), L"QUMBAR", L"Open");
-    auto handler = Make<ClickSink>();
+    auto handler = com::Make<ClickSink>();
     handler->Connect(second.Get());
 
     ASSERT_EQ(Call(bar.Get(), L"ShowPopup"), S_OK);
@@ -349,7 +349,7 @@ TEST(CommandBarsInteractive, ShowPopupShowsAMenuOwnedByTheMainWindow) {
     Put(first.Get(), L"Caption", Variant::Text(L"&First"));
     Put(second.Get(), L"Caption", Variant::Text(L"&Second"));
     Put(second.Get(), L"Parameter", Variant::Text(L"second"));
-    auto handler = Make<ClickSink>();
+    auto handler = com::Make<ClickSink>();
     handler->Connect(second.Get());
 
     // Dismissed: nothing is clicked.

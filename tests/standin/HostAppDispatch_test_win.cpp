@@ -1,7 +1,7 @@
 // The host port's contract against the adapter over the stand-in host.
 #include <map>
 
-#include "addin/HostAppDispatch_win.h"
+#include "host/HostAppDispatch_win.h"
 #include "standin/Host_win.h"
 #include "support/HostAppContract.h"
 

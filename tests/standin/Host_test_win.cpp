@@ -77,7 +77,7 @@ class MessageSpy {
 
 // An application event sink: records each event with the name of the window or project it came
 // with, and sets Cancel for the events it is told to.
-class EventLog : public DispatchObject {
+class EventLog : public com::DispatchObject {
   public:
     EventLog() : DispatchObject({}) {}
     struct Entry {
@@ -161,7 +161,7 @@ class HostTest : public ::testing::Test {
     }
 
     com::Apartment apartment;
-    com::ComPtr<EventLog> log = Make<EventLog>();
+    com::ComPtr<EventLog> log = com::Make<EventLog>();
     std::unique_ptr<Host> host;
     com::ComPtr<IDispatch> app;
     com::ComPtr<IConnectionPoint> point;

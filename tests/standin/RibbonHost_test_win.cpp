@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "shared/Office_win.h"
-#include "standin/DispatchArgs_win.h"
-#include "standin/DualObject_win.h"
+#include "shared/DispatchArgs_win.h"
+#include "shared/DualObject_win.h"
 
 namespace morvane::standin {
 namespace {
@@ -32,7 +32,7 @@ const wchar_t kBackstage[] =
 
 // An add-in with backstage callbacks: GetLabel returns its text, GetDescription answers through
 // its by-reference argument (the other documented form), pr_OnAction invalidates the ribbon.
-class FakeAddin : public DualObject<IRibbonExtensibility> {
+class FakeAddin : public com::DualObject<IRibbonExtensibility> {
   public:
     FakeAddin()
         : DualObject({{L"GetCustomUI", 1},
@@ -74,7 +74,7 @@ class FakeAddin : public DualObject<IRibbonExtensibility> {
                                         reinterpret_cast<void**>(ribbon.Put()));
                 return ribbon ? S_OK : E_NOINTERFACE;
             case 3:
-                SetResult(result, Variant::Text(L"Label of " + Read(control, L"Id")));
+                com::SetResult(result, Variant::Text(L"Label of " + Read(control, L"Id")));
                 return args.size() == 1 ? S_OK : DISP_E_BADPARAMCOUNT;
             case 4:
                 if (args.size() != 2 || args[1]->vt != (VT_VARIANT | VT_BYREF)) {
@@ -91,7 +91,7 @@ class FakeAddin : public DualObject<IRibbonExtensibility> {
                 com::ComPtr<IDispatch> picture;
                 OleCreatePictureIndirect(&desc, IID_IDispatch, TRUE,
                                          reinterpret_cast<void**>(picture.Put()));
-                SetResult(result, Variant::Object(picture.Get()));
+                com::SetResult(result, Variant::Object(picture.Get()));
                 return S_OK;
             }
             case 6: {
@@ -117,7 +117,7 @@ class FakeAddin : public DualObject<IRibbonExtensibility> {
 };
 
 // An object without members: the window a control's Context answers.
-class Stub : public DispatchObject {
+class Stub : public com::DispatchObject {
   public:
     Stub() : DispatchObject({}) {}
 
@@ -128,17 +128,17 @@ class Stub : public DispatchObject {
 };
 
 // The host Application: only its active window (5003) is asked for.
-class FakeApplication : public DispatchObject {
+class FakeApplication : public com::DispatchObject {
   public:
     FakeApplication() : DispatchObject({}) {}
-    com::ComPtr<Stub> window = Make<Stub>();
+    com::ComPtr<Stub> window = com::Make<Stub>();
 
   private:
     HRESULT Call(DISPID id, WORD, const std::vector<VARIANT*>&, VARIANT* result) override {
         if (id != 5003) {
             return DISP_E_MEMBERNOTFOUND;
         }
-        SetResult(result, Variant::Object(window.Get()));
+        com::SetResult(result, Variant::Object(window.Get()));
         return S_OK;
     }
 };
@@ -146,8 +146,8 @@ class FakeApplication : public DispatchObject {
 class RibbonHostTest : public ::testing::Test {
   protected:
     com::Apartment apartment;
-    com::ComPtr<FakeAddin> addin = Make<FakeAddin>();
-    com::ComPtr<FakeApplication> application = Make<FakeApplication>();
+    com::ComPtr<FakeAddin> addin = com::Make<FakeAddin>();
+    com::ComPtr<FakeApplication> application = com::Make<FakeApplication>();
     RibbonHost host{application.Get()};
 
     IUnknown* Addin() { return addin->Dispatch(); }

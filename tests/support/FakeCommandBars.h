@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/CommandBars.h"
+#include "host/CommandBars.h"
 #include "support/FakeHost.h"
 
 namespace morvane::test {

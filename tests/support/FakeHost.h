@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shared/HostApp.h"
+#include "host/HostApp.h"
 #include "support/Faults.h"
 
 namespace morvane::test {

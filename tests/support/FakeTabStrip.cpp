@@ -51,17 +51,20 @@ void FakeTabStrip::SetFont(const std::wstring& name, std::int32_t points) {
     styleCalls.push_back("font");
 }
 
-void FakeTabStrip::SetPaintSwitch(std::int32_t id, bool on) {
+void FakeTabStrip::SetPaintSwitch(tabctl::PaintSwitch which, bool on) {
+    const auto id = static_cast<std::int32_t>(which);
     paintSwitches[id] = on;
     styleCalls.push_back("switch " + std::to_string(id) + (on ? " 1" : " 0"));
 }
 
-void FakeTabStrip::SetColorStyle(std::int32_t style) {
+void FakeTabStrip::SetColorStyle(tabctl::ColorStyle which) {
+    const auto style = static_cast<std::int32_t>(which);
     colorStyle = style;
     styleCalls.push_back("style " + std::to_string(style));
 }
 
-void FakeTabStrip::SetColor(std::int32_t member, std::uint32_t color) {
+void FakeTabStrip::SetColor(tabctl::ColorRole role, tabctl::OleColor color) {
+    const auto member = static_cast<std::int32_t>(role);
     colors[member] = color;
     styleCalls.push_back("color " + std::to_string(member));
 }

@@ -71,10 +71,10 @@ class FakeTabStrip : public TabBarControl {
     void Select(std::int32_t i) override;
     std::int32_t SelectedIndex() const override { return selected; }
 
-    void SetLayout(std::int32_t v) override { layout = v; }
+    void SetLayout(tabctl::TabLayout v) override { layout = static_cast<std::int32_t>(v); }
     void SetMaxTabWidth(std::int32_t v) override { maxWidth = v; }
     void SetFixedTabWidth(std::int32_t v) override { fixedWidth = v; }
-    void SetSide(std::int32_t v) override { side = v; }
+    void SetSide(tabctl::TabSide v) override { side = static_cast<std::int32_t>(v); }
     std::int32_t Left() const override { return left; }
     std::int32_t Top() const override { return top; }
     void SetLeft(std::int32_t v) override { left = v; }
@@ -96,9 +96,9 @@ class FakeTabStrip : public TabBarControl {
     void AttachImages() override { imagesAttached = true; }
     void SetReorder(bool allowed) override { reorder = allowed; }
     void SetAppearance(std::int32_t v) override { appearance = v; }
-    void SetPaintSwitch(std::int32_t id, bool on) override;
-    void SetColorStyle(std::int32_t style) override;
-    void SetColor(std::int32_t member, std::uint32_t color) override;
+    void SetPaintSwitch(tabctl::PaintSwitch which, bool on) override;
+    void SetColorStyle(tabctl::ColorStyle style) override;
+    void SetColor(tabctl::ColorRole role, tabctl::OleColor color) override;
     void SetToolTipStyle(std::int32_t v) override { toolTipStyle = v; }
     void SetToolTipSwitch(std::int32_t id, bool on) override { toolTipSwitches[id] = on; }
     void Refresh() override { ++refreshes; }

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "shared/HostApp.h"
+#include "host/HostApp.h"
 
 namespace morvane::test {
 

@@ -117,7 +117,8 @@ class MainHotKeys : public TabBarFixture {
     bool withStrip = true;
 
     std::unique_ptr<MainWindowHotKeys> Hooked(const std::wstring& hostVersion) {
-        MainHookParts parts{keys, settings, hostVersion, {}, {}, {}};
+        state.HostVersion = ParseHostVersion(hostVersion);
+        MainHookParts parts{keys, state, {}, {}, {}};
         parts.reframeClient = [this] { ++reframes; };
         parts.invalidateRibbon = [this] { ++invalidations; };
         parts.tabStrip = [this]() -> TabStrip* { return withStrip ? &strip : nullptr; };
@@ -170,7 +171,8 @@ TEST_F(MainHotKeys, ShowHideTogglesTabShowTwiceBackToItsStart) {
 }
 
 TEST_F(MainHotKeys, MenuHostsKeepTheShowButtonInStep) {
-    CreateMenus(bars, 12, 0, {});
+    state.HostVersion = ParseHostVersion(L"12.0");
+    CreateMenus(bars, state, {});
     auto hook = Hooked(L"12.0");
     auto& button = *bars.toolsMenu->children->items[0];
     ASSERT_EQ(button.state, -1);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TabBarFixture.h"
-#include "addin/MenuBars.h"
+#include "host/MenuBars.h"
 #include "support/FakeCommandBars.h"
 
 namespace morvane::test {
@@ -63,11 +63,16 @@ const MenuText KeyAndCaption = [](const std::wstring& key, const std::wstring& c
     return key + L"|" + caption;
 };
 
-class CreateMenusTest : public ::testing::Test {
+class CreateMenusTest : public ::testing::Test, protected TestState {
   protected:
     FakeCommandBars bars;
-    void SetUp() override { ResetTabBarState(); }
-    void TearDown() override { ResetTabBarState(); }
+
+    // The menus of a host of that version with TabShow as given.
+    CommandBarControlPtr Create(int hostVersion, std::int32_t tabShow, const MenuText& text) {
+        state.HostVersion = ParseHostVersion(std::to_wstring(hostVersion) + L".0");
+        state.Settings.TabShow = tabShow;
+        return CreateMenus(bars, state, text);
+    }
 };
 
 void ExpectBar(const FakeBar& bar, const std::vector<ExpectedItem>& expected) {
@@ -97,7 +102,7 @@ void ExpectBar(const FakeBar& bar, const std::vector<ExpectedItem>& expected) {
 }
 
 TEST_F(CreateMenusTest, RibbonHostsGetBothContextMenusOnly) {
-    const auto last = CreateMenus(bars, 14, 0, KeyAndCaption);
+    const auto last = Create(14, 0, KeyAndCaption);
     EXPECT_TRUE(bars.toolsMenu->children->items.empty());
     EXPECT_FALSE(BtnShowTabBar);
     const auto onItem = bars.FakeBarNamed(L"PupTabOnItem");
@@ -125,7 +130,7 @@ TEST_F(CreateMenusTest, MenuHostsGetTheToolsEntriesWithLocalisedCaptions) {
     const MenuText text = [](const std::wstring& key, const std::wstring& caption) {
         return key == L"ShowTabBar" || key == L"Save" ? L"[" + key + L"]" : caption;
     };
-    CreateMenus(bars, 12, 0, text);
+    Create(12, 0, text);
     const auto& tools = bars.toolsMenu->children->items;
     ASSERT_EQ(tools.size(), 3u);
     EXPECT_EQ(tools[0]->caption, L"[ShowTabBar]");
@@ -149,14 +154,14 @@ TEST_F(CreateMenusTest, MenuHostsGetTheToolsEntriesWithLocalisedCaptions) {
 }
 
 TEST_F(CreateMenusTest, HiddenBarCreatesTheShowEntryUp) {
-    CreateMenus(bars, 11, 1, {});
+    Create(11, 1, {});
     ASSERT_TRUE(BtnShowTabBar);
     EXPECT_EQ(bars.toolsMenu->children->items[0]->state, 0);
 }
 
 TEST_F(CreateMenusTest, ConnectingTwiceLeavesOneSet) {
-    CreateMenus(bars, 12, 0, {});
-    CreateMenus(bars, 12, 0, {});
+    Create(12, 0, {});
+    Create(12, 0, {});
     EXPECT_EQ(bars.toolsMenu->children->items.size(), 3u);
     EXPECT_EQ(bars.Tagged(L"QUMBAR").size(), 27u);
     int onItemBars = 0;
@@ -168,7 +173,7 @@ TEST_F(CreateMenusTest, ConnectingTwiceLeavesOneSet) {
 
 TEST_F(CreateMenusTest, WithoutAToolsMenuTheContextMenusAreStillBuilt) {
     bars.bars[0]->controls->Erase(bars.toolsMenu.get());
-    CreateMenus(bars, 12, 0, {});
+    Create(12, 0, {});
     EXPECT_FALSE(BtnShowTabBar);
     EXPECT_TRUE(BarPupTabOnItem);
     EXPECT_TRUE(BarPupTabNoOnItem);
@@ -176,33 +181,33 @@ TEST_F(CreateMenusTest, WithoutAToolsMenuTheContextMenusAreStillBuilt) {
 
 TEST_F(CreateMenusTest, FailingStepsAreSkipped) {
     bars.toolsMenu->children->Fail("Add");
-    CreateMenus(bars, 12, 0, {});
+    Create(12, 0, {});
     EXPECT_FALSE(BtnShowTabBar);
     ASSERT_TRUE(BarPupTabOnItem);
     EXPECT_EQ(bars.FakeBarNamed(L"PupTabOnItem")->controls->items.size(), 14u);
 }
 
 TEST_F(CreateMenusTest, SweepDeletesEveryTaggedControl) {
-    CreateMenus(bars, 12, 0, {});
+    Create(12, 0, {});
     // Controls of an earlier connection on other bars are found too.
     EXPECT_EQ(SweepStaleControls(bars), 27);
     EXPECT_TRUE(bars.Tagged(L"QUMBAR").empty());
 }
 
 TEST_F(CreateMenusTest, SweepEndsWhenADeletionFails) {
-    CreateMenus(bars, 12, 0, {});
+    Create(12, 0, {});
     bars.toolsMenu->children->items[0]->Fail("Delete");
     EXPECT_EQ(SweepStaleControls(bars), 0);
     EXPECT_EQ(bars.Tagged(L"QUMBAR").size(), 27u);
 }
 
 TEST_F(CreateMenusTest, SweepEndsWhenTheSameControlComesBack) {
-    CreateMenus(bars, 12, 0, {});
+    Create(12, 0, {});
     bars.toolsMenu->children->items[1]->ignoresDelete = true;
     EXPECT_EQ(SweepStaleControls(bars), 2);
     EXPECT_EQ(bars.Tagged(L"QUMBAR").size(), 26u);
     // A later connection ends its sweep at the stuck control and still builds its entries.
-    CreateMenus(bars, 12, 0, {});
+    Create(12, 0, {});
     EXPECT_EQ(bars.toolsMenu->children->items.size(), 5u);
     EXPECT_TRUE(BtnShowTabBar);
 }

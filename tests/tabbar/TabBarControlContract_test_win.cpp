@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "TabBarControlContract.h"
-#include "addin/tabbar/TabBarControl_win.h"
+#include "addin/tabbar/Win32TabBarControl_win.h"
 #include "support/TestWindow_win.h"
 
 namespace morvane::test {

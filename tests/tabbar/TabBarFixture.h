@@ -1,6 +1,6 @@
 #pragma once
 // A host with a main window, its client window and project windows, the bar's tab control and
-// the command bars, all doubles; resets the tab bar's shared state around every test.
+// the command bars, all doubles; every test gets an add-in state of its own.
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "addin/MenuBars.h"
-#include "shared/TabSettings.h"
-#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/frmMorvane.h"
-#include "shared/mdPub.h"
+#include "host/MenuBars.h"
 #include "support/FakeCommandBars.h"
-#include "shared/mdReg.h"
 #include "support/FakeHost.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeTabStrip.h"
@@ -23,29 +20,29 @@
 
 namespace morvane::test {
 
-inline void ResetTabBarState() {
-    hMDIClient = 0;
-    ChildHandles.Clear();
-    ProjectWindows.clear();
-    LockedProjects.clear();
-    Updating = false;
-    TabBarSize = 0;
-    PlacementPending = false;
-    mdPub::OfficeTheme = 2;
-    BtnShowTabBar = nullptr;
-    BarPupTabOnItem = nullptr;
-    BarPupTabNoOnItem = nullptr;
-    mdPub::HostApp = nullptr;
-    mdReg::Registry = nullptr;
-}
+// One test's add-in state, with its members under their own names as the tests use them.
+struct TestState {
+    AddinState state;
+    TabSettings& settings = state.Settings;
+    WindowHandle& hMDIClient = state.hMDIClient;
+    HandleCollection& ChildHandles = state.ChildHandles;
+    std::map<std::wstring, HostWindowPtr>& ProjectWindows = state.ProjectWindows;
+    std::set<std::wstring, NoCaseLess>& LockedProjects = state.LockedProjects;
+    bool& Updating = state.Updating;
+    std::int32_t& TabBarSize = state.TabBarSize;
+    bool& PlacementPending = state.PlacementPending;
+    CommandBarControlPtr& BtnShowTabBar = state.BtnShowTabBar;
+    CommandBarPtr& BarPupTabOnItem = state.BarPupTabOnItem;
+    CommandBarPtr& BarPupTabNoOnItem = state.BarPupTabNoOnItem;
+};
 
-class TabBarFixture : public ::testing::Test {
+class TabBarFixture : public ::testing::Test, protected TestState {
   protected:
     std::shared_ptr<FakeHost> host = std::make_shared<FakeHost>();
     FakeWindowSystem windows;
     FakeTabStrip strip;
     FakeCommandBars bars;
-    TabSettings settings;
+
     std::shared_ptr<FakeRegistry> registry = std::make_shared<FakeRegistry>();
     std::vector<bool> timerSwitches;
     WindowHandle mainWindow = 0;
@@ -53,9 +50,7 @@ class TabBarFixture : public ::testing::Test {
     std::unique_ptr<frmMorvane> form;
 
     void SetUp() override {
-        ResetTabBarState();
-        mdPub::HostApp = host;
-        mdReg::Registry = registry;
+        NewState();
         mainWindow = windows.Add(0, L"JWinproj-WhimperMainClass", L"Microsoft Project");
         client = windows.Add(mainWindow, L"MDIClient");
         hMDIClient = client;
@@ -63,11 +58,20 @@ class TabBarFixture : public ::testing::Test {
         NewForm(L"14.0");
     }
 
-    void TearDown() override { ResetTabBarState(); }
+    // A fresh state over the fixture's host, registry and command bars.
+    void NewState() {
+        state = AddinState{};
+        state.Registry = registry;
+        state.HostApp = host;
+        state.OfficeTheme = 2;
+        // The fixture's bars, not owned by the state.
+        state.HostCommandBars = std::shared_ptr<CommandBars>(std::shared_ptr<void>(), &bars);
+    }
 
     void NewForm(const std::wstring& hostVersion) {
         host->version = hostVersion;
-        TabBarParts parts{strip, strip, windows, settings, hostVersion, {}, &bars};
+        state.HostVersion = ParseHostVersion(hostVersion);
+        TabBarParts parts{strip, strip, windows, state, {}};
         parts.exitTimer = [this](bool on) { timerSwitches.push_back(on); };
         form = std::make_unique<frmMorvane>(parts);
         form->SetParentHwnd(mainWindow);

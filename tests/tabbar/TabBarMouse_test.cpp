@@ -22,7 +22,7 @@ class TabBarMouse : public TabBarFixture {
         Updating = false;
         strip.LayOut(1500);
         windows.posted.clear();
-        CreateMenus(bars, 14, 0, {});
+        CreateMenus(bars, state, {});
     }
 
     void Click(std::int32_t button, float x, std::uint32_t at) {
@@ -195,7 +195,7 @@ TEST_F(TabBarMouse, TheBlindZoneLeavesTheLastButtonAlone) {
 }
 
 TEST_F(TabBarMouse, VerticalBarsMeasureAlongY) {
-    settings.Position = 2;
+    settings.Position = BarLeft;
     strip.width = 400;
     strip.height = 20000;
     strip.hitAlongY = true;

@@ -1,13 +1,16 @@
+#include "addin/state/HostVersion.h"
 #include "addin/tabbar/TabBarRules.h"
 
 #include <gtest/gtest.h>
 
 #include "shared/TabSettings.h"
 #include "addin/tabbar/TabBarColors.h"
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 
 namespace morvane {
 namespace {
+
+using tabctl::ColorRole;
 
 struct ThemeCase {
     std::int32_t theme;
@@ -47,8 +50,9 @@ TEST(TabBarRules, PositionCodesAndOrientation) {
     const Case cases[] = {{0, 0, true},  {1, 2, true},  {2, 1, false},
                           {3, 3, false}, {7, 3, false}, {-1, 3, false}};
     for (const auto& c : cases) {
-        EXPECT_EQ(PositionCode(c.position), c.code) << "Position " << c.position;
-        EXPECT_EQ(IsHorizontal(c.position), c.horizontal) << "Position " << c.position;
+        const auto position = static_cast<BarPosition>(c.position);
+        EXPECT_EQ(static_cast<int>(PositionCode(position)), c.code) << "Position " << c.position;
+        EXPECT_EQ(IsHorizontal(position), c.horizontal) << "Position " << c.position;
     }
 }
 
@@ -91,7 +95,10 @@ TEST(TabBarRules, StripThicknessRoundsHalvesToEven) {
 TEST(TabBarColors, OfficePresetsByScheme) {
     const auto blue = OfficePreset(1);
     ASSERT_TRUE(blue);
-    const MemberColor expectedBlue[] = {{2, 15985635}, {1, 15451044}, {6, 15790320}, {7, 12690311}};
+    const MemberColor expectedBlue[] = {{ColorRole::FaceDark, 15985635},
+                                        {ColorRole::FaceLight, 15451044},
+                                        {ColorRole::SelectedTab, 15790320},
+                                        {ColorRole::NormalTab, 12690311}};
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ((*blue)[i].member, expectedBlue[i].member);
         EXPECT_EQ((*blue)[i].color, expectedBlue[i].color);
@@ -120,7 +127,10 @@ TEST(TabBarColors, CustomColorsGoToTheirMembers) {
     settings.CoText = 0;  // black is a colour too
     settings.CoTextSe = 0xFFFFFF;
     const auto colors = CustomColors(settings);
-    const MemberColor expected[] = {{2, 4}, {1, 3}, {7, 2}, {6, 1}, {8, 0}, {10, 0xFFFFFF}};
+    const MemberColor expected[] = {
+        {ColorRole::FaceDark, 4},   {ColorRole::FaceLight, 3},
+        {ColorRole::NormalTab, 2},  {ColorRole::SelectedTab, 1},
+        {ColorRole::NormalText, 0}, {ColorRole::SelectedText, 0xFFFFFF}};
     for (std::size_t i = 0; i < 6; ++i) {
         EXPECT_EQ(colors[i].member, expected[i].member);
         EXPECT_EQ(colors[i].color, expected[i].color);

@@ -59,7 +59,7 @@ TEST_F(UpdateMenu, LaysTheStripOutBySettings) {
     Open(L"Alpha.mpp");
     for (const auto& c : cases) {
         settings.Theme = c.theme;
-        settings.Position = c.position;
+        settings.Position = static_cast<BarPosition>(c.position);
         settings.FixWidth = c.fixWidth;
         settings.MaxWidth = c.maxWidth;
         settings.TbLayout = c.theme % 3;
@@ -81,7 +81,7 @@ TEST_F(UpdateMenu, MeasuresTheBarAcrossItsStrip) {
     strip.pageHeight = 232;
     form->UpdateMenu();
     EXPECT_EQ(TabBarSize, 25);  // 368 twips is 24.53 pixels
-    settings.Position = 3;
+    settings.Position = BarRight;
     form->UpdateMenu();
     EXPECT_EQ(TabBarSize, 67);  // 1000 twips is 66.67 pixels
 }
@@ -163,7 +163,7 @@ TEST_F(UpdateMenu, AFailingHostKeepsThePreviousFill) {
     EXPECT_EQ(strip.tabs[0].image, 1);  // the lock follows the kept tool tip
 
     host->Fail("Windows");
-    mdPub::HostApp = nullptr;
+    state.HostApp = nullptr;
     form->UpdateMenu();
     EXPECT_EQ(strip.Count(), 1);
 }
@@ -228,7 +228,7 @@ void PutScheme(FakeRegistry& registry, const std::wstring& version, std::int32_t
 TEST_F(TabBarColours, OfficeSchemeIsReadAgainAtEveryCall) {
     PutScheme(*registry, L"14.0", 1);
     form->ChangeDeafultColor();
-    EXPECT_EQ(mdPub::OfficeTheme, 1);
+    EXPECT_EQ(state.OfficeTheme, 1);
     EXPECT_EQ(strip.colorStyle, 32);
     EXPECT_EQ(strip.colors[2], 15985635u);
     EXPECT_EQ(strip.colors[7], 12690311u);
@@ -242,7 +242,7 @@ TEST_F(TabBarColours, OfficeSchemeIsReadAgainAtEveryCall) {
 
     // Missing value: the scheme stays as the loader left it.
     registry->Delete(RootKey::CurrentUser, L"Software\\Microsoft\\Office\\14.0\\Common", L"Theme");
-    mdPub::OfficeTheme = 2;
+    state.OfficeTheme = 2;
     form->ChangeDeafultColor();
     EXPECT_EQ(strip.colors[1], 11906730u);
     EXPECT_EQ(strip.colors.count(8), 0u);  // no text colours
@@ -260,7 +260,7 @@ TEST_F(TabBarColours, OlderHostsKeepTheirColours) {
     NewForm(L"12.0");
     form->ChangeDeafultColor();
     EXPECT_TRUE(strip.styleCalls.empty());
-    EXPECT_EQ(mdPub::OfficeTheme, 2);
+    EXPECT_EQ(state.OfficeTheme, 2);
 }
 
 TEST_F(TabBarColours, CustomColoursInTheirOrder) {
@@ -284,7 +284,7 @@ TEST_F(TabBarFixture, ResizeKeepsTheStripInWholePixels) {
     EXPECT_EQ(strip.height, 375);
     EXPECT_EQ(strip.width, 12030);
 
-    settings.Position = 2;
+    settings.Position = BarLeft;
     strip.top = -90;
     strip.width = 500;
     strip.pageWidth = 110;  // 390 twips: 26 pixels

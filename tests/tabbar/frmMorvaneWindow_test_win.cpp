@@ -21,31 +21,27 @@ void Pump() {
 
 // The hooked bar with the real form window and a double of the tab control, on real host
 // windows.
-class TabBarFormTest : public ::testing::Test {
+class TabBarFormTest : public ::testing::Test, protected TestState {
   protected:
     std::shared_ptr<FakeHost> host = std::make_shared<FakeHost>();
     std::unique_ptr<HostWindows> windows;
-    TabSettings settings;
     FakeCommandBars bars;
     FakeTabStrip* strip = nullptr;
 
     void SetUp() override {
-        ResetTabBarState();
-        mdPub::HostApp = host;
+        state.HostApp = host;
+        // The test's bars, not owned by the state.
+        state.HostCommandBars = std::shared_ptr<CommandBars>(std::shared_ptr<void>(), &bars);
         windows = std::make_unique<HostWindows>(host);
     }
 
     void TearDown() override {
         mdSubClass::UnhookMDIClient();
         windows.reset();
-        ResetTabBarState();
     }
 
-    TabBarFormParts FormParts(const std::wstring& hostVersion) {
+    TabBarFormParts FormParts() {
         TabBarFormParts parts;
-        parts.settings = &settings;
-        parts.hostVersion = hostVersion;
-        parts.commandBars = &bars;
         parts.newControl = [this](WindowHandle, TabEventSink& events) {
             auto control = std::make_unique<FakeTabStrip>();
             control->height = 390;  // 26 pixels of strip
@@ -59,16 +55,15 @@ class TabBarFormTest : public ::testing::Test {
 
     void Hook(const std::wstring& hostVersion = L"14.0") {
         mdSubClass::ClientHookParts parts;
-        parts.hMainWnd = reinterpret_cast<WindowHandle>(windows->main);
-        parts.settings = &settings;
-        parts.hostVersion = hostVersion;
-        const WindowHandle main = parts.hMainWnd;
-        parts.newTabBar = [this, main, hostVersion] {
-            auto form = std::make_unique<frmMorvaneWindow>(FormParts(hostVersion));
+        state.hMainWnd = reinterpret_cast<WindowHandle>(windows->main);
+        state.HostVersion = ParseHostVersion(hostVersion);
+        const WindowHandle main = state.hMainWnd;
+        parts.newTabBar = [this, main] {
+            auto form = std::make_unique<frmMorvaneWindow>(state, FormParts());
             form->SetParentHwnd(main);
             return form;
         };
-        mdSubClass::HookMDIClient(parts);
+        mdSubClass::HookMDIClient(state, parts);
     }
 
     frmMorvaneWindow* Form() const {

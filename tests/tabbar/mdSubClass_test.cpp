@@ -38,7 +38,8 @@ TEST(ClientHookRules, StripGivenUpOnEachEdge) {
                           {2, L"14.0", {35, 20, 810, 620}}, {3, L"12.0", {10, 20, 785, 620}},
                           {4, L"14.0", {10, 20, 785, 620}}, {-1, L"14.0", {10, 20, 785, 620}}};
     for (const auto& c : cases) {
-        EXPECT_EQ(ClientArea(c.position, 26, c.host, 10, 20, 800, 600), c.area)
+        EXPECT_EQ(ClientArea(static_cast<BarPosition>(c.position), 26, c.host, 10, 20, 800, 600),
+                  c.area)
             << c.position << " on " << std::string(c.host, c.host + 4);
     }
 }
@@ -57,12 +58,12 @@ TEST(ClientHookRules, BarPlacementOnEachEdge) {
                           {9, {874, 50}, {775, 1, 26, 599}}};
     const Rect window{100, 50, 900, 650};
     for (const auto& c : cases) {
-        const auto anchor = BarAnchor(c.position, 26, window);
+        const auto position = static_cast<BarPosition>(c.position);
+        const auto anchor = BarAnchor(position, 26, window);
         EXPECT_EQ(anchor.x, c.anchor.x) << c.position;
         EXPECT_EQ(anchor.y, c.anchor.y) << c.position;
-        const std::int32_t extent = IsHorizontal(c.position) ? 800 : 600;
-        EXPECT_EQ(BarPlacement(c.position, 26, {anchor.x - 100, anchor.y - 50}, extent),
-                  c.placement)
+        const std::int32_t extent = IsHorizontal(position) ? 800 : 600;
+        EXPECT_EQ(BarPlacement(position, 26, {anchor.x - 100, anchor.y - 50}, extent), c.placement)
             << c.position;
     }
 }
@@ -91,14 +92,19 @@ class CountingSubclass : public WindowSubclass {
 class ChildTracking : public TabBarFixture {
   protected:
     std::vector<std::string> log;
+    ChildWatchers ChildWindows;
     void TearDown() override {
         ChildWindows.clear();
         TabBarFixture::TearDown();
     }
+    void Add(WindowHandle hWnd, const std::wstring& hostVersion) {
+        state.HostVersion = ParseHostVersion(hostVersion);
+        AddMDIChild(state, ChildWindows, hWnd, Watchers());
+    }
     std::function<std::unique_ptr<MDIChildWindow>()> Watchers() {
         return [this] {
             return std::make_unique<MDIChildWindow>(
-                [this] { return std::make_unique<CountingSubclass>(&log); },
+                state, [this] { return std::make_unique<CountingSubclass>(&log); },
                 [this]() -> TabStrip* { return &strip; });
         };
     }
@@ -108,11 +114,10 @@ TEST_F(ChildTracking, WindowsOfTheHookKeepTheirZOrderAndNewOnesComeLast) {
     const auto older = windows.Add(client, L"Winproj-DocWindowClass", L"Older");
     const auto top = windows.Add(client, L"Winproj-DocWindowClass", L"Top");
     windows.Raise(top);
-    EnumMDIChildren(windows, client,
-                    [this](WindowHandle h) { AddMDIChild(h, L"14.0", Watchers()); });
+    EnumMDIChildren(windows, client, [this](WindowHandle h) { Add(h, L"14.0"); });
     const auto created = windows.Add(client, L"Winproj-DocWindowClass", L"New");
-    AddMDIChild(created, L"14.0", Watchers());
-    AddMDIChild(top, L"14.0", Watchers());  // already recorded
+    Add(created, L"14.0");
+    Add(top, L"14.0");  // already recorded
     EXPECT_EQ(ChildHandles.Items(), (std::vector<WindowHandle>{top, older, created}));
     EXPECT_TRUE(ChildWindows.empty());
     EXPECT_TRUE(log.empty());
@@ -120,8 +125,8 @@ TEST_F(ChildTracking, WindowsOfTheHookKeepTheirZOrderAndNewOnesComeLast) {
 
 TEST_F(ChildTracking, HostElevenWatchesEveryWindowOnce) {
     const auto h = windows.Add(client, L"Winproj-DocWindowClass", L"Plan");
-    AddMDIChild(h, L"11.0", Watchers());
-    AddMDIChild(h, L"11.0", Watchers());
+    Add(h, L"11.0");
+    Add(h, L"11.0");
     ASSERT_EQ(ChildWindows.size(), 1u);
     EXPECT_EQ(ChildWindows.begin()->first, L"#" + HandleText(h));
     EXPECT_EQ(ChildWindows.begin()->second->hWnd(), h);
@@ -133,11 +138,11 @@ TEST_F(ChildTracking, DestroyedWindowsAreForgotten) {
     const auto b = Open(L"Beta.mpp");
     ProjectWindows.emplace(HandleText(a), host->windows[0]);
     settings.OneHide = 1;
-    EXPECT_FALSE(ForgetMDIChild(b, 2, settings));  // two still visible: no refresh here
+    EXPECT_FALSE(ForgetMDIChild(state, b, 2));  // two still visible: no refresh here
     EXPECT_EQ(ChildHandles.Items(), std::vector<WindowHandle>{a});
-    EXPECT_TRUE(ForgetMDIChild(a, 1, settings));
+    EXPECT_TRUE(ForgetMDIChild(state, a, 1));
     EXPECT_TRUE(ProjectWindows.empty());
-    EXPECT_FALSE(ForgetMDIChild(0x999, 5, settings));  // unknown: ignored
+    EXPECT_FALSE(ForgetMDIChild(state, 0x999, 5));  // unknown: ignored
 }
 
 TEST_F(ChildTracking, WatcherSelectsItsTabWithoutActivating) {
@@ -148,8 +153,9 @@ TEST_F(ChildTracking, WatcherSelectsItsTabWithoutActivating) {
     form->UpdateMenu();
     Updating = false;
     strip.selections.clear();
-    MDIChildWindow watcher([this] { return std::make_unique<CountingSubclass>(&log); },
-                           [this]() -> TabStrip* { return &strip; });
+    MDIChildWindow watcher(
+        state, [this] { return std::make_unique<CountingSubclass>(&log); },
+        [this]() -> TabStrip* { return &strip; });
     watcher.Attach(b);
 
     bool handled = false;

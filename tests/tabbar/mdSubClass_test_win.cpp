@@ -21,15 +21,13 @@ std::string Show(const RECT& r) {
            "," + std::to_string(r.bottom);
 }
 
-class ClientHookTest : public ::testing::Test {
+class ClientHookTest : public ::testing::Test, protected TestState {
   protected:
     std::shared_ptr<FakeHost> host = std::make_shared<FakeHost>();
     std::unique_ptr<HostWindows> windows;
-    TabSettings settings;
 
     void SetUp() override {
-        ResetTabBarState();
-        mdPub::HostApp = host;
+        state.HostApp = host;
         windows = std::make_unique<HostWindows>(host);
         TabBarSize = 26;
     }
@@ -37,19 +35,16 @@ class ClientHookTest : public ::testing::Test {
     void TearDown() override {
         mdSubClass::UnhookMDIClient();
         windows.reset();
-        mdSubClass::ChildWindows.clear();
-        ResetTabBarState();
     }
 
     void Hook(const std::wstring& hostVersion = L"14.0") {
         host->version = hostVersion;
         ClientHookParts parts;
-        parts.hMainWnd = reinterpret_cast<WindowHandle>(windows->main);
-        parts.settings = &settings;
-        parts.hostVersion = hostVersion;
+        state.hMainWnd = reinterpret_cast<WindowHandle>(windows->main);
+        state.HostVersion = ParseHostVersion(hostVersion);
         HWND main = windows->main;
         parts.newTabBar = [main] { return std::make_unique<TestBar>(main); };
-        mdSubClass::HookMDIClient(parts);
+        mdSubClass::HookMDIClient(state, parts);
     }
 
     TestBar* Bar() const { return static_cast<TestBar*>(mdSubClass::TabBarForm()); }
@@ -75,7 +70,7 @@ TEST_F(ClientHookTest, GivesUpTheStripOnEachEdgeAndPlacesTheBarOverIt) {
                           {4, L"12.0", {0, 0, 775, 600}, {775, 1, 801, 600}}};
     windows->OpenDocument(L"Alpha.mpp");
     for (const auto& c : cases) {
-        settings.Position = c.position;
+        settings.Position = static_cast<BarPosition>(c.position);
         Hook(c.host);
         ASSERT_NE(Bar(), nullptr);
         Resize(790, 590);
@@ -149,7 +144,7 @@ TEST_F(ClientHookTest, APendingPlacementIsMadeAtTheNextNonClientPaint) {
     windows->OpenDocument(L"Alpha.mpp");
     Hook();
     Resize(800, 600);
-    settings.Position = 1;
+    settings.Position = BarBelow;
     PlacementPending = true;
     mdSubClass::ReframeClient();
     SendMessageW(windows->client, WM_NCPAINT, 1, 0);
@@ -216,14 +211,13 @@ TEST_F(ClientHookTest, WithoutAClientWindowNothingIsHooked) {
     HWND lone = CreateWindowExW(0, L"MorvaneTestBar", L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
     ClientHookParts parts;
-    parts.hMainWnd = reinterpret_cast<WindowHandle>(lone);
-    parts.settings = &settings;
+    state.hMainWnd = reinterpret_cast<WindowHandle>(lone);
     bool created = false;
     parts.newTabBar = [&created]() -> std::unique_ptr<TabBarWindow> {
         created = true;
         return nullptr;
     };
-    mdSubClass::HookMDIClient(parts);
+    mdSubClass::HookMDIClient(state, parts);
     EXPECT_FALSE(created);
     EXPECT_EQ(mdSubClass::TabBarForm(), nullptr);
     DestroyWindow(lone);
@@ -232,21 +226,19 @@ TEST_F(ClientHookTest, WithoutAClientWindowNothingIsHooked) {
 TEST_F(ClientHookTest, HostElevenWatchesEachDocumentWindow) {
     HWND first = windows->OpenDocument(L"First.mpp");
     ClientHookParts parts;
-    parts.hMainWnd = reinterpret_cast<WindowHandle>(windows->main);
-    parts.settings = &settings;
-    parts.hostVersion = L"11.0";
-    parts.newWatcher = [] {
-        return std::make_unique<MDIChildWindow>([] { return std::make_unique<cSubclass>(); },
-                                                []() -> TabStrip* { return nullptr; });
+    state.hMainWnd = reinterpret_cast<WindowHandle>(windows->main);
+    state.HostVersion = ParseHostVersion(L"11.0");
+    parts.newWatcher = [this] {
+        return std::make_unique<MDIChildWindow>(
+            state, [] { return std::make_unique<cSubclass>(); },
+            []() -> TabStrip* { return nullptr; });
     };
-    mdSubClass::HookMDIClient(parts);
+    mdSubClass::HookMDIClient(state, parts);
     windows->OpenDocument(L"Second.mpp");
-    EXPECT_EQ(mdSubClass::ChildWindows.size(), 2u);
-    EXPECT_EQ(
-        mdSubClass::ChildWindows.count(L"#" + HandleText(reinterpret_cast<WindowHandle>(first))),
-        1u);
+    EXPECT_EQ(mdSubClass::WatchedWindowCount(), 2u);
+    EXPECT_TRUE(mdSubClass::Watches(reinterpret_cast<WindowHandle>(first)));
     mdSubClass::UnhookMDIClient();
-    EXPECT_TRUE(mdSubClass::ChildWindows.empty());
+    EXPECT_EQ(mdSubClass::WatchedWindowCount(), 0u);
     // The document windows' own procedures are back.
     EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(first, GWLP_WNDPROC)), DefMDIChildProcW);
 }

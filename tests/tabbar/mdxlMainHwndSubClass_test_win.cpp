@@ -22,20 +22,18 @@ bool Free(UINT modifiers, UINT key) {
     return free;
 }
 
-class MainHookTest : public ::testing::Test {
+class MainHookTest : public ::testing::Test, protected TestState {
   protected:
     std::shared_ptr<FakeHost> host = std::make_shared<FakeHost>();
     std::unique_ptr<HostWindows> windows;
-    TabSettings settings;
     FakeTabStrip strip;
     std::shared_ptr<FakeRegistry> registry = std::make_shared<FakeRegistry>();
     int reframes = 0, invalidations = 0;
     LONG_PTR ownProcedure = 0;
 
     void SetUp() override {
-        ResetTabBarState();
-        mdPub::HostApp = host;
-        mdReg::Registry = registry;
+        state.HostApp = host;
+        state.Registry = registry;
         windows = std::make_unique<HostWindows>(host);
         ownProcedure = GetWindowLongPtrW(windows->main, GWLP_WNDPROC);
     }
@@ -43,18 +41,16 @@ class MainHookTest : public ::testing::Test {
     void TearDown() override {
         UnhookMainWindow();
         windows.reset();
-        ResetTabBarState();
     }
 
     void Hook() {
         MainWindowHookParts parts;
-        parts.hMainWnd = reinterpret_cast<WindowHandle>(windows->main);
-        parts.settings = &settings;
-        parts.hostVersion = L"14.0";
+        state.hMainWnd = reinterpret_cast<WindowHandle>(windows->main);
+        state.HostVersion = ParseHostVersion(L"14.0");
         parts.reframeClient = [this] { ++reframes; };
         parts.invalidateRibbon = [this] { ++invalidations; };
         parts.tabStrip = [this]() -> TabStrip* { return &strip; };
-        HookMainWindow(parts);
+        HookMainWindow(state, parts);
     }
 };
 

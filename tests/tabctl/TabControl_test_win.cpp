@@ -11,7 +11,7 @@
 
 #include "tabctl/Appearance.h"
 #include "tabctl/DibCanvas_win.h"
-#include "tabctl/GdiObject_win.h"
+#include "shared/GdiObject_win.h"
 
 namespace morvane::tabctl {
 namespace {

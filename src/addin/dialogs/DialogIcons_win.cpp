@@ -9,11 +9,11 @@ namespace morvane::dialogs {
 
 namespace {
 
+using morvane::GdiBrush;
+using morvane::GdiFont;
+using morvane::GdiPen;
+using morvane::ScopedSelect;
 using tabctl::DibCanvas;
-using tabctl::GdiBrush;
-using tabctl::GdiFont;
-using tabctl::GdiPen;
-using tabctl::ScopedSelect;
 
 // Drawn this many times larger, then averaged down: smooth edges from plain GDI.
 constexpr int kSupersample = 4;

@@ -12,7 +12,7 @@
 
 #include "addin/dialogs/DialogResults.h"
 #include "addin/dialogs/FormSpec.h"
-#include "shared/HostApp.h"
+#include "host/HostApp.h"
 #include "shared/TabSettings.h"
 
 namespace morvane::dialogs {

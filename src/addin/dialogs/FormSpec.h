@@ -39,12 +39,16 @@ struct PixelRect {
 };
 
 enum class ControlKind {
-    Picture,       // the form's icon
-    Frame,         // a group frame without a caption
+    Picture,       // the form's icon, or a picture its form draws
+    Frame,         // a group frame, with the caption its text gives
     ReadOnlyText,  // text the user can read and copy, not change
     Edit,          // a one-line edit box
     CheckBox,
     Button,
+    Label,        // a line of text; its form hears a click on it
+    DropList,     // a list to choose from; the place's height includes the dropped list
+    ComboEdit,    // the same, with an edit to type into
+    DrawnButton,  // a push button its form draws
 };
 
 enum class FormIcon { None, Question, Lock, Information };

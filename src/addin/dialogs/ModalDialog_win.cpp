@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "addin/dialogs/DialogIcons_win.h"
-#include "tabctl/GdiObject_win.h"
+#include "shared/GdiObject_win.h"
 
 namespace morvane::dialogs {
 
 namespace {
 
-using tabctl::GdiFont;
+using morvane::GdiFont;
 
 // EndDialog's answers: the form closed, or it could not load (a failed dialog box gives -1).
 constexpr INT_PTR kClosed = 1;
@@ -49,6 +49,14 @@ ControlClass ClassOf(ControlKind kind) {
             return {L"EDIT", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL};
         case ControlKind::CheckBox:
             return {L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX};
+        case ControlKind::Label:
+            return {L"STATIC", SS_NOTIFY};
+        case ControlKind::DropList:
+            return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST};
+        case ControlKind::ComboEdit:
+            return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL};
+        case ControlKind::DrawnButton:
+            return {L"BUTTON", WS_TABSTOP | BS_OWNERDRAW};
         case ControlKind::Button:
             break;
     }
@@ -62,7 +70,7 @@ PixelRect AsPixelRect(const RECT& rect) {
 // A modal dialog box showing one form.
 class ModalDialog final : public FormView {
   public:
-    explicit ModalDialog(Form& form) : form_(form) {}
+    explicit ModalDialog(Form& form) : form_(form), windowForm_(dynamic_cast<WindowForm*>(&form)) {}
 
     bool Show(HWND owner) {
         // An empty template: the controls are made at load, in pixels.
@@ -95,10 +103,21 @@ class ModalDialog final : public FormView {
                 SetWindowLongPtrW(window, DWLP_USER, lParam);
                 self->window_ = window;
                 self->Load();
+                if (self->windowForm_) {
+                    self->windowForm_->Loaded(window);
+                }
                 return FALSE;  // Load gave the focus
             }
             auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(window, DWLP_USER));
-            return self ? self->Handle(message, wParam, lParam) : FALSE;
+            if (!self) {
+                return FALSE;
+            }
+            INT_PTR result = FALSE;
+            if (self->windowForm_ &&
+                self->windowForm_->Message(window, message, wParam, lParam, result)) {
+                return result;
+            }
+            return self->Handle(message, wParam, lParam);
         } catch (...) {
             // Nothing leaves a window procedure; a form that failed to load closes.
             if (message == WM_INITDIALOG) {
@@ -183,8 +202,7 @@ class ModalDialog final : public FormView {
         const HDC dc = GetDC(edit);
         TEXTMETRICW metrics{};
         {
-            const tabctl::ScopedSelect select(
-                dc, font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
+            const ScopedSelect select(dc, font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
             GetTextMetricsW(dc, &metrics);
         }
         ReleaseDC(edit, dc);
@@ -217,6 +235,7 @@ class ModalDialog final : public FormView {
     }
 
     Form& form_;
+    WindowForm* windowForm_;
     FormSpec spec_;
     HWND window_ = nullptr;
     GdiFont font_;

@@ -9,6 +9,16 @@
 
 namespace morvane::dialogs {
 
+// A form that binds more of its window than its FormSpec says (lists, pictures it draws,
+// controls of its own): it sees the window once the controls are made, and every message first.
+class WindowForm : public Form {
+  public:
+    virtual void Loaded(HWND dialog) = 0;
+    // True when the form handled the message; `result` is then the dialog procedure's answer.
+    virtual bool Message(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
+                         INT_PTR& result) = 0;
+};
+
 // Shows `form` modally over `owner` (nullptr: no owner, as a program's own window) and returns
 // once it has closed. False when the dialog could not be made; the form then never loaded.
 bool ShowModal(Form& form, HWND owner);

@@ -15,8 +15,9 @@ namespace morvane::dialogs {
 // first 13 characters and "...". A character outside the basic plane is never cut in half.
 std::wstring ShortenName(const std::wstring& Name);
 
-// The warning's text. Mode 1 names the project (`projectName`, the one about to be closed or saved);
-// every other mode, or a mode 1 without a name to show, speaks of locked projects in general.
+// The warning's text. Mode 1 names the project (`projectName`, the one about to be closed or
+// saved); every other mode, or a mode 1 without a name to show, speaks of locked projects in
+// general.
 std::wstring LockText(std::int32_t lockMode, const std::optional<std::wstring>& projectName,
                       const TextLookup& texts);
 

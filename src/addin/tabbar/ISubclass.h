@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 
 namespace morvane {
 

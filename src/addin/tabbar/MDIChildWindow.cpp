@@ -1,6 +1,5 @@
 #include "addin/tabbar/MDIChildWindow.h"
 
-#include "addin/tabbar/TabBarGlobals.h"
 #include "addin/tabbar/WindowMessages.h"
 
 namespace morvane {
@@ -11,19 +10,22 @@ namespace {
 // guard survives a selection made inside it.
 class UpdatingScope {
   public:
-    UpdatingScope() { Updating = true; }
-    ~UpdatingScope() { Updating = previous_; }
+    explicit UpdatingScope(bool& updating) : updating_(updating), previous_(updating) {
+        updating_ = true;
+    }
+    ~UpdatingScope() { updating_ = previous_; }
     UpdatingScope(const UpdatingScope&) = delete;
     UpdatingScope& operator=(const UpdatingScope&) = delete;
 
   private:
-    bool previous_ = Updating;
+    bool& updating_;
+    const bool previous_;
 };
 
 }  // namespace
 
-MDIChildWindow::MDIChildWindow(SubclassFactory newSubclass, StripAccess tabStrip)
-    : newSubclass_(std::move(newSubclass)), tabStrip_(std::move(tabStrip)) {}
+MDIChildWindow::MDIChildWindow(AddinState& state, SubclassFactory newSubclass, StripAccess tabStrip)
+    : state_(state), newSubclass_(std::move(newSubclass)), tabStrip_(std::move(tabStrip)) {}
 
 MDIChildWindow::~MDIChildWindow() {
     Detach();
@@ -59,7 +61,7 @@ void MDIChildWindow::Proc(bool, bool&, std::intptr_t&, WindowHandle& hWnd, std::
     const std::int32_t count = strip->Count();
     for (std::int32_t i = 0; i < count; ++i) {
         if (HandleFromText(strip->Tag(i)) == hWnd) {
-            const UpdatingScope busy;
+            const UpdatingScope busy(state_.Updating);
             strip->Select(i);
         }
     }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/ISubclass.h"
 #include "addin/tabbar/TabStrip.h"
 
@@ -15,7 +16,7 @@ class MDIChildWindow final : public ISubclass {
     using SubclassFactory = std::function<std::unique_ptr<WindowSubclass>()>;
     using StripAccess = std::function<TabStrip*()>;
 
-    MDIChildWindow(SubclassFactory newSubclass, StripAccess tabStrip);
+    MDIChildWindow(AddinState& state, SubclassFactory newSubclass, StripAccess tabStrip);
     ~MDIChildWindow();
     MDIChildWindow(const MDIChildWindow&) = delete;
     MDIChildWindow& operator=(const MDIChildWindow&) = delete;
@@ -28,6 +29,7 @@ class MDIChildWindow final : public ISubclass {
               std::uint32_t& uMsg, std::uintptr_t& wParam, std::intptr_t& lParam) override;
 
   private:
+    AddinState& state_;
     SubclassFactory newSubclass_;
     StripAccess tabStrip_;
     std::unique_ptr<WindowSubclass> subclass_;

@@ -1,7 +1,6 @@
 #include "addin/tabbar/MainWindowHotKeys.h"
 
-#include "addin/MenuBars.h"
-#include "addin/tabbar/TabBarRules.h"
+#include "host/MenuBars.h"
 #include "shared/SettingsSchema.h"
 #include "shared/mdReg.h"
 
@@ -15,7 +14,7 @@ void MainWindowHotKeys::Register(const HotKeyRegistration& key) {
 }
 
 void MainWindowHotKeys::RegisterEnabledHotKeys() {
-    const auto& settings = parts_.settings;
+    const auto& settings = parts_.state.Settings;
     if (settings.EnableTa == 0) {
         RegisterBarHotKey();
     }
@@ -28,11 +27,11 @@ void MainWindowHotKeys::RegisterEnabledHotKeys() {
 }
 
 void MainWindowHotKeys::RegisterBarHotKey() {
-    Register(BarHotKey(parts_.settings));
+    Register(BarHotKey(parts_.state.Settings));
 }
 
 void MainWindowHotKeys::RegisterNextTabHotKey() {
-    Register(NextTabHotKey(parts_.settings));
+    Register(NextTabHotKey(parts_.state.Settings));
 }
 
 void MainWindowHotKeys::RegisterTabNumberHotKeys() {
@@ -98,19 +97,20 @@ bool MainWindowHotKeys::OnHotKey(std::uintptr_t id) {
 }
 
 void MainWindowHotKeys::ToggleTabShow() {
-    auto& settings = parts_.settings;
+    auto& settings = parts_.state.Settings;
     settings.TabShow = settings.TabShow == 0 ? 1 : 0;
-    mdReg::SetRegValue(RootKey::CurrentUser, std::wstring(SettingsKey), L"TabShow", mdReg::RegDword,
-                       settings.TabShow);
+    if (parts_.state.Registry) {
+        WriteSetting(*parts_.state.Registry, Setting::TabShow, settings.TabShow);
+    }
     if (parts_.reframeClient) {
         parts_.reframeClient();
     }
-    if (HostVersionNumber(parts_.hostVersion) > 12) {
+    if (parts_.state.HostVersion.Number > 12) {
         if (parts_.invalidateRibbon) {
             parts_.invalidateRibbon();
         }
-    } else if (BtnShowTabBar) {
-        BtnShowTabBar->SetState(settings.TabShow == 0 ? msoButtonDown : msoButtonUp);
+    } else if (parts_.state.BtnShowTabBar) {
+        parts_.state.BtnShowTabBar->SetState(settings.TabShow == 0 ? msoButtonDown : msoButtonUp);
     }
 }
 

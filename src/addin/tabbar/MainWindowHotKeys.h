@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "shared/TabSettings.h"
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/HotKeys.h"
 #include "addin/tabbar/TabStrip.h"
 
@@ -22,8 +22,7 @@ class HotKeyPort {
 
 struct MainHookParts {
     HotKeyPort& hotKeys;
-    TabSettings& settings;
-    std::wstring hostVersion;
+    AddinState& state;
     std::function<void()> reframeClient;
     // The ribbon's Invalidate (hosts above "12.0").
     std::function<void()> invalidateRibbon;

@@ -2,32 +2,27 @@
 
 namespace morvane {
 
-namespace {
-
-constexpr std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
-    return r + 256 * g + 65536 * b;
-}
-
-}  // namespace
+using tabctl::ColorRole;
+using tabctl::Rgb;
 
 std::optional<std::array<MemberColor, 4>> OfficePreset(std::int32_t officeTheme) {
     const std::uint32_t selected = Rgb(240, 240, 240);
     switch (officeTheme) {
         case 1:
-            return std::array<MemberColor, 4>{{{2, Rgb(227, 235, 243)},
-                                               {1, Rgb(164, 195, 235)},
-                                               {6, selected},
-                                               {7, Rgb(135, 163, 193)}}};
+            return std::array<MemberColor, 4>{{{ColorRole::FaceDark, Rgb(227, 235, 243)},
+                                               {ColorRole::FaceLight, Rgb(164, 195, 235)},
+                                               {ColorRole::SelectedTab, selected},
+                                               {ColorRole::NormalTab, Rgb(135, 163, 193)}}};
         case 2:
-            return std::array<MemberColor, 4>{{{2, Rgb(224, 225, 228)},
-                                               {1, Rgb(170, 174, 181)},
-                                               {6, selected},
-                                               {7, Rgb(186, 190, 194)}}};
+            return std::array<MemberColor, 4>{{{ColorRole::FaceDark, Rgb(224, 225, 228)},
+                                               {ColorRole::FaceLight, Rgb(170, 174, 181)},
+                                               {ColorRole::SelectedTab, selected},
+                                               {ColorRole::NormalTab, Rgb(186, 190, 194)}}};
         case 3:
-            return std::array<MemberColor, 4>{{{2, Rgb(160, 160, 160)},
-                                               {1, Rgb(110, 110, 110)},
-                                               {6, selected},
-                                               {7, Rgb(120, 120, 120)}}};
+            return std::array<MemberColor, 4>{{{ColorRole::FaceDark, Rgb(160, 160, 160)},
+                                               {ColorRole::FaceLight, Rgb(110, 110, 110)},
+                                               {ColorRole::SelectedTab, selected},
+                                               {ColorRole::NormalTab, Rgb(120, 120, 120)}}};
         default:
             return std::nullopt;
     }
@@ -35,12 +30,12 @@ std::optional<std::array<MemberColor, 4>> OfficePreset(std::int32_t officeTheme)
 
 std::array<MemberColor, 6> CustomColors(const TabSettings& settings) {
     const auto color = [](std::int32_t stored) { return static_cast<std::uint32_t>(stored); };
-    return {{{2, color(settings.CoBackii)},
-             {1, color(settings.CoBack)},
-             {7, color(settings.CoNormal)},
-             {6, color(settings.CoSelect)},
-             {8, color(settings.CoText)},
-             {10, color(settings.CoTextSe)}}};
+    return {{{ColorRole::FaceDark, color(settings.CoBackii)},
+             {ColorRole::FaceLight, color(settings.CoBack)},
+             {ColorRole::NormalTab, color(settings.CoNormal)},
+             {ColorRole::SelectedTab, color(settings.CoSelect)},
+             {ColorRole::NormalText, color(settings.CoText)},
+             {ColorRole::SelectedText, color(settings.CoTextSe)}}};
 }
 
 bool UsesCustomColors(const TabSettings& settings) {

@@ -7,25 +7,23 @@
 #include <optional>
 
 #include "shared/TabSettings.h"
+#include "tabctl/TabTypes.h"
 
 namespace morvane {
 
-// One colour-set member and its colour (0x00BBGGRR).
+// One colour-set member and its colour.
 struct MemberColor {
-    std::int32_t member;
-    std::uint32_t color;
+    tabctl::ColorRole member;
+    tabctl::OleColor color;
 };
 
-// Colour styles of the paint manager.
-inline constexpr std::int32_t ColorStyleCustom = 4;
-inline constexpr std::int32_t ColorStyleOffice = 32;
-
-// The preset of an Office colour scheme (1 blue, 2 silver, 3 black), as members 2, 1, 6 and 7
-// in that order; no value for any other scheme.
+// The preset of an Office colour scheme (1 blue, 2 silver, 3 black): the dark and light faces,
+// the selected and the normal tab, in that order; no value for any other scheme.
 std::optional<std::array<MemberColor, 4>> OfficePreset(std::int32_t officeTheme);
 
-// The six custom colours in the order they are put on the control: members 2, 1, 7, 6, 8, 10
-// from CoBackii, CoBack, CoNormal, CoSelect, CoText, CoTextSe.
+// The six custom colours in the order they are put on the control: the dark and light faces,
+// the normal and the selected tab, the normal and the selected text, from CoBackii, CoBack,
+// CoNormal, CoSelect, CoText, CoTextSe.
 std::array<MemberColor, 6> CustomColors(const TabSettings& settings);
 
 // Whether the bar loads with the custom colours: CusColor set and a Theme other than 4, 9, 10.

@@ -6,8 +6,8 @@
 
 namespace morvane {
 
-bool IsHorizontal(std::int32_t position) {
-    return position == 0 || position == 1;
+bool IsHorizontal(BarPosition position) {
+    return position == BarAbove || position == BarBelow;
 }
 
 std::int32_t StripOffset(std::int32_t theme) {
@@ -24,17 +24,27 @@ std::int32_t StripOffset(std::int32_t theme) {
     }
 }
 
-std::int32_t PositionCode(std::int32_t position) {
+tabctl::TabSide PositionCode(BarPosition position) {
+    using tabctl::TabSide;
     switch (position) {
-        case 0:
-            return 0;
-        case 1:
-            return 2;
-        case 2:
-            return 1;
+        case BarAbove:
+            return TabSide::Top;
+        case BarBelow:
+            return TabSide::Bottom;
+        case BarLeft:
+            return TabSide::Left;
         default:
-            return 3;
+            return TabSide::Right;
     }
+}
+
+std::optional<tabctl::TabLayout> TabLayoutFor(std::int32_t tbLayout) {
+    using tabctl::TabLayout;
+    if (tbLayout < static_cast<std::int32_t>(TabLayout::AutoSize) ||
+        tbLayout > static_cast<std::int32_t>(TabLayout::Fixed)) {
+        return std::nullopt;
+    }
+    return static_cast<TabLayout>(tbLayout);
 }
 
 std::int32_t FixedTabWidth(std::int32_t fixWidth) {

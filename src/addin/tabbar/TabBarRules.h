@@ -2,21 +2,26 @@
 // The tab bar's layout and caption rules.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "shared/Numbers.h"
 #include "shared/TabSettings.h"
+#include "tabctl/TabTypes.h"
 
 namespace morvane {
 
-// Bars above or below the workspace (Position 0 or 1); every other value is a vertical bar.
-bool IsHorizontal(std::int32_t position);
+// Bars above or below the workspace; every other value is a vertical bar.
+bool IsHorizontal(BarPosition position);
 
 // Twips by which the control's leading margin is pushed behind the bar's near edge.
 std::int32_t StripOffset(std::int32_t theme);
 
-// The control's side for a Position: top 0, left 1, bottom 2, right 3.
-std::int32_t PositionCode(std::int32_t position);
+// The control's side for a Position; any value past the four is the right edge.
+tabctl::TabSide PositionCode(BarPosition position);
+
+// The control's layout for a TbLayout; no value for one it does not know.
+std::optional<tabctl::TabLayout> TabLayoutFor(std::int32_t tbLayout);
 
 // The fixed tab width: FixWidth, or 70 pixels when it is not set.
 std::int32_t FixedTabWidth(std::int32_t fixWidth);

@@ -2,7 +2,7 @@
 // The tab bar form as the window hooks use it.
 
 #include "addin/tabbar/TabStrip.h"
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 
 namespace morvane {
 

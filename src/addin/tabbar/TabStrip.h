@@ -7,7 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
+#include "tabctl/TabTypes.h"
 
 namespace morvane {
 
@@ -43,12 +44,11 @@ class TabStrip {
     // -1 when no tab is selected.
     virtual std::int32_t SelectedIndex() const = 0;
 
-    // Paint manager: layout (0 auto size, 1 size to fit, 2 fixed), tab widths in pixels, side
-    // (0 top, 1 left, 2 bottom, 3 right).
-    virtual void SetLayout(std::int32_t layout) = 0;
+    // Paint manager: layout, tab widths in pixels, the edge that holds the strip.
+    virtual void SetLayout(tabctl::TabLayout layout) = 0;
     virtual void SetMaxTabWidth(std::int32_t pixels) = 0;
     virtual void SetFixedTabWidth(std::int32_t pixels) = 0;
-    virtual void SetSide(std::int32_t side) = 0;
+    virtual void SetSide(tabctl::TabSide side) = 0;
 
     // The control's place in the bar and its extent; the page area is what the strip leaves.
     virtual std::int32_t Left() const = 0;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "tabctl/TabTypes.h"
+
 namespace morvane {
 
 class TabStyle {
@@ -14,12 +16,10 @@ class TabStyle {
     virtual void AttachImages() = 0;
     virtual void SetReorder(bool allowed) = 0;
     virtual void SetAppearance(std::int32_t appearance) = 0;
-    // Paint manager switches 7, 8, 17 and 18.
-    virtual void SetPaintSwitch(std::int32_t id, bool on) = 0;
-    // 1, 4 (the colour set) or 32 (the Office scheme); loads that style's colours into the set.
-    virtual void SetColorStyle(std::int32_t style) = 0;
-    // Colour-set members 1, 2, 6, 7, 8, 10; colours 0x00BBGGRR.
-    virtual void SetColor(std::int32_t member, std::uint32_t color) = 0;
+    virtual void SetPaintSwitch(tabctl::PaintSwitch which, bool on) = 0;
+    // Loads that style's colours into the colour set.
+    virtual void SetColorStyle(tabctl::ColorStyle style) = 0;
+    virtual void SetColor(tabctl::ColorRole role, tabctl::OleColor color) = 0;
     virtual void SetToolTipStyle(std::int32_t style) = 0;
     // Tool-tip switches 9 and 10.
     virtual void SetToolTipSwitch(std::int32_t id, bool on) = 0;

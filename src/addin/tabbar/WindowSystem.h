@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 
 namespace morvane {
 

@@ -2,17 +2,11 @@
 
 #include <windows.h>
 
+#include "shared/WindowHandle_win.h"
+
 namespace morvane {
 
 namespace {
-
-HWND AsHwnd(WindowHandle handle) {
-    return reinterpret_cast<HWND>(handle);
-}
-
-WindowHandle AsHandle(HWND hWnd) {
-    return reinterpret_cast<WindowHandle>(hWnd);
-}
 
 // The screen's device context for one query.
 class ScreenDC {

@@ -24,7 +24,6 @@ class cSubclass final : public WindowSubclass {
     std::intptr_t CallOrigWndProc(std::uint32_t uMsg, std::uintptr_t wParam,
                                   std::intptr_t lParam) override;
     void DelMsg(std::int32_t uMsg, std::int32_t When) override;
-    bool InIDE() const { return false; }
     bool Subclass(WindowHandle hWnd, ISubclass* Owner) override;
     bool UnSubclass() override;
 

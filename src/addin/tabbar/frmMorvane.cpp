@@ -4,17 +4,19 @@
 #include <set>
 #include <utility>
 
-#include "addin/MenuBars.h"
 #include "addin/tabbar/TabBarColors.h"
-#include "addin/tabbar/TabBarGlobals.h"
 #include "addin/tabbar/TabBarRules.h"
 #include "addin/tabbar/WindowMessages.h"
+#include "host/MenuBars.h"
 #include "shared/mdPub.h"
 #include "shared/mdReg.h"
 
 namespace morvane {
 
 namespace {
+
+using tabctl::ColorStyle;
+using tabctl::PaintSwitch;
 
 constexpr const wchar_t* DocWindowClass = L"Winproj-DocWindowClass";
 constexpr const wchar_t* DialogClass = L"#32770";
@@ -50,8 +52,8 @@ std::optional<std::pair<std::wstring, std::wstring>> IdentityOf(const HostWindow
 }
 
 // The project a tab's tool tip names: by full name, else by name.
-HostProjectPtr ProjectByToolTip(const std::wstring& toolTip) {
-    const auto projects = mdPub::HostApp ? mdPub::HostApp->Projects() : std::nullopt;
+HostProjectPtr ProjectByToolTip(const HostApp* host, const std::wstring& toolTip) {
+    const auto projects = host ? host->Projects() : std::nullopt;
     if (!projects) {
         return nullptr;
     }
@@ -74,7 +76,7 @@ std::int32_t Round(float value) {
 
 // Enables every item of a context menu, then, while at most one window is visible, disables
 // the items that need more than one.
-void EnableItems(CommandBarControls& controls,
+void EnableItems(CommandBarControls& controls, const AddinState& state,
                  std::initializer_list<std::int32_t> needingMoreWindows) {
     const std::int32_t count = controls.Count().value_or(0);
     for (std::int32_t position = 1; position <= count; ++position) {
@@ -82,7 +84,7 @@ void EnableItems(CommandBarControls& controls,
             item->SetEnabled(true);
         }
     }
-    if (mdPub::VisibleWindowCount() > 1) {
+    if (VisibleWindowCount(state) > 1) {
         return;
     }
     for (const auto position : needingMoreWindows) {
@@ -97,22 +99,22 @@ void EnableItems(CommandBarControls& controls,
 frmMorvane::frmMorvane(TabBarParts parts) : parts_(std::move(parts)) {}
 
 void frmMorvane::Form_Load(const std::wstring& systemFontName) {
-    const auto& settings = parts_.settings;
+    const auto& settings = Settings();
     auto& style = parts_.style;
     if (!systemFontName.empty()) {
         style.SetFont(settings.TabFontName, settings.TabFontSize);
     }
-    style.SetPaintSwitch(18, true);
+    style.SetPaintSwitch(PaintSwitch::CloseButton, true);
     style.AttachImages();
     style.SetReorder(settings.EnableReorder == 0);
     if (const auto appearance = AppearanceFor(settings.Theme); appearance != NoAppearance) {
         style.SetAppearance(appearance);
     }
-    style.SetPaintSwitch(7, true);
-    style.SetPaintSwitch(17, true);
-    style.SetPaintSwitch(8, false);
-    style.SetColorStyle(ColorStyleCustom);
-    style.SetToolTipStyle(ToolTipStyle(HostVersionNumber(parts_.hostVersion)));
+    style.SetPaintSwitch(PaintSwitch::HotTracking, true);
+    style.SetPaintSwitch(PaintSwitch::Spare, true);
+    style.SetPaintSwitch(PaintSwitch::Gloss, false);
+    style.SetColorStyle(ColorStyle::ColorSet);
+    style.SetToolTipStyle(ToolTipStyle(State().HostVersion.Number));
     style.SetToolTipSwitch(9, true);
     style.SetToolTipSwitch(10, true);
     if (UsesCustomColors(settings)) {
@@ -125,10 +127,10 @@ void frmMorvane::Form_Load(const std::wstring& systemFontName) {
 
 void frmMorvane::Form_Resize(std::int32_t formWidth, std::int32_t formHeight) {
     auto& strip = parts_.strip;
-    TabBarSize = MeasuredTabBarSize();
+    State().TabBarSize = MeasuredTabBarSize();
     const auto thickness =
-        static_cast<std::int32_t>(std::lround(TabBarSize * parts_.windows.TwipsPerPixel()));
-    if (IsHorizontal(parts_.settings.Position)) {
+        static_cast<std::int32_t>(std::lround(State().TabBarSize * parts_.windows.TwipsPerPixel()));
+    if (IsHorizontal(Settings().Position)) {
         strip.SetHeight(thickness);
         strip.SetWidth(formWidth - strip.Left());
     } else {
@@ -147,8 +149,8 @@ void frmMorvane::Form_Unload() {
 void frmMorvane::UpdateMenu() {
     auto& strip = parts_.strip;
     auto& windows = parts_.windows;
-    const auto& settings = parts_.settings;
-    const WindowHandle active = windows.MdiGetActive(hMDIClient);
+    const auto& settings = Settings();
+    const WindowHandle active = windows.MdiGetActive(State().hMDIClient);
     if (active == 0) {
         return;
     }
@@ -156,19 +158,21 @@ void frmMorvane::UpdateMenu() {
     const std::int32_t offset = StripOffset(settings.Theme);
     strip.SetTop(horizontal ? 0 : -offset);
     strip.SetLeft(horizontal ? -offset : 0);
-    strip.SetLayout(settings.TbLayout);
+    if (const auto layout = TabLayoutFor(settings.TbLayout)) {
+        strip.SetLayout(*layout);
+    }
     strip.SetMaxTabWidth(settings.MaxWidth);
     strip.SetFixedTabWidth(FixedTabWidth(settings.FixWidth));
     strip.SetSide(PositionCode(settings.Position));
 
-    if (ChildHandles.Count() != ProjectWindows.size()) {
+    if (State().ChildHandles.Count() != State().ProjectWindows.size()) {
         ResynchroniseProjectWindows();
     }
 
-    const auto count = static_cast<std::int32_t>(ChildHandles.Count());
+    const auto count = static_cast<std::int32_t>(State().ChildHandles.Count());
     strip.SetCount(count);
     for (std::int32_t i = 0; i < count; ++i) {
-        FillTab(i, ChildHandles.Item(static_cast<std::size_t>(i)));
+        FillTab(i, State().ChildHandles.Item(static_cast<std::size_t>(i)));
     }
 
     for (std::int32_t i = 0; i < strip.Count(); ++i) {
@@ -178,18 +182,18 @@ void frmMorvane::UpdateMenu() {
         }
     }
 
-    TabBarSize = MeasuredTabBarSize();
+    State().TabBarSize = MeasuredTabBarSize();
 }
 
 void frmMorvane::ResynchroniseProjectWindows() {
-    const auto hostWindows = mdPub::HostApp ? mdPub::HostApp->Windows() : std::nullopt;
+    const auto hostWindows = State().HostApp ? State().HostApp->Windows() : std::nullopt;
     if (!hostWindows) {
         return;
     }
     // Two projects of one name from two folders have windows of one caption: each window
     // object takes a handle of its own, and a window object already recorded keeps its handle.
     std::set<std::pair<std::wstring, std::wstring>> recorded;
-    for (const auto& [key, window] : ProjectWindows) {
+    for (const auto& [key, window] : State().ProjectWindows) {
         if (const auto identity = IdentityOf(window)) {
             recorded.insert(*identity);
         }
@@ -200,7 +204,7 @@ void frmMorvane::ResynchroniseProjectWindows() {
             continue;
         }
         const WindowHandle found = UnrecordedWindow(identity->first);
-        if (found != 0 && ProjectWindows.emplace(HandleText(found), window).second) {
+        if (found != 0 && State().ProjectWindows.emplace(HandleText(found), window).second) {
             recorded.insert(*identity);
         }
     }
@@ -208,9 +212,10 @@ void frmMorvane::ResynchroniseProjectWindows() {
 
 WindowHandle frmMorvane::UnrecordedWindow(const std::wstring& caption) {
     auto& windows = parts_.windows;
-    WindowHandle found = windows.FindByClass(hMDIClient, 0, DocWindowClass, caption);
-    while (found != 0 && ProjectWindows.count(HandleText(found)) != 0) {
-        found = windows.FindByClass(hMDIClient, found, DocWindowClass, caption);
+    const WindowHandle client = State().hMDIClient;
+    WindowHandle found = windows.FindByClass(client, 0, DocWindowClass, caption);
+    while (found != 0 && State().ProjectWindows.count(HandleText(found)) != 0) {
+        found = windows.FindByClass(client, found, DocWindowClass, caption);
     }
     return found;
 }
@@ -218,7 +223,7 @@ WindowHandle frmMorvane::UnrecordedWindow(const std::wstring& caption) {
 std::int32_t frmMorvane::MeasuredTabBarSize() const {
     const auto& strip = parts_.strip;
     const double px = parts_.windows.TwipsPerPixel();
-    return IsHorizontal(parts_.settings.Position)
+    return IsHorizontal(Settings().Position)
                ? StripThickness(strip.Height(), strip.PageAreaHeight(), px)
                : StripThickness(strip.Width(), strip.PageAreaWidth(), px);
 }
@@ -226,18 +231,18 @@ std::int32_t frmMorvane::MeasuredTabBarSize() const {
 void frmMorvane::FillTab(std::int32_t index, WindowHandle handle) {
     auto& strip = parts_.strip;
     const std::wstring key = HandleText(handle);
-    const auto known = ProjectWindows.find(key);
+    const auto known = State().ProjectWindows.find(key);
     std::optional<std::wstring> caption;
     ProjectFacts facts;
-    if (known != ProjectWindows.end() && known->second) {
+    if (known != State().ProjectWindows.end() && known->second) {
         caption = known->second->Caption();
         facts = FactsOf(known->second);
     } else {
         // A window the host's collection did not name: its own text, and the project of the
         // first host window that bears that text.
         caption = parts_.windows.WindowText(handle);
-        if (mdPub::HostApp) {
-            facts = FactsOf(mdPub::HostApp->WindowByCaption(*caption));
+        if (State().HostApp) {
+            facts = FactsOf(State().HostApp->WindowByCaption(*caption));
         }
     }
     if (caption) {
@@ -250,21 +255,24 @@ void frmMorvane::FillTab(std::int32_t index, WindowHandle handle) {
     if (facts.fullName) {
         strip.SetToolTip(index, *facts.fullName);
     }
-    strip.SetImage(index, LockedProjects.count(strip.ToolTip(index)) != 0 ? 1 : 0);
+    strip.SetImage(index, State().LockedProjects.count(strip.ToolTip(index)) != 0 ? 1 : 0);
     strip.SetTag(index, key);
     strip.SetVisible(index, parts_.windows.IsWindowVisible(handle));
 }
 
 void frmMorvane::ChangeDeafultColor() {
-    if (HostVersionNumber(parts_.hostVersion) <= 12) {
+    if (State().HostVersion.Number <= 12) {
         return;
     }
     // A failed read keeps the scheme as it was.
-    mdReg::GetRegValue(RootKey::CurrentUser,
-                       L"Software\\Microsoft\\Office\\" + parts_.hostVersion + L"\\Common",
-                       L"Theme", mdPub::OfficeTheme);
-    parts_.style.SetColorStyle(ColorStyleOffice);
-    if (const auto preset = OfficePreset(mdPub::OfficeTheme)) {
+    if (State().Registry) {
+        mdReg::GetRegValue(
+            *State().Registry, RootKey::CurrentUser,
+            L"Software\\Microsoft\\Office\\" + State().HostVersion.Text + L"\\Common", L"Theme",
+            State().OfficeTheme);
+    }
+    parts_.style.SetColorStyle(ColorStyle::Office);
+    if (const auto preset = OfficePreset(State().OfficeTheme)) {
         for (const auto& entry : *preset) {
             parts_.style.SetColor(entry.member, entry.color);
         }
@@ -273,9 +281,9 @@ void frmMorvane::ChangeDeafultColor() {
 }
 
 void frmMorvane::ChangCustomColor() {
-    parts_.style.SetPaintSwitch(8, false);
-    parts_.style.SetColorStyle(ColorStyleCustom);
-    for (const auto& entry : CustomColors(parts_.settings)) {
+    parts_.style.SetPaintSwitch(PaintSwitch::Gloss, false);
+    parts_.style.SetColorStyle(ColorStyle::ColorSet);
+    for (const auto& entry : CustomColors(Settings())) {
         parts_.style.SetColor(entry.member, entry.color);
     }
 }
@@ -303,17 +311,18 @@ void frmMorvane::ForgetClick() {
 }
 
 void frmMorvane::TabProject_SelectionChanged(std::int32_t index) {
-    if (Updating) {
+    if (State().Updating) {
         return;
     }
     if (const auto window = TabWindow(index)) {
-        parts_.windows.Post(hMDIClient, wm::MdiActivate, static_cast<std::uintptr_t>(*window), 0);
+        parts_.windows.Post(State().hMDIClient, wm::MdiActivate,
+                            static_cast<std::uintptr_t>(*window), 0);
     }
 }
 
 bool frmMorvane::InBlindZone(float x, float y) const {
     const auto& strip = parts_.strip;
-    const bool horizontal = IsHorizontal(parts_.settings.Position);
+    const bool horizontal = IsHorizontal(Settings().Position);
     const double p = horizontal ? x : y;
     const double e = horizontal ? strip.Width() : strip.Height();
     const double d = e - p;
@@ -345,7 +354,7 @@ void frmMorvane::TabProject_MouseDown(std::int32_t button, std::int32_t, float x
         return;
     }
     mDblClickTime = parts_.windows.DoubleClickTime();
-    const auto& settings = parts_.settings;
+    const auto& settings = Settings();
     const auto hit = [&] { return parts_.strip.HitTest(Round(x), Round(y)); };
     switch (button) {
         case LeftButton:
@@ -374,7 +383,7 @@ void frmMorvane::TabProject_MouseDown(std::int32_t button, std::int32_t, float x
 }
 
 void frmMorvane::LeftDown(std::optional<std::int32_t> tab) {
-    const auto& settings = parts_.settings;
+    const auto& settings = Settings();
     auto& windows = parts_.windows;
     // What this click hit: the tab's window (its handle text), or the blank bar. Two tabs of
     // one name are two windows, so a click on each is no double click.
@@ -404,8 +413,8 @@ void frmMorvane::LeftDown(std::optional<std::int32_t> tab) {
         now - mLastClickTick < mDblClickTime) {
         if (tab) {
             CloseTab(*tab);
-        } else if (parts_.commandBars) {
-            if (auto command = parts_.commandBars->FindControlById(NewCommandId)) {
+        } else if (State().HostCommandBars) {
+            if (auto command = State().HostCommandBars->FindControlById(NewCommandId)) {
                 command->Execute();
             }
         }
@@ -418,13 +427,14 @@ void frmMorvane::LeftDown(std::optional<std::int32_t> tab) {
 
 void frmMorvane::ShowTabMenu(std::int32_t tab) {
     parts_.strip.Select(tab);
-    const auto controls = BarPupTabOnItem ? BarPupTabOnItem->Controls() : nullptr;
+    const auto controls = State().BarPupTabOnItem ? State().BarPupTabOnItem->Controls() : nullptr;
     if (!controls) {
         return;
     }
-    EnableItems(*controls, {TabMenuItem::CloseOther, TabMenuItem::CloseAll, TabMenuItem::SaveAll});
+    EnableItems(*controls, State(),
+                {TabMenuItem::CloseOther, TabMenuItem::CloseAll, TabMenuItem::SaveAll});
     const std::wstring toolTip = parts_.strip.ToolTip(tab);
-    if (const auto project = ProjectByToolTip(toolTip)) {
+    if (const auto project = ProjectByToolTip(State().HostApp.get(), toolTip)) {
         if (project->Path() == std::wstring()) {
             for (const auto position : {TabMenuItem::OpenFolder, TabMenuItem::Rename}) {
                 if (auto item = controls->Item(position)) {
@@ -434,18 +444,20 @@ void frmMorvane::ShowTabMenu(std::int32_t tab) {
         }
     }
     if (auto lock = controls->Item(TabMenuItem::Lock)) {
-        lock->SetState(LockedProjects.count(toolTip) != 0 ? msoButtonDown : msoButtonUp);
+        lock->SetState(State().LockedProjects.count(toolTip) != 0 ? msoButtonDown : msoButtonUp);
     }
-    BarPupTabOnItem->ShowPopup();
+    State().BarPupTabOnItem->ShowPopup();
 }
 
 void frmMorvane::ShowBarMenu() {
-    const auto controls = BarPupTabNoOnItem ? BarPupTabNoOnItem->Controls() : nullptr;
+    const auto controls =
+        State().BarPupTabNoOnItem ? State().BarPupTabNoOnItem->Controls() : nullptr;
     if (!controls) {
         return;
     }
-    EnableItems(*controls, {BarMenuItem::CloseOther, BarMenuItem::CloseAll, BarMenuItem::SaveAll});
-    BarPupTabNoOnItem->ShowPopup();
+    EnableItems(*controls, State(),
+                {BarMenuItem::CloseOther, BarMenuItem::CloseAll, BarMenuItem::SaveAll});
+    State().BarPupTabNoOnItem->ShowPopup();
 }
 
 void frmMorvane::TabProject_CloseButtonClick(bool& cancel) {
@@ -463,8 +475,8 @@ void frmMorvane::TabProject_CloseButtonClick(bool& cancel) {
 }
 
 void frmMorvane::TabProject_TabMoved(std::int32_t index, std::int32_t newIndex) {
-    ChildHandles.MoveTo(parts_.strip.Tag(index),
-                        static_cast<std::size_t>(newIndex < 0 ? 0 : newIndex));
+    State().ChildHandles.MoveTo(parts_.strip.Tag(index),
+                                static_cast<std::size_t>(newIndex < 0 ? 0 : newIndex));
 }
 
 void frmMorvane::Timer_ProExit_Timer() {
@@ -477,8 +489,8 @@ void frmMorvane::Timer_ProExit_Timer() {
             if (parts_.exitTimer) {
                 parts_.exitTimer(false);
             }
-            if (mdPub::HostApp) {
-                mdPub::HostApp->SetAlerts(true);
+            if (State().HostApp) {
+                State().HostApp->SetAlerts(true);
             }
             return;
         }

@@ -8,8 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "addin/CommandBars.h"
-#include "shared/TabSettings.h"
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/TabStrip.h"
 #include "addin/tabbar/TabStyle.h"
 #include "addin/tabbar/WindowSystem.h"
@@ -21,17 +20,14 @@ inline constexpr std::int32_t LeftButton = 1;
 inline constexpr std::int32_t RightButton = 2;
 inline constexpr std::int32_t MiddleButton = 4;
 
-// What the bar works with besides the host object (mdPub::HostApp) and the shared state.
+// What the bar works with: its tab control, the windows, the add-in's state and its timer.
 struct TabBarParts {
     TabStrip& strip;
     TabStyle& style;
     WindowSystem& windows;
-    const TabSettings& settings;
-    std::wstring hostVersion;
+    AddinState& state;
     // Switches the exit timer on (every 30 ms) or off.
     std::function<void(bool on)> exitTimer;
-    // The host's command bars; none when the host has none.
-    CommandBars* commandBars = nullptr;
 };
 
 class frmMorvane {
@@ -64,6 +60,8 @@ class frmMorvane {
     void Timer_ProExit_Timer();
 
   private:
+    AddinState& State() const { return parts_.state; }
+    const TabSettings& Settings() const { return parts_.state.Settings; }
     // Adds the host's windows to ProjectWindows under the handles their captions find.
     void ResynchroniseProjectWindows();
     // The topmost project window of the caption whose handle ProjectWindows does not hold yet.

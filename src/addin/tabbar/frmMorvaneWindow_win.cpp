@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "shared/Trace.h"
+#include "shared/WindowHandle_win.h"
 #include "shared/mdPub.h"
 
 namespace morvane {
@@ -14,47 +16,21 @@ constexpr UINT ExitTimerInterval = 30;
 // WS_CHILD | WS_VISIBLE and the form's own low bits.
 constexpr LONG_PTR LoadedStyle = 0x5000004C;
 
-void RegisterFormClass() {
-    static const bool registered = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = FormClass;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        return RegisterClassW(&wc) != 0;
-    }();
-    (void)registered;
-}
-
-// Runs an event of the control or the window; nothing may leave a window procedure.
-template <typename F>
-void Guarded(F&& action) {
-    try {
-        action();
-    } catch (...) {
-    }
-}
-
 }  // namespace
 
-frmMorvaneWindow::frmMorvaneWindow(TabBarFormParts parts) : parts_(std::move(parts)) {
-    RegisterFormClass();
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, FormClass, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0,
-                              0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!window_ || !parts_.settings) {
+frmMorvaneWindow::frmMorvaneWindow(AddinState& state, TabBarFormParts parts)
+    : state_(state), parts_(std::move(parts)) {
+    if (!Create(FormClass, WS_EX_TOOLWINDOW, WS_POPUP | WS_CLIPCHILDREN, nullptr)) {
         return;
     }
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
     if (parts_.newControl) {
-        control_ = parts_.newControl(reinterpret_cast<WindowHandle>(window_), *this);
+        control_ = parts_.newControl(AsHandle(Hwnd()), *this);
     }
     if (!control_) {
         return;
     }
-    TabBarParts rules{*control_,          *control_, windows_,          *parts_.settings,
-                      parts_.hostVersion, {},        parts_.commandBars};
-    HWND form = window_;
+    TabBarParts rules{*control_, *control_, windows_, state_, {}};
+    HWND form = Hwnd();
     rules.exitTimer = [form](bool on) {
         if (on) {
             SetTimer(form, ExitTimerId, ExitTimerInterval, nullptr);
@@ -66,7 +42,8 @@ frmMorvaneWindow::frmMorvaneWindow(TabBarFormParts parts) : parts_(std::move(par
 }
 
 frmMorvaneWindow::~frmMorvaneWindow() {
-    if (!window_) {
+    const HWND window = Hwnd();
+    if (!window) {
         return;
     }
     if (rules_) {
@@ -76,8 +53,7 @@ frmMorvaneWindow::~frmMorvaneWindow() {
     // The control goes before its window; the rules before the control they use.
     rules_.reset();
     control_.reset();
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
+    Destroy();
 }
 
 void frmMorvaneWindow::SetParentHwnd(WindowHandle hWnd) {
@@ -88,33 +64,34 @@ void frmMorvaneWindow::SetParentHwnd(WindowHandle hWnd) {
 }
 
 WindowHandle frmMorvaneWindow::hWnd() const {
-    return reinterpret_cast<WindowHandle>(window_);
+    return AsHandle(Hwnd());
 }
 
 bool frmMorvaneWindow::Visible() const {
-    return window_ && IsWindowVisible(window_) != FALSE;
+    return Hwnd() && IsWindowVisible(Hwnd()) != FALSE;
 }
 
 void frmMorvaneWindow::Hide() {
-    if (window_) {
-        ShowWindow(window_, SW_HIDE);
+    if (Hwnd()) {
+        ShowWindow(Hwnd(), SW_HIDE);
     }
 }
 
 void frmMorvaneWindow::Load() {
     loaded_ = true;
+    const HWND window = Hwnd();
     const HWND parent = reinterpret_cast<HWND>(mParentHwnd);
-    mPrevOwner.Set(window_, parent);
-    SetParent(window_, parent);
-    SetWindowLongPtrW(window_, GWL_STYLE, LoadedStyle);
+    mPrevOwner.Set(window, parent);
+    SetParent(window, parent);
+    SetWindowLongPtrW(window, GWL_STYLE, LoadedStyle);
     if (rules_) {
         // The tab font only where the system names its caption font.
-        rules_->Form_Load(mdPub::SystemFontName());
+        rules_->Form_Load(mdPub::SystemFontName(state_.System.get()));
     }
 }
 
 void frmMorvaneWindow::UpdateMenu() {
-    if (!window_) {
+    if (!Hwnd()) {
         return;
     }
     if (!loaded_) {
@@ -148,47 +125,49 @@ void frmMorvaneWindow::OnSize() {
         return;
     }
     RECT area{};
-    GetClientRect(window_, &area);
+    GetClientRect(Hwnd(), &area);
     const double px = windows_.TwipsPerPixel();
     rules_->Form_Resize(static_cast<std::int32_t>(std::lround(area.right * px)),
                         static_cast<std::int32_t>(std::lround(area.bottom * px)));
 }
 
-LRESULT CALLBACK frmMorvaneWindow::WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    auto* form = reinterpret_cast<frmMorvaneWindow*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
-    if (form && form->rules_) {
+LRESULT frmMorvaneWindow::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (rules_) {
         if (uMsg == WM_SIZE) {
-            Guarded([form] { form->OnSize(); });
+            OnSize();
         } else if (uMsg == WM_TIMER && wParam == ExitTimerId) {
-            Guarded([form] { form->rules_->Timer_ProExit_Timer(); });
+            rules_->Timer_ProExit_Timer();
             return 0;
         }
     }
-    return DefWindowProcW(hWnd, uMsg, wParam, lParam);
+    return Window::OnMessage(uMsg, wParam, lParam);
 }
 
 void frmMorvaneWindow::SelectionChanged(std::int32_t index) {
     if (rules_) {
-        Guarded([&] { rules_->TabProject_SelectionChanged(index); });
+        Guarded(L"TabProject_SelectionChanged",
+                [&] { rules_->TabProject_SelectionChanged(index); });
     }
 }
 
 void frmMorvaneWindow::MouseDown(std::int32_t button, std::int32_t shift, float x, float y) {
     if (rules_) {
-        Guarded([&] { rules_->TabProject_MouseDown(button, shift, x, y); });
+        Guarded(L"TabProject_MouseDown",
+                [&] { rules_->TabProject_MouseDown(button, shift, x, y); });
     }
 }
 
 void frmMorvaneWindow::CloseButtonClick(bool& cancel) {
     cancel = true;
     if (rules_) {
-        Guarded([&] { rules_->TabProject_CloseButtonClick(cancel); });
+        Guarded(L"TabProject_CloseButtonClick",
+                [&] { rules_->TabProject_CloseButtonClick(cancel); });
     }
 }
 
 void frmMorvaneWindow::TabMoved(std::int32_t index, std::int32_t newIndex) {
     if (rules_) {
-        Guarded([&] { rules_->TabProject_TabMoved(index, newIndex); });
+        Guarded(L"TabProject_TabMoved", [&] { rules_->TabProject_TabMoved(index, newIndex); });
     }
 }
 

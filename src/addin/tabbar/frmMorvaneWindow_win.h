@@ -14,21 +14,19 @@
 #include "addin/tabbar/WindowSystem_win.h"
 #include "addin/tabbar/frmMorvane.h"
 #include "shared/OwnerPair_win.h"
+#include "shared/Window_win.h"
 
 namespace morvane {
 
 struct TabBarFormParts {
-    const TabSettings* settings = nullptr;
-    std::wstring hostVersion;
-    CommandBars* commandBars = nullptr;
     // Creates the tab control inside the form window, reporting its events to the sink.
     std::function<std::unique_ptr<TabBarControl>(WindowHandle form, TabEventSink& events)>
         newControl;
 };
 
-class frmMorvaneWindow final : public TabBarWindow, private TabEventSink {
+class frmMorvaneWindow final : public TabBarWindow, private Window, private TabEventSink {
   public:
-    explicit frmMorvaneWindow(TabBarFormParts parts);
+    frmMorvaneWindow(AddinState& state, TabBarFormParts parts);
     ~frmMorvaneWindow() override;
     frmMorvaneWindow(const frmMorvaneWindow&) = delete;
     frmMorvaneWindow& operator=(const frmMorvaneWindow&) = delete;
@@ -50,7 +48,7 @@ class frmMorvaneWindow final : public TabBarWindow, private TabEventSink {
     TabStrip* Strip() override { return control_.get(); }
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
     void Load();
     void OnSize();
 
@@ -59,9 +57,9 @@ class frmMorvaneWindow final : public TabBarWindow, private TabEventSink {
     void CloseButtonClick(bool& cancel) override;
     void TabMoved(std::int32_t index, std::int32_t newIndex) override;
 
+    AddinState& state_;
     TabBarFormParts parts_;
     Win32WindowSystem windows_;
-    HWND window_ = nullptr;
     std::unique_ptr<TabBarControl> control_;
     std::unique_ptr<frmMorvane> rules_;
     WindowHandle mParentHwnd = 0;

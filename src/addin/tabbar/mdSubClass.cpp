@@ -1,6 +1,5 @@
 #include "addin/tabbar/mdSubClass.h"
 
-#include "addin/tabbar/TabBarGlobals.h"
 #include "addin/tabbar/TabBarRules.h"
 
 namespace morvane::mdSubClass {
@@ -9,34 +8,34 @@ bool BarWanted(std::int32_t visibleWindows, const TabSettings& settings) {
     return visibleWindows >= settings.OneHide + 1 && settings.TabShow == 0;
 }
 
-Rect ClientArea(std::int32_t position, std::int32_t tabBarSize, const std::wstring& hostVersion,
+Rect ClientArea(BarPosition position, std::int32_t tabBarSize, const std::wstring& hostVersion,
                 std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy) {
     const std::int32_t s = tabBarSize;
     switch (position) {
-        case 0:
+        case BarAbove:
             return {x, hostVersion == L"14.0" ? y + s : y + s - 1, x + cx, y + cy};
-        case 1:
+        case BarBelow:
             return {x, y, x + cx, y + cy - (s - 1)};
-        case 2:
+        case BarLeft:
             return {x + (s - 1), y, x + cx, y + cy};
         default:
             return {x, y, x + cx - (s - 1), y + cy};
     }
 }
 
-ScreenPoint BarAnchor(std::int32_t position, std::int32_t tabBarSize, const Rect& window) {
+ScreenPoint BarAnchor(BarPosition position, std::int32_t tabBarSize, const Rect& window) {
     switch (position) {
-        case 0:
-        case 2:
+        case BarAbove:
+        case BarLeft:
             return {window.left, window.top};
-        case 1:
+        case BarBelow:
             return {window.left, window.bottom - tabBarSize};
         default:
             return {window.right - tabBarSize, window.top};
     }
 }
 
-Placement BarPlacement(std::int32_t position, std::int32_t tabBarSize, ScreenPoint anchor,
+Placement BarPlacement(BarPosition position, std::int32_t tabBarSize, ScreenPoint anchor,
                        std::int32_t extent) {
     if (IsHorizontal(position)) {
         return {anchor.x, anchor.y, extent, tabBarSize};
@@ -44,12 +43,12 @@ Placement BarPlacement(std::int32_t position, std::int32_t tabBarSize, ScreenPoi
     return {anchor.x + 1, anchor.y + 1, tabBarSize, extent - 1};
 }
 
-void AddMDIChild(WindowHandle hWnd, const std::wstring& hostVersion,
+void AddMDIChild(AddinState& state, ChildWatchers& ChildWindows, WindowHandle hWnd,
                  const std::function<std::unique_ptr<MDIChildWindow>()>& newWatcher) {
-    if (!ChildHandles.Add(hWnd)) {
+    if (!state.ChildHandles.Add(hWnd)) {
         return;
     }
-    if (hostVersion != L"11.0" || !newWatcher) {
+    if (state.HostVersion.Text != L"11.0" || !newWatcher) {
         return;
     }
     auto watcher = newWatcher();
@@ -69,11 +68,11 @@ void EnumMDIChildren(WindowSystem& windows, WindowHandle client,
     }
 }
 
-bool ForgetMDIChild(WindowHandle hWnd, std::int32_t visibleWindows, const TabSettings& settings) {
+bool ForgetMDIChild(AddinState& state, WindowHandle hWnd, std::int32_t visibleWindows) {
     const std::wstring key = HandleText(hWnd);
-    ChildHandles.Remove(key);
-    ProjectWindows.erase(key);
-    return visibleWindows < settings.OneHide + 1;
+    state.ChildHandles.Remove(key);
+    state.ProjectWindows.erase(key);
+    return visibleWindows < state.Settings.OneHide + 1;
 }
 
 }  // namespace morvane::mdSubClass

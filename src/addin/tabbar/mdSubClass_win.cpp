@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include "addin/tabbar/TabBarGlobals.h"
+#include "shared/WindowHandle_win.h"
+
 #include "addin/tabbar/TabBarRules.h"
 #include "addin/tabbar/WindowSystem_win.h"
 #include "addin/tabbar/cSubclass_win.h"
@@ -13,18 +14,17 @@ namespace morvane::mdSubClass {
 
 namespace {
 
-HWND AsHwnd(WindowHandle handle) {
-    return reinterpret_cast<HWND>(handle);
-}
-
 // The hook on the client window, as the owner of its subclass: the strip on WM_NCCALCSIZE,
 // the bar's visibility and place on WM_NCCALCSIZE, WM_NCPAINT and WM_SIZE, the project
 // windows on WM_PARENTNOTIFY.
 class ClientHook final : public ISubclass {
   public:
-    explicit ClientHook(ClientHookParts parts) : parts_(std::move(parts)) {}
+    ClientHook(AddinState& state, ClientHookParts parts)
+        : state_(state), parts_(std::move(parts)) {}
 
+    AddinState& state_;
     ClientHookParts parts_;
+    ChildWatchers ChildWindows;
     std::unique_ptr<TabBarWindow> bar;
     cSubclass subclass;
     bool firstSizePending = true;
@@ -33,8 +33,8 @@ class ClientHook final : public ISubclass {
               std::uint32_t& uMsg, std::uintptr_t& wParam, std::intptr_t& lParam) override;
 
   private:
-    const TabSettings& Settings() const { return *parts_.settings; }
-    bool Wanted() const { return BarWanted(mdPub::VisibleWindowCount(), Settings()); }
+    const TabSettings& Settings() const { return state_.Settings; }
+    bool Wanted() const { return BarWanted(VisibleWindowCount(state_), Settings()); }
     void HideBar();
     void Place(std::int32_t extentHorizontal, std::int32_t extentVertical, const RECT& window);
     void OnCalcSize(bool before, bool& handled, std::intptr_t& result, std::uintptr_t wParam,
@@ -58,12 +58,12 @@ void ClientHook::Place(std::int32_t extentHorizontal, std::int32_t extentVertica
         return;
     }
     const auto position = Settings().Position;
-    const ScreenPoint anchor =
-        BarAnchor(position, TabBarSize, {window.left, window.top, window.right, window.bottom});
+    const ScreenPoint anchor = BarAnchor(position, state_.TabBarSize,
+                                         {window.left, window.top, window.right, window.bottom});
     POINT point{anchor.x, anchor.y};
-    ScreenToClient(AsHwnd(parts_.hMainWnd), &point);
+    ScreenToClient(AsHwnd(state_.hMainWnd), &point);
     const Placement place =
-        BarPlacement(position, TabBarSize, {point.x, point.y},
+        BarPlacement(position, state_.TabBarSize, {point.x, point.y},
                      IsHorizontal(position) ? extentHorizontal : extentVertical);
     // No SWP_NOZORDER: each placement also brings the bar above its siblings.
     SetWindowPos(AsHwnd(bar->hWnd()), HWND_TOP, place.x, place.y, place.cx, place.cy,
@@ -87,8 +87,8 @@ void ClientHook::OnCalcSize(bool before, bool& handled, std::intptr_t& result,
         return;
     }
     const WINDOWPOS& pos = *params->lppos;
-    const Rect area = ClientArea(Settings().Position, TabBarSize, parts_.hostVersion, pos.x, pos.y,
-                                 pos.cx, pos.cy);
+    const Rect area = ClientArea(Settings().Position, state_.TabBarSize, state_.HostVersion.Text,
+                                 pos.x, pos.y, pos.cx, pos.cy);
     params->rgrc[0] = RECT{area.left, area.top, area.right, area.bottom};
     params->rgrc[1] = params->rgrc[0];
     handled = true;
@@ -96,8 +96,7 @@ void ClientHook::OnCalcSize(bool before, bool& handled, std::intptr_t& result,
 }
 
 void ClientHook::OnNcPaint(std::uintptr_t wParam) {
-    if (HostVersionNumber(parts_.hostVersion) > 12 && wParam == 1 && Settings().CusColor == 0 &&
-        bar) {
+    if (state_.HostVersion.Number > 12 && wParam == 1 && Settings().CusColor == 0 && bar) {
         bar->ChangeDeafultColor();
     }
     if (!Wanted()) {
@@ -105,16 +104,16 @@ void ClientHook::OnNcPaint(std::uintptr_t wParam) {
         return;
     }
     RECT window{};
-    GetWindowRect(AsHwnd(hMDIClient), &window);
-    if (FindWindowExW(AsHwnd(parts_.hMainWnd), nullptr, L"Winproj-Preview", nullptr)) {
+    GetWindowRect(AsHwnd(state_.hMDIClient), &window);
+    if (FindWindowExW(AsHwnd(state_.hMainWnd), nullptr, L"Winproj-Preview", nullptr)) {
         if (bar) {
             SetWindowPos(AsHwnd(bar->hWnd()), nullptr, 0, 0, 0, 0,
                          SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE);
         }
         return;
     }
-    if (PlacementPending) {
-        PlacementPending = false;
+    if (state_.PlacementPending) {
+        state_.PlacementPending = false;
         Place(window.right - window.left, window.bottom - window.top, window);
     }
 }
@@ -128,11 +127,11 @@ void ClientHook::OnSize(std::uintptr_t wParam, std::intptr_t lParam) {
         return;
     }
     RECT window{};
-    GetWindowRect(AsHwnd(hMDIClient), &window);
+    GetWindowRect(AsHwnd(state_.hMDIClient), &window);
     const auto packed = static_cast<std::int32_t>(lParam);
     Place(mdPub::LoWord(packed), mdPub::HiWord(packed), window);
     if (firstSizePending) {
-        SetFocus(AsHwnd(parts_.hMainWnd));
+        SetFocus(AsHwnd(state_.hMainWnd));
         firstSizePending = false;
     }
 }
@@ -141,9 +140,9 @@ void ClientHook::OnParentNotify(std::uintptr_t wParam, std::intptr_t lParam) {
     const auto event = mdPub::LoWord(static_cast<std::int32_t>(wParam));
     const auto child = static_cast<WindowHandle>(lParam);
     if (event == WM_CREATE) {
-        AddMDIChild(child, parts_.hostVersion, parts_.newWatcher);
+        AddMDIChild(state_, ChildWindows, child, parts_.newWatcher);
     } else if (event == WM_DESTROY) {
-        if (ForgetMDIChild(child, mdPub::VisibleWindowCount(), Settings())) {
+        if (ForgetMDIChild(state_, child, VisibleWindowCount(state_))) {
             if (bar) {
                 bar->UpdateMenu();
             }
@@ -172,37 +171,43 @@ void ClientHook::Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, Wind
     }
 }
 
+// Makes a client window recompute its frame and repaint.
+void Reframe(HWND client) {
+    SetWindowPos(client, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
+    RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
 }  // namespace
 
 TabBarWindow* TabBarForm() {
     return hook ? hook->bar.get() : nullptr;
 }
 
-void HookMDIClient(ClientHookParts parts) {
-    if (hook || !parts.settings) {
+void HookMDIClient(AddinState& state, ClientHookParts parts) {
+    if (hook) {
         return;
     }
-    const HWND client = FindWindowExW(AsHwnd(parts.hMainWnd), nullptr, L"MDIClient", nullptr);
+    const HWND client = FindWindowExW(AsHwnd(state.hMainWnd), nullptr, L"MDIClient", nullptr);
     if (!client) {
         return;
     }
-    hMDIClient = reinterpret_cast<WindowHandle>(client);
+    state.hMDIClient = reinterpret_cast<WindowHandle>(client);
     if (!parts.newWatcher) {
-        parts.newWatcher = [] {
+        parts.newWatcher = [&state] {
             return std::make_unique<MDIChildWindow>(
-                [] { return std::make_unique<cSubclass>(); },
+                state, [] { return std::make_unique<cSubclass>(); },
                 []() -> TabStrip* { return TabBarForm() ? TabBarForm()->Strip() : nullptr; });
         };
     }
     const HWND above = GetWindow(client, GW_HWNDPREV);
-    auto created = std::make_unique<ClientHook>(std::move(parts));
-    LockedProjects.clear();
-    ProjectWindows.clear();
-    ChildHandles.Clear();
-    ChildWindows.clear();
+    auto created = std::make_unique<ClientHook>(state, std::move(parts));
+    state.LockedProjects.clear();
+    state.ProjectWindows.clear();
+    state.ChildHandles.Clear();
     Win32WindowSystem windows;
-    EnumMDIChildren(windows, hMDIClient, [&](WindowHandle child) {
-        AddMDIChild(child, created->parts_.hostVersion, created->parts_.newWatcher);
+    EnumMDIChildren(windows, state.hMDIClient, [&](WindowHandle child) {
+        AddMDIChild(state, created->ChildWindows, child, created->parts_.newWatcher);
     });
     if (created->parts_.newTabBar) {
         created->bar = created->parts_.newTabBar();
@@ -221,29 +226,37 @@ void HookMDIClient(ClientHookParts parts) {
     created->subclass.AddMsg(WM_SIZE, MsgAfter);
     created->subclass.AddMsg(WM_PARENTNOTIFY, MsgAfter);
     hook = std::move(created);
-    hook->subclass.Subclass(hMDIClient, hook.get());
-    ReframeClient();
+    hook->subclass.Subclass(state.hMDIClient, hook.get());
+    Reframe(client);
 }
 
 void UnhookMDIClient() {
     if (!hook) {
         return;
     }
+    AddinState& state = hook->state_;
     hook->subclass.UnSubclass();
     hook->bar.reset();
+    // The watchers hold procedures of this library: they go, with the hook, before the library
+    // can.
     hook.reset();
-    ProjectWindows.clear();
-    ChildHandles.Clear();
-    // The watchers hold procedures of this library: they go before the library can.
-    ChildWindows.clear();
-    ReframeClient();
+    state.ProjectWindows.clear();
+    state.ChildHandles.Clear();
+    Reframe(AsHwnd(state.hMDIClient));
 }
 
 void ReframeClient() {
-    const HWND client = AsHwnd(hMDIClient);
-    SetWindowPos(client, nullptr, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
-    RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (hook) {
+        Reframe(AsHwnd(hook->state_.hMDIClient));
+    }
+}
+
+std::size_t WatchedWindowCount() {
+    return hook ? hook->ChildWindows.size() : 0;
+}
+
+bool Watches(WindowHandle hWnd) {
+    return hook && hook->ChildWindows.count(L"#" + HandleText(hWnd)) != 0;
 }
 
 }  // namespace morvane::mdSubClass

@@ -6,17 +6,14 @@
 #include <memory>
 #include <string>
 
-#include "shared/TabSettings.h"
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/MDIChildWindow.h"
 #include "addin/tabbar/TabBarWindow.h"
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 
 namespace morvane::mdSubClass {
 
 struct ClientHookParts {
-    WindowHandle hMainWnd = 0;
-    const TabSettings* settings = nullptr;
-    std::wstring hostVersion;
     // Creates the tab bar form, given its owner, before anything loads it.
     std::function<std::unique_ptr<TabBarWindow>()> newTabBar;
     // A watcher for one project window (host "11.0"); by default one that subclasses the
@@ -27,13 +24,16 @@ struct ClientHookParts {
 // The one tab bar form while hooked.
 TabBarWindow* TabBarForm();
 
-// Hooks the main window's "MDIClient" child; does nothing when there is none or when the hook
-// is already in place.
-void HookMDIClient(ClientHookParts parts);
+// Hooks the "MDIClient" child of the state's main window; does nothing when there is none or
+// when the hook is already in place. The state is held by reference until the hook goes.
+void HookMDIClient(AddinState& state, ClientHookParts parts);
 // Gives the strip back, unloads the bar and forgets the project windows. A procedure another
 // program chained on top keeps working: ours stays below it and passes every message on.
 void UnhookMDIClient();
 // Makes the client window recompute its frame and repaint.
 void ReframeClient();
+// The project windows watched while hooked (host "11.0"), and whether one is.
+std::size_t WatchedWindowCount();
+bool Watches(WindowHandle hWnd);
 
 }  // namespace morvane::mdSubClass

@@ -27,11 +27,11 @@ class Win32HotKeys final : public HotKeyPort {
 
 class MainHook final : public ISubclass {
   public:
-    explicit MainHook(const MainWindowHookParts& parts)
-        : window(reinterpret_cast<HWND>(parts.hMainWnd)),
+    MainHook(AddinState& state, const MainWindowHookParts& parts)
+        : window(reinterpret_cast<HWND>(state.hMainWnd)),
           port(window),
-          keys(MainHookParts{port, *parts.settings, parts.hostVersion, parts.reframeClient,
-                             parts.invalidateRibbon, parts.tabStrip}) {}
+          keys(MainHookParts{port, state, parts.reframeClient, parts.invalidateRibbon,
+                             parts.tabStrip}) {}
 
     HWND window;
     Win32HotKeys port;
@@ -53,12 +53,12 @@ std::unique_ptr<MainHook> hook;
 
 }  // namespace
 
-void HookMainWindow(MainWindowHookParts parts) {
+void HookMainWindow(AddinState& state, MainWindowHookParts parts) {
     if (hook) {
         hook->keys.HotKeysRegistered = true;
         return;
     }
-    if (!parts.settings || parts.hMainWnd == 0) {
+    if (state.hMainWnd == 0) {
         return;
     }
     if (!parts.reframeClient) {
@@ -70,11 +70,11 @@ void HookMainWindow(MainWindowHookParts parts) {
             return bar ? bar->Strip() : nullptr;
         };
     }
-    auto created = std::make_unique<MainHook>(parts);
+    auto created = std::make_unique<MainHook>(state, parts);
     created->keys.HotKeysRegistered = true;
     created->subclass.AddMsg(WM_ACTIVATE, MsgBefore);
     created->subclass.AddMsg(WM_HOTKEY, MsgBefore);
-    if (!created->subclass.Subclass(parts.hMainWnd, created.get())) {
+    if (!created->subclass.Subclass(state.hMainWnd, created.get())) {
         return;
     }
     hook = std::move(created);

@@ -5,17 +5,14 @@
 #include <functional>
 #include <string>
 
-#include "shared/TabSettings.h"
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/MainWindowHotKeys.h"
 #include "addin/tabbar/TabStrip.h"
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 
 namespace morvane::mdxlMainHwndSubClass {
 
 struct MainWindowHookParts {
-    WindowHandle hMainWnd = 0;
-    TabSettings* settings = nullptr;
-    std::wstring hostVersion;
     // By default the client-window hook's ReframeClient.
     std::function<void()> reframeClient;
     std::function<void()> invalidateRibbon;
@@ -23,9 +20,9 @@ struct MainWindowHookParts {
     std::function<TabStrip*()> tabStrip;
 };
 
-// Hooks the main window and registers the enabled hot keys. A second call only counts the
-// hot keys as registered again.
-void HookMainWindow(MainWindowHookParts parts);
+// Hooks the state's main window and registers the enabled hot keys. A second call only counts
+// the hot keys as registered again. The state is held by reference until the hook goes.
+void HookMainWindow(AddinState& state, MainWindowHookParts parts);
 // Unregisters every hot key and gives the window its procedure back; under a procedure
 // another program chained on top, ours stays and passes every message on.
 void UnhookMainWindow();

@@ -13,11 +13,10 @@
 
 #include "addin/TabBarConnection_win.h"
 #include "addin/dialogs/Dialogs_win.h"
-#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/TabSettings.h"
 #include "shared/mdLang.h"
-#include "shared/mdPub.h"
 #include "standin/Host_win.h"
 
 namespace {
@@ -49,11 +48,11 @@ void PumpFor(Host& host, DWORD milliseconds, Stop stop) {
 
 // What the host's activation events will do once the add-in follows them: the tabs refreshed
 // without activating anything, the client window re-framed.
-void RefreshBar() {
+void RefreshBar(morvane::AddinState& state) {
     if (auto* bar = morvane::mdSubClass::TabBarForm()) {
-        morvane::Updating = true;
+        state.Updating = true;
         bar->UpdateMenu();
-        morvane::Updating = false;
+        state.Updating = false;
     }
     morvane::mdSubClass::ReframeClient();
 }
@@ -85,10 +84,10 @@ void Show(Host& host, const std::wstring& folder, const std::wstring& view) {
 }
 
 // Puts the bar on another edge, as the options dialog does when the position changes.
-void MoveBar(Host& host, std::int32_t position) {
-    morvane::mdPub::Settings.Position = position;
-    morvane::PlacementPending = true;
-    RefreshBar();
+void MoveBar(Host& host, morvane::AddinState& state, morvane::BarPosition position) {
+    state.Settings.Position = position;
+    state.PlacementPending = true;
+    RefreshBar(state);
     // The client window's new size places the bar on its new edge.
     RECT main;
     GetWindowRect(host.MainWindow(), &main);
@@ -152,7 +151,7 @@ void ShowDialogView(const std::wstring& folder, const std::wstring& view, ShowDi
 }
 
 // Each of the add-in's dialogs over the host's main window, as the add-in shows them.
-void ShowDialogs(Host& host, const std::wstring& folder) {
+void ShowDialogs(Host& host, const morvane::AddinState& state, const std::wstring& folder) {
     using namespace morvane::dialogs;
     const TextLookup texts = LanguageTexts(morvane::mdLang::LangFile, morvane::mdLang::LangSection);
     const HWND owner = host.MainWindow();
@@ -161,7 +160,7 @@ void ShowDialogs(Host& host, const std::wstring& folder) {
     ShowDialogView(folder, L"dialog_closemsg",
                    [&] { ShowCloseMsg(owner, texts, settings, results); });
     ShowDialogView(folder, L"dialog_lock", [&] {
-        ShowLock(owner, texts, 1, ActiveProjectName(morvane::mdPub::HostApp.get()), results, [] {});
+        ShowLock(owner, texts, 1, ActiveProjectName(state.HostApp.get()), results, [] {});
     });
     ShowDialogView(folder, L"dialog_rename", [&] {
         ShowRename(owner, texts,
@@ -195,7 +194,8 @@ int main() {
     SetWindowPos(host.MainWindow(), nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                  GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER);
     // Connected at start-up, as Project loads the add-in, before the user opens projects.
-    if (!morvane::TabBarConnection::Connect(host.Application())) {
+    morvane::AddinState state;
+    if (!morvane::TabBarConnection::Connect(state, host.Application())) {
         return 1;
     }
     host.OpenProject(L"Office move.mpp", L"C:\\Projects");
@@ -204,24 +204,24 @@ int main() {
     host.OpenProject(L"R&D roadmap.mpp", L"C:\\Projects");
     host.OpenProject(L"Product launch.mpp", L"C:\\Projects");
     host.Modify(L"Product launch.mpp");
-    morvane::LockedProjects.insert(L"C:\\Projects\\Budget 2027.mpp");
-    RefreshBar();
-    MoveBar(host, morvane::BarAbove);
+    state.LockedProjects.insert(L"C:\\Projects\\Budget 2027.mpp");
+    RefreshBar(state);
+    MoveBar(host, state, morvane::BarAbove);
     Show(host, folder, L"host");
 
-    const std::pair<std::int32_t, const wchar_t*> views[] = {
+    const std::pair<morvane::BarPosition, const wchar_t*> views[] = {
         {morvane::BarAbove, L"position_above"},
         {morvane::BarBelow, L"position_below"},
         {morvane::BarLeft, L"position_left"},
         {morvane::BarRight, L"position_right"},
     };
     for (const auto& [position, view] : views) {
-        MoveBar(host, position);
+        MoveBar(host, state, position);
         Show(host, folder, view);
     }
-    MoveBar(host, morvane::BarAbove);
-    ShowDialogs(host, folder);
-    morvane::TabBarConnection::Disconnect();
+    MoveBar(host, state, morvane::BarAbove);
+    ShowDialogs(host, state, folder);
+    morvane::TabBarConnection::Disconnect(state);
     host.Close();
     return 0;
 }

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "shared/Office_win.h"
-#include "standin/DispatchArgs_win.h"
-#include "standin/DualObject_win.h"
+#include "shared/DispatchArgs_win.h"
+#include "shared/DualObject_win.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ std::wstring GuidText(const CLSID& clsid) {
     return text;
 }
 
-class TestAddin : public standin::DualObject<IDTExtensibility2, IRibbonExtensibility> {
+class TestAddin : public com::DualObject<IDTExtensibility2, IRibbonExtensibility> {
   public:
     explicit TestAddin(std::wstring name)
         : DualObject({{L"OnRibbonLoad", 100}, {L"GetLabel", 101}, {L"OnAction", 102}}),
@@ -119,8 +119,7 @@ class TestAddin : public standin::DualObject<IDTExtensibility2, IRibbonExtensibi
                 Log(name_ + L":OnRibbonLoad");
                 return S_OK;
             case 101:
-                standin::SetResult(result,
-                                   com::Variant::Text(name_ + L" " + TextOf(object, L"Id")));
+                com::SetResult(result, com::Variant::Text(name_ + L" " + TextOf(object, L"Id")));
                 return S_OK;
             case 102:
                 Log(name_ + L":OnAction(" + TextOf(object, L"Id") + L")");
@@ -149,7 +148,7 @@ class Factory : public IClassFactory {
         if (outer) {
             return CLASS_E_NOAGGREGATION;
         }
-        auto addin = standin::Make<TestAddin>(class_.name);
+        auto addin = com::Make<TestAddin>(class_.name);
         return addin->QueryInterface(riid, out);
     }
     STDMETHODIMP LockServer(BOOL) override { return S_OK; }

@@ -1,0 +1,80 @@
+#pragma once
+// The settings center's window: the options model bound to Win32 controls laid out from the
+// center's form, its two page controls and colour previews, the add-in box, the colour chooser,
+// the pictures and the link. Shown by the dialog machinery with no owner; the program ends
+// when it closes.
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "addin/dialogs/ModalDialog_win.h"
+#include "center/CenterForm.h"
+#include "options/DialogShell.h"
+#include "options/OptionsModel.h"
+#include "tabctl/TabControl_win.h"
+
+namespace morvane::center {
+
+class frmQorCenter final : public dialogs::WindowForm,
+                           public DialogShell,
+                           private tabctl::TabControlEvents {
+  public:
+    // `elevated`: the build that asks for administrator rights, named in the caption.
+    frmQorCenter(OptionsModel& model, dialogs::TextLookup texts, bool elevated);
+    ~frmQorCenter() override;
+
+    dialogs::FormSpec Form_Load() override;
+    void Click(int id, dialogs::FormView& view) override;
+    void Form_QueryUnload() override {}
+    void Loaded(HWND dialog) override;
+    bool Message(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+    // The program's message box: a beep, then the text with one OK button, no owner.
+    void ShowMessage(const std::wstring& text) override;
+    void Close() override;
+
+  private:
+    void SelectionChanged(int tab) override;
+    static LRESULT CALLBACK HotKeyEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR self);
+    bool HotKeyEditMessage(HWND edit, UINT message, WPARAM wParam);
+
+    void PushButton_Top_Click(int index);
+    void PushButton_Apply_Click();
+    void ChooseButtonColor(std::size_t button);
+    void ShowPage(OptionsPage page);
+    void Refresh();
+    void RefreshPages();
+    void RefreshControls();
+    void RefreshLists();
+    void RefreshPreview(tabctl::TabControl& control, const ColorPreview& preview);
+    bool OwnEnabled(int id) const;
+    void SetTextIfChanged(int id, const std::wstring& text);
+    std::unique_ptr<tabctl::TabControl> MakeStrip(int id, const dialogs::TwipsRect& place, int tabs,
+                                                  bool pageStrip);
+    bool Draw(const DRAWITEMSTRUCT& item);
+
+    OptionsModel& model_;
+    dialogs::TextLookup texts_;
+    bool elevated_;
+    std::vector<CenterControl> controls_;
+    HWND hwnd_ = nullptr;
+    int dpiX_ = 96;
+    int dpiY_ = 96;
+    std::unique_ptr<tabctl::TabControl> optionsPages_;       // TabControl_Dorrik(0)
+    std::unique_ptr<tabctl::TabControl> aboutPage_;          // TabControl_Dorrik(1)
+    std::unique_ptr<tabctl::TabControl> appearancePreview_;  // TabControl2
+    std::unique_ptr<tabctl::TabControl> colorPreview_;       // TabControl3
+    // The items each list was last filled with.
+    std::map<int, std::vector<std::wstring>> listed_;
+    bool refreshing_ = false;
+};
+
+// Runs the settings center's window until it closes.
+void ShowCenter(OptionsModel& model, const dialogs::TextLookup& texts, bool elevated);
+
+}  // namespace morvane::center
