@@ -8,9 +8,8 @@
 #include <memory>
 #include <optional>
 
-#include "addin/tabbar/TabBarGlobals.h"
+#include "addin/state/AddinState.h"
 #include "addin/tabbar/frmMorvane.h"
-#include "shared/mdPub.h"
 #include "support/FakeCommandBars.h"
 #include "support/FakeHost.h"
 #include "support/FakeTabStrip.h"
@@ -31,20 +30,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::FakeWindowSystem windows;
     test::FakeTabStrip strip;
     test::FakeCommandBars bars;
-    TabSettings settings;
-    settings.EnableCreate = input.ConsumeBool() ? 0 : 1;
-    mdPub::HostApp = host;
-    ChildHandles.Clear();
-    ProjectWindows.clear();
+    AddinState state;
+    state.Settings.EnableCreate = input.ConsumeBool() ? 0 : 1;
+    state.HostApp = host;
+    state.HostVersion = ParseHostVersion(L"14.0");
+    state.HostCommandBars = std::shared_ptr<CommandBars>(std::shared_ptr<void>(), &bars);
     const WindowHandle main = windows.Add(0, L"JWinproj-WhimperMainClass");
-    hMDIClient = windows.Add(main, L"MDIClient");
-    TabBarParts parts{strip, strip, windows, settings, L"14.0", {}, &bars};
+    state.hMDIClient = windows.Add(main, L"MDIClient");
+    TabBarParts parts{strip, strip, windows, state, {}};
     frmMorvane form(parts);
 
     strip.SetCount(4);
     const wchar_t* names[] = {L"  Plan.mpp  ", L"  Other.mpp  ", L"  Plan.mpp  *  ", L"  X  "};
     for (std::int32_t i = 0; i < 4; ++i) {
-        const WindowHandle window = windows.Add(hMDIClient, L"Winproj-DocWindowClass", names[i]);
+        const WindowHandle window =
+            windows.Add(state.hMDIClient, L"Winproj-DocWindowClass", names[i]);
         strip.SetCaption(i, names[i]);
         strip.SetTag(i, HandleText(window));
     }
@@ -72,8 +72,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         previousLeft = button == 1 ? window : std::nullopt;
     }
-    mdPub::HostApp = nullptr;
-    hMDIClient = 0;
-    ChildHandles.Clear();
     return 0;
 }

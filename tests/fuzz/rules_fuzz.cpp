@@ -7,7 +7,7 @@
 
 #include "addin/tabbar/HotKeys.h"
 #include "addin/tabbar/TabBarRules.h"
-#include "addin/tabbar/WindowHandle.h"
+#include "shared/WindowHandle.h"
 #include "shared/Numbers.h"
 #include "shared/mdPub.h"
 
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     StripOffset(number);
-    PositionCode(number);
+    PositionCode(static_cast<BarPosition>(number));
     StripThickness(number, input.ConsumeIntegral<std::int32_t>(), 15.0);
     return 0;
 }

@@ -13,7 +13,7 @@ flags=(-std=c++20 -g -O1 -fsanitize=fuzzer-no-link,address,undefined -fno-saniti
 
 # Every portable source the targets use, eight compilations at a time.
 sources=$(ls src/shared/*.cpp src/addin/tabbar/*.cpp src/addin/Menus.cpp src/tabctl/*.cpp \
-             tests/support/*.cpp | grep -v '_win\.cpp$' | grep -v -e LangLookup -e mdLang)
+             src/addin/state/*.cpp tests/support/*.cpp | grep -v '_win\.cpp$' | grep -v -e LangLookup -e mdLang)
 objects=()
 for source in $sources; do
     object=$out/obj/$(echo "$source" | tr / _).o

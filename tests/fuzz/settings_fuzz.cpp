@@ -7,7 +7,6 @@
 
 #include "shared/LoadSettings.h"
 #include "shared/SettingsSchema.h"
-#include "shared/mdPub.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeSystem.h"
 
@@ -16,9 +15,8 @@ using namespace morvane;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     auto registry = std::make_shared<test::FakeRegistry>();
-    mdReg::Registry = registry;
-    mdPub::System = std::make_shared<test::FakeSystem>();
-    mdPub::HostVersion = input.ConsumeBool() ? L"14.0" : L"12.0";
+    test::FakeSystem system;
+    const std::wstring hostVersion = input.ConsumeBool() ? L"14.0" : L"12.0";
     for (const auto& value : schema::Table) {
         if (input.ConsumeBool()) {
             continue;  // missing
@@ -28,13 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         registry->Put(RootKey::CurrentUser, KeyPathOf(value.Id), std::wstring(value.Name), type,
                       input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange(0, 300)));
     }
-    mdPub::LoadSettings();
-    const auto& s = mdPub::Settings;
+    TabSettings s;
+    std::int32_t officeTheme = 0;
+    mdPub::LoadSettings(*registry, &system, s, hostVersion, officeTheme);
     const auto width = [](std::int32_t w) { return w == 0 || (w >= 70 && w <= 400); };
     if (!width(s.FixWidth) || !width(s.MaxWidth) || registry->OpenKeys() != 0) {
         std::abort();
     }
-    mdReg::Registry.reset();
-    mdPub::System.reset();
     return 0;
 }
