@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The demo: builds the win64 binaries, starts the stand-in host with sample projects and the tab
-# bar in a private Wine prefix (on Xvfb when no display is set) and saves screenshots to
-# build/demo: host.png, then position_above, _below, _left and _right.png, one per edge, then
-# dialog_closemsg, _lock, _rename and _message.png, one per dialog; then the settings center:
-# center_popular, _appearance, _about and _off.png (its two option pages, the about page and the
-# add-in switched off).
+# The demo: builds the win64 binaries, registers Morvane.dll for the user and starts the stand-in
+# host with sample projects, which loads it, in a private Wine prefix (on Xvfb when no display is
+# set) and saves screenshots to build/demo: host.png, then position_above, _below, _left and
+# _right.png, one per edge, then dialog_closemsg, _lock, _rename and _message.png, one per dialog;
+# then the settings center: center_popular, _appearance, _about and _off.png (its two option
+# pages, the about page and the add-in switched off).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -50,6 +50,10 @@ wineserver -w
 fonts=$WINEPREFIX/drive_c/windows/Fonts
 [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ] &&
     cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+
+# The add-in registered for the current user, as its installer does; the demo host loads it.
+"$wine" regsvr32 /s /n /i:user "$("$wine" winepath -w "$root/build/win64/bin/Morvane.dll")" ||
+    { echo "demo: Morvane.dll could not be registered" >&2; exit 1; }
 
 # Runs a demo program (the command after the views) and saves one screenshot per view, each
 # when the program has written ready-<view>, then lets it go on.

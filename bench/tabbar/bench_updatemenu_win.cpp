@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "addin/TabBarConnection_win.h"
+#include "addin/Morvane_win.h"
 #include "addin/state/AddinState.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "standin/Host_win.h"
@@ -30,7 +30,9 @@ double UpdateMenuMicroseconds(int windows) {
     standin::Host host;
     SetWindowPos(host.MainWindow(), nullptr, 0, 0, 1200, 800, SWP_NOZORDER);
     AddinState state;
-    if (!TabBarConnection::Connect(state, host.Application())) {
+    const auto addin = Morvane::Create(state, nullptr);
+    addin->OnConnection(host.Application().Get(), office::ext_cm_Startup, nullptr, nullptr);
+    if (!mdSubClass::TabBarForm()) {
         std::fprintf(stderr, "bench_updatemenu: the bar could not be connected\n");
         std::exit(1);
     }
@@ -57,7 +59,7 @@ double UpdateMenuMicroseconds(int windows) {
         }
     }
     spent = ThreadMicroseconds() - start;
-    TabBarConnection::Disconnect(state);
+    addin->OnDisconnection(office::ext_dm_HostShutdown, nullptr);
     host.Pump();
     return spent / calls;
 }

@@ -125,37 +125,36 @@ class CustomArray {
     SAFEARRAY* array_;
 };
 
-// A DLL loaded for a per-user class; freed once it has no objects left, as COM frees its
-// servers (otherwise kept, like a server COM has not unloaded yet).
+// A DLL loaded for a per-user class. Like COM with its in-process servers, the host keeps it
+// loaded after its objects are gone and frees it when asked to free unused libraries.
 class Library {
   public:
-    Library() = default;
+    explicit Library(const std::wstring& path) : path_(path), module_(LoadLibraryW(path.c_str())) {}
     Library(const Library&) = delete;
     Library& operator=(const Library&) = delete;
     ~Library() {
-        if (!module_) {
-            return;
-        }
-        using CanUnload = HRESULT(STDAPICALLTYPE*)();
-        const auto canUnload = reinterpret_cast<CanUnload>(
-            reinterpret_cast<void (*)()>(GetProcAddress(module_, "DllCanUnloadNow")));
-        if (canUnload && canUnload() == S_OK) {
+        if (module_) {
             FreeLibrary(module_);
         }
     }
-    bool Load(const std::wstring& path) {
-        module_ = LoadLibraryW(path.c_str());
-        return module_ != nullptr;
-    }
+    const std::wstring& Path() const { return path_; }
     HMODULE Get() const { return module_; }
+    bool CanUnload() const {
+        using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
+        const auto canUnload = reinterpret_cast<CanUnloadNow>(
+            reinterpret_cast<void (*)()>(GetProcAddress(module_, "DllCanUnloadNow")));
+        return !module_ || (canUnload && canUnload() == S_OK);
+    }
 
   private:
-    HMODULE module_ = nullptr;
+    std::wstring path_;
+    HMODULE module_;
 };
 
 // Creates a class registered for the current user only (HKCU\Software\Classes). Windows merges
 // those registrations into HKEY_CLASSES_ROOT, Wine 8 does not: so the host looks there itself.
-HRESULT CreateUserClass(const std::wstring& progId, Library& library, REFIID riid, void** out) {
+HRESULT CreateUserClass(const std::wstring& progId,
+                        std::vector<std::unique_ptr<Library>>& libraries, REFIID riid, void** out) {
     const std::wstring classes = L"Software\\Classes\\";
     CLSID clsid{};
     const std::wstring clsidText =
@@ -165,7 +164,18 @@ HRESULT CreateUserClass(const std::wstring& progId, Library& library, REFIID rii
     }
     const std::wstring server = ReadText(
         HKEY_CURRENT_USER, classes + L"CLSID\\" + clsidText + L"\\InprocServer32", nullptr);
-    if (server.empty() || !library.Load(server)) {
+    if (server.empty()) {
+        return REGDB_E_CLASSNOTREG;
+    }
+    auto found = std::find_if(libraries.begin(), libraries.end(),
+                              [&](const auto& l) { return com::SameText(l->Path(), server); });
+    if (found == libraries.end()) {
+        libraries.push_back(std::make_unique<Library>(server));
+        found = libraries.end() - 1;
+    }
+    const Library& library = **found;
+    if (!library.Get()) {
+        libraries.erase(found);
         return REGDB_E_CLASSNOTREG;
     }
     using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
@@ -205,17 +215,27 @@ std::vector<AddinEntry> RegisteredAddins() {
 
 struct AddinLoader::Loaded {
     std::wstring progId;
-    Library library;  // first in, last out: the objects below go before their DLL
     com::ComPtr<IDTExtensibility2> addin;
     com::ComPtr<ComAddIn> addInInst;
     std::unique_ptr<RibbonHost> ribbon;
 };
 
+struct AddinLoader::Libraries {
+    std::vector<std::unique_ptr<Library>> items;
+};
+
 AddinLoader::AddinLoader(IDispatch* application, std::wstring hostVersion)
-    : application_(application), hostVersion_(std::move(hostVersion)) {}
+    : application_(application),
+      hostVersion_(std::move(hostVersion)),
+      libraries_(std::make_unique<Libraries>()) {}
 
 AddinLoader::~AddinLoader() {
     Shutdown();
+    FreeUnusedLibraries();
+}
+
+void AddinLoader::FreeUnusedLibraries() {
+    std::erase_if(libraries_->items, [](const auto& l) { return l->CanUnload(); });
 }
 
 AddinLoader::Loaded* AddinLoader::FindLoaded(const std::wstring& progId) const {
@@ -239,7 +259,7 @@ bool AddinLoader::ConnectAs(const std::wstring& progId, int connectMode) {
         (SUCCEEDED(CLSIDFromProgID(progId.c_str(), &clsid)) &&
          SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER,
                                     __uuidof(IDTExtensibility2), addin))) ||
-        SUCCEEDED(CreateUserClass(progId, loaded->library, __uuidof(IDTExtensibility2), addin));
+        SUCCEEDED(CreateUserClass(progId, libraries_->items, __uuidof(IDTExtensibility2), addin));
     if (!created) {
         return false;
     }

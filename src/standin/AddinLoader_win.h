@@ -46,6 +46,9 @@ class AddinLoader {
     bool Disconnect(const std::wstring& progId);
     // Host exit: OnBeginShutdown for every connected add-in, then OnDisconnection (mode 0).
     void Shutdown();
+    // Frees the add-in libraries loaded for per-user classes that say they can be unloaded, as
+    // CoFreeUnusedLibraries does for COM's (also when the loader ends).
+    void FreeUnusedLibraries();
 
     std::vector<std::wstring> Connected() const;
     // The connected add-in's object, or nullptr.
@@ -55,12 +58,14 @@ class AddinLoader {
 
   private:
     struct Loaded;
+    struct Libraries;
     bool ConnectAs(const std::wstring& progId, int connectMode);
     Loaded* FindLoaded(const std::wstring& progId) const;
 
     com::ComPtr<IDispatch> application_;
     std::wstring hostVersion_;
     std::vector<std::unique_ptr<Loaded>> loaded_;
+    std::unique_ptr<Libraries> libraries_;
 };
 
 }  // namespace morvane::standin

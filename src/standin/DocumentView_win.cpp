@@ -40,9 +40,13 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) {
     LineTo(dc, x2, y2);
 }
 
+// Like an application's own painting, text that the window's covered parts hide is not drawn.
 void Text(HDC dc, RECT r, const std::wstring& text, UINT format = DT_LEFT) {
     r.left += 4;
     r.right -= 4;
+    if (!RectVisible(dc, &r)) {
+        return;
+    }
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
               format | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }

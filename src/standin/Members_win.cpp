@@ -15,7 +15,7 @@ const std::vector<com::Member>& MembersOf(ObjectKind kind) {
         {L"CommandBars", appid::CommandBars},
         {L"ScreenUpdating", appid::ScreenUpdating},
         {L"DisplayAlerts", appid::DisplayAlerts},
-        {L"ShowWindowsInTaskbar", appid::ShowWindowsInTaskbar},
+        {L"DisplayWindowsInTaskbar", appid::ShowWindowsInTaskbar},
         {L"FileNew", appid::FileNew},
         {L"FileSave", appid::FileSave},
         {L"FileSaveAs", appid::FileSaveAs},

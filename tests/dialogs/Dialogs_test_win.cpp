@@ -319,6 +319,27 @@ TEST_F(DialogsTest, MessageClosesByOkEnterEscAndTheCloseBox) {
          [&] { ShowMessage(nullptr, kEnglish, L"Saved."); });
 }
 
+bool CommonControlsSix() {
+    ACTCTX_SECTION_KEYED_DATA data{};
+    data.cbSize = sizeof data;
+    return FindActCtxSectionStringW(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
+                                    L"comctl32.dll", &data) != FALSE;
+}
+
+// This program carries the add-in library's manifest, as Morvane.dll does: its dialogs run under
+// it, with the system's version 6 controls, whatever the host asked for.
+TEST_F(DialogsTest, ADialogRunsUnderTheAddinsOwnManifest) {
+    EXPECT_FALSE(CommonControlsSix());
+    bool six = false;
+    Play({[&](HWND) {
+             six = CommonControlsSix();
+             PressKey(VK_RETURN);
+         }},
+         [&] { ShowMessage(owner.Get(), kEnglish, L"Saved."); });
+    EXPECT_TRUE(six);
+    EXPECT_FALSE(CommonControlsSix());
+}
+
 // A form whose load fails.
 class BrokenForm : public Form {
   public:

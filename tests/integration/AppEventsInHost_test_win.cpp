@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "BarInHost_win.h"
-#include "addin/TabBarConnection_win.h"
 #include "shared/Office_win.h"
 #include "shared/mdPub.h"
 #include "shared/mdReg.h"
@@ -88,7 +87,7 @@ TEST_F(AppEventsInHost, TheTabsFollowTheHostsEvents) {
     for (const wchar_t* version : {L"11.0", L"12.0", L"14.0"}) {
         SCOPED_TRACE(testing::Message() << version);
         StartHost(version);
-        ASSERT_TRUE(TabBarConnection::Connect(state, host->Application(), dialogs));
+        ConnectAddin();
         host->OpenProject(L"A.mpp", folder);
         host->OpenProject(L"B.mpp", folder);
         host->Pump();

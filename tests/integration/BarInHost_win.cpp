@@ -1,6 +1,5 @@
 #include "BarInHost_win.h"
 
-#include "addin/TabBarConnection_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/mdReg.h"
@@ -39,12 +38,24 @@ void BarInHost::StartHost(const std::wstring& version, SettingValues settings) {
 }
 
 void BarInHost::Connect() {
-    ASSERT_TRUE(TabBarConnection::Connect(state, host->Application(), dialogs));
+    ConnectAddin();
     Refresh();
 }
 
+void BarInHost::ConnectAddin() {
+    addin = Morvane::Create(state, dialogs);
+    ASSERT_EQ(
+        addin->OnConnection(host->Application().Get(), office::ext_cm_Startup, nullptr, nullptr),
+        S_OK);
+    ASSERT_TRUE(addin->Connected());
+    addin->OnStartupComplete(nullptr);
+}
+
 void BarInHost::Disconnect() {
-    TabBarConnection::Disconnect(state);
+    if (addin) {
+        addin->OnDisconnection(office::ext_dm_UserClosed, nullptr);
+        addin = nullptr;
+    }
     if (host) {
         host->Pump();
     }

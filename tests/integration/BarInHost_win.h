@@ -1,7 +1,7 @@
 #pragma once
-// The stand-in host with the tab bar connected as the add-in's connection does it: settings
-// from the registry, the real tab control, the real hooks, the host's events with the dialogs'
-// double.
+// The stand-in host with the tab bar connected by the add-in's COM class, made in this program
+// and driven as Project drives it: settings from the registry, the real tab control, the real
+// hooks, the host's events with the dialogs' double.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include <string>
 #include <utility>
 
+#include "addin/Morvane_win.h"
 #include "addin/state/AddinState.h"
 #include "addin/tabbar/Win32TabBarControl_win.h"
 #include "addin/tabbar/frmMorvaneWindow_win.h"
@@ -38,6 +39,7 @@ class BarInHost : public ::testing::Test {
     std::int32_t& TabBarSize = state.TabBarSize;
     bool& Updating = state.Updating;
     std::unique_ptr<standin::Host> host;
+    com::ComPtr<Morvane> addin;
     std::shared_ptr<FakeHostDialogs> dialogs = std::make_shared<FakeHostDialogs>();
     // The host's options; StartHost gives it its version.
     standin::HostOptions hostOptions;
@@ -48,6 +50,8 @@ class BarInHost : public ::testing::Test {
     // A host of this version with the settings written, not yet connected.
     void StartHost(const std::wstring& version, SettingValues settings = {});
     void Connect();
+    // The connection alone, as Project makes it: the tabs are then refreshed by the host's events.
+    void ConnectAddin();
     void Disconnect();
     // The tabs refreshed under the busy flag and the client window re-framed, as the host's
     // activation events do; then every waiting message handled.

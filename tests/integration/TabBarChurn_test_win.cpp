@@ -2,8 +2,6 @@
 // behind: windows, GDI objects, collections and memory come back to where they were.
 #include <gtest/gtest.h>
 #include <windows.h>
-// After windows.h.
-#include <psapi.h>
 
 #include <algorithm>
 #include <iterator>
@@ -13,34 +11,10 @@
 #include "addin/state/AddinState.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/GdiObject_win.h"
+#include "support/ThreadWindows_win.h"
 
 namespace morvane::test {
 namespace {
-
-BOOL CALLBACK AddChild(HWND child, LPARAM into) {
-    reinterpret_cast<std::set<HWND>*>(into)->insert(child);
-    return TRUE;
-}
-
-BOOL CALLBACK AddWithChildren(HWND window, LPARAM into) {
-    reinterpret_cast<std::set<HWND>*>(into)->insert(window);
-    EnumChildWindows(window, AddChild, into);
-    return TRUE;
-}
-
-// Every window of this thread and their children.
-std::set<HWND> ThreadWindows() {
-    std::set<HWND> found;
-    EnumThreadWindows(GetCurrentThreadId(), AddWithChildren, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-SIZE_T WorkingSet() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.WorkingSetSize;
-}
 
 std::size_t Difference(const std::set<HWND>& a, const std::set<HWND>& b) {
     std::vector<HWND> only;

@@ -412,6 +412,10 @@ TEST_F(HostTest, ApplicationMembersByIdAndByName) {
     EXPECT_EQ(Text(Get(app.Get(), appid::PathSeparator)), L"\\");
     bool state = false;
     EXPECT_TRUE(Get(app.Get(), appid::Visible).ToBool(state) && state);
+    // Project's own name for the taskbar switch.
+    DISPID taskbar = DISPID_UNKNOWN;
+    EXPECT_EQ(com::DispIdOf(app.Get(), L"DisplayWindowsInTaskbar", taskbar), S_OK);
+    EXPECT_EQ(taskbar, appid::ShowWindowsInTaskbar);
 
     // Each switch moves only itself: the alerts are not screen updating.
     const std::vector<std::pair<long, bool (Host::*)() const>> switches = {

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "addin/ActivationContext_win.h"
 #include "addin/dialogs/DialogIcons_win.h"
 #include "shared/GdiObject_win.h"
 
@@ -78,6 +79,8 @@ class ModalDialog final : public FormView {
         const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
         dialogTemplate[0] = LOWORD(style);
         dialogTemplate[1] = HIWORD(style);
+        // Inside the host, the dialog's controls come from the add-in's own manifest.
+        const ActivationScope scope;
         return DialogBoxIndirectParamW(
                    ProcessModule(), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
                    &DialogProc, reinterpret_cast<LPARAM>(this)) == kClosed;

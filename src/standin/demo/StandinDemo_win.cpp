@@ -1,5 +1,6 @@
-// Opens the stand-in host with sample projects and the tab bar connected as the add-in's
-// connection does it, and shows the bar on each edge in turn for screenshots.
+// Opens the stand-in host with sample projects and loads the registered add-in (Morvane.dll) as
+// Project does, then shows the bar on each edge in turn for screenshots: the position is set in
+// the add-in's settings and the add-in connected again, which reads every setting anew.
 //   standin_demo <folder>
 // For each view (host, position_above, position_below, position_left, position_right) it writes
 // "<folder>\ready-<view>" once the windows are painted and waits for "<folder>\shot-<view>"
@@ -11,10 +12,9 @@
 
 #include <string>
 
-#include "addin/TabBarConnection_win.h"
+#include "host/HostAppDispatch_win.h"
 #include "addin/dialogs/Dialogs_win.h"
-#include "addin/state/AddinState.h"
-#include "addin/tabbar/mdSubClass_win.h"
+#include "shared/SettingsSchema.h"
 #include "shared/TabSettings.h"
 #include "shared/mdLang.h"
 #include "standin/Host_win.h"
@@ -46,17 +46,6 @@ void PumpFor(Host& host, DWORD milliseconds, Stop stop) {
     }
 }
 
-// What the host's activation events will do once the add-in follows them: the tabs refreshed
-// without activating anything, the client window re-framed.
-void RefreshBar(morvane::AddinState& state) {
-    if (auto* bar = morvane::mdSubClass::TabBarForm()) {
-        state.Updating = true;
-        bar->UpdateMenu();
-        state.Updating = false;
-    }
-    morvane::mdSubClass::ReframeClient();
-}
-
 // Every project in view, in opening order, the active one in front.
 void Cascade(Host& host) {
     RECT client;
@@ -83,18 +72,20 @@ void Show(Host& host, const std::wstring& folder, const std::wstring& view) {
     PumpFor(host, 60000, [&] { return Exists(shot); });
 }
 
-// Puts the bar on another edge, as the options dialog does when the position changes.
-void MoveBar(Host& host, morvane::AddinState& state, morvane::BarPosition position) {
-    state.Settings.Position = position;
-    state.PlacementPending = true;
-    RefreshBar(state);
-    // The client window's new size places the bar on its new edge.
-    RECT main;
-    GetWindowRect(host.MainWindow(), &main);
-    SetWindowPos(host.MainWindow(), nullptr, 0, 0, main.right - main.left - 1,
-                 main.bottom - main.top, SWP_NOMOVE | SWP_NOZORDER);
-    SetWindowPos(host.MainWindow(), nullptr, 0, 0, main.right - main.left, main.bottom - main.top,
-                 SWP_NOMOVE | SWP_NOZORDER);
+constexpr wchar_t kProgId[] = L"Qor.Morvane";
+
+void SetPosition(morvane::BarPosition position) {
+    const DWORD value = static_cast<DWORD>(position);
+    RegSetKeyValueW(HKEY_CURRENT_USER, std::wstring(morvane::SettingsKey).c_str(), L"Position",
+                    REG_DWORD, &value, sizeof value);
+}
+
+// Puts the bar on another edge: the setting, then the add-in connected again, as a user would
+// do it in the host's COM add-ins dialog.
+void MoveBar(Host& host, morvane::BarPosition position) {
+    SetPosition(position);
+    host.Addins().Disconnect(kProgId);
+    host.Addins().Connect(kProgId);
     Cascade(host);
 }
 
@@ -150,17 +141,27 @@ void ShowDialogView(const std::wstring& folder, const std::wstring& view, ShowDi
     shooting = nullptr;
 }
 
+// The folder this program lies in, with the language file beside it.
+std::wstring ProgramFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring program = path;
+    return program.substr(0, program.find_last_of(L"\\/"));
+}
+
 // Each of the add-in's dialogs over the host's main window, as the add-in shows them.
-void ShowDialogs(Host& host, const morvane::AddinState& state, const std::wstring& folder) {
+void ShowDialogs(Host& host, const std::wstring& folder) {
     using namespace morvane::dialogs;
-    const TextLookup texts = LanguageTexts(morvane::mdLang::LangFile, morvane::mdLang::LangSection);
+    const TextLookup texts =
+        LanguageTexts(morvane::mdLang::FileIn(ProgramFolder()), morvane::mdLang::SectionFor(1033));
     const HWND owner = host.MainWindow();
     DialogResults results;
     morvane::TabSettings settings;
     ShowDialogView(folder, L"dialog_closemsg",
                    [&] { ShowCloseMsg(owner, texts, settings, results); });
     ShowDialogView(folder, L"dialog_lock", [&] {
-        ShowLock(owner, texts, 1, ActiveProjectName(state.HostApp.get()), results, [] {});
+        const morvane::HostAppDispatch app(host.Application());
+        ShowLock(owner, texts, 1, ActiveProjectName(&app), results, [] {});
     });
     ShowDialogView(folder, L"dialog_rename", [&] {
         ShowRename(owner, texts,
@@ -193,20 +194,18 @@ int main() {
     // The whole screen, as a maximised Project window would have it.
     SetWindowPos(host.MainWindow(), nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                  GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER);
-    // Connected at start-up, as Project loads the add-in, before the user opens projects.
-    morvane::AddinState state;
-    if (!morvane::TabBarConnection::Connect(state, host.Application())) {
-        return 1;
-    }
     host.OpenProject(L"Office move.mpp", L"C:\\Projects");
     host.OpenProject(L"Website redesign.mpp", L"C:\\Projects");
     host.OpenProject(L"Budget 2027.mpp", L"C:\\Projects");
     host.OpenProject(L"R&D roadmap.mpp", L"C:\\Projects");
     host.OpenProject(L"Product launch.mpp", L"C:\\Projects");
     host.Modify(L"Product launch.mpp");
-    state.LockedProjects.insert(L"C:\\Projects\\Budget 2027.mpp");
-    RefreshBar(state);
-    MoveBar(host, state, morvane::BarAbove);
+    // The add-in registered under the host's Addins key, loaded as Project loads it.
+    SetPosition(morvane::BarAbove);
+    if (host.LoadAddins() != 1) {
+        return 1;
+    }
+    Cascade(host);
     Show(host, folder, L"host");
 
     const std::pair<morvane::BarPosition, const wchar_t*> views[] = {
@@ -216,12 +215,13 @@ int main() {
         {morvane::BarRight, L"position_right"},
     };
     for (const auto& [position, view] : views) {
-        MoveBar(host, state, position);
+        MoveBar(host, position);
         Show(host, folder, view);
     }
-    MoveBar(host, state, morvane::BarAbove);
-    ShowDialogs(host, state, folder);
-    morvane::TabBarConnection::Disconnect(state);
+    MoveBar(host, morvane::BarAbove);
+    ShowDialogs(host, folder);
+    // The host's exit calls for its add-ins, then the host goes without asking.
+    host.Addins().Shutdown();
     host.Close();
     return 0;
 }

@@ -1,0 +1,63 @@
+#include "addin/ComServer_win.h"
+
+#include <atomic>
+
+namespace morvane::ComServer {
+
+namespace {
+
+std::atomic<long> liveObjects{0};
+std::atomic<long> serverLocks{0};
+
+}  // namespace
+
+HMODULE Module() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCWSTR>(&Module), &module);
+    return module;
+}
+
+std::wstring ModulePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(Module(), path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+void ObjectCreated() {
+    ++liveObjects;
+}
+
+void ObjectDestroyed() {
+    --liveObjects;
+}
+
+void Lock(bool lock) {
+    lock ? ++serverLocks : --serverLocks;
+}
+
+bool CanUnload() {
+    return liveObjects == 0 && serverLocks == 0;
+}
+
+com::ComPtr<ITypeInfo> TypeInfoOf(REFGUID guid) {
+    com::ComPtr<ITypeLib> library;
+    com::ComPtr<ITypeInfo> info;
+    if (SUCCEEDED(LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, library.Put()))) {
+        library->GetTypeInfoOfGuid(guid, info.Put());
+    }
+    return info;
+}
+
+}  // namespace morvane::ComServer

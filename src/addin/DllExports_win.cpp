@@ -1,0 +1,56 @@
+// The entry points of Morvane.dll, as COM and regsvr32 call them.
+//   regsvr32 Morvane.dll               registers for the machine (administrator rights)
+//   regsvr32 /n /i:user Morvane.dll    registers for the current user
+//   regsvr32 /u [/n /i:user] ...       unregisters the same
+
+#include <windows.h>
+#include <olectl.h>
+
+#include <cwchar>
+
+#include "addin/ClassFactory_win.h"
+#include "addin/ComServer_win.h"
+#include "addin/Qor_win.h"
+#include "addin/Registration_win.h"
+
+using morvane::Registration::Hive;
+
+extern "C" {
+
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* out) {
+    if (!out) {
+        return E_POINTER;
+    }
+    *out = nullptr;
+    if (!IsEqualCLSID(clsid, morvane::qor::CLSID_Morvane)) {
+        return CLASS_E_CLASSNOTAVAILABLE;
+    }
+    return morvane::MorvaneClassFactory()->QueryInterface(riid, out);
+}
+
+STDAPI DllCanUnloadNow() {
+    return morvane::ComServer::CanUnload() ? S_OK : S_FALSE;
+}
+
+STDAPI DllRegisterServer() {
+    return morvane::Registration::RegisterServer(Hive::Machine);
+}
+
+STDAPI DllUnregisterServer() {
+    return morvane::Registration::UnregisterServer(Hive::Machine);
+}
+
+// "user" registers or unregisters for the current user only; no argument for the machine.
+STDAPI DllInstall(BOOL install, PCWSTR commandLine) {
+    Hive hive = Hive::Machine;
+    if (commandLine && *commandLine) {
+        if (_wcsicmp(commandLine, L"user") != 0) {
+            return E_INVALIDARG;
+        }
+        hive = Hive::User;
+    }
+    return install ? morvane::Registration::RegisterServer(hive)
+                   : morvane::Registration::UnregisterServer(hive);
+}
+
+}  // extern "C"

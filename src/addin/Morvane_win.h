@@ -1,0 +1,89 @@
+#pragma once
+// The add-in's COM class Morvane (Qor.Morvane): the connection Project drives through
+// IDTExtensibility2, the custom UI it asks for through IRibbonExtensibility, and the ribbon
+// callbacks Office calls by name through _Morvane. Nothing thrown inside leaves a method.
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <memory>
+
+#include "addin/HostDialogs.h"
+#include "addin/Qor_win.h"
+#include "shared/Com_win.h"
+#include "shared/Office_win.h"
+#include "addin/state/AddinState.h"
+
+namespace morvane {
+
+class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonExtensibility {
+  public:
+    // `enabledApp` is EnabledApp as the library's start-up read it: non-zero switches the add-in
+    // off for the life of the process. The object owns its state and asks the host events'
+    // questions with the add-in's own dialogs.
+    static com::ComPtr<Morvane> Create(std::int32_t enabledApp);
+    // The same class over a state the caller keeps (its Settings.EnabledApp as above), so that
+    // tests, the demo and the benchmarks can look into it; `dialogs` nullptr: our own dialogs.
+    static com::ComPtr<Morvane> Create(AddinState& state, std::shared_ptr<HostDialogs> dialogs);
+    Morvane(const Morvane&) = delete;
+    Morvane& operator=(const Morvane&) = delete;
+
+    // IUnknown
+    STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
+    STDMETHODIMP_(ULONG) AddRef() override;
+    STDMETHODIMP_(ULONG) Release() override;
+
+    // IDispatch, served from the type library's _Morvane
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+    STDMETHODIMP GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
+    STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
+                               DISPID* ids) override;
+    STDMETHODIMP Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
+                        VARIANT* result, EXCEPINFO* excepInfo, UINT* argError) override;
+
+    // IDTExtensibility2
+    STDMETHODIMP OnConnection(IDispatch* Application, int ConnectMode, IDispatch* AddInInst,
+                              SAFEARRAY** custom) override;
+    STDMETHODIMP OnDisconnection(int RemoveMode, SAFEARRAY** custom) override;
+    STDMETHODIMP OnAddInsUpdate(SAFEARRAY** custom) override;
+    STDMETHODIMP OnStartupComplete(SAFEARRAY** custom) override;
+    STDMETHODIMP OnBeginShutdown(SAFEARRAY** custom) override;
+
+    // IRibbonExtensibility
+    STDMETHODIMP GetCustomUI(BSTR RibbonID, BSTR* RibbonXml) override;
+
+    // _Morvane: the ribbon callbacks
+    STDMETHODIMP GetRibbonXML(BSTR* xml) override;
+    STDMETHODIMP GetLabel(IDispatch* control, BSTR* label) override;
+    STDMETHODIMP GetDescription(IDispatch* control, BSTR* description) override;
+    STDMETHODIMP rxcustomUI_onLoad(IDispatch* ribbon) override;
+    STDMETHODIMP getImage(IDispatch* control, IDispatch** image) override;
+    STDMETHODIMP pr_OnAction(IDispatch* control) override;
+
+    bool Connected() const { return connected_; }
+
+  private:
+    Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
+            std::shared_ptr<HostDialogs> dialogs);
+    ~Morvane();
+
+    void Connect(IDispatch* application, int connectMode);
+    void ApplyTaskbarSwitch();
+    void Disconnect();
+
+    ULONG refs_ = 1;
+    // The add-in's state for the connection (its own, or the caller's); its settings are loaded
+    // again at each connection.
+    std::unique_ptr<AddinState> ownState_;
+    AddinState& state_;
+    // Asks the host events' questions with the add-in's own dialogs.
+    std::shared_ptr<HostDialogs> dialogs_;
+    com::ComPtr<ITypeInfo> typeInfo_;
+    // The host's Application, held from connection to disconnection; the host's events arrive
+    // through it.
+    com::ComPtr<IDispatch> oAppPro;
+    int mConnectMode = 0;
+    bool connected_ = false;
+};
+
+}  // namespace morvane
