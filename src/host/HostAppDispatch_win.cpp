@@ -107,9 +107,19 @@ class ProjectDispatch : public HostProject {
     com::ComPtr<IDispatch> p_;
 };
 
+// Whether two references are one COM object: their IUnknown pointers are equal.
+bool SameObject(IDispatch* a, IDispatch* b) {
+    com::ComPtr<IUnknown> first, second;
+    return a && b &&
+           SUCCEEDED(a->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(first.Put()))) &&
+           SUCCEEDED(b->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(second.Put()))) &&
+           first.Get() == second.Get();
+}
+
 // A window's project. Where the window's Parent is a project (it has a FullName) that is it;
 // otherwise (Project's Parent is the Application or a windows collection) it is the project
-// whose own windows hold one of the same caption.
+// whose own windows hold this very window, else the first whose own windows hold one of the
+// same caption: two projects of one name from two folders have windows of one caption.
 com::ComPtr<IDispatch> ProjectOfWindow(IDispatch* app, IDispatch* window) {
     auto parent = AsObject(Get(window, windowid::Parent));
     if (parent && GetByName(parent.Get(), L"FullName")) {
@@ -120,15 +130,19 @@ com::ComPtr<IDispatch> ProjectOfWindow(IDispatch* app, IDispatch* window) {
     if (!caption || !projects) {
         return nullptr;
     }
+    com::ComPtr<IDispatch> byCaption;
     for (const auto& project : *projects) {
         const auto windows = Enumerate(AsObject(Get(project.Get(), projectid::Windows)).Get());
         for (const auto& own : windows.value_or(std::vector<com::ComPtr<IDispatch>>{})) {
-            if (AsText(Get(own.Get(), windowid::Caption)) == caption) {
+            if (SameObject(own.Get(), window)) {
                 return project;
+            }
+            if (!byCaption && AsText(Get(own.Get(), windowid::Caption)) == caption) {
+                byCaption = project;
             }
         }
     }
-    return nullptr;
+    return byCaption;
 }
 
 class WindowDispatch : public HostWindow {

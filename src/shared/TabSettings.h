@@ -65,8 +65,15 @@ struct TabSettings {
     bool operator==(const TabSettings&) const = default;
 };
 
-// The tab control's appearance for a Theme: styles 8, 9 and 10 are appearances 9, 10 and 11.
+// No appearance: the tab control refuses it and keeps the one it has.
+inline constexpr std::int32_t NoAppearance = -1;
+
+// The tab control's appearance for a Theme: styles 8, 9 and 10 are appearances 9, 10 and 11. A
+// stored Theme outside 0 to 10 gives NoAppearance.
 constexpr std::int32_t AppearanceFor(std::int32_t theme) {
+    if (theme < 0 || theme > 10) {
+        return NoAppearance;
+    }
     return theme < 8 ? theme : theme + 1;
 }
 

@@ -75,16 +75,9 @@ std::optional<Found> ReadValue(RegistryApi& api, RootKey root, const std::wstrin
     }
     Found found;
     switch (info->Type) {
-        case RegSz: {
-            std::array<std::uint8_t, 255> buffer{};
-            const auto text = ReadText(api, key.Get(), name, buffer);
-            if (!text) {
-                return std::nullopt;
-            }
-            found = *text;
-            break;
-        }
+        case RegSz:
         case RegExpandSz: {
+            // Text of any length the registry reports: what SetRegValue writes reads back.
             std::vector<std::uint8_t> buffer(info->Size);
             const auto text = ReadText(api, key.Get(), name, buffer);
             if (!text) {

@@ -7,12 +7,22 @@ namespace morvane::tabctl {
 
 namespace {
 
-int CountVisible(const StripInput& in) {
-    return static_cast<int>(std::count(in.visible.begin(), in.visible.end(), true));
+// The tabs are the content widths; a visibility flag past them names no tab and one missing
+// counts as hidden, so that mismatched inputs never reach past either vector.
+int TabCount(const StripInput& in) {
+    return static_cast<int>(in.contentWidths.size());
 }
 
 bool IsShown(const StripInput& in, int i) {
-    return i >= 0 && i < static_cast<int>(in.visible.size()) && in.visible[i];
+    return i >= 0 && i < TabCount(in) && i < static_cast<int>(in.visible.size()) && in.visible[i];
+}
+
+int CountVisible(const StripInput& in) {
+    int shown = 0;
+    for (int i = 0; i < TabCount(in); ++i) {
+        shown += IsShown(in, i) ? 1 : 0;
+    }
+    return shown;
 }
 
 int ContentWidth(const StripInput& in, int i) {
@@ -168,7 +178,7 @@ int StripLayout::PageHeight() const {
 
 StripLayout ComputeStrip(const StripInput& in) {
     const StripMetrics& m = in.metrics;
-    const int count = static_cast<int>(in.contentWidths.size());
+    const int count = TabCount(in);
     StripLayout out;
     out.side = in.side;
     out.clientWidth = std::max(in.clientWidth, 0);

@@ -491,6 +491,14 @@ bool TabControl::ScrollArrowsShown() const {
     return CurrentLayout().scrollArrows;
 }
 
+int TabControl::CloseButtonLength() const {
+    return closeButton_ ? MetricsFor(appearance_, side_, dpi_, textHeight_).closeSize : 0;
+}
+
+int TabControl::ScrollArrowsLength() const {
+    return 2 * MetricsFor(appearance_, side_, dpi_, textHeight_).arrowSize;
+}
+
 void TabControl::AttachImageList(std::shared_ptr<const TabImageList> images) {
     images_ = std::move(images);
     Changed(true);

@@ -115,6 +115,10 @@ class TabControl {
     PixelRect PageAreaRect() const;
     // Whether the strip shows its scroll arrows (the tabs do not fit).
     bool ScrollArrowsShown() const;
+    // The control's own buttons at the strip's far end, in pixels along the strip at the
+    // control's dpi: the close button (0 while it is off) and the two scroll arrows together.
+    int CloseButtonLength() const;
+    int ScrollArrowsLength() const;
 
     // Images: the list is shared, so that several controls can show one list.
     void AttachImageList(std::shared_ptr<const TabImageList> images);

@@ -214,6 +214,23 @@ TEST_F(TabBarInHost, OneTabPerWindowInCreationOrderWithMarksPathsAndLocks) {
     EXPECT_EQ(control.SelectedIndex(), 1);
 }
 
+TEST_F(BarInHost, TwoProjectsOfOneNameEachKeepTheirOwnTab) {
+    StartHost(L"14.0");
+    Connect();
+    host->OpenProject(L"Plan.mpp", L"C:\\A");
+    Refresh();
+    host->OpenProject(L"Plan.mpp", L"C:\\B");
+    LockedProjects.insert(L"C:\\B\\Plan.mpp");
+    Refresh();
+
+    auto& control = Control();
+    ASSERT_EQ(control.Count(), 2);
+    EXPECT_EQ(control.ToolTip(0), L"C:\\A\\Plan.mpp");
+    EXPECT_EQ(control.ToolTip(1), L"C:\\B\\Plan.mpp");
+    EXPECT_EQ(control.Image(0), 0);
+    EXPECT_EQ(control.Image(1), 1) << "the lock is the second project's";
+}
+
 // Three projects opened after connecting, so the tabs are A, B, C and C is active.
 class TabClicks : public BarInHost {
   protected:

@@ -253,7 +253,8 @@ TEST_F(OptionsSave, AListWithoutAChoiceKeepsTheStoredValue) {
     ASSERT_EQ(Save(), std::nullopt);
     EXPECT_TRUE(Traced("position=7"));
     EXPECT_TRUE(Traced("theme=15"));
-    EXPECT_TRUE(Traced("SetAppearance 16"));
+    // Out of range: no appearance, which the control refuses, keeping the one it has.
+    EXPECT_TRUE(Traced("SetAppearance -1"));
     EXPECT_FALSE(Traced("SetPlacementPending"));
 }
 

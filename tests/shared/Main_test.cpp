@@ -27,7 +27,7 @@ class MainTest : public ::testing::Test {
 
 TEST_F(MainTest, RegistersTheLoaderInBothHivesAndSwitchesTheAddinOnByDefault) {
     Settings.EnabledApp = 5;
-    mdPub::Main(Settings);
+    mdPub::RegisterLoaderAndReadSwitch(Settings);
     EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
     EXPECT_EQ(LoadBehavior(RootKey::LocalMachine), 3);
     ASSERT_EQ(registry->writes.size(), 2u);
@@ -40,7 +40,7 @@ TEST_F(MainTest, ReadsTheSwitchAndOverwritesAnEarlierLoadBehavior) {
     registry->PutDword(RootKey::CurrentUser, K, L"EnabledApp", 1);
     registry->PutDword(RootKey::CurrentUser, Loader, L"LoadBehavior", 2);
     registry->PutDword(RootKey::LocalMachine, Loader, L"LoadBehavior", 2);
-    mdPub::Main(Settings);
+    mdPub::RegisterLoaderAndReadSwitch(Settings);
     EXPECT_EQ(Settings.EnabledApp, 1);
     EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
     EXPECT_EQ(LoadBehavior(RootKey::LocalMachine), 3);
@@ -49,19 +49,10 @@ TEST_F(MainTest, ReadsTheSwitchAndOverwritesAnEarlierLoadBehavior) {
 TEST_F(MainTest, ARefusedMachineWriteStopsNothing) {
     registry->readOnly.insert(RootKey::LocalMachine);
     registry->PutDword(RootKey::CurrentUser, K, L"EnabledApp", 1);
-    mdPub::Main(Settings);
+    mdPub::RegisterLoaderAndReadSwitch(Settings);
     EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
     EXPECT_FALSE(LoadBehavior(RootKey::LocalMachine));
     EXPECT_EQ(Settings.EnabledApp, 1);
-}
-
-TEST_F(MainTest, RunsOncePerProcess) {
-    mdPub::RunMainOnce(Settings);
-    EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
-    const auto later = std::make_shared<FakeRegistry>();
-    mdReg::Registry = later;
-    mdPub::RunMainOnce(Settings);
-    EXPECT_TRUE(later->writes.empty());
 }
 
 }  // namespace

@@ -95,14 +95,19 @@ TEST_P(RegistryContract, ConvertsToTheDestinationsType) {
     EXPECT_EQ(text, L"-5");
 }
 
-TEST_P(RegistryContract, TextReadsUpTo254Characters) {
-    PlantText(L"Fits", 1, std::string(254, 'a'));
-    PlantText(L"TooLong", 1, std::string(255, 'b'));
-    std::wstring text = L"kept";
-    EXPECT_FALSE(GetRegValue(HKCU, ScratchKey, L"TooLong", text));
-    EXPECT_EQ(text, L"kept");
-    EXPECT_TRUE(GetRegValue(HKCU, ScratchKey, L"Fits", text));
-    EXPECT_EQ(text, std::wstring(254, L'a'));
+TEST_P(RegistryContract, TextWrittenAtAnyLengthReadsBack) {
+    for (const std::size_t length : {254, 255, 256, 300, 5000}) {
+        const std::wstring written(length, L'a');
+        ASSERT_TRUE(SetRegValue(HKCU, ScratchKey, L"Text", mdReg::RegSz, written)) << length;
+        std::wstring text = L"kept";
+        EXPECT_TRUE(GetRegValue(HKCU, ScratchKey, L"Text", text)) << length;
+        EXPECT_EQ(text, written) << length;
+    }
+    // Digits behind a long run of zeros still read into an integer.
+    PlantText(L"Size", 1, std::string(300, '0') + "12");
+    std::int32_t number = 7;
+    EXPECT_TRUE(GetRegValue(HKCU, ScratchKey, L"Size", number));
+    EXPECT_EQ(number, 12);
 }
 
 TEST_P(RegistryContract, ExpandableTextComesBackAsStoredAtAnyLength) {

@@ -2,8 +2,24 @@
 
 namespace morvane::test {
 
+void FakeTabStrip::SetCount(std::int32_t count) {
+    count = count < 0 ? 0 : count;
+    const bool wasEmpty = tabs.empty();
+    tabs.resize(Index(count));
+    // The first tabs bring a selected tab with them; the selection stays within the tabs.
+    if (count == 0) {
+        selected = -1;
+    } else if (wasEmpty || selected < 0) {
+        selected = 0;
+    } else if (selected >= count) {
+        selected = count - 1;
+    }
+}
+
 void FakeTabStrip::Select(std::int32_t i) {
-    tabs.at(Index(i));
+    if (!Has(i) || i == selected) {
+        return;
+    }
     selected = i;
     selections.push_back(i);
     if (onSelectionChanged) {

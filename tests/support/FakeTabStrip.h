@@ -33,7 +33,8 @@ class FakeTabStrip : public TabBarControl {
     std::int32_t left = 0, top = 0, width = 0, height = 0, pageWidth = 0, pageHeight = 0;
     bool reorder = false;
     std::int32_t blindZoneValue = 0;
-    bool hitAlongY = false;  // vertical bars hit-test along y
+    FarEndButtons buttonLengths{16, 42};  // the control's buttons at 96 dpi
+    bool hitAlongY = false;               // vertical bars hit-test along y
     WindowHandle controlWindow = 0;
     std::vector<std::pair<std::int32_t, std::int32_t>> hitTests;
 
@@ -48,20 +49,25 @@ class FakeTabStrip : public TabBarControl {
     int refreshes = 0;
 
     std::int32_t Count() const override { return static_cast<std::int32_t>(tabs.size()); }
-    void SetCount(std::int32_t count) override { tabs.resize(static_cast<std::size_t>(count)); }
-    std::wstring Caption(std::int32_t i) const override { return tabs.at(Index(i)).caption; }
+    void SetCount(std::int32_t count) override;
+    std::wstring Caption(std::int32_t i) const override { return Field(i, &FakeTab::caption); }
     void SetCaption(std::int32_t i, const std::wstring& c) override {
-        tabs.at(Index(i)).caption = c;
+        SetField(i, &FakeTab::caption, c);
     }
-    std::wstring ToolTip(std::int32_t i) const override { return tabs.at(Index(i)).toolTip; }
+    std::wstring ToolTip(std::int32_t i) const override { return Field(i, &FakeTab::toolTip); }
     void SetToolTip(std::int32_t i, const std::wstring& t) override {
-        tabs.at(Index(i)).toolTip = t;
+        SetField(i, &FakeTab::toolTip, t);
     }
-    void SetImage(std::int32_t i, std::int32_t image) override { tabs.at(Index(i)).image = image; }
-    std::wstring Tag(std::int32_t i) const override { return tabs.at(Index(i)).tag; }
-    void SetTag(std::int32_t i, const std::wstring& tag) override { tabs.at(Index(i)).tag = tag; }
-    bool Visible(std::int32_t i) const override { return tabs.at(Index(i)).visible; }
-    void SetVisible(std::int32_t i, bool v) override { tabs.at(Index(i)).visible = v; }
+    void SetImage(std::int32_t i, std::int32_t image) override {
+        SetField(i, &FakeTab::image, image);
+    }
+    std::wstring Tag(std::int32_t i) const override { return Field(i, &FakeTab::tag); }
+    void SetTag(std::int32_t i, const std::wstring& tag) override {
+        SetField(i, &FakeTab::tag, tag);
+    }
+    bool Visible(std::int32_t i) const override { return Field(i, &FakeTab::visible); }
+    void SetVisible(std::int32_t i, bool v) override { SetField(i, &FakeTab::visible, v); }
+    // Raises the selection event only when the selection changes, as the real control does.
     void Select(std::int32_t i) override;
     std::int32_t SelectedIndex() const override { return selected; }
 
@@ -82,6 +88,7 @@ class FakeTabStrip : public TabBarControl {
     std::optional<std::int32_t> HitTest(std::int32_t x, std::int32_t y) const override;
     bool Reorder() const override { return reorder; }
     std::int32_t BlindZoneValue() const override { return blindZoneValue; }
+    FarEndButtons ButtonLengths() const override { return buttonLengths; }
     std::optional<TabRectangle> Rectangle(std::int32_t i) const override;
     WindowHandle ControlWindow() const override { return controlWindow; }
 
@@ -101,6 +108,18 @@ class FakeTabStrip : public TabBarControl {
 
   private:
     static std::size_t Index(std::int32_t i) { return static_cast<std::size_t>(i); }
+    bool Has(std::int32_t i) const { return i >= 0 && Index(i) < tabs.size(); }
+    // As the real control: an index without a tab reads empty and changes nothing.
+    template <typename T>
+    T Field(std::int32_t i, T FakeTab::*field) const {
+        return Has(i) ? tabs[Index(i)].*field : T{};
+    }
+    template <typename T>
+    void SetField(std::int32_t i, T FakeTab::*field, const T& value) {
+        if (Has(i)) {
+            tabs[Index(i)].*field = value;
+        }
+    }
 };
 
 }  // namespace morvane::test

@@ -67,6 +67,21 @@ TYPED_TEST_P(HostAppContract, ProjectsAndWindowsInOrderWithTheirProjects) {
     EXPECT_EQ((*windows)[1]->Visible(), true);
 }
 
+// Two projects of one name from two folders: their windows share a caption, yet each window
+// answers its own project.
+TYPED_TEST_P(HostAppContract, WindowsOfOneCaptionKeepTheirOwnProjects) {
+    HostApp& app = this->world.App();
+    this->world.AddProject(L"A.mpp", L"C:\\Other");
+    const auto windows = app.Windows();
+    ASSERT_TRUE(windows);
+    ASSERT_EQ(windows->size(), 3u);
+    const auto first = (*windows)[0]->Project();
+    const auto third = (*windows)[2]->Project();
+    ASSERT_TRUE(first && third);
+    EXPECT_EQ(first->FullName(), this->world.Folder() + L"\\A.mpp");
+    EXPECT_EQ(third->FullName(), L"C:\\Other\\A.mpp");
+}
+
 TYPED_TEST_P(HostAppContract, WindowByCaption) {
     HostApp& app = this->world.App();
     const auto window = app.WindowByCaption(L"A.mpp");
@@ -188,8 +203,9 @@ TYPED_TEST_P(HostAppContract, AFailingMemberGivesNoValue) {
 }
 
 REGISTER_TYPED_TEST_SUITE_P(HostAppContract, ProjectsAndWindowsInOrderWithTheirProjects,
-                            WindowByCaption, ActivationMovesTheActiveProjectAndWindow,
-                            StateFollowsTheHost, Switches, SaveUnderANewFullName,
-                            CommandsReachTheHost, AFailingMemberGivesNoValue);
+                            WindowsOfOneCaptionKeepTheirOwnProjects, WindowByCaption,
+                            ActivationMovesTheActiveProjectAndWindow, StateFollowsTheHost, Switches,
+                            SaveUnderANewFullName, CommandsReachTheHost,
+                            AFailingMemberGivesNoValue);
 
 }  // namespace morvane::test

@@ -204,6 +204,12 @@ TEST_F(MainHotKeys, TabHotKeysSelectAndActivate) {
     EXPECT_EQ(strip.selected, 2);
     EXPECT_FALSE(hook->OnHotKey(400));
     EXPECT_FALSE(hook->OnHotKey(412));
+    // Ids far outside 401 to 411, at either end of the message parameter's range.
+    for (const std::uintptr_t id :
+         {std::uintptr_t{0}, UINTPTR_MAX, UINTPTR_MAX / 2 + 1, UINTPTR_MAX - 399}) {
+        EXPECT_FALSE(hook->OnHotKey(id)) << id;
+    }
+    EXPECT_EQ(strip.selected, 2);
     withStrip = false;
     EXPECT_TRUE(hook->OnHotKey(403));  // no bar: nothing to select
     EXPECT_EQ(strip.selected, 2);

@@ -9,47 +9,59 @@
 namespace morvane::test {
 namespace {
 
-template <std::size_t N>
-std::vector<std::wstring> Parameters(const std::array<MenuEntry, N>& entries) {
-    std::vector<std::wstring> parameters;
-    for (const auto& entry : entries) {
-        parameters.emplace_back(entry.parameter);
-    }
-    return parameters;
-}
+// One context-menu item as the user sees it: language key, English caption, command, image
+// and whether a separator comes above it.
+struct ExpectedItem {
+    const wchar_t* key;
+    const wchar_t* caption;
+    const wchar_t* parameter;
+    std::int32_t faceId;
+    bool beginGroup;
+};
 
-TEST(MenuTables, CommandsInTheirPlaces) {
-    EXPECT_EQ(Parameters(ToolsMenuEntries),
-              (std::vector<std::wstring>{L"show_Project", L"Option_Project", L"About"}));
-    EXPECT_EQ(
-        Parameters(PupTabOnItemEntries),
-        (std::vector<std::wstring>{L"New_Project", L"Open", L"Close_Project", L"CloseOther_Project",
-                                   L"CloseAll_Project", L"Save_Project", L"SaveAs_Project",
-                                   L"SaveAll_Project", L"OpenDir_Project", L"Rename_Project",
-                                   L"Lock_Project", L"Help", L"Option_Project", L"About"}));
-    EXPECT_EQ(
-        Parameters(PupTabNoOnItemEntries),
-        (std::vector<std::wstring>{L"New_Project", L"Open", L"Close_Project", L"CloseOther_Project",
-                                   L"CloseAll_Project", L"Save_Project", L"SaveAll_Project",
-                                   L"Help", L"Option_Project", L"About"}));
-    // The positions the tab bar disables and checks name these commands.
-    const auto on = [](std::int32_t position) {
-        return std::wstring(PupTabOnItemEntries[static_cast<std::size_t>(position) - 1].parameter);
-    };
-    const auto off = [](std::int32_t position) {
-        return std::wstring(
-            PupTabNoOnItemEntries[static_cast<std::size_t>(position) - 1].parameter);
-    };
-    EXPECT_EQ(on(TabMenuItem::CloseOther), L"CloseOther_Project");
-    EXPECT_EQ(on(TabMenuItem::CloseAll), L"CloseAll_Project");
-    EXPECT_EQ(on(TabMenuItem::SaveAll), L"SaveAll_Project");
-    EXPECT_EQ(on(TabMenuItem::OpenFolder), L"OpenDir_Project");
-    EXPECT_EQ(on(TabMenuItem::Rename), L"Rename_Project");
-    EXPECT_EQ(on(TabMenuItem::Lock), L"Lock_Project");
-    EXPECT_EQ(off(BarMenuItem::CloseOther), L"CloseOther_Project");
-    EXPECT_EQ(off(BarMenuItem::CloseAll), L"CloseAll_Project");
-    EXPECT_EQ(off(BarMenuItem::SaveAll), L"SaveAll_Project");
-}
+const ExpectedItem New{L"New", L"&New", L"New_Project", 2520, false};
+const ExpectedItem Open{L"Open", L"&Open...", L"Open", 23, false};
+const ExpectedItem Close{L"Close", L"&Close", L"Close_Project", 106, true};
+const ExpectedItem CloseOther{L"CloseInactiveProject", L"Close Other &Tabs", L"CloseOther_Project",
+                              0, false};
+const ExpectedItem CloseAll{L"CloseAll", L"Clos&e All Tabs", L"CloseAll_Project", 0, false};
+const ExpectedItem Save{L"Save", L"&Save", L"Save_Project", 3, true};
+const ExpectedItem Help{L"Help", L"Online &Help", L"Help", 0, true};
+const ExpectedItem Options{L"MorvaneOptions", L"&Morvane Options...", L"Option_Project", 0, false};
+const ExpectedItem About{L"AboutTab", L"About Morvane", L"About", 0, false};
+
+const std::vector<ExpectedItem> TabMenu = {
+    New,
+    Open,
+    Close,
+    CloseOther,
+    CloseAll,
+    Save,
+    {L"SaveAs", L"Save &As...", L"SaveAs_Project", 748, true},
+    {L"SaveAll", L"Sa&ve All", L"SaveAll_Project", 0, false},
+    {L"OpenFolder", L"Open Fol&der", L"OpenDir_Project", 0, true},
+    {L"Rename", L"&Rename...", L"Rename_Project", 0, false},
+    {L"LockProject", L"&Lock Project", L"Lock_Project", 0, false},
+    Help,
+    Options,
+    About};
+
+// On the blank bar "Save All" starts a group of its own.
+const std::vector<ExpectedItem> BarMenu = {New,
+                                           Open,
+                                           Close,
+                                           CloseOther,
+                                           CloseAll,
+                                           Save,
+                                           {L"SaveAll", L"Sa&ve All", L"SaveAll_Project", 0, true},
+                                           Help,
+                                           Options,
+                                           About};
+
+// Captions come out as "key|English caption", so one comparison checks both.
+const MenuText KeyAndCaption = [](const std::wstring& key, const std::wstring& caption) {
+    return key + L"|" + caption;
+};
 
 class CreateMenusTest : public ::testing::Test, protected TestState {
   protected:
@@ -63,17 +75,16 @@ class CreateMenusTest : public ::testing::Test, protected TestState {
     }
 };
 
-template <std::size_t N>
-void ExpectBar(const FakeBar& bar, const std::array<MenuEntry, N>& entries) {
+void ExpectBar(const FakeBar& bar, const std::vector<ExpectedItem>& expected) {
     EXPECT_TRUE(bar.popup);
     EXPECT_TRUE(bar.temporary);
     EXPECT_TRUE(bar.enabled);
     EXPECT_TRUE(bar.visible);
-    ASSERT_EQ(bar.controls->items.size(), N);
-    for (std::size_t i = 0; i < N; ++i) {
+    ASSERT_EQ(bar.controls->items.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
         const auto& item = *bar.controls->items[i];
-        const auto& entry = entries[i];
-        EXPECT_EQ(item.caption, entry.caption) << i;
+        const auto& entry = expected[i];
+        EXPECT_EQ(item.caption, std::wstring(entry.key) + L"|" + entry.caption) << i;
         EXPECT_EQ(item.tag, L"QUMBAR") << i;
         EXPECT_EQ(item.parameter, entry.parameter) << i;
         EXPECT_EQ(item.faceId, entry.faceId) << i;
@@ -91,7 +102,7 @@ void ExpectBar(const FakeBar& bar, const std::array<MenuEntry, N>& entries) {
 }
 
 TEST_F(CreateMenusTest, RibbonHostsGetBothContextMenusOnly) {
-    const auto last = Create(14, 0, {});
+    const auto last = Create(14, 0, KeyAndCaption);
     EXPECT_TRUE(bars.toolsMenu->children->items.empty());
     EXPECT_FALSE(BtnShowTabBar);
     const auto onItem = bars.FakeBarNamed(L"PupTabOnItem");
@@ -99,9 +110,20 @@ TEST_F(CreateMenusTest, RibbonHostsGetBothContextMenusOnly) {
     ASSERT_TRUE(onItem && noOnItem);
     EXPECT_EQ(BarPupTabOnItem, onItem);
     EXPECT_EQ(BarPupTabNoOnItem, noOnItem);
-    ExpectBar(*onItem, PupTabOnItemEntries);
-    ExpectBar(*noOnItem, PupTabNoOnItemEntries);
+    ExpectBar(*onItem, TabMenu);
+    ExpectBar(*noOnItem, BarMenu);
     EXPECT_EQ(last, noOnItem->controls->items.back());
+
+    // The positions the tab bar disables and checks name these commands.
+    EXPECT_EQ(onItem->At(TabMenuItem::CloseOther).parameter, L"CloseOther_Project");
+    EXPECT_EQ(onItem->At(TabMenuItem::CloseAll).parameter, L"CloseAll_Project");
+    EXPECT_EQ(onItem->At(TabMenuItem::SaveAll).parameter, L"SaveAll_Project");
+    EXPECT_EQ(onItem->At(TabMenuItem::OpenFolder).parameter, L"OpenDir_Project");
+    EXPECT_EQ(onItem->At(TabMenuItem::Rename).parameter, L"Rename_Project");
+    EXPECT_EQ(onItem->At(TabMenuItem::Lock).parameter, L"Lock_Project");
+    EXPECT_EQ(noOnItem->At(BarMenuItem::CloseOther).parameter, L"CloseOther_Project");
+    EXPECT_EQ(noOnItem->At(BarMenuItem::CloseAll).parameter, L"CloseAll_Project");
+    EXPECT_EQ(noOnItem->At(BarMenuItem::SaveAll).parameter, L"SaveAll_Project");
 }
 
 TEST_F(CreateMenusTest, MenuHostsGetTheToolsEntriesWithLocalisedCaptions) {
@@ -116,7 +138,11 @@ TEST_F(CreateMenusTest, MenuHostsGetTheToolsEntriesWithLocalisedCaptions) {
     EXPECT_TRUE(tools[0]->beginGroup);
     EXPECT_EQ(tools[0]->setOrder,
               (std::vector<std::string>{"Caption", "State", "Tag", "Parameter", "BeginGroup"}));
+    EXPECT_EQ(tools[0]->parameter, L"show_Project");
     EXPECT_EQ(tools[1]->caption, L"&Morvane Options...");
+    EXPECT_EQ(tools[1]->parameter, L"Option_Project");
+    EXPECT_FALSE(tools[1]->beginGroup);
+    EXPECT_EQ(tools[2]->caption, L"About Morvane");
     EXPECT_EQ(tools[2]->parameter, L"About");
     for (const auto& entry : tools) {
         EXPECT_TRUE(entry->temporary);

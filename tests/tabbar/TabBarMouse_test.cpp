@@ -53,11 +53,37 @@ TEST_F(TabBarMouse, ClicksThatAreNoDoubleClick) {
 }
 
 TEST_F(TabBarMouse, TheUnsavedMarkDoesNotBreakADoubleClick) {
-    strip.tabs[2].caption = L"  Beta.mpp  ";  // same clean name as the unsaved Beta tab
+    Click(LeftButton, OnA, 1000);
+    strip.tabs[0].caption = L"  Alpha.mpp  *  ";  // changed between the two clicks
+    Click(LeftButton, OnA, 1100);
+    ASSERT_EQ(Closes().size(), 1u);
+    EXPECT_EQ(Closes()[0].window, a);
+}
+
+TEST_F(TabBarMouse, ClicksOnTwoTabsOfOneNameCloseNothing) {
+    // Two projects named Beta.mpp from two folders: one click on each is no double click.
+    strip.tabs[2].caption = L"  Beta.mpp  ";
     Click(LeftButton, OnC, 1000);
     Click(LeftButton, OnB, 1100);
+    EXPECT_TRUE(Closes().empty());
+    Click(LeftButton, OnB, 1200);  // the second click on Beta's own tab
     ASSERT_EQ(Closes().size(), 1u);
     EXPECT_EQ(Closes()[0].window, b);
+}
+
+TEST_F(TabBarMouse, AClickThatMakesNoPairStillEndsTheFirstClicksPair) {
+    settings.EnableCreate = 1;
+    Click(LeftButton, OnA, 1000);
+    Click(LeftButton, Blank, 1050);  // no new project here, but a click of its own
+    Click(LeftButton, OnA, 1100);
+    EXPECT_TRUE(Closes().empty());
+
+    settings.EnableCreate = 0;
+    settings.DoubleC = 1;
+    Click(LeftButton, Blank, 2000);
+    Click(LeftButton, OnA, 2050);  // tabs close nothing, but the click is one
+    Click(LeftButton, Blank, 2100);
+    EXPECT_EQ(bars.newButton->executions, 0);
 }
 
 TEST_F(TabBarMouse, SwitchesForTabs) {
@@ -130,6 +156,35 @@ TEST_F(TabBarMouse, BlindZoneAtTheStripsFarEnd) {
         windows.tick = 9000;  // let the memory expire
         Click(LeftButton, 9000, 9000);
     }
+}
+
+TEST_F(TabBarMouse, TheBlindZoneCoversTheControlsButtonsAtTheirScaledSize) {
+    // At 120 dpi: 12 twips per pixel, a close button of 20 pixels and arrows of 16.
+    windows.twipsPerPixel = 12;
+    strip.buttonLengths = {20, 52};
+    strip.blindZoneValue = 1;
+    strip.tabs[2].to = 20000;  // the last tab runs under the buttons
+    struct Case {
+        const char* name;
+        float pixelsFromEnd;
+        bool blind;
+    };
+    const Case cases[] = {{"on the close button, past 16 pixels", 18.5f, true},
+                          {"on the back arrow, past 42 pixels", 50, true},
+                          {"just before the buttons", 53, false}};
+    for (const auto& c : cases) {
+        windows.posted.clear();
+        const float x = 20000 - c.pixelsFromEnd * 12;
+        Click(LeftButton, x, 1000);
+        Click(LeftButton, x, 1100);
+        EXPECT_EQ(Closes().empty(), c.blind) << c.name;
+        Click(LeftButton, 9000, 9000);  // let the memory go
+    }
+    // On the blank bar behind the arrows a double click creates nothing.
+    strip.tabs[2].to = 4500;
+    Click(LeftButton, 20000 - 50 * 12, 12000);
+    Click(LeftButton, 20000 - 50 * 12, 12100);
+    EXPECT_EQ(bars.newButton->executions, 0);
 }
 
 TEST_F(TabBarMouse, TheBlindZoneLeavesTheLastButtonAlone) {
@@ -272,6 +327,29 @@ TEST_F(ExitTimer, ClosesTheHostsFileDialogOnly) {
 
     form->Form_Unload();
     EXPECT_EQ(timerSwitches.back(), false);
+}
+
+TEST_F(ExitTimer, StopsAfterTwoSecondsWhenTheHostStaysOpen) {
+    windows.tick = 5000;
+    form->StartTimer();
+    host->alerts = false;
+    for (std::uint32_t at = 5030; at < 7000; at += 30) {
+        windows.tick = at;
+        form->Timer_ProExit_Timer();
+    }
+    EXPECT_EQ(timerSwitches, std::vector<bool>{true});
+    windows.tick = 7000;
+    form->Timer_ProExit_Timer();
+    EXPECT_EQ(timerSwitches, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(windows.posted.empty());
+    EXPECT_FALSE(host->alerts);
+
+    // Started again, it waits its full two seconds from then on, across the tick count's wrap.
+    windows.tick = 0xFFFFFF00u;
+    form->StartTimer();
+    windows.tick = 0x500u;
+    form->Timer_ProExit_Timer();
+    EXPECT_EQ(timerSwitches, (std::vector<bool>{true, false, true}));
 }
 
 }  // namespace

@@ -13,13 +13,29 @@ namespace {
 using tabctl::ColorRole;
 
 struct ThemeCase {
-    std::int32_t theme, appearance, offset;
+    std::int32_t theme;
+    std::int32_t appearance;
+    std::int32_t offset;
 };
 
 TEST(TabBarRules, AppearanceAndStripOffsetByTheme) {
-    const ThemeCase cases[] = {{0, 0, 30}, {1, 1, 30},  {2, 2, 30},   {3, 3, 100},
-                               {4, 4, 30}, {5, 5, 30},  {6, 6, 30},   {7, 7, 80},
-                               {8, 9, 80}, {9, 10, 30}, {10, 11, 90}, {99, 100, 30}};
+    // A stored Theme outside 0 to 10 leaves the control's appearance as it is.
+    const ThemeCase cases[] = {{0, 0, 30},
+                               {1, 1, 30},
+                               {2, 2, 30},
+                               {3, 3, 100},
+                               {4, 4, 30},
+                               {5, 5, 30},
+                               {6, 6, 30},
+                               {7, 7, 80},
+                               {8, 9, 80},
+                               {9, 10, 30},
+                               {10, 11, 90},
+                               {11, NoAppearance, 30},
+                               {99, NoAppearance, 30},
+                               {-1, NoAppearance, 30},
+                               {INT32_MAX, NoAppearance, 30},
+                               {INT32_MIN, NoAppearance, 30}};
     for (const auto& c : cases) {
         EXPECT_EQ(AppearanceFor(c.theme), c.appearance) << "Theme " << c.theme;
         EXPECT_EQ(StripOffset(c.theme), c.offset) << "Theme " << c.theme;
@@ -57,9 +73,19 @@ TEST(TabBarRules, StripThicknessRoundsHalvesToEven) {
         double px;
         std::int32_t pixels;
     };
-    const Case cases[] = {{600, 240, 15.0, 24}, {390, 0, 15.0, 26}, {375, 0, 15.0, 25},
-                          {382, 0, 15.0, 25},   {383, 0, 15.0, 26}, {30, 0, 12.0, 2},
-                          {42, 0, 12.0, 4},     {300, 0, 0.0, 0},   {0, 300, 15.0, -20}};
+    const Case cases[] = {{600, 240, 15.0, 24},
+                          {390, 0, 15.0, 26},
+                          {375, 0, 15.0, 25},
+                          {382, 0, 15.0, 25},
+                          {383, 0, 15.0, 26},
+                          {30, 0, 12.0, 2},
+                          {42, 0, 12.0, 4},
+                          {300, 0, 0.0, 0},
+                          {0, 300, 15.0, -20},
+                          // Extents far out of range do not overflow.
+                          {INT32_MAX, INT32_MIN, 15.0, 286331153},
+                          {INT32_MAX, INT32_MIN, 0.5, INT32_MAX},
+                          {INT32_MIN, INT32_MAX, 0.5, INT32_MIN}};
     for (const auto& c : cases) {
         EXPECT_EQ(StripThickness(c.extent, c.pageArea, c.px), c.pixels)
             << c.extent << " - " << c.pageArea << " at " << c.px;

@@ -99,26 +99,42 @@ TEST_F(UpdateMenu, WithoutAnActiveWindowNothingChanges) {
     EXPECT_EQ(TabBarSize, 33);
 }
 
-TEST_F(UpdateMenu, TwoWindowsWithOneCaptionShareTheFirstHostWindow) {
+// Two projects named Plan from two folders: each tab shows its own project's full name, unsaved
+// mark and lock, whether the second opens after the bar's first fill or both are there before.
+TEST_F(UpdateMenu, TwoWindowsWithOneCaptionEachKeepTheirOwnProject) {
     auto first = host->AddProject(L"Plan", L"C:\\A");
-    first->project->saved = false;
-    auto second = host->AddProject(L"Plan", L"C:\\B");
     const auto h1 = windows.Add(client, L"Winproj-DocWindowClass", L"Plan");
-    const auto h2 = windows.Add(client, L"Winproj-DocWindowClass", L"Plan");
     ChildHandles.Add(h1);
-    ChildHandles.Add(h2);
-    windows.Raise(h2);
     windows.activeChild[client] = h1;
+    Updating = true;
     form->UpdateMenu();
 
-    // Both host windows find the topmost window of that caption; only the first is kept.
-    ASSERT_EQ(ProjectWindows.size(), 1u);
-    EXPECT_EQ(ProjectWindows.begin()->first, HandleText(h2));
-    EXPECT_EQ(ProjectWindows.begin()->second, first);
-    for (const auto& tab : strip.tabs) {
-        EXPECT_EQ(tab.caption, L"  Plan  *  ");
-        EXPECT_EQ(tab.toolTip, L"C:\\A\\Plan");
-    }
+    auto second = host->AddProject(L"Plan", L"C:\\B");
+    second->project->saved = false;
+    const auto h2 = windows.Add(client, L"Winproj-DocWindowClass", L"Plan");
+    windows.Raise(h2);  // the new window is the topmost of that caption
+    ChildHandles.Add(h2);
+    windows.activeChild[client] = h2;
+    LockedProjects.insert(L"C:\\B\\Plan");
+    form->UpdateMenu();
+
+    ASSERT_EQ(ProjectWindows.size(), 2u);
+    EXPECT_EQ(ProjectWindows.at(HandleText(h1)), first);
+    EXPECT_EQ(ProjectWindows.at(HandleText(h2)), second);
+    ASSERT_EQ(strip.Count(), 2);
+    EXPECT_EQ(strip.tabs[0].toolTip, L"C:\\A\\Plan");
+    EXPECT_EQ(strip.tabs[0].caption, L"  Plan  ");
+    EXPECT_EQ(strip.tabs[0].image, 0);
+    EXPECT_EQ(strip.tabs[1].toolTip, L"C:\\B\\Plan");
+    EXPECT_EQ(strip.tabs[1].caption, L"  Plan  *  ");
+    EXPECT_EQ(strip.tabs[1].image, 1);
+
+    // Both windows there before the first fill: still one project per handle.
+    ProjectWindows.clear();
+    form->UpdateMenu();
+    ASSERT_EQ(ProjectWindows.size(), 2u);
+    EXPECT_NE(strip.tabs[0].toolTip, strip.tabs[1].toolTip);
+    Updating = false;
 }
 
 TEST_F(UpdateMenu, EqualCountsSkipTheResynchronisation) {

@@ -79,6 +79,9 @@ TEST_F(TabBarFormTest, TheHookedBarShowsOneTabPerProjectWindow) {
     ASSERT_NE(Form(), nullptr);
     HWND form = reinterpret_cast<HWND>(Form()->hWnd());
     EXPECT_EQ(GetParent(form), windows->main);
+    // The owner changes; the window's instance handle stays its module's.
+    EXPECT_EQ(GetWindowLongPtrW(form, GWLP_HINSTANCE),
+              reinterpret_cast<LONG_PTR>(GetModuleHandleW(nullptr)));
     EXPECT_NE(GetWindowLongPtrW(form, GWL_STYLE) & WS_CHILD, 0);
     EXPECT_TRUE(strip->imagesAttached);
     EXPECT_EQ(TabBarSize, 26);

@@ -174,6 +174,14 @@ TEST_F(ChildTracking, WatcherSelectsItsTabWithoutActivating) {
     EXPECT_FALSE(handled);
     EXPECT_EQ(result, 7);
 
+    // A caller that holds the busy flag keeps it through the watcher's selection.
+    Updating = true;
+    watcher.Proc(false, handled, result, hWnd, message, wParam, lParam);
+    EXPECT_TRUE(Updating);
+    strip.Select(0);  // the caller's own later selection activates nothing either
+    EXPECT_TRUE(windows.posted.empty());
+    Updating = false;
+
     watcher.Attach(a);  // a new window: the old subclass goes first
     watcher.Detach();
     watcher.Detach();

@@ -210,5 +210,32 @@ TEST(StripLayout, MoveItemKeepsTheOthersInOrder) {
     EXPECT_EQ(items, (std::vector<int>{0, 1, 2, 3}));
 }
 
+// A caller's vectors of different lengths: the content widths are the tabs, a missing
+// visibility flag is a hidden tab, and nothing reads past either vector.
+TEST(StripLayout, MismatchedInputsStayInBounds) {
+    StripInput longer = ThreeTabs(TabSide::Top, TabLayout::SizeToFit);
+    longer.clientWidth = 60;  // too narrow: the strip scrolls
+    longer.visible = {true, true, true, true, true, true};
+    longer.ensureVisible = 5;
+    longer.firstTab = 4;
+    const StripLayout a = ComputeStrip(longer);
+    ASSERT_EQ(a.spans.size(), 3u);
+    ASSERT_EQ(a.tabs.size(), 3u);
+    EXPECT_LE(a.firstTab, 2);
+    for (int x = 0; x < 60; x += 3) {
+        EXPECT_LT(HitTest(a, x, 5, 5), 3);
+        EXPECT_LE(DropIndex(a, 5, x, 5), 2);
+    }
+
+    StripInput shorter = ThreeTabs(TabSide::Left, TabLayout::AutoSize);
+    shorter.visible = {true};
+    shorter.ensureVisible = 2;
+    const StripLayout b = ComputeStrip(shorter);
+    ASSERT_EQ(b.spans.size(), 3u);
+    EXPECT_FALSE(b.tabs[0].IsEmpty());
+    EXPECT_TRUE(b.tabs[1].IsEmpty());
+    EXPECT_TRUE(b.tabs[2].IsEmpty());
+}
+
 }  // namespace
 }  // namespace morvane::tabctl

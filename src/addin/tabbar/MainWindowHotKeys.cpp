@@ -73,10 +73,13 @@ void MainWindowHotKeys::OnActivate(std::int32_t state) {
 }
 
 bool MainWindowHotKeys::OnHotKey(std::uintptr_t id) {
-    const auto offset = static_cast<std::int64_t>(id) - HotKeyBase;
-    if (offset < HotKeyShowBar || offset > HotKeyLastNumber) {
+    // Compared in the message parameter's own width: any id may arrive.
+    constexpr auto first = static_cast<std::uintptr_t>(HotKeyBase + HotKeyShowBar);
+    constexpr auto last = static_cast<std::uintptr_t>(HotKeyBase + HotKeyLastNumber);
+    if (id < first || id > last) {
         return false;
     }
+    const auto offset = static_cast<std::int32_t>(id - HotKeyBase);
     if (offset == HotKeyShowBar) {
         ToggleTabShow();
         return true;
@@ -88,7 +91,7 @@ bool MainWindowHotKeys::OnHotKey(std::uintptr_t id) {
     if (offset == HotKeyNextTab) {
         SelectNextTab(*strip);
     } else {
-        SelectTabByNumber(*strip, static_cast<std::int32_t>(offset - HotKeyFirstNumber));
+        SelectTabByNumber(*strip, offset - HotKeyFirstNumber);
     }
     return true;
 }

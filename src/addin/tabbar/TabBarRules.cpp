@@ -1,6 +1,8 @@
 #include "addin/tabbar/TabBarRules.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace morvane {
 
@@ -61,9 +63,10 @@ std::int32_t StripThickness(std::int32_t extent, std::int32_t pageArea, double t
     if (!(twipsPerPixel > 0)) {
         return 0;
     }
-    // nearbyint rounds halves to the even neighbour in the default rounding mode.
-    return static_cast<std::int32_t>(
-        std::nearbyint(static_cast<double>(extent - pageArea) / twipsPerPixel));
+    // In double: the difference of two extreme extents does not fit 32 bits. nearbyint rounds
+    // halves to the even neighbour in the default rounding mode.
+    const double pixels = std::nearbyint((static_cast<double>(extent) - pageArea) / twipsPerPixel);
+    return static_cast<std::int32_t>(std::clamp(pixels, double{INT32_MIN}, double{INT32_MAX}));
 }
 
 }  // namespace morvane

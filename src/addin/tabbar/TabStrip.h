@@ -16,6 +16,13 @@ struct TabRectangle {
     std::int32_t left, top, right, bottom;
 };
 
+// The control's own buttons at the strip's far end, in pixels along the strip: the close
+// button, and the close button with the scroll arrows beside it.
+struct FarEndButtons {
+    std::int32_t close;
+    std::int32_t closeAndArrows;
+};
+
 class TabStrip {
   public:
     virtual ~TabStrip() = default;
@@ -56,11 +63,13 @@ class TabStrip {
     virtual std::int32_t PageAreaHeight() const = 0;
 
     // Mouse roles: the tab under a point, whether tabs can be dragged, the control's value
-    // that widens the blind zone, and a tab's rectangle.
+    // that widens the blind zone, a tab's rectangle and the lengths of the control's buttons.
     virtual std::optional<std::int32_t> HitTest(std::int32_t x, std::int32_t y) const = 0;
     virtual bool Reorder() const = 0;
     virtual std::int32_t BlindZoneValue() const = 0;
     virtual std::optional<TabRectangle> Rectangle(std::int32_t index) const = 0;
+    // They scale with the screen's resolution.
+    virtual FarEndButtons ButtonLengths() const = 0;
     // The control's own window.
     virtual WindowHandle ControlWindow() const = 0;
 };

@@ -172,6 +172,11 @@ std::optional<TabRectangle> Win32TabBarControl::Rectangle(std::int32_t index) co
     return TabRectangle{rect.left, rect.top, rect.right, rect.bottom};
 }
 
+FarEndButtons Win32TabBarControl::ButtonLengths() const {
+    const int close = control_->CloseButtonLength();
+    return {close, close + control_->ScrollArrowsLength()};
+}
+
 WindowHandle Win32TabBarControl::ControlWindow() const {
     return reinterpret_cast<WindowHandle>(control_->Hwnd());
 }

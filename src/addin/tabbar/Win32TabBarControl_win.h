@@ -59,6 +59,7 @@ class Win32TabBarControl final : public TabBarControl, private tabctl::TabContro
     // covers them too.
     std::int32_t BlindZoneValue() const override;
     std::optional<TabRectangle> Rectangle(std::int32_t index) const override;
+    FarEndButtons ButtonLengths() const override;
     WindowHandle ControlWindow() const override;
 
     void SetFont(const std::wstring& name, std::int32_t points) override;

@@ -110,6 +110,15 @@ WNDPROC AsProc(const cSubclass::Stub* stub) {
     return reinterpret_cast<WNDPROC>(const_cast<cSubclass::Stub::Code*>(&stub->code));
 }
 
+// Keeps this module loaded until the process ends: a pass-through left in another program's
+// chain jumps into its code, so the host must never be able to free it.
+void PinThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCWSTR>(reinterpret_cast<std::uintptr_t>(&StubProc)),
+                       &module);
+}
+
 LRESULT PassOn(WNDPROC previous, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return previous ? CallWindowProcW(previous, hWnd, uMsg, wParam, lParam)
                     : DefWindowProcW(hWnd, uMsg, wParam, lParam);
@@ -205,6 +214,7 @@ bool cSubclass::UnSubclass() {
         } else {
             // Another procedure is chained on top and calls this stub: leave it there as a
             // pass-through of its own and take a fresh stub for a later Subclass.
+            PinThisModule();
             stub_->object = nullptr;
             stub_ = NewStub(this);
         }

@@ -1,7 +1,8 @@
 #pragma once
 // Subclasses one window per object: each object gets a window procedure of its own (a small
 // machine-code stub in executable memory that hands its object to a shared procedure), which
-// calls the owner before and/or after the window's previous procedure.
+// calls the owner before and/or after the window's previous procedure. A stub left in another
+// procedure's chain at UnSubclass keeps this module loaded for the rest of the process.
 
 #include <windows.h>
 

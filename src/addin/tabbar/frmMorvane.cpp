@@ -1,6 +1,8 @@
 #include "addin/tabbar/frmMorvane.h"
 
 #include <cmath>
+#include <set>
+#include <utility>
 
 #include "addin/tabbar/TabBarColors.h"
 #include "addin/tabbar/TabBarRules.h"
@@ -20,6 +22,8 @@ constexpr const wchar_t* DocWindowClass = L"Winproj-DocWindowClass";
 constexpr const wchar_t* DialogClass = L"#32770";
 constexpr const wchar_t* FileDialogViewClass = L"DUIViewWndClassName";
 constexpr std::int32_t NewCommandId = 2520;
+// How long the exit timer looks for the host's file dialog, in milliseconds.
+constexpr std::uint32_t ExitTimeOut = 2000;
 
 // A project's tool tip (its full name) and whether it holds unsaved changes.
 struct ProjectFacts {
@@ -33,6 +37,18 @@ ProjectFacts FactsOf(const HostWindowPtr& window) {
         return {};
     }
     return {project->FullName(), project->Saved()};
+}
+
+// A host window's caption and its project's full name: what tells apart two windows of one
+// caption. None without a caption.
+std::optional<std::pair<std::wstring, std::wstring>> IdentityOf(const HostWindowPtr& window) {
+    const auto caption = window ? window->Caption() : std::nullopt;
+    if (!caption) {
+        return std::nullopt;
+    }
+    const auto project = window->Project();
+    const auto fullName = project ? project->FullName() : std::nullopt;
+    return std::make_pair(*caption, fullName.value_or(L""));
 }
 
 // The project a tab's tool tip names: by full name, else by name.
@@ -91,7 +107,9 @@ void frmMorvane::Form_Load(const std::wstring& systemFontName) {
     style.SetPaintSwitch(PaintSwitch::CloseButton, true);
     style.AttachImages();
     style.SetReorder(settings.EnableReorder == 0);
-    style.SetAppearance(AppearanceFor(settings.Theme));
+    if (const auto appearance = AppearanceFor(settings.Theme); appearance != NoAppearance) {
+        style.SetAppearance(appearance);
+    }
     style.SetPaintSwitch(PaintSwitch::HotTracking, true);
     style.SetPaintSwitch(PaintSwitch::Spare, true);
     style.SetPaintSwitch(PaintSwitch::Gloss, false);
@@ -172,19 +190,34 @@ void frmMorvane::ResynchroniseProjectWindows() {
     if (!hostWindows) {
         return;
     }
-    // Windows found under one caption share the first window of that caption; a second
-    // window of the same caption is then not added.
-    for (const auto& window : *hostWindows) {
-        const auto caption = window ? window->Caption() : std::nullopt;
-        if (!caption) {
-            continue;
-        }
-        const WindowHandle found =
-            parts_.windows.FindByClass(State().hMDIClient, 0, DocWindowClass, caption);
-        if (found != 0) {
-            State().ProjectWindows.emplace(HandleText(found), window);
+    // Two projects of one name from two folders have windows of one caption: each window
+    // object takes a handle of its own, and a window object already recorded keeps its handle.
+    std::set<std::pair<std::wstring, std::wstring>> recorded;
+    for (const auto& [key, window] : State().ProjectWindows) {
+        if (const auto identity = IdentityOf(window)) {
+            recorded.insert(*identity);
         }
     }
+    for (const auto& window : *hostWindows) {
+        const auto identity = IdentityOf(window);
+        if (!identity || recorded.count(*identity) != 0) {
+            continue;
+        }
+        const WindowHandle found = UnrecordedWindow(identity->first);
+        if (found != 0 && State().ProjectWindows.emplace(HandleText(found), window).second) {
+            recorded.insert(*identity);
+        }
+    }
+}
+
+WindowHandle frmMorvane::UnrecordedWindow(const std::wstring& caption) {
+    auto& windows = parts_.windows;
+    const WindowHandle client = State().hMDIClient;
+    WindowHandle found = windows.FindByClass(client, 0, DocWindowClass, caption);
+    while (found != 0 && State().ProjectWindows.count(HandleText(found)) != 0) {
+        found = windows.FindByClass(client, found, DocWindowClass, caption);
+    }
+    return found;
 }
 
 std::int32_t frmMorvane::MeasuredTabBarSize() const {
@@ -256,6 +289,7 @@ void frmMorvane::ChangCustomColor() {
 }
 
 void frmMorvane::StartTimer() {
+    mExitTimerStart = parts_.windows.TickCount();
     if (parts_.exitTimer) {
         parts_.exitTimer(true);
     }
@@ -293,13 +327,16 @@ bool frmMorvane::InBlindZone(float x, float y) const {
     const double e = horizontal ? strip.Width() : strip.Height();
     const double d = e - p;
     const double px = parts_.windows.TwipsPerPixel();
-    if (16.0 * px > d) {
+    // The zone covers the control's own buttons exactly, at whatever size the screen's
+    // resolution gives them: a click on them is never a click on a tab or the blank bar.
+    const FarEndButtons buttons = strip.ButtonLengths();
+    if (buttons.close * px > d) {
         return true;
     }
-    if (strip.BlindZoneValue() != 0 && 42.0 * px > d) {
+    if (strip.BlindZoneValue() != 0 && buttons.closeAndArrows * px > d) {
         return true;
     }
-    if (42.0 * px > d) {
+    if (buttons.closeAndArrows * px > d) {
         double farEdge = 0;
         const std::int32_t count = strip.Count();
         if (count > 0) {
@@ -348,20 +385,25 @@ void frmMorvane::TabProject_MouseDown(std::int32_t button, std::int32_t, float x
 void frmMorvane::LeftDown(std::optional<std::int32_t> tab) {
     const auto& settings = Settings();
     auto& windows = parts_.windows;
-    // The name of this click: a tab's caption without its unsaved mark, or the blank bar.
+    // What this click hit: the tab's window (its handle text), or the blank bar. Two tabs of
+    // one name are two windows, so a click on each is no double click.
+    // A click that takes no part in double clicks still ends the pair a first click began.
     std::wstring name;
     if (tab) {
         if (settings.DoubleC != 0) {
+            ForgetClick();
             return;
         }
         if (parts_.strip.Reorder()) {
             // With dragging allowed the control reports only the closing double-click.
             CloseTab(*tab);
+            ForgetClick();
             return;
         }
-        name = mdPub::StripModifiedMark(parts_.strip.Caption(*tab));
+        name = parts_.strip.Tag(*tab);
     } else {
         if (settings.EnableCreate != 0) {
+            ForgetClick();
             return;
         }
         name = BlankBarMarker;
@@ -452,6 +494,11 @@ void frmMorvane::Timer_ProExit_Timer() {
             }
             return;
         }
+    }
+    // A host that stays open (a prompt cancelled, a locked project held back) shows no dialog:
+    // the timer must not wait on and close the user's next Open or Save As dialog.
+    if (windows.TickCount() - mExitTimerStart >= ExitTimeOut && parts_.exitTimer) {
+        parts_.exitTimer(false);
     }
 }
 

@@ -50,6 +50,7 @@ class frmMorvane {
     // The Office colour scheme (hosts above "12.0"), read again at every call.
     void ChangeDeafultColor();
     void ChangCustomColor();
+    // Looks for the host's file dialog every 30 ms, for two seconds at most.
     void StartTimer();
 
     void TabProject_SelectionChanged(std::int32_t index);
@@ -63,6 +64,8 @@ class frmMorvane {
     const TabSettings& Settings() const { return parts_.state.Settings; }
     // Adds the host's windows to ProjectWindows under the handles their captions find.
     void ResynchroniseProjectWindows();
+    // The topmost project window of the caption whose handle ProjectWindows does not hold yet.
+    WindowHandle UnrecordedWindow(const std::wstring& caption);
     // The strip's thickness in whole pixels across the bar.
     std::int32_t MeasuredTabBarSize() const;
     std::optional<WindowHandle> TabWindow(std::int32_t index) const;
@@ -79,7 +82,11 @@ class frmMorvane {
     std::uint32_t mDblClickTime = 0;
     std::uint32_t mLastClickTick = 0;
     std::int32_t mLastButton = 0;
+    // The window (handle text) of the tab of the last recorded first click, or the blank-bar
+    // marker.
     std::wstring mLastClickName;
+    // When the exit timer was started (tick count).
+    std::uint32_t mExitTimerStart = 0;
 };
 
 // The click memory's marker for a click on the empty part of the bar.

@@ -49,10 +49,7 @@ frmMorvaneWindow::~frmMorvaneWindow() {
     if (rules_) {
         rules_->Form_Unload();
     }
-    if (mPrevOwner != 0) {
-        SetWindowLongPtrW(window, GWLP_HINSTANCE, mPrevOwner);
-        SetWindowLongPtrW(window, GWLP_HWNDPARENT, mPrevOwner);
-    }
+    mPrevOwner.Restore();
     // The control goes before its window; the rules before the control they use.
     rules_.reset();
     control_.reset();
@@ -84,10 +81,7 @@ void frmMorvaneWindow::Load() {
     loaded_ = true;
     const HWND window = Hwnd();
     const HWND parent = reinterpret_cast<HWND>(mParentHwnd);
-    if (mParentHwnd != 0) {
-        SetWindowLongPtrW(window, GWLP_HINSTANCE, mParentHwnd);
-        mPrevOwner = SetWindowLongPtrW(window, GWLP_HWNDPARENT, mParentHwnd);
-    }
+    mPrevOwner.Set(window, parent);
     SetParent(window, parent);
     SetWindowLongPtrW(window, GWL_STYLE, LoadedStyle);
     if (rules_) {

@@ -13,6 +13,7 @@
 #include "addin/tabbar/TabBarWindow.h"
 #include "addin/tabbar/WindowSystem_win.h"
 #include "addin/tabbar/frmMorvane.h"
+#include "shared/OwnerPair_win.h"
 #include "shared/Window_win.h"
 
 namespace morvane {
@@ -63,7 +64,7 @@ class frmMorvaneWindow final : public TabBarWindow, private Window, private TabE
     std::unique_ptr<TabBarControl> control_;
     std::unique_ptr<frmMorvane> rules_;
     WindowHandle mParentHwnd = 0;
-    LONG_PTR mPrevOwner = 0;
+    OwnerPair mPrevOwner;
     bool loaded_ = false;
 };
 
