@@ -9,7 +9,7 @@
 
 #include "addin/CommandPorts.h"
 #include "addin/dialogs/DialogResults.h"
-#include "addin/dialogs/FormSpec.h"
+#include "addin/dialogs/FormDesign.h"
 
 namespace morvane {
 

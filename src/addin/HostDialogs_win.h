@@ -5,7 +5,7 @@
 
 #include "addin/HostDialogs.h"
 #include "addin/dialogs/DialogResults.h"
-#include "addin/dialogs/FormSpec.h"
+#include "addin/dialogs/FormDesign.h"
 #include "shared/TabSettings.h"
 
 namespace morvane {

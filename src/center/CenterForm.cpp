@@ -143,8 +143,8 @@ CenterPlaces CenterPlacesOf() {
     return {kOptions, kOptions, {1260, 3150, 2820, 480}, {1440, 5900, 3000, 480}};
 }
 
-dialogs::FormSpec CenterFormSpec(const dialogs::TextLookup& texts) {
-    dialogs::FormSpec form;
+dialogs::FormDesign CenterFormDesign(const dialogs::TextLookup& texts) {
+    dialogs::FormDesign form;
     form.caption = CenterCaption(texts, false);
     for (auto& control : CenterControls()) {
         form.controls.push_back(std::move(control.spec));

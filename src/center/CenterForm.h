@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/dialogs/FormSpec.h"
+#include "addin/dialogs/FormDesign.h"
 
 namespace morvane::center {
 
@@ -110,7 +110,7 @@ CenterPlaces CenterPlacesOf();
 
 // The form with every captioned control's text looked up by its tag, and the captions of
 // LocalizeCaptions. Input controls keep no text: the model fills them.
-dialogs::FormSpec CenterFormSpec(const dialogs::TextLookup& texts);
+dialogs::FormDesign CenterFormDesign(const dialogs::TextLookup& texts);
 
 // The window's caption: the looked-up "Setting" text, with "(Admin)" in the elevated build.
 std::wstring CenterCaption(const dialogs::TextLookup& texts, bool elevated);

@@ -154,8 +154,8 @@ frmQorCenter::frmQorCenter(OptionsModel& model, dialogs::TextLookup texts, bool 
 
 frmQorCenter::~frmQorCenter() = default;
 
-dialogs::FormSpec frmQorCenter::Form_Load() {
-    auto form = CenterFormSpec(texts_);
+dialogs::FormDesign frmQorCenter::Form_Load() {
+    auto form = CenterFormDesign(texts_);
     form.caption = CenterCaption(texts_, elevated_);
     return form;
 }

@@ -27,7 +27,7 @@ class frmQorCenter final : public dialogs::WindowForm,
     frmQorCenter(OptionsModel& model, dialogs::TextLookup texts, bool elevated);
     ~frmQorCenter() override;
 
-    dialogs::FormSpec Form_Load() override;
+    dialogs::FormDesign Form_Load() override;
     void Click(int id, dialogs::FormView& view) override;
     void Form_QueryUnload() override {}
     void Loaded(HWND dialog) override;

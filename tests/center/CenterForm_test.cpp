@@ -41,7 +41,7 @@ TEST(CenterForm, InputControlsAreMarkedButKeepNoLookedUpText) {
         EXPECT_TRUE(Of(controls, id).spec.tag.empty()) << id;
     }
     // Whatever the language file says about "Project", an input control's text stays empty.
-    const auto form = CenterFormSpec([](const std::wstring& key, const std::wstring& def) {
+    const auto form = CenterFormDesign([](const std::wstring& key, const std::wstring& def) {
         return key == L"Project" ? L"translated" : def;
     });
     for (const auto& control : form.controls) {
@@ -54,7 +54,7 @@ TEST(CenterForm, CaptionsComeFromTheirKeysWithTheDesignTextsAsDefaults) {
         return key == L"MsgBox" || key == L"KovoOptions" || key == L"Cancel" ? L"<" + key + L">"
                                                                              : def;
     };
-    auto form = CenterFormSpec(texts);
+    auto form = CenterFormDesign(texts);
     EXPECT_EQ(form.Find(CheckBox_ExitInfor)->text, L"<MsgBox>");
     EXPECT_EQ(form.Find(PushButton_Top0)->text, L"<KovoOptions>");
     EXPECT_EQ(form.Find(PushButton_Cancel)->text, L"<Cancel>");

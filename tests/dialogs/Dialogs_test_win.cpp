@@ -343,7 +343,7 @@ TEST_F(DialogsTest, ADialogRunsUnderTheAddinsOwnManifest) {
 // A form whose load fails.
 class BrokenForm : public Form {
   public:
-    FormSpec Form_Load() override { throw std::runtime_error("no form"); }
+    FormDesign Form_Load() override { throw std::runtime_error("no form"); }
     void Click(int, FormView&) override {}
     void Form_QueryUnload() override {}
 };

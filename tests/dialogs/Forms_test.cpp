@@ -94,7 +94,7 @@ class FormTexts : public ::testing::Test {
 
 TEST_F(FormTexts, TaggedCaptionsFromTheFileAndTheDesignTextWhenAKeyIsMissing) {
     frmCloseMsg closeMsg(texts, settings, results);
-    FormSpec form = closeMsg.Form_Load();
+    FormDesign form = closeMsg.Form_Load();
     auto text = [&](int id) { return form.Find(id)->text; };
     EXPECT_EQ(text(frmCloseMsg::CheckBox_CloseMsg), L"Never ask again");
     EXPECT_EQ(text(frmCloseMsg::PushButton_CloseActive), L"Only this one");
@@ -126,7 +126,7 @@ TEST_F(FormTexts, TheMessageLooksUpOnlyItsButton) {
 TEST(frmRenameTexts, ThePromptIsTheCallersOrTheFormsOwnAndTheNameFillsTheEditBox) {
     DialogResults results;
     frmRename own(kKeyed, std::nullopt, L"Plan", results);
-    FormSpec form = own.Form_Load();
+    FormDesign form = own.Form_Load();
     EXPECT_EQ(form.Find(frmRename::FlatEdit_RenameText)->text,
               L"Please enter a file name (no extensions)");
     EXPECT_EQ(form.Find(frmRename::FlatEdit_NewName)->text, L"Plan");

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "addin/dialogs/FormSpec.h"
+#include "addin/dialogs/FormDesign.h"
 
 namespace morvane::dialogs {
 

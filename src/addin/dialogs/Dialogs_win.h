@@ -11,7 +11,7 @@
 #include <string>
 
 #include "addin/dialogs/DialogResults.h"
-#include "addin/dialogs/FormSpec.h"
+#include "addin/dialogs/FormDesign.h"
 #include "host/HostApp.h"
 #include "shared/TabSettings.h"
 

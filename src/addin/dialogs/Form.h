@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "addin/dialogs/FormSpec.h"
+#include "addin/dialogs/FormDesign.h"
 
 namespace morvane::dialogs {
 
@@ -22,7 +22,7 @@ class Form {
   public:
     virtual ~Form() = default;
     // The window's caption and controls with their texts, once, as the form loads.
-    virtual FormSpec Form_Load() = 0;
+    virtual FormDesign Form_Load() = 0;
     // A button or check box with this id was clicked.
     virtual void Click(int id, FormView& view) = 0;
     // The form is closed other than by its own code: the close box, the system.

@@ -233,7 +233,7 @@ class ModalDialog final : public FormView {
 
     Form& form_;
     WindowForm* windowForm_;
-    FormSpec spec_;
+    FormDesign spec_;
     HWND window_ = nullptr;
     GdiFont font_;
     int dpiX_ = 96;

@@ -9,7 +9,7 @@
 
 namespace morvane::dialogs {
 
-// A form that binds more of its window than its FormSpec says (lists, pictures it draws,
+// A form that binds more of its window than its FormDesign says (lists, pictures it draws,
 // controls of its own): it sees the window once the controls are made, and every message first.
 class WindowForm : public Form {
   public:

@@ -22,8 +22,8 @@ void StopAsking(TabSettings& settings) {
 frmCloseMsg::frmCloseMsg(const TextLookup& texts, TabSettings& settings, DialogResults& results)
     : texts_(texts), settings_(settings), results_(results) {}
 
-FormSpec frmCloseMsg::Form_Load() {
-    FormSpec form;
+FormDesign frmCloseMsg::Form_Load() {
+    FormDesign form;
     form.icon = FormIcon::Question;
     form.controls = {
         {Image1, ControlKind::Picture, L"", L"", {405, 180, 480, 480}},

@@ -23,7 +23,7 @@ class frmCloseMsg final : public Form {
     // `settings` is the record whose ExitInfor the check box switches off.
     frmCloseMsg(const TextLookup& texts, TabSettings& settings, DialogResults& results);
 
-    FormSpec Form_Load() override;
+    FormDesign Form_Load() override;
     void Click(int id, FormView& view) override;
     void Form_QueryUnload() override;
 

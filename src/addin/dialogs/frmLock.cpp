@@ -46,8 +46,8 @@ frmLock::frmLock(const TextLookup& texts, std::optional<std::wstring> projectNam
       openHelp_(std::move(openHelp)),
       results_(results) {}
 
-FormSpec frmLock::Form_Load() {
-    FormSpec form;
+FormDesign frmLock::Form_Load() {
+    FormDesign form;
     form.icon = FormIcon::Lock;
     form.controls = {
         {Image1, ControlKind::Picture, L"", L"", {360, 300, 480, 480}},

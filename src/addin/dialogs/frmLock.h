@@ -38,7 +38,7 @@ class frmLock final : public Form {
 
     void SetLockMode(std::int32_t mode) { mLockMode = mode; }
 
-    FormSpec Form_Load() override;
+    FormDesign Form_Load() override;
     void Click(int id, FormView& view) override;
     void Form_QueryUnload() override;
 

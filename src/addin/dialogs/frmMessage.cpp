@@ -9,8 +9,8 @@ constexpr TwipsRect kBack{720, 120, 4755, 975};
 frmMessage::frmMessage(const TextLookup& texts, std::wstring infor)
     : texts_(texts), infor_(std::move(infor)) {}
 
-FormSpec frmMessage::Form_Load() {
-    FormSpec form;
+FormDesign frmMessage::Form_Load() {
+    FormDesign form;
     form.icon = FormIcon::Information;
     // Only the button is looked up, by its fixed key; the message is the caller's.
     form.controls = {

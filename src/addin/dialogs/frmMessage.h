@@ -18,7 +18,7 @@ class frmMessage final : public Form {
 
     frmMessage(const TextLookup& texts, std::wstring infor);
 
-    FormSpec Form_Load() override;
+    FormDesign Form_Load() override;
     void Click(int id, FormView& view) override;
     void Form_QueryUnload() override {}
 

@@ -10,8 +10,8 @@ frmRename::frmRename(const TextLookup& texts, std::optional<std::wstring> prompt
                      std::wstring newName, DialogResults& results)
     : texts_(texts), prompt_(std::move(prompt)), newName_(std::move(newName)), results_(results) {}
 
-FormSpec frmRename::Form_Load() {
-    FormSpec form;
+FormDesign frmRename::Form_Load() {
+    FormDesign form;
     form.controls = {
         {GroupBox_back, ControlKind::Frame, L"", L"", kBack},
         {FlatEdit_RenameText, ControlKind::ReadOnlyText, L"",

@@ -24,7 +24,7 @@ class frmRename final : public Form {
     frmRename(const TextLookup& texts, std::optional<std::wstring> prompt, std::wstring newName,
               DialogResults& results);
 
-    FormSpec Form_Load() override;
+    FormDesign Form_Load() override;
     void Click(int id, FormView& view) override;
     void Form_QueryUnload() override;
 

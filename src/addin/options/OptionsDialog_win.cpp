@@ -69,7 +69,7 @@ class OptionsDialog final : public dialogs::WindowForm,
     }
 
     // The form.
-    dialogs::FormSpec Form_Load() override {
+    dialogs::FormDesign Form_Load() override {
         auto form = Layout(parts_.texts, Caption());
         // Only the page shown at opening is made now; each other page at its first showing.
         const OptionsPage opening = model_.Controls().page;
@@ -582,7 +582,7 @@ class OptionsDialog final : public dialogs::WindowForm,
     ScreenFonts fonts_;
     OptionsModel model_;
     HWND dialog_ = nullptr;
-    dialogs::FormSpec spec_;
+    dialogs::FormDesign spec_;
     dialogs::FormView* view_ = nullptr;
     std::unique_ptr<TabControl> pages_;
     std::unique_ptr<TabControl> appearancePreview_;

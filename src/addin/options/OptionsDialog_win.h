@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "addin/dialogs/FormSpec.h"
+#include "addin/dialogs/FormDesign.h"
 #include "options/LiveApply.h"
 #include "options/OptionsModel.h"
 #include "shared/RegistryApi.h"

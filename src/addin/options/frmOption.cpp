@@ -145,8 +145,8 @@ std::vector<ControlSpec> About() {
 
 }  // namespace
 
-dialogs::FormSpec Layout(const dialogs::TextLookup& texts, const std::wstring& caption) {
-    dialogs::FormSpec form;
+dialogs::FormDesign Layout(const dialogs::TextLookup& texts, const std::wstring& caption) {
+    dialogs::FormDesign form;
     form.caption = caption;
     form.controls.push_back({TabControl1, Custom, L"", L"", {120, 120, kWide, 420}});
     for (auto page : {PopularPosition(), AppearanceColor(), About()}) {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "addin/dialogs/FormSpec.h"
+#include "addin/dialogs/FormDesign.h"
 #include "options/OptionsModel.h"
 
 namespace morvane::frmOption {
@@ -72,7 +72,7 @@ enum Control : int {
 
 // The form with its English texts, localised through the tags; the window's caption is
 // `caption`.
-dialogs::FormSpec Layout(const dialogs::TextLookup& texts, const std::wstring& caption);
+dialogs::FormDesign Layout(const dialogs::TextLookup& texts, const std::wstring& caption);
 
 // The page a control lies on; none for the controls below the pages.
 std::optional<OptionsPage> PageOf(int id);

@@ -64,7 +64,7 @@ struct ControlSpec {
     bool deferred = false;
 };
 
-struct FormSpec {
+struct FormDesign {
     std::wstring caption = L"Morvane";
     FormIcon icon = FormIcon::None;
     // In tab order; frames lie behind the other controls whatever their place here.
@@ -78,13 +78,13 @@ struct FormSpec {
 };
 
 // Every control with a tag gets the tag's text, its current text the default.
-void LocalizeTags(FormSpec& form, const TextLookup& texts);
+void LocalizeTags(FormDesign& form, const TextLookup& texts);
 
 // Text as an edit control shows it: every line break as CR LF.
 std::wstring EditText(const std::wstring& text);
 
 // The client area the controls need: their furthest right and bottom edges and a margin.
-TwipsRect ClientPlace(const FormSpec& form);
+TwipsRect ClientPlace(const FormDesign& form);
 
 // A place in twips as pixels at the screen's resolution; neighbouring edges stay neighbours.
 PixelRect ToPixels(const TwipsRect& place, int dpiX, int dpiY);

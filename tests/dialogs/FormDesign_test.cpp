@@ -1,4 +1,4 @@
-#include "addin/dialogs/FormSpec.h"
+#include "addin/dialogs/FormDesign.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +56,7 @@ TEST(CenterOver, CentredOverTheOwnerAndKeptOnTheWorkArea) {
 }
 
 TEST(ClientPlace, TheControlsFurthestEdgesAndAMargin) {
-    FormSpec form;
+    FormDesign form;
     form.controls = {{1, ControlKind::Button, L"", L"", {100, 200, 300, 400}},
                      {2, ControlKind::Button, L"", L"", {500, 0, 100, 100}}};
     const TwipsRect client = ClientPlace(form);
@@ -83,7 +83,7 @@ TEST(FormLayout, EveryFormIsUsableFromTheKeyboardAndNothingOverlaps) {
     frmRename rename(english, std::nullopt, L"Plan", results);
     frmMessage message(english, L"Done.");
     for (Form* form : std::initializer_list<Form*>{&closeMsg, &lock, &rename, &message}) {
-        FormSpec spec = form->Form_Load();
+        FormDesign spec = form->Form_Load();
         EXPECT_EQ(spec.caption, L"Morvane");
         ASSERT_NE(spec.Find(spec.defaultId), nullptr);
         ASSERT_NE(spec.Find(spec.cancelId), nullptr);

@@ -1,4 +1,4 @@
-#include "addin/dialogs/FormSpec.h"
+#include "addin/dialogs/FormDesign.h"
 
 #include <algorithm>
 
@@ -26,13 +26,13 @@ TextLookup LanguageTexts(std::wstring file, std::wstring section) {
     };
 }
 
-ControlSpec* FormSpec::Find(int id) {
+ControlSpec* FormDesign::Find(int id) {
     const auto found = std::find_if(controls.begin(), controls.end(),
                                     [id](const ControlSpec& control) { return control.id == id; });
     return found == controls.end() ? nullptr : &*found;
 }
 
-void LocalizeTags(FormSpec& form, const TextLookup& texts) {
+void LocalizeTags(FormDesign& form, const TextLookup& texts) {
     for (ControlSpec& control : form.controls) {
         if (!control.tag.empty()) {
             control.text = texts(control.tag, control.text);
@@ -57,7 +57,7 @@ std::wstring EditText(const std::wstring& text) {
     return shown;
 }
 
-TwipsRect ClientPlace(const FormSpec& form) {
+TwipsRect ClientPlace(const FormDesign& form) {
     int right = 0;
     int bottom = 0;
     for (const ControlSpec& control : form.controls) {
