@@ -21,6 +21,8 @@ step() {
     if ! "$@" >"$log" 2>&1; then
         echo "wine-prefix: $what failed in $prefix ($*); Wine said:" >&2
         cat "$log" >&2
+        # Wine says nothing when the disk is full; a prefix takes over a gigabyte.
+        echo "wine-prefix: free space there: $(df -h --output=avail "$prefix" | tail -n 1 | tr -d ' ')" >&2
         exit 1
     fi
 }
