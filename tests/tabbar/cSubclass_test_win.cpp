@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace morvane {
@@ -12,6 +13,8 @@ namespace {
 
 constexpr UINT TestMsg = WM_APP + 1;
 constexpr UINT OtherMsg = WM_APP + 2;
+// The test class's procedure destroys its window on this one, as a host does on WM_CLOSE.
+constexpr UINT DestroyMsg = WM_APP + 3;
 
 // What the window's own procedure saw, for every window of the test class.
 struct BaseCall {
@@ -25,6 +28,10 @@ LRESULT CALLBACK BaseProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (uMsg == TestMsg || uMsg == OtherMsg) {
         baseCalls.push_back({hWnd, uMsg, wParam});
         return static_cast<LRESULT>(wParam + 100);
+    }
+    if (uMsg == DestroyMsg) {
+        DestroyWindow(hWnd);
+        return 0;
     }
     return DefWindowProcW(hWnd, uMsg, wParam, lParam);
 }
@@ -66,6 +73,25 @@ class RecordingOwner : public ISubclass {
             n += call.uMsg == uMsg ? 1 : 0;
         }
         return n;
+    }
+};
+
+// An owner that frees its subclass when it hears the window's final message, as the project
+// windows' watchers do.
+class FreeingOwner : public ISubclass {
+  public:
+    std::unique_ptr<cSubclass> subclass = std::make_unique<cSubclass>();
+    std::vector<std::string> events;
+    HWND finalWindow = nullptr;
+
+    void Proc(bool, bool&, std::intptr_t&, WindowHandle&, std::uint32_t& uMsg, std::uintptr_t&,
+              std::intptr_t&) override {
+        events.push_back(uMsg == WM_NCDESTROY ? "after WM_NCDESTROY" : "after DestroyMsg");
+    }
+    void OnFinalMessage(WindowHandle hWnd) override {
+        events.push_back("final");
+        finalWindow = reinterpret_cast<HWND>(hWnd);
+        subclass.reset();
     }
 };
 
@@ -310,6 +336,51 @@ TEST_F(SubclassTest, DestroyingTheWindowWhileAttachedIsHarmless) {
     window.reset();
     EXPECT_EQ(owner.CountOf(WM_NCDESTROY), 1);
     EXPECT_TRUE(subclass.UnSubclass());
+}
+
+TEST_F(SubclassTest, TheOwnerHearsTheFinalMessageOnceEveryCallOfTheProcedureHasReturned) {
+    struct Case {
+        const char* name;
+        bool fromInside;  // destroyed by its own procedure, under a call of ours
+        std::vector<std::string> events;
+    };
+    const Case cases[] = {
+        {"destroyed from outside", false, {"after WM_NCDESTROY", "final"}},
+        {"destroyed inside its own procedure",
+         true,
+         {"after WM_NCDESTROY", "after DestroyMsg", "final"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const HWND window = NewWindow().release();
+        FreeingOwner owner;
+        owner.subclass->AddMsg(DestroyMsg, MsgAfter);
+        owner.subclass->AddMsg(WM_NCDESTROY, MsgAfter);
+        ASSERT_TRUE(owner.subclass->Subclass(reinterpret_cast<WindowHandle>(window), &owner));
+        if (c.fromInside) {
+            SendMessageW(window, DestroyMsg, 0, 0);
+        } else {
+            DestroyWindow(window);
+        }
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(owner.events, c.events);
+        EXPECT_EQ(owner.finalWindow, window);
+        EXPECT_EQ(owner.subclass, nullptr);
+    }
+}
+
+TEST_F(SubclassTest, AnOwnerThatLetGoHearsNoFinalMessage) {
+    // Unhooked under a procedure chained on top: the stub stays in the chain, the owner does not.
+    const HWND window = NewWindow().release();
+    FreeingOwner owner;
+    owner.subclass->AddMsg(WM_NCDESTROY, MsgAfter);
+    ASSERT_TRUE(owner.subclass->Subclass(reinterpret_cast<WindowHandle>(window), &owner));
+    ChainOnTop(window);
+    EXPECT_TRUE(owner.subclass->UnSubclass());
+    EXPECT_EQ(SendMessageW(window, DestroyMsg, 0, 0), 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(owner.events.empty());
+    EXPECT_NE(owner.subclass, nullptr);
 }
 
 }  // namespace

@@ -145,6 +145,28 @@ TEST_F(ChildTracking, DestroyedWindowsAreForgotten) {
     EXPECT_FALSE(ForgetMDIChild(state, 0x999, 5));  // unknown: ignored
 }
 
+TEST_F(ChildTracking, AWatcherLeavesAtItsWindowsFinalMessage) {
+    const auto a = windows.Add(client, L"Winproj-DocWindowClass", L"Alpha");
+    const auto b = windows.Add(client, L"Winproj-DocWindowClass", L"Beta");
+    Add(a, L"11.0");
+    Add(b, L"11.0");
+    ASSERT_EQ(ChildWindows.size(), 2u);
+    log.clear();
+    // Forgetting the window leaves its watcher until the window's last message has returned.
+    ForgetMDIChild(state, a, 1);
+    EXPECT_EQ(ChildWindows.size(), 2u);
+    ChildWindows.at(L"#" + HandleText(a))->OnFinalMessage(a);
+    EXPECT_EQ(ChildWindows.count(L"#" + HandleText(a)), 0u);
+    EXPECT_EQ(ChildWindows.count(L"#" + HandleText(b)), 1u);
+    EXPECT_EQ(log, std::vector<std::string>{"unsubclass"});
+
+    // A watcher detached from its window no longer answers for it.
+    MDIChildWindow& kept = *ChildWindows.at(L"#" + HandleText(b));
+    kept.Detach();
+    kept.OnFinalMessage(b);
+    EXPECT_EQ(ChildWindows.count(L"#" + HandleText(b)), 1u);
+}
+
 TEST_F(ChildTracking, WatcherSelectsItsTabWithoutActivating) {
     const auto a = Open(L"Alpha.mpp");
     const auto b = Open(L"Beta.mpp");

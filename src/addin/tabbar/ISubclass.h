@@ -14,6 +14,10 @@ class ISubclass {
     // before call returns lReturn at once. Changes to the message values are passed on.
     virtual void Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, WindowHandle& hWnd,
                       std::uint32_t& uMsg, std::uintptr_t& wParam, std::intptr_t& lParam) = 0;
+    // The window has been destroyed and every call of its procedure has returned: nothing of
+    // the subclass is on the stack any more, so the owner may let go of it (and of itself)
+    // here. Called once, as the last thing the subclass does.
+    virtual void OnFinalMessage(WindowHandle hWnd) { (void)hWnd; }
 
   protected:
     ~ISubclass() = default;

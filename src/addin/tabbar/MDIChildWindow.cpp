@@ -31,8 +31,9 @@ MDIChildWindow::~MDIChildWindow() {
     Detach();
 }
 
-void MDIChildWindow::Attach(WindowHandle hWnd) {
+void MDIChildWindow::Attach(WindowHandle hWnd, GoneCallback gone) {
     Detach();
+    gone_ = std::move(gone);
     subclass_ = newSubclass_ ? newSubclass_() : nullptr;
     if (subclass_) {
         subclass_->AddMsg(static_cast<std::int32_t>(wm::NcActivate), MsgAfter);
@@ -42,11 +43,21 @@ void MDIChildWindow::Attach(WindowHandle hWnd) {
 }
 
 void MDIChildWindow::Detach() {
+    gone_ = nullptr;
     if (!subclass_) {
         return;
     }
     subclass_->UnSubclass();
     subclass_.reset();
+}
+
+void MDIChildWindow::OnFinalMessage(WindowHandle) {
+    // The callback may free this watcher, itself included: it runs from the stack.
+    const GoneCallback gone = std::move(gone_);
+    gone_ = nullptr;
+    if (gone) {
+        gone();
+    }
 }
 
 void MDIChildWindow::Proc(bool, bool&, std::intptr_t&, WindowHandle& hWnd, std::uint32_t& uMsg,

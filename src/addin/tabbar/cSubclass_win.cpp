@@ -257,21 +257,29 @@ bool cSubclass::CallOwner(bool before, bool& handled, LRESULT& result, HWND& hWn
 LRESULT cSubclass::WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const WNDPROC previous = stub_->previous;
     const UINT received = uMsg;
+    ++calls_;
     LRESULT result = 0;
     bool handled = false;
     if (before_.Matches(uMsg)) {
         CallOwner(true, handled, result, hWnd, uMsg, wParam, lParam);
-        if (handled) {
-            return result;
-        }
     }
-    result = PassOn(previous, hWnd, uMsg, wParam, lParam);
-    if (after_.Matches(uMsg)) {
-        CallOwner(false, handled, result, hWnd, uMsg, wParam, lParam);
+    if (!handled) {
+        result = PassOn(previous, hWnd, uMsg, wParam, lParam);
+        if (after_.Matches(uMsg)) {
+            CallOwner(false, handled, result, hWnd, uMsg, wParam, lParam);
+        }
     }
     if (received == WM_NCDESTROY && stub_ && stub_->hWnd == hWnd_) {
         // The window is gone; its chain no longer holds the stub.
         stub_->hWnd = nullptr;
+        destroyed_ = true;
+    }
+    if (--calls_ == 0 && destroyed_) {
+        destroyed_ = false;
+        if (owner_) {
+            // The owner may free this object: nothing of it is touched afterwards.
+            owner_->OnFinalMessage(reinterpret_cast<WindowHandle>(hWnd_));
+        }
     }
     return result;
 }

@@ -2,7 +2,9 @@
 // Subclasses one window per object: each object gets a window procedure of its own (a small
 // machine-code stub in executable memory that hands its object to a shared procedure), which
 // calls the owner before and/or after the window's previous procedure. A stub left in another
-// procedure's chain at UnSubclass keeps this module loaded for the rest of the process.
+// procedure's chain at UnSubclass keeps this module loaded for the rest of the process. Once the
+// window is destroyed the owner hears it through OnFinalMessage, after the outermost call of the
+// procedure has returned, since a window may be destroyed from inside its own procedure.
 
 #include <windows.h>
 
@@ -43,6 +45,9 @@ class cSubclass final : public WindowSubclass {
     MessageTable after_;
     HWND hWnd_ = nullptr;
     ISubclass* owner_ = nullptr;
+    // Calls of WindowProc in progress, and whether one of them saw the window's last message.
+    int calls_ = 0;
+    bool destroyed_ = false;
 };
 
 }  // namespace morvane

@@ -55,9 +55,11 @@ void AddMDIChild(AddinState& state, ChildWatchers& ChildWindows, WindowHandle hW
     if (!watcher) {
         return;
     }
-    watcher->Attach(hWnd);
+    const std::wstring key = L"#" + HandleText(hWnd);
+    // Its window destroyed, the watcher leaves the watchers and is freed.
+    watcher->Attach(hWnd, [&ChildWindows, key] { ChildWindows.erase(key); });
     // A watcher left by a destroyed window of the same handle gives way to the new one.
-    ChildWindows.insert_or_assign(L"#" + HandleText(hWnd), std::move(watcher));
+    ChildWindows.insert_or_assign(key, std::move(watcher));
 }
 
 void EnumMDIChildren(WindowSystem& windows, WindowHandle client,

@@ -45,7 +45,8 @@ ScreenPoint BarAnchor(BarPosition position, std::int32_t tabBarSize, const Rect&
 Placement BarPlacement(BarPosition position, std::int32_t tabBarSize, ScreenPoint anchor,
                        std::int32_t extent);
 
-// Records one document window as the last tab; on host "11.0" also watches it.
+// Records one document window as the last tab; on host "11.0" also watches it until the window
+// is destroyed.
 void AddMDIChild(AddinState& state, ChildWatchers& ChildWindows, WindowHandle hWnd,
                  const std::function<std::unique_ptr<MDIChildWindow>()>& newWatcher);
 
