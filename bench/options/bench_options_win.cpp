@@ -57,7 +57,8 @@ int main() {
     standin::Host host;
     SetWindowPos(host.MainWindow(), nullptr, 0, 0, 1200, 800, SWP_NOZORDER);
     AddinState state;
-    if (!TabBarConnection::Connect(state, host.Application())) {
+    TabBarConnection connection(state);
+    if (!connection.Connect(host.Application())) {
         std::fprintf(stderr, "bench_options: the bar could not be connected\n");
         return 1;
     }
@@ -70,11 +71,11 @@ int main() {
     for (int i = 0; i < kOpenings; ++i) {
         SetTimer(nullptr, 0, 10, &Visible);
         opened = Clock::now();
-        OpenOptionsDialog(state);
+        OpenOptionsDialog(state, connection.Hooks());
         host.Pump();
     }
     UnhookWindowsHookEx(hook);
-    TabBarConnection::Disconnect(state);
+    connection.Disconnect();
     host.Pump();
     if (openMs.empty()) {
         std::fprintf(stderr, "bench_options: the dialog was never seen\n");

@@ -8,7 +8,6 @@
 
 #include "addin/Morvane_win.h"
 #include "addin/state/AddinState.h"
-#include "addin/tabbar/mdSubClass_win.h"
 #include "standin/Host_win.h"
 
 namespace {
@@ -32,7 +31,7 @@ double UpdateMenuMicroseconds(int windows) {
     AddinState state;
     const auto addin = Morvane::Create(state, nullptr);
     addin->OnConnection(host.Application().Get(), office::ext_cm_Startup, nullptr, nullptr);
-    if (!mdSubClass::TabBarForm()) {
+    if (!addin->Hooks().client.TabBarForm()) {
         std::fprintf(stderr, "bench_updatemenu: the bar could not be connected\n");
         std::exit(1);
     }
@@ -40,7 +39,7 @@ double UpdateMenuMicroseconds(int windows) {
         host.OpenProject(L"Project " + std::to_wstring(i + 1) + L".mpp", L"C:\\Projects");
     }
     host.Modify(L"Project 1.mpp");
-    TabBarWindow* bar = mdSubClass::TabBarForm();
+    TabBarWindow* bar = addin->Hooks().client.TabBarForm();
     const auto refresh = [bar, &state] {
         state.Updating = true;
         bar->UpdateMenu();

@@ -2,7 +2,6 @@
 #include "addin/MenuCommands_win.h"
 
 #include "addin/dialogs/Dialogs_win.h"
-#include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/mdLang.h"
 
@@ -19,7 +18,8 @@ std::shared_ptr<CommandShell> ShellOrReal(std::shared_ptr<CommandShell> shell) {
 }
 
 std::shared_ptr<CommandDialogs> DialogsOrReal(std::shared_ptr<CommandDialogs> dialogs,
-                                              AddinState& state, CommandShell& shell) {
+                                              AddinState& state, TabBarHooks& hooks,
+                                              CommandShell& shell) {
     if (dialogs) {
         return dialogs;
     }
@@ -27,15 +27,15 @@ std::shared_ptr<CommandDialogs> DialogsOrReal(std::shared_ptr<CommandDialogs> di
     return std::make_shared<ModalCommandDialogs>(
         state.hMainWnd, dialogs::LanguageTexts(mdLang::LangFile, mdLang::LangSection),
         [&shell, help] { shell.OpenPage(help); },
-        [&state](OptionsPage page) { OpenOptionsDialog(state, page); });
+        [&state, &hooks](OptionsPage page) { OpenOptionsDialog(state, hooks, page); });
 }
 
 }  // namespace
 
-MenuCommands::MenuCommands(AddinState& state, CommandSeams seams)
+MenuCommands::MenuCommands(AddinState& state, TabBarHooks& hooks, CommandSeams seams)
     : windows_(state.hMDIClient),
       shell_(ShellOrReal(std::move(seams.shell))),
-      dialogs_(DialogsOrReal(std::move(seams.dialogs), state, *shell_)),
+      dialogs_(DialogsOrReal(std::move(seams.dialogs), state, hooks, *shell_)),
       dispatcher_(CommandParts{
           .host = *state.HostApp,
           .settings = state.Settings,
@@ -46,8 +46,8 @@ MenuCommands::MenuCommands(AddinState& state, CommandSeams seams)
           .childHandles = state.ChildHandles,
           .lockedProjects = state.LockedProjects,
           .updating = state.Updating,
-          .tabBar = mdSubClass::TabBarForm,
-          .reframeClient = mdSubClass::ReframeClient,
+          .tabBar = [&hooks] { return hooks.client.TabBarForm(); },
+          .reframeClient = [&hooks] { hooks.client.ReframeClient(); },
           .writeTabShow =
               [&state](std::int32_t tabShow) {
                   if (state.Registry) {

@@ -8,6 +8,7 @@
 #include "addin/CommandDispatcher.h"
 #include "addin/CommandPorts_win.h"
 #include "addin/state/AddinState.h"
+#include "addin/tabbar/TabBarHooks_win.h"
 
 namespace morvane {
 
@@ -19,8 +20,8 @@ struct CommandSeams {
 
 class MenuCommands {
   public:
-    // Works on the connection's state (which must outlive the commands) and its tab bar.
-    MenuCommands(AddinState& state, CommandSeams seams);
+    // Works on the connection's state and its hooks' tab bar, which must outlive the commands.
+    MenuCommands(AddinState& state, TabBarHooks& hooks, CommandSeams seams);
 
     // oBtnPupPro's Click: every menu entry's click reaches the dispatcher. False when the
     // button offers no Click event.

@@ -9,13 +9,11 @@
 #include "addin/HostDialogs_win.h"
 #include "addin/dialogs/Dialogs_win.h"
 #include "addin/options/OptionsCommand_win.h"
-#include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/Trace.h"
 #include "shared/WebPages.h"
 #include "host/HostAppDispatch_win.h"
 #include "shared/mdLang.h"
-#include "addin/TabBarConnection_win.h"
 
 namespace morvane {
 
@@ -136,6 +134,7 @@ Morvane::Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
                  std::shared_ptr<HostDialogs> dialogs)
     : ownState_(std::move(ownState)),
       state_(state),
+      connection_(state_),
       dialogs_(dialogs ? std::move(dialogs)
                        : std::make_shared<ModalHostDialogs>(AddinTexts(), state_.Settings)),
       typeInfo_(ComServer::TypeInfoOf(__uuidof(_Morvane))) {
@@ -261,7 +260,7 @@ void Morvane::Connect(IDispatch* application, int connectMode) {
     RunStep([this] {
         // The bar and its windows are created under the library's own manifest.
         const ActivationScope scope;
-        TabBarConnection::Connect(state_, oAppPro, dialogs_);
+        connection_.Connect(oAppPro, dialogs_);
     });
     // The host calls the start-up-complete step only for add-ins it loads at its own start.
     if (mConnectMode != office::ext_cm_Startup) {
@@ -280,7 +279,7 @@ void Morvane::Disconnect() {
     if (state_.Settings.EnabledApp != 0 || !connected_) {
         return;
     }
-    RunStep([this] { TabBarConnection::Disconnect(state_); });
+    RunStep([this] { connection_.Disconnect(); });
     oAppPro = nullptr;
     connected_ = false;
 }
@@ -352,7 +351,7 @@ STDMETHODIMP Morvane::pr_OnAction(IDispatch* control) {
                 ToggleBar();
                 break;
             case Backstage::Action::Options:
-                OpenOptionsDialog(state_);
+                OpenOptionsDialog(state_, connection_.Hooks());
                 break;
             case Backstage::Action::Help:
                 OpenPage(dialogs::HelpPageAddress().value_or(L""));
@@ -372,7 +371,7 @@ void Morvane::ToggleBar() {
     if (state_.Registry) {
         WriteSetting(*state_.Registry, Setting::TabShow, state_.Settings.TabShow);
     }
-    mdSubClass::ReframeClient();
+    connection_.Hooks().client.ReframeClient();
     morvane::InvalidateRibbon(state_);
 }
 

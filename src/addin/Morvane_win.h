@@ -12,6 +12,7 @@
 #include "addin/Qor_win.h"
 #include "shared/Com_win.h"
 #include "shared/Office_win.h"
+#include "addin/TabBarConnection_win.h"
 #include "addin/state/AddinState.h"
 
 namespace morvane {
@@ -61,6 +62,9 @@ class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonE
     STDMETHODIMP pr_OnAction(IDispatch* control) override;
 
     bool Connected() const { return connected_; }
+    // The window hooks of the object's connection: the bar, the hot keys (tests and the
+    // benchmarks look into the bar through them).
+    TabBarHooks& Hooks() { return connection_.Hooks(); }
 
   private:
     Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
@@ -80,6 +84,8 @@ class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonE
     // again at each connection.
     std::unique_ptr<AddinState> ownState_;
     AddinState& state_;
+    // The tab bar's connection to the host, over the state.
+    TabBarConnection connection_;
     // Asks the host events' questions with the add-in's own dialogs.
     std::shared_ptr<HostDialogs> dialogs_;
     com::ComPtr<ITypeInfo> typeInfo_;

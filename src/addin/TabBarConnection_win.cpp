@@ -5,8 +5,6 @@
 #include "addin/tabbar/Win32TabBarControl_win.h"
 #include "addin/tabbar/WindowSystem_win.h"
 #include "addin/tabbar/frmMorvaneWindow_win.h"
-#include "addin/tabbar/mdSubClass_win.h"
-#include "addin/tabbar/mdxlMainHwndSubClass_win.h"
 #include "host/CommandBarsDispatch_win.h"
 #include "host/HostAppDispatch_win.h"
 #include "shared/HostDispIds.h"
@@ -18,46 +16,11 @@
 #include "shared/mdPub_win.h"
 #include "shared/mdReg.h"
 
-namespace morvane::TabBarConnection {
+namespace morvane {
 
 namespace {
 
 constexpr const wchar_t* MainWindowClass = L"JWinproj-WhimperMainClass";
-
-// The exit work-around runs once in the life of the library, over every connection.
-bool exitHandled = false;
-
-// The host's application events with what their handlers work with, for one connection.
-struct HostEvents {
-    HostEvents(AddinState& state, com::ComPtr<IDispatch> application,
-               std::shared_ptr<HostDialogs> questions)
-        : dialogs(std::move(questions)),
-          handlers(AppEventParts{
-              .host = *state.HostApp,
-              .settings = state.Settings,
-              .hostVersion = state.HostVersion.Text,
-              .osVersion = mdPub::GetOSVersion(state.System.get()).Version,
-              .hMainWnd = state.hMainWnd,
-              .hMDIClient = state.hMDIClient,
-              .windows = windows,
-              .tabBar = mdSubClass::TabBarForm,
-              .reframeClient = mdSubClass::ReframeClient,
-              .beep = [] { MessageBeep(MB_OK); },
-              .dialogs = dialogs.get(),
-              .projectWindows = state.ProjectWindows,
-              .lockedProjects = state.LockedProjects,
-              .updating = state.Updating,
-              .exitHandled = exitHandled,
-          }),
-          events(std::move(application), handlers) {}
-
-    std::shared_ptr<HostDialogs> dialogs;
-    Win32WindowSystem windows;
-    AppEventHandlers handlers;
-    AppEvents events;
-};
-std::unique_ptr<HostEvents> hostEvents;
-std::unique_ptr<MenuCommands> menuCommands;
 
 std::unique_ptr<TabBarWindow> NewTabBar(AddinState& state) {
     TabBarFormParts parts;
@@ -103,18 +66,55 @@ void BuildMenus(AddinState& state) {
     state.MenuClicks = CreateMenus(*state.HostCommandBars, state, text);
 }
 
+}  // namespace
+
+// The host's application events with what their handlers work with.
+struct TabBarConnection::HostEvents {
+    HostEvents(AddinState& state, TabBarHooks& hooks, com::ComPtr<IDispatch> application,
+               std::shared_ptr<HostDialogs> questions)
+        : dialogs(std::move(questions)),
+          handlers(AppEventParts{
+              .host = *state.HostApp,
+              .settings = state.Settings,
+              .hostVersion = state.HostVersion.Text,
+              .osVersion = mdPub::GetOSVersion(state.System.get()).Version,
+              .hMainWnd = state.hMainWnd,
+              .hMDIClient = state.hMDIClient,
+              .windows = windows,
+              .tabBar = [&hooks] { return hooks.client.TabBarForm(); },
+              .reframeClient = [&hooks] { hooks.client.ReframeClient(); },
+              .beep = [] { MessageBeep(MB_OK); },
+              .dialogs = dialogs.get(),
+              .projectWindows = state.ProjectWindows,
+              .lockedProjects = state.LockedProjects,
+              .updating = state.Updating,
+              .exitHandled = state.ExitHandled,
+          }),
+          events(std::move(application), handlers) {}
+
+    std::shared_ptr<HostDialogs> dialogs;
+    Win32WindowSystem windows;
+    AppEventHandlers handlers;
+    AppEvents events;
+};
+
+TabBarConnection::TabBarConnection(AddinState& state) : state_(state) {}
+
+TabBarConnection::~TabBarConnection() {
+    Unhook();
+}
+
 // One call, so that the add-in's COM class can take the click connection over.
-void ConnectCommands(AddinState& state, CommandSeams seams) {
-    menuCommands = std::make_unique<MenuCommands>(state, std::move(seams));
-    if (state.MenuClicks) {
-        menuCommands->ConnectClicks(*state.MenuClicks);
+void TabBarConnection::ConnectCommands(CommandSeams seams) {
+    menuCommands_ = std::make_unique<MenuCommands>(state_, hooks_, std::move(seams));
+    if (state_.MenuClicks) {
+        menuCommands_->ConnectClicks(*state_.MenuClicks);
     }
 }
 
-}  // namespace
-
-bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
-             std::shared_ptr<HostDialogs> dialogs, CommandSeams commands) {
+bool TabBarConnection::Connect(com::ComPtr<IDispatch> application,
+                               std::shared_ptr<HostDialogs> dialogs, CommandSeams commands) {
+    AddinState& state = state_;
     mdPub::UseWindowsPlatform();
     state.HostApp = std::make_shared<HostAppDispatch>(application);
     state.HostVersion = ParseHostVersion(state.HostApp->Version().value_or(L""));
@@ -133,30 +133,41 @@ bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
     if (state.hMainWnd == 0) {
         return false;
     }
+    mdSubClass::ClientHook& client = hooks_.client;
     mdxlMainHwndSubClass::MainWindowHookParts mainParts;
+    mainParts.reframeClient = [&client] { client.ReframeClient(); };
     mainParts.invalidateRibbon = [&state] { InvalidateRibbon(state); };
-    mdxlMainHwndSubClass::HookMainWindow(state, std::move(mainParts));
+    mainParts.tabStrip = [&client]() -> TabStrip* {
+        auto* bar = client.TabBarForm();
+        return bar ? bar->Strip() : nullptr;
+    };
+    hooks_.main.HookMainWindow(state, std::move(mainParts));
 
     mdSubClass::ClientHookParts clientParts;
     clientParts.newTabBar = [&state] { return NewTabBar(state); };
-    mdSubClass::HookMDIClient(state, std::move(clientParts));
-    hostEvents = std::make_unique<HostEvents>(state, std::move(application), std::move(dialogs));
-    ConnectCommands(state, std::move(commands));
+    client.HookMDIClient(state, std::move(clientParts));
+    hostEvents_ =
+        std::make_unique<HostEvents>(state, hooks_, std::move(application), std::move(dialogs));
+    ConnectCommands(std::move(commands));
     return true;
 }
 
-void Disconnect(AddinState& state) {
-    menuCommands = nullptr;
-    hostEvents = nullptr;
-    mdSubClass::UnhookMDIClient();
-    mdxlMainHwndSubClass::UnhookMainWindow();
-    // The menus stay on the host's bars (they are temporary); only our references go.
-    state.MenuClicks = nullptr;
-    state.BtnShowTabBar = nullptr;
-    state.BarPupTabOnItem = nullptr;
-    state.BarPupTabNoOnItem = nullptr;
-    state.HostCommandBars = nullptr;
-    state.HostApp = nullptr;
+void TabBarConnection::Unhook() {
+    menuCommands_ = nullptr;
+    hostEvents_ = nullptr;
+    hooks_.client.UnhookMDIClient();
+    hooks_.main.UnhookMainWindow();
 }
 
-}  // namespace morvane::TabBarConnection
+void TabBarConnection::Disconnect() {
+    Unhook();
+    // The menus stay on the host's bars (they are temporary); only our references go.
+    state_.MenuClicks = nullptr;
+    state_.BtnShowTabBar = nullptr;
+    state_.BarPupTabOnItem = nullptr;
+    state_.BarPupTabNoOnItem = nullptr;
+    state_.HostCommandBars = nullptr;
+    state_.HostApp = nullptr;
+}
+
+}  // namespace morvane

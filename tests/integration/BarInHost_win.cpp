@@ -1,7 +1,5 @@
 #include "BarInHost_win.h"
 
-#include "addin/TabBarConnection_win.h"
-#include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/mdReg.h"
 
@@ -58,7 +56,7 @@ void BarInHost::Disconnect() {
         addin = nullptr;
     } else {
         // A test that connected without the class, to hand the connection doubles of its own.
-        TabBarConnection::Disconnect(state);
+        connection->Disconnect();
     }
     if (host) {
         host->Pump();
@@ -71,7 +69,7 @@ void BarInHost::Refresh() {
         form->UpdateMenu();
         state.Updating = false;
     }
-    mdSubClass::ReframeClient();
+    Hooks().client.ReframeClient();
     host->Pump();
 }
 
@@ -80,8 +78,12 @@ void BarInHost::SizeMain(int width, int height) {
     host->Pump();
 }
 
+TabBarHooks& BarInHost::Hooks() const {
+    return addin ? addin->Hooks() : connection->Hooks();
+}
+
 frmMorvaneWindow* BarInHost::Form() const {
-    return static_cast<frmMorvaneWindow*>(mdSubClass::TabBarForm());
+    return static_cast<frmMorvaneWindow*>(Hooks().client.TabBarForm());
 }
 
 tabctl::TabControl& BarInHost::Control() const {

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "addin/Morvane_win.h"
+#include "addin/TabBarConnection_win.h"
 #include "addin/state/AddinState.h"
 #include "addin/tabbar/Win32TabBarControl_win.h"
 #include "addin/tabbar/frmMorvaneWindow_win.h"
@@ -41,6 +42,8 @@ class BarInHost : public ::testing::Test {
     std::unique_ptr<standin::Host> host;
     com::ComPtr<Morvane> addin;
     std::shared_ptr<FakeHostDialogs> dialogs = std::make_shared<FakeHostDialogs>();
+    // The connection of a test that connects without the class, to hand it doubles of its own.
+    std::unique_ptr<TabBarConnection> connection = std::make_unique<TabBarConnection>(state);
     // The host's options; StartHost gives it its version.
     standin::HostOptions hostOptions;
 
@@ -59,6 +62,8 @@ class BarInHost : public ::testing::Test {
     // Sizes the host's main window, as the user drags its frame.
     void SizeMain(int width, int height);
 
+    // The hooks of the class's connection while it is connected, else the test's own.
+    TabBarHooks& Hooks() const;
     frmMorvaneWindow* Form() const;
     tabctl::TabControl& Control() const;
     HWND Bar() const;

@@ -87,9 +87,8 @@ class CommandsInHost : public BarInHost {
     void StartWith(std::initializer_list<const wchar_t*> names,
                    const std::wstring& version = L"14.0") {
         StartHost(version);
-        ASSERT_TRUE(
-            TabBarConnection::Connect(state, host->Application(), dialogs,
-                                      CommandSeams{.shell = shell, .dialogs = commandDialogs}));
+        ASSERT_TRUE(connection->Connect(host->Application(), dialogs,
+                                        CommandSeams{.shell = shell, .dialogs = commandDialogs}));
         for (const wchar_t* name : names) {
             WriteFile(folder + L"\\" + name);
             host->OpenProject(name, folder);

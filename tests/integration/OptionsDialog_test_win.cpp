@@ -118,7 +118,7 @@ class OptionsInHost : public BarInHost {
     // Opens the dialog as the add-in's commands do and plays `steps` on it.
     void Open(Steps steps, OptionsPage page = OptionsPage::PopularPosition) {
         DialogScript script(std::move(steps));
-        OpenOptionsDialog(state, page);
+        OpenOptionsDialog(state, Hooks(), page);
         EXPECT_TRUE(script.Finished());
         EXPECT_FALSE(script.Stuck()) << "the dialog stayed open";
         Hold({});

@@ -9,7 +9,6 @@
 
 #include "BarInHost_win.h"
 #include "addin/state/AddinState.h"
-#include "addin/tabbar/mdSubClass_win.h"
 #include "shared/GdiObject_win.h"
 #include "support/ThreadWindows_win.h"
 
@@ -71,7 +70,7 @@ TEST_P(TabBarChurn, ThousandWindowsAndHundredHooksLeaveNothingBehind) {
     ASSERT_EQ(ProjectWindows.size(), 1u);
     EXPECT_EQ(ProjectWindows.begin()->first, HandleText(kept));
     EXPECT_EQ(Control().Count(), 1);
-    EXPECT_EQ(mdSubClass::WatchedWindowCount(), std::wstring(GetParam()) == L"11.0" ? 1u : 0u);
+    EXPECT_EQ(Hooks().client.WatchedWindowCount(), std::wstring(GetParam()) == L"11.0" ? 1u : 0u);
     EXPECT_LT(WorkingSet(), startMemory + 2 * 1024 * 1024);
 }
 

@@ -6,7 +6,6 @@
 #include "BarInHost_win.h"
 #include "host/MenuBars.h"
 #include "addin/state/AddinState.h"
-#include "addin/tabbar/mdSubClass_win.h"
 #include "shared/Office_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/mdPub.h"
@@ -149,7 +148,7 @@ TEST_P(BarVisibility, FollowsTheWindowCountTheShowSwitchAndThePreview) {
     SizeMain(1000, 700);
     if (c.preview) {
         host->OpenPreview();
-        mdSubClass::ReframeClient();
+        Hooks().client.ReframeClient();
         host->Pump();
     }
     EXPECT_EQ(IsWindowVisible(Bar()) != FALSE, c.shown) << c.name;

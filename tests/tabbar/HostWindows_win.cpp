@@ -4,10 +4,10 @@ namespace morvane::test {
 
 namespace {
 
-HWND frameClient = nullptr;
-
+// Each main window keeps its client window in its user data, so that several can live at once.
 LRESULT CALLBACK FrameProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return DefFrameProcW(hWnd, frameClient, uMsg, wParam, lParam);
+    const auto client = reinterpret_cast<HWND>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+    return DefFrameProcW(hWnd, client, uMsg, wParam, lParam);
 }
 
 void RegisterClasses() {
@@ -62,12 +62,11 @@ HostWindows::HostWindows(std::shared_ptr<FakeHost> host) : host_(std::move(host)
     ccs.idFirstChild = 1000;
     client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0,
                              0, 800, 600, main, nullptr, instance, &ccs);
-    frameClient = client;
+    SetWindowLongPtrW(main, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(client));
 }
 
 HostWindows::~HostWindows() {
     DestroyWindow(main);
-    frameClient = nullptr;
 }
 
 HWND HostWindows::OpenDocument(const std::wstring& name, bool visible) {

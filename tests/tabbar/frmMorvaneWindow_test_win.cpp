@@ -27,6 +27,7 @@ class TabBarFormTest : public ::testing::Test, protected TestState {
     std::unique_ptr<HostWindows> windows;
     FakeCommandBars bars;
     FakeTabStrip* strip = nullptr;
+    mdSubClass::ClientHook hook;
 
     void SetUp() override {
         state.HostApp = host;
@@ -36,7 +37,7 @@ class TabBarFormTest : public ::testing::Test, protected TestState {
     }
 
     void TearDown() override {
-        mdSubClass::UnhookMDIClient();
+        hook.UnhookMDIClient();
         windows.reset();
     }
 
@@ -63,12 +64,10 @@ class TabBarFormTest : public ::testing::Test, protected TestState {
             form->SetParentHwnd(main);
             return form;
         };
-        mdSubClass::HookMDIClient(state, parts);
+        hook.HookMDIClient(state, parts);
     }
 
-    frmMorvaneWindow* Form() const {
-        return static_cast<frmMorvaneWindow*>(mdSubClass::TabBarForm());
-    }
+    frmMorvaneWindow* Form() const { return static_cast<frmMorvaneWindow*>(hook.TabBarForm()); }
 };
 
 TEST_F(TabBarFormTest, TheHookedBarShowsOneTabPerProjectWindow) {
@@ -112,7 +111,7 @@ TEST_F(TabBarFormTest, TheHookedBarShowsOneTabPerProjectWindow) {
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(windows->client, WM_MDIGETACTIVE, 0, 0)), alpha);
     (void)beta;
 
-    mdSubClass::UnhookMDIClient();
+    hook.UnhookMDIClient();
     EXPECT_FALSE(IsWindow(form));
 }
 

@@ -25,6 +25,7 @@ class ClientHookTest : public ::testing::Test, protected TestState {
   protected:
     std::shared_ptr<FakeHost> host = std::make_shared<FakeHost>();
     std::unique_ptr<HostWindows> windows;
+    mdSubClass::ClientHook hook;
 
     void SetUp() override {
         state.HostApp = host;
@@ -33,7 +34,7 @@ class ClientHookTest : public ::testing::Test, protected TestState {
     }
 
     void TearDown() override {
-        mdSubClass::UnhookMDIClient();
+        hook.UnhookMDIClient();
         windows.reset();
     }
 
@@ -44,10 +45,10 @@ class ClientHookTest : public ::testing::Test, protected TestState {
         state.HostVersion = ParseHostVersion(hostVersion);
         HWND main = windows->main;
         parts.newTabBar = [main] { return std::make_unique<TestBar>(main); };
-        mdSubClass::HookMDIClient(state, parts);
+        hook.HookMDIClient(state, parts);
     }
 
-    TestBar* Bar() const { return static_cast<TestBar*>(mdSubClass::TabBarForm()); }
+    TestBar* Bar() const { return static_cast<TestBar*>(hook.TabBarForm()); }
 
     // A size change makes the client window place the bar.
     void Resize(int width, int height) {
@@ -86,10 +87,10 @@ TEST_F(ClientHookTest, GivesUpTheStripOnEachEdgeAndPlacesTheBarOverIt) {
         // Placed above its siblings.
         EXPECT_EQ(GetWindow(windows->main, GW_CHILD), reinterpret_cast<HWND>(Bar()->hWnd()))
             << label;
-        mdSubClass::UnhookMDIClient();
+        hook.UnhookMDIClient();
         EXPECT_TRUE(SameRect(windows->ClientArea(), RECT{0, 0, 800, 600}))
             << label << " after unhook: " << Show(windows->ClientArea());
-        EXPECT_EQ(mdSubClass::TabBarForm(), nullptr);
+        EXPECT_EQ(hook.TabBarForm(), nullptr);
     }
 }
 
@@ -102,14 +103,14 @@ TEST_F(ClientHookTest, TheBarHidesWhileTooFewWindowsAreVisibleOrItIsSwitchedOff)
     EXPECT_FALSE(Bar()->Visible());
 
     windows->OpenDocument(L"Beta.mpp");
-    mdSubClass::ReframeClient();
+    hook.ReframeClient();
     EXPECT_TRUE(SameRect(windows->ClientArea(), RECT{0, 26, 800, 600}));
     Resize(800, 600 - 1);
     Resize(800, 600);
     EXPECT_TRUE(Bar()->Visible());
 
     settings.TabShow = 1;
-    mdSubClass::ReframeClient();
+    hook.ReframeClient();
     EXPECT_TRUE(SameRect(windows->ClientArea(), RECT{0, 0, 800, 600}));
     EXPECT_FALSE(Bar()->Visible());
 }
@@ -146,7 +147,7 @@ TEST_F(ClientHookTest, APendingPlacementIsMadeAtTheNextNonClientPaint) {
     Resize(800, 600);
     settings.Position = BarBelow;
     PlacementPending = true;
-    mdSubClass::ReframeClient();
+    hook.ReframeClient();
     SendMessageW(windows->client, WM_NCPAINT, 1, 0);
     EXPECT_FALSE(PlacementPending);
     RECT bar = Bar()->ScreenRect();
@@ -187,7 +188,7 @@ TEST_F(ClientHookTest, UnhookingUnderAChainedProcedureLeavesTheChainWorking) {
     Hook();
     chainedPrevious = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(windows->client, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ChainedProc)));
-    mdSubClass::UnhookMDIClient();
+    hook.UnhookMDIClient();
     EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(windows->client, GWLP_WNDPROC)),
               ChainedProc);
     chainedCalls = 0;
@@ -195,14 +196,14 @@ TEST_F(ClientHookTest, UnhookingUnderAChainedProcedureLeavesTheChainWorking) {
               document);
     EXPECT_GT(chainedCalls, 0);
     // The strip is given back and stays given back: ours only passes messages on.
-    mdSubClass::ReframeClient();
+    hook.ReframeClient();
     EXPECT_TRUE(SameRect(windows->ClientArea(), RECT{0, 0, 800, 600}));
     windows->OpenDocument(L"Beta.mpp");
     EXPECT_TRUE(ChildHandles.Items().empty());
 
     // Hooking again goes on top of the chain.
     Hook();
-    mdSubClass::ReframeClient();
+    hook.ReframeClient();
     EXPECT_TRUE(SameRect(windows->ClientArea(), RECT{0, 26, 800, 600}));
     EXPECT_EQ(ChildHandles.Count(), 2u);
 }
@@ -217,9 +218,9 @@ TEST_F(ClientHookTest, WithoutAClientWindowNothingIsHooked) {
         created = true;
         return nullptr;
     };
-    mdSubClass::HookMDIClient(state, parts);
+    hook.HookMDIClient(state, parts);
     EXPECT_FALSE(created);
-    EXPECT_EQ(mdSubClass::TabBarForm(), nullptr);
+    EXPECT_EQ(hook.TabBarForm(), nullptr);
     DestroyWindow(lone);
 }
 
@@ -233,14 +234,77 @@ TEST_F(ClientHookTest, HostElevenWatchesEachDocumentWindow) {
             state, [] { return std::make_unique<cSubclass>(); },
             []() -> TabStrip* { return nullptr; });
     };
-    mdSubClass::HookMDIClient(state, parts);
+    hook.HookMDIClient(state, parts);
     windows->OpenDocument(L"Second.mpp");
-    EXPECT_EQ(mdSubClass::WatchedWindowCount(), 2u);
-    EXPECT_TRUE(mdSubClass::Watches(reinterpret_cast<WindowHandle>(first)));
-    mdSubClass::UnhookMDIClient();
-    EXPECT_EQ(mdSubClass::WatchedWindowCount(), 0u);
+    EXPECT_EQ(hook.WatchedWindowCount(), 2u);
+    EXPECT_TRUE(hook.Watches(reinterpret_cast<WindowHandle>(first)));
+    hook.UnhookMDIClient();
+    EXPECT_EQ(hook.WatchedWindowCount(), 0u);
     // The document windows' own procedures are back.
     EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(first, GWLP_WNDPROC)), DefMDIChildProcW);
+}
+
+TEST_F(ClientHookTest, HostElevenDropsAWatcherWithItsWindow) {
+    HWND first = windows->OpenDocument(L"First.mpp");
+    HWND second = windows->OpenDocument(L"Second.mpp");
+    HWND third = windows->OpenDocument(L"Third.mpp");
+    Hook(L"11.0");
+    ASSERT_EQ(hook.WatchedWindowCount(), 3u);
+    // Destroyed by the host from outside the window's procedure.
+    windows->CloseDocument(first);
+    EXPECT_EQ(hook.WatchedWindowCount(), 2u);
+    EXPECT_FALSE(hook.Watches(reinterpret_cast<WindowHandle>(first)));
+    // Destroyed inside its own procedure: the MDI child's WM_CLOSE destroys it.
+    SendMessageW(second, WM_CLOSE, 0, 0);
+    ASSERT_FALSE(IsWindow(second));
+    EXPECT_EQ(hook.WatchedWindowCount(), 1u);
+    EXPECT_FALSE(hook.Watches(reinterpret_cast<WindowHandle>(second)));
+    EXPECT_TRUE(hook.Watches(reinterpret_cast<WindowHandle>(third)));
+    // A window opened now is watched as before.
+    HWND fourth = windows->OpenDocument(L"Fourth.mpp");
+    EXPECT_TRUE(hook.Watches(reinterpret_cast<WindowHandle>(fourth)));
+    EXPECT_EQ(hook.WatchedWindowCount(), 2u);
+}
+
+TEST_F(ClientHookTest, TwoHooksShareNothing) {
+    windows->OpenDocument(L"Alpha.mpp");
+    Hook();
+    // A second connection's hook, over host windows and a state of its own.
+    TestState other;
+    auto otherHost = std::make_shared<FakeHost>();
+    other.state.HostApp = otherHost;
+    other.TabBarSize = 26;
+    HostWindows otherWindows(otherHost);
+    otherWindows.OpenDocument(L"Beta.mpp");
+    otherWindows.OpenDocument(L"Gamma.mpp");
+    other.state.hMainWnd = reinterpret_cast<WindowHandle>(otherWindows.main);
+    other.state.HostVersion = ParseHostVersion(L"14.0");
+    ClientHookParts parts;
+    HWND otherMain = otherWindows.main;
+    parts.newTabBar = [otherMain] { return std::make_unique<TestBar>(otherMain); };
+    mdSubClass::ClientHook otherHook;
+    otherHook.HookMDIClient(other.state, parts);
+
+    ASSERT_NE(hook.TabBarForm(), nullptr);
+    ASSERT_NE(otherHook.TabBarForm(), nullptr);
+    EXPECT_NE(otherHook.TabBarForm(), hook.TabBarForm());
+    EXPECT_EQ(other.hMDIClient, reinterpret_cast<WindowHandle>(otherWindows.client));
+    EXPECT_EQ(ChildHandles.Count(), 1u);
+    EXPECT_EQ(other.ChildHandles.Count(), 2u);
+
+    // One unhooked, the other keeps its bar, its strip and its windows.
+    hook.UnhookMDIClient();
+    EXPECT_EQ(hook.TabBarForm(), nullptr);
+    EXPECT_TRUE(ChildHandles.Items().empty());
+    ASSERT_NE(otherHook.TabBarForm(), nullptr);
+    otherHook.ReframeClient();
+    EXPECT_TRUE(SameRect(otherWindows.ClientArea(), RECT{0, 26, 800, 600}))
+        << Show(otherWindows.ClientArea());
+    otherWindows.OpenDocument(L"Delta.mpp");
+    EXPECT_EQ(other.ChildHandles.Count(), 3u);
+    windows->OpenDocument(L"Epsilon.mpp");
+    EXPECT_TRUE(ChildHandles.Items().empty());
+    otherHook.UnhookMDIClient();
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ class MainHookTest : public ::testing::Test, protected TestState {
     std::shared_ptr<FakeRegistry> registry = std::make_shared<FakeRegistry>();
     int reframes = 0, invalidations = 0;
     LONG_PTR ownProcedure = 0;
+    MainWindowHook hook;
 
     void SetUp() override {
         state.HostApp = host;
@@ -39,7 +40,7 @@ class MainHookTest : public ::testing::Test, protected TestState {
     }
 
     void TearDown() override {
-        UnhookMainWindow();
+        hook.UnhookMainWindow();
         windows.reset();
     }
 
@@ -50,7 +51,7 @@ class MainHookTest : public ::testing::Test, protected TestState {
         parts.reframeClient = [this] { ++reframes; };
         parts.invalidateRibbon = [this] { ++invalidations; };
         parts.tabStrip = [this]() -> TabStrip* { return &strip; };
-        HookMainWindow(state, parts);
+        hook.HookMainWindow(state, parts);
     }
 };
 
@@ -64,11 +65,11 @@ TEST_F(MainHookTest, HotKeysAreHeldOnlyWhileTheMainWindowIsActive) {
     EXPECT_TRUE(Free(MOD_ALT, '1'));
     SendMessageW(windows->main, WM_ACTIVATE, WA_CLICKACTIVE, 0);
     EXPECT_FALSE(Free(MOD_WIN, 'Q'));
-    UnhookMainWindow();
+    hook.UnhookMainWindow();
     EXPECT_TRUE(Free(MOD_WIN, 'Q'));
     EXPECT_TRUE(Free(MOD_CONTROL, VK_TAB));
     EXPECT_EQ(GetWindowLongPtrW(windows->main, GWLP_WNDPROC), ownProcedure);
-    EXPECT_EQ(HotKeys(), nullptr);
+    EXPECT_EQ(hook.HotKeys(), nullptr);
 }
 
 TEST_F(MainHookTest, SwitchedOffGroupsAndSettingsKeys) {
@@ -78,9 +79,9 @@ TEST_F(MainHookTest, SwitchedOffGroupsAndSettingsKeys) {
     EXPECT_TRUE(Free(MOD_WIN, 'Q'));
     EXPECT_FALSE(Free(MOD_CONTROL | MOD_SHIFT, 'B'));
     EXPECT_TRUE(Free(MOD_ALT, '1'));
-    ASSERT_NE(HotKeys(), nullptr);
+    ASSERT_NE(hook.HotKeys(), nullptr);
     Hook();  // a second hook only counts the keys as registered
-    EXPECT_TRUE(HotKeys()->HotKeysRegistered);
+    EXPECT_TRUE(hook.HotKeys()->HotKeysRegistered);
 }
 
 TEST_F(MainHookTest, HotKeysActOnlyWhileTheMainWindowIsTheActiveWindow) {

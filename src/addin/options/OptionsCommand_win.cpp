@@ -2,14 +2,12 @@
 
 #include "addin/options/OptionsDialog_win.h"
 #include "addin/options/TabBarLiveApply_win.h"
-#include "addin/tabbar/mdSubClass_win.h"
-#include "addin/tabbar/mdxlMainHwndSubClass_win.h"
 #include "shared/LoadSettings.h"
 #include "shared/mdLang.h"
 
 namespace morvane {
 
-void OpenOptionsDialog(AddinState& state, OptionsPage page) {
+void OpenOptionsDialog(AddinState& state, TabBarHooks& hooks, OptionsPage page) {
     if (!state.Registry) {
         return;
     }
@@ -19,12 +17,12 @@ void OpenOptionsDialog(AddinState& state, OptionsPage page) {
     HostApp* host = state.HostApp.get();
 
     RunningAddin addin;
-    addin.bar = mdSubClass::TabBarForm();
-    addin.hotKeys = mdxlMainHwndSubClass::HotKeys();
+    addin.bar = hooks.client.TabBarForm();
+    addin.hotKeys = hooks.main.HotKeys();
     addin.host = host;
     addin.placementPending = &state.PlacementPending;
     addin.tabBarSize = &state.TabBarSize;
-    addin.reframeClient = mdSubClass::ReframeClient;
+    addin.reframeClient = [&hooks] { hooks.client.ReframeClient(); };
     TabBarLiveApply live(std::move(addin));
 
     const std::wstring captionSection = OptionsCaptionSection(

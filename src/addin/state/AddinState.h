@@ -68,6 +68,9 @@ struct AddinState {
     // Makes Office ask the backstage's callbacks again (the show/hide task's image follows
     // TabShow); empty until a ribbon has loaded the backstage.
     std::function<void()> InvalidateRibbon;
+    // The exit work-around of host "12.0" on Windows 7 has run (or a Save As made it needless):
+    // it runs once in the life of the state's owner, over every connection it makes.
+    bool ExitHandled = false;
 };
 
 // Asks the ribbon, where one has loaded the backstage, for the backstage's callbacks again.

@@ -14,13 +14,21 @@ namespace morvane::mdSubClass {
 
 namespace {
 
-// The hook on the client window, as the owner of its subclass: the strip on WM_NCCALCSIZE,
-// the bar's visibility and place on WM_NCCALCSIZE, WM_NCPAINT and WM_SIZE, the project
-// windows on WM_PARENTNOTIFY.
-class ClientHook final : public ISubclass {
+// Makes a client window recompute its frame and repaint.
+void Reframe(HWND client) {
+    SetWindowPos(client, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
+    RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+}  // namespace
+
+// What the hook holds while the client window is hooked, as the owner of its subclass: the
+// strip on WM_NCCALCSIZE, the bar's visibility and place on WM_NCCALCSIZE, WM_NCPAINT and
+// WM_SIZE, the project windows on WM_PARENTNOTIFY.
+class ClientHook::Hooked final : public ISubclass {
   public:
-    ClientHook(AddinState& state, ClientHookParts parts)
-        : state_(state), parts_(std::move(parts)) {}
+    Hooked(AddinState& state, ClientHookParts parts) : state_(state), parts_(std::move(parts)) {}
 
     AddinState& state_;
     ClientHookParts parts_;
@@ -44,16 +52,14 @@ class ClientHook final : public ISubclass {
     void OnParentNotify(std::uintptr_t wParam, std::intptr_t lParam);
 };
 
-std::unique_ptr<ClientHook> hook;
-
-void ClientHook::HideBar() {
+void ClientHook::Hooked::HideBar() {
     if (bar && bar->Visible()) {
         bar->Hide();
     }
 }
 
-void ClientHook::Place(std::int32_t extentHorizontal, std::int32_t extentVertical,
-                       const RECT& window) {
+void ClientHook::Hooked::Place(std::int32_t extentHorizontal, std::int32_t extentVertical,
+                               const RECT& window) {
     if (!bar) {
         return;
     }
@@ -70,8 +76,8 @@ void ClientHook::Place(std::int32_t extentHorizontal, std::int32_t extentVertica
                  SWP_SHOWWINDOW);
 }
 
-void ClientHook::OnCalcSize(bool before, bool& handled, std::intptr_t& result,
-                            std::uintptr_t wParam, std::intptr_t lParam) {
+void ClientHook::Hooked::OnCalcSize(bool before, bool& handled, std::intptr_t& result,
+                                    std::uintptr_t wParam, std::intptr_t lParam) {
     const bool wanted = Wanted();
     if (!before) {
         if (!wanted) {
@@ -95,7 +101,7 @@ void ClientHook::OnCalcSize(bool before, bool& handled, std::intptr_t& result,
     result = WVR_REDRAW;
 }
 
-void ClientHook::OnNcPaint(std::uintptr_t wParam) {
+void ClientHook::Hooked::OnNcPaint(std::uintptr_t wParam) {
     if (state_.HostVersion.Number > 12 && wParam == 1 && Settings().CusColor == 0 && bar) {
         bar->ChangeDeafultColor();
     }
@@ -118,7 +124,7 @@ void ClientHook::OnNcPaint(std::uintptr_t wParam) {
     }
 }
 
-void ClientHook::OnSize(std::uintptr_t wParam, std::intptr_t lParam) {
+void ClientHook::Hooked::OnSize(std::uintptr_t wParam, std::intptr_t lParam) {
     if (!Wanted()) {
         HideBar();
         return;
@@ -136,7 +142,7 @@ void ClientHook::OnSize(std::uintptr_t wParam, std::intptr_t lParam) {
     }
 }
 
-void ClientHook::OnParentNotify(std::uintptr_t wParam, std::intptr_t lParam) {
+void ClientHook::Hooked::OnParentNotify(std::uintptr_t wParam, std::intptr_t lParam) {
     const auto event = mdPub::LoWord(static_cast<std::int32_t>(wParam));
     const auto child = static_cast<WindowHandle>(lParam);
     if (event == WM_CREATE) {
@@ -146,13 +152,13 @@ void ClientHook::OnParentNotify(std::uintptr_t wParam, std::intptr_t lParam) {
             if (bar) {
                 bar->UpdateMenu();
             }
-            ReframeClient();
+            Reframe(AsHwnd(state_.hMDIClient));
         }
     }
 }
 
-void ClientHook::Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, WindowHandle&,
-                      std::uint32_t& uMsg, std::uintptr_t& wParam, std::intptr_t& lParam) {
+void ClientHook::Hooked::Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, WindowHandle&,
+                              std::uint32_t& uMsg, std::uintptr_t& wParam, std::intptr_t& lParam) {
     switch (uMsg) {
         case WM_NCCALCSIZE:
             OnCalcSize(bBefore, bHandled, lReturn, wParam, lParam);
@@ -171,21 +177,18 @@ void ClientHook::Proc(bool bBefore, bool& bHandled, std::intptr_t& lReturn, Wind
     }
 }
 
-// Makes a client window recompute its frame and repaint.
-void Reframe(HWND client) {
-    SetWindowPos(client, nullptr, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
-    RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+ClientHook::ClientHook() = default;
+
+ClientHook::~ClientHook() {
+    UnhookMDIClient();
 }
 
-}  // namespace
-
-TabBarWindow* TabBarForm() {
-    return hook ? hook->bar.get() : nullptr;
+TabBarWindow* ClientHook::TabBarForm() const {
+    return hooked_ ? hooked_->bar.get() : nullptr;
 }
 
-void HookMDIClient(AddinState& state, ClientHookParts parts) {
-    if (hook) {
+void ClientHook::HookMDIClient(AddinState& state, ClientHookParts parts) {
+    if (hooked_) {
         return;
     }
     const HWND client = FindWindowExW(AsHwnd(state.hMainWnd), nullptr, L"MDIClient", nullptr);
@@ -194,14 +197,14 @@ void HookMDIClient(AddinState& state, ClientHookParts parts) {
     }
     state.hMDIClient = reinterpret_cast<WindowHandle>(client);
     if (!parts.newWatcher) {
-        parts.newWatcher = [&state] {
+        parts.newWatcher = [&state, this] {
             return std::make_unique<MDIChildWindow>(
                 state, [] { return std::make_unique<cSubclass>(); },
-                []() -> TabStrip* { return TabBarForm() ? TabBarForm()->Strip() : nullptr; });
+                [this]() -> TabStrip* { return TabBarForm() ? TabBarForm()->Strip() : nullptr; });
         };
     }
     const HWND above = GetWindow(client, GW_HWNDPREV);
-    auto created = std::make_unique<ClientHook>(state, std::move(parts));
+    auto created = std::make_unique<Hooked>(state, std::move(parts));
     state.LockedProjects.clear();
     state.ProjectWindows.clear();
     state.ChildHandles.Clear();
@@ -225,38 +228,38 @@ void HookMDIClient(AddinState& state, ClientHookParts parts) {
     created->subclass.AddMsg(WM_NCPAINT, MsgAfter);
     created->subclass.AddMsg(WM_SIZE, MsgAfter);
     created->subclass.AddMsg(WM_PARENTNOTIFY, MsgAfter);
-    hook = std::move(created);
-    hook->subclass.Subclass(state.hMDIClient, hook.get());
+    hooked_ = std::move(created);
+    hooked_->subclass.Subclass(state.hMDIClient, hooked_.get());
     Reframe(client);
 }
 
-void UnhookMDIClient() {
-    if (!hook) {
+void ClientHook::UnhookMDIClient() {
+    if (!hooked_) {
         return;
     }
-    AddinState& state = hook->state_;
-    hook->subclass.UnSubclass();
-    hook->bar.reset();
+    AddinState& state = hooked_->state_;
+    hooked_->subclass.UnSubclass();
+    hooked_->bar.reset();
     // The watchers hold procedures of this library: they go, with the hook, before the library
     // can.
-    hook.reset();
+    hooked_.reset();
     state.ProjectWindows.clear();
     state.ChildHandles.Clear();
     Reframe(AsHwnd(state.hMDIClient));
 }
 
-void ReframeClient() {
-    if (hook) {
-        Reframe(AsHwnd(hook->state_.hMDIClient));
+void ClientHook::ReframeClient() const {
+    if (hooked_) {
+        Reframe(AsHwnd(hooked_->state_.hMDIClient));
     }
 }
 
-std::size_t WatchedWindowCount() {
-    return hook ? hook->ChildWindows.size() : 0;
+std::size_t ClientHook::WatchedWindowCount() const {
+    return hooked_ ? hooked_->ChildWindows.size() : 0;
 }
 
-bool Watches(WindowHandle hWnd) {
-    return hook && hook->ChildWindows.count(L"#" + HandleText(hWnd)) != 0;
+bool ClientHook::Watches(WindowHandle hWnd) const {
+    return hooked_ && hooked_->ChildWindows.count(L"#" + HandleText(hWnd)) != 0;
 }
 
 }  // namespace morvane::mdSubClass

@@ -21,19 +21,34 @@ struct ClientHookParts {
     std::function<std::unique_ptr<MDIChildWindow>()> newWatcher;
 };
 
-// The one tab bar form while hooked.
-TabBarWindow* TabBarForm();
+// The hook on the host's client window for one connection. Whoever connects owns one; two hooks
+// share nothing. Going away, it unhooks.
+class ClientHook {
+  public:
+    ClientHook();
+    ~ClientHook();
+    ClientHook(const ClientHook&) = delete;
+    ClientHook& operator=(const ClientHook&) = delete;
 
-// Hooks the "MDIClient" child of the state's main window; does nothing when there is none or
-// when the hook is already in place. The state is held by reference until the hook goes.
-void HookMDIClient(AddinState& state, ClientHookParts parts);
-// Gives the strip back, unloads the bar and forgets the project windows. A procedure another
-// program chained on top keeps working: ours stays below it and passes every message on.
-void UnhookMDIClient();
-// Makes the client window recompute its frame and repaint.
-void ReframeClient();
-// The project windows watched while hooked (host "11.0"), and whether one is.
-std::size_t WatchedWindowCount();
-bool Watches(WindowHandle hWnd);
+    // Hooks the "MDIClient" child of the state's main window; does nothing when there is none
+    // or when this hook is already in place. The state is held by reference until the hook
+    // goes.
+    void HookMDIClient(AddinState& state, ClientHookParts parts);
+    // Gives the strip back, unloads the bar and forgets the project windows. A procedure
+    // another program chained on top keeps working: ours stays below it and passes every
+    // message on.
+    void UnhookMDIClient();
+    // Makes the client window recompute its frame and repaint.
+    void ReframeClient() const;
+    // The tab bar form while hooked.
+    TabBarWindow* TabBarForm() const;
+    // The project windows watched while hooked (host "11.0"), and whether one is.
+    std::size_t WatchedWindowCount() const;
+    bool Watches(WindowHandle hWnd) const;
+
+  private:
+    class Hooked;
+    std::unique_ptr<Hooked> hooked_;
+};
 
 }  // namespace morvane::mdSubClass

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "addin/tabbar/cSubclass_win.h"
-#include "addin/tabbar/mdSubClass_win.h"
 #include "shared/mdPub.h"
 
 namespace morvane::mdxlMainHwndSubClass {
@@ -25,9 +24,12 @@ class Win32HotKeys final : public HotKeyPort {
     HWND window_;
 };
 
-class MainHook final : public ISubclass {
+}  // namespace
+
+// What the hook holds while the main window is hooked, as the owner of its subclass.
+class MainWindowHook::Hooked final : public ISubclass {
   public:
-    MainHook(AddinState& state, const MainWindowHookParts& parts)
+    Hooked(AddinState& state, const MainWindowHookParts& parts)
         : window(reinterpret_cast<HWND>(state.hMainWnd)),
           port(window),
           keys(MainHookParts{port, state, parts.reframeClient, parts.invalidateRibbon,
@@ -49,49 +51,42 @@ class MainHook final : public ISubclass {
     }
 };
 
-std::unique_ptr<MainHook> hook;
+MainWindowHook::MainWindowHook() = default;
 
-}  // namespace
+MainWindowHook::~MainWindowHook() {
+    UnhookMainWindow();
+}
 
-void HookMainWindow(AddinState& state, MainWindowHookParts parts) {
-    if (hook) {
-        hook->keys.HotKeysRegistered = true;
+void MainWindowHook::HookMainWindow(AddinState& state, MainWindowHookParts parts) {
+    if (hooked_) {
+        hooked_->keys.HotKeysRegistered = true;
         return;
     }
     if (state.hMainWnd == 0) {
         return;
     }
-    if (!parts.reframeClient) {
-        parts.reframeClient = mdSubClass::ReframeClient;
-    }
-    if (!parts.tabStrip) {
-        parts.tabStrip = []() -> TabStrip* {
-            auto* bar = mdSubClass::TabBarForm();
-            return bar ? bar->Strip() : nullptr;
-        };
-    }
-    auto created = std::make_unique<MainHook>(state, parts);
+    auto created = std::make_unique<Hooked>(state, parts);
     created->keys.HotKeysRegistered = true;
     created->subclass.AddMsg(WM_ACTIVATE, MsgBefore);
     created->subclass.AddMsg(WM_HOTKEY, MsgBefore);
     if (!created->subclass.Subclass(state.hMainWnd, created.get())) {
         return;
     }
-    hook = std::move(created);
-    hook->keys.RegisterEnabledHotKeys();
+    hooked_ = std::move(created);
+    hooked_->keys.RegisterEnabledHotKeys();
 }
 
-void UnhookMainWindow() {
-    if (!hook) {
+void MainWindowHook::UnhookMainWindow() {
+    if (!hooked_) {
         return;
     }
-    hook->keys.UnregisterAllHotKeys();
-    hook->subclass.UnSubclass();
-    hook.reset();
+    hooked_->keys.UnregisterAllHotKeys();
+    hooked_->subclass.UnSubclass();
+    hooked_.reset();
 }
 
-MainWindowHotKeys* HotKeys() {
-    return hook ? &hook->keys : nullptr;
+MainWindowHotKeys* MainWindowHook::HotKeys() const {
+    return hooked_ ? &hooked_->keys : nullptr;
 }
 
 }  // namespace morvane::mdxlMainHwndSubClass
