@@ -159,6 +159,12 @@ void TabBarConnection::Unhook() {
     hooks_.main.UnhookMainWindow();
 }
 
+void TabBarConnection::RunTask(Backstage::Action task) {
+    if (menuCommands_) {
+        menuCommands_->RunTask(task);
+    }
+}
+
 void TabBarConnection::Disconnect() {
     Unhook();
     // The menus stay on the host's bars (they are temporary); only our references go.

@@ -42,6 +42,8 @@ class BarInHost : public ::testing::Test {
     std::unique_ptr<standin::Host> host;
     com::ComPtr<Morvane> addin;
     std::shared_ptr<FakeHostDialogs> dialogs = std::make_shared<FakeHostDialogs>();
+    // The commands' shell and dialogs; none: the real ones.
+    CommandSeams commandSeams;
     // The connection of a test that connects without the class, to hand it doubles of its own.
     std::unique_ptr<TabBarConnection> connection = std::make_unique<TabBarConnection>(state);
     // The host's options; StartHost gives it its version.
