@@ -58,6 +58,18 @@ int Height(const RECT& r) {
     return r.bottom - r.top;
 }
 
+// The elements of one kind directly inside `parent`.
+std::vector<const RibbonElement*> ChildrenOf(const RibbonHost& ribbon, const RibbonElement& parent,
+                                             std::wstring_view kind) {
+    std::vector<const RibbonElement*> found;
+    for (const RibbonElement* e : ribbon.Children(parent)) {
+        if (e->kind == kind) {
+            found.push_back(e);
+        }
+    }
+    return found;
+}
+
 class Layout {
   public:
     Layout(RibbonHost& ribbon, HDC dc, const BackstageFonts& fonts)
@@ -122,13 +134,7 @@ class Layout {
   private:
     std::vector<const RibbonElement*> Children(const RibbonElement& parent,
                                                std::wstring_view kind) const {
-        std::vector<const RibbonElement*> found;
-        for (const RibbonElement* e : ribbon_.Children(parent)) {
-            if (e->kind == kind) {
-                found.push_back(e);
-            }
-        }
-        return found;
+        return ChildrenOf(ribbon_, parent, kind);
     }
 
     void Add(Kind kind, std::wstring id, std::wstring text, RECT place) {
@@ -255,25 +261,18 @@ class Layout {
     std::vector<BackstagePart> parts_;
 };
 
+// The first element of one kind directly inside `parent`, or nullptr.
+const RibbonElement* Child(const RibbonHost& ribbon, const RibbonElement& parent,
+                           std::wstring_view kind) {
+    const auto found = ChildrenOf(ribbon, parent, kind);
+    return found.empty() ? nullptr : found.front();
+}
+
 // The first backstage tab of the document, or nullptr.
 const RibbonElement* BackstageTab(const RibbonHost& ribbon) {
     for (const RibbonElement& e : ribbon.Elements()) {
         if (e.kind == L"backstage") {
-            for (const RibbonElement* child : ribbon.Children(e)) {
-                if (child->kind == L"tab") {
-                    return child;
-                }
-            }
-        }
-    }
-    return nullptr;
-}
-
-const RibbonElement* Child(const RibbonHost& ribbon, const RibbonElement& parent,
-                           std::wstring_view kind) {
-    for (const RibbonElement* e : ribbon.Children(parent)) {
-        if (e->kind == kind) {
-            return e;
+            return Child(ribbon, e, L"tab");
         }
     }
     return nullptr;

@@ -54,6 +54,17 @@ const BackstagePart* BackstageView::Find(const std::wstring& id, BackstagePart::
     return found == parts_.end() ? nullptr : &*found;
 }
 
+bool BackstageView::ClickLabel(const std::wstring& id) {
+    const BackstagePart* label = Find(id, BackstagePart::Kind::Label);
+    if (!label) {
+        return false;
+    }
+    const RECT& r = label->place;
+    SendMessageW(Hwnd(), WM_LBUTTONUP, 0,
+                 MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    return true;
+}
+
 int BackstageView::Invalidations() const {
     return ribbon_.InvalidateCount() + static_cast<int>(ribbon_.InvalidatedControls().size());
 }

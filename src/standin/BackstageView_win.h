@@ -30,6 +30,8 @@ class BackstageView : public Window {
     const std::vector<BackstagePart>& Parts() const { return parts_; }
     // The part of one kind that shows control `id`, or nullptr.
     const BackstagePart* Find(const std::wstring& id, BackstagePart::Kind kind) const;
+    // Clicks the middle of the control's label as the user does; false when none is drawn.
+    bool ClickLabel(const std::wstring& id);
 
   private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -123,16 +123,6 @@ TEST_F(BackstageInHost, TheShowHideHotKeyInvalidatesTheRibbonToo) {
     EXPECT_EQ(ribbon->InvalidateCount(), 1);
 }
 
-// A click as the user makes it, on the middle of a task's label.
-void ClickTask(standin::BackstageView& view, const std::wstring& id, standin::Host& host) {
-    const BackstagePart* label = view.Find(id, Kind::Label);
-    ASSERT_NE(label, nullptr);
-    const RECT& r = label->place;
-    SendMessageW(view.Hwnd(), WM_LBUTTONUP, 0,
-                 MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
-    host.Pump();
-}
-
 const std::vector<std::wstring> kShownTab = {
     L"tab Morvane: Morvane",
     L"heading categoryMorvaneOption: Morvane Setting Tools",
@@ -195,14 +185,16 @@ TEST_F(BackstageInHost, AClickOnTheShowTaskClosesTheViewWhichThenDrawsItsNewImag
     std::vector<std::wstring> hidden = kShownTab;
     hidden.erase(hidden.begin() + 2);  // the show/hide task's picture
 
-    ClickTask(view, L"Morvanevisible", *host);
+    ASSERT_TRUE(view.ClickLabel(L"Morvanevisible"));
+    host->Pump();
     EXPECT_FALSE(view.IsOpen());  // the task is definitive
     EXPECT_EQ(Settings.TabShow, 1);
     EXPECT_EQ(ribbon->InvalidateCount(), 1);
     view.Open();
     EXPECT_EQ(Drawn(view), hidden);
 
-    ClickTask(view, L"Morvanevisible", *host);
+    ASSERT_TRUE(view.ClickLabel(L"Morvanevisible"));
+    host->Pump();
     EXPECT_EQ(Settings.TabShow, 0);
     view.Open();
     EXPECT_EQ(Drawn(view), kShownTab);

@@ -186,17 +186,6 @@ void ShowDialogs(Host& host, const std::wstring& folder) {
     });
 }
 
-// A click on the middle of the backstage task's label, as the user makes it.
-void ClickTask(Host& host, const morvane::standin::BackstageView& view, const std::wstring& id) {
-    using Kind = morvane::standin::BackstagePart::Kind;
-    if (const auto* label = view.Find(id, Kind::Label)) {
-        const RECT& r = label->place;
-        SendMessageW(view.Hwnd(), WM_LBUTTONUP, 0,
-                     MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
-        host.Pump();
-    }
-}
-
 // The File view on the add-in's backstage tab; a click on the show/hide task hides the bar and
 // closes the view, which is opened again to show the task's new image. A second click shows the
 // bar again.
@@ -208,10 +197,12 @@ void ShowBackstage(Host& host, const std::wstring& folder) {
     morvane::standin::BackstageView view(host.MainWindow(), *ribbon);
     view.Open();
     Show(host, folder, L"backstage", PlaceOf(view.Hwnd()));
-    ClickTask(host, view, L"Morvanevisible");
+    view.ClickLabel(L"Morvanevisible");
+    host.Pump();
     view.Open();
     Show(host, folder, L"backstage_hidden", PlaceOf(view.Hwnd()));
-    ClickTask(host, view, L"Morvanevisible");
+    view.ClickLabel(L"Morvanevisible");
+    host.Pump();
 }
 
 }  // namespace
