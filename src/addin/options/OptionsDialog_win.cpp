@@ -11,6 +11,7 @@
 #include "addin/dialogs/ModalDialog_win.h"
 #include "addin/options/OptionsPictures_win.h"
 #include "addin/options/frmOption.h"
+#include "options/CaptionPlate.h"
 #include "options/ScreenFonts_win.h"
 #include "options/SystemKeyNamer_win.h"
 #include "shared/WebPages.h"
@@ -446,8 +447,32 @@ class OptionsDialog final : public dialogs::WindowForm,
             FillRect(item.hDC, &swatch, brush.Get());
             const GdiBrush edge(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
             FrameRect(item.hDC, &swatch, edge.Get());
+            if (const auto plate = CaptionPlate(color, GetSysColor(COLOR_BTNFACE))) {
+                DrawCaptionPlate(item, *plate);
+            }
         }
         DrawCaption(item, color, nullptr, DT_CENTER);
+    }
+
+    // A plate just larger than the caption, where DrawCaption centres it.
+    static void DrawCaptionPlate(const DRAWITEMSTRUCT& item, tabctl::OleColor color) {
+        const std::wstring caption = WindowText(item.hwndItem);
+        RECT text = item.rcItem;
+        InflateRect(&text, -4, -3);
+        RECT extent = text;
+        {
+            const ScopedSelect select(
+                item.hDC, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+            DrawTextW(item.hDC, caption.c_str(), -1, &extent,
+                      DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        }
+        const int width = std::min(extent.right - extent.left + 8, text.right - text.left);
+        const int height = std::min(extent.bottom - extent.top + 2, text.bottom - text.top);
+        const int left = text.left + (text.right - text.left - width) / 2;
+        const int top = text.top + (text.bottom - text.top - height) / 2;
+        const RECT plate{left, top, left + width, top + height};
+        const GdiBrush brush(CreateSolidBrush(color));
+        FillRect(item.hDC, &plate, brush.Get());
     }
 
     void DrawLink(const DRAWITEMSTRUCT& item) const {
