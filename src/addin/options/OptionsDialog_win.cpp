@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <memory>
 
 #include "addin/dialogs/Dialogs_win.h"
@@ -73,10 +74,20 @@ class OptionsDialog final : public dialogs::WindowForm,
     dialogs::FormDesign Form_Load() override {
         auto form = Layout(parts_.texts, Caption());
         // Only the page shown at opening is made now; each other page at its first showing.
-        const OptionsPage opening = model_.Controls().page;
+        const auto& c = model_.Controls();
         for (auto& control : form.controls) {
             const auto page = PageOf(control.id);
-            control.deferred = page && *page != opening;
+            control.deferred = page && *page != c.page;
+        }
+        // The edits are made with their text rather than given it afterwards.
+        const std::array<std::pair<int, const EditState*>, 4> edits{{
+            {FlatEdit1, &c.maxWidth},
+            {FlatEdit2, &c.fixWidth},
+            {FlatEdit3, &c.barHotKeyEdit},
+            {FlatEdit4, &c.tabHotKeyEdit},
+        }};
+        for (const auto& [id, edit] : edits) {
+            form.Find(id)->text = edit->text;
         }
         spec_ = form;
         return form;
@@ -202,7 +213,7 @@ class OptionsDialog final : public dialogs::WindowForm,
         if (page == OptionsPage::PopularPosition) {
             FillList(ComboBox1, c.position.items);
             for (const int id : {FlatEdit3, FlatEdit4}) {
-                const HWND edit = GetDlgItem(dialog_, id);
+                const HWND edit = Item(id);
                 SetPropW(edit, kDialogProp, this);
                 editProcs_[EditIndex(id)] = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
                     edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CaptureProc)));
@@ -239,7 +250,19 @@ class OptionsDialog final : public dialogs::WindowForm,
         }
     }
 
-    HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+    // The system finds a control by walking every window of the dialog, so each is found once;
+    // a control of a page not made yet is not looked for.
+    HWND Item(int id) const {
+        const auto page = PageOf(id);
+        if (page && !built_[static_cast<std::size_t>(*page)]) {
+            return nullptr;
+        }
+        HWND& found = items_[id];
+        if (!found) {
+            found = GetDlgItem(dialog_, id);
+        }
+        return found;
+    }
 
     // A control of a page not made yet has nothing to repaint.
     void Repaint(int id) const {
@@ -276,7 +299,7 @@ class OptionsDialog final : public dialogs::WindowForm,
             {CheckBox3, &c.customColors},
         }};
         for (const auto& [id, box] : boxes) {
-            CheckDlgButton(dialog_, id, box->checked ? BST_CHECKED : BST_UNCHECKED);
+            SendMessageW(Item(id), BM_SETCHECK, box->checked ? BST_CHECKED : BST_UNCHECKED, 0);
             EnableWindow(Item(id), box->enabled);
         }
         ShowEdit(FlatEdit3, c.barHotKeyEdit, {});
@@ -361,8 +384,11 @@ class OptionsDialog final : public dialogs::WindowForm,
             Show();
         }
         for (const auto& control : spec_.controls) {
-            if (const auto on = PageOf(control.id)) {
-                ShowWindow(Item(control.id), *on == page ? SW_SHOWNA : SW_HIDE);
+            const auto on = PageOf(control.id);
+            const HWND window = on ? Item(control.id) : nullptr;
+            const bool shown = on == page;
+            if (window && ((GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0) != shown) {
+                ShowWindow(window, shown ? SW_SHOWNA : SW_HIDE);
             }
         }
         const HWND focus = GetFocus();
@@ -617,6 +643,7 @@ class OptionsDialog final : public dialogs::WindowForm,
     int dpiX_ = 96;
     int dpiY_ = 96;
     std::array<bool, 3> built_{};
+    mutable std::map<int, HWND> items_;
     std::array<WNDPROC, 2> editProcs_{};
     // Set while the controls are being brought to the model's values.
     bool syncing_ = false;
