@@ -466,39 +466,18 @@ class OptionsDialog final : public dialogs::WindowForm,
         RECT box = item.rcItem;
         const bool pushed = (item.itemState & ODS_SELECTED) != 0;
         DrawFrameControl(item.hDC, &box, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+        const bool enabled = (item.itemState & ODS_DISABLED) == 0;
         // A swatch along the bottom keeps a light colour visible on the button's face.
-        if ((item.itemState & ODS_DISABLED) == 0) {
+        if (enabled) {
             const RECT swatch{box.left + 4, box.bottom - 8, box.right - 4, box.bottom - 3};
             const GdiBrush brush(CreateSolidBrush(color));
             FillRect(item.hDC, &swatch, brush.Get());
             const GdiBrush edge(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
             FrameRect(item.hDC, &swatch, edge.Get());
-            if (const auto plate = CaptionPlate(color, GetSysColor(COLOR_BTNFACE))) {
-                DrawCaptionPlate(item, *plate);
-            }
         }
-        DrawCaption(item, color, nullptr, DT_CENTER);
-    }
-
-    // A plate just larger than the caption, where DrawCaption centres it.
-    static void DrawCaptionPlate(const DRAWITEMSTRUCT& item, tabctl::OleColor color) {
-        const std::wstring caption = WindowText(item.hwndItem);
-        RECT text = item.rcItem;
-        InflateRect(&text, -4, -3);
-        RECT extent = text;
-        {
-            const ScopedSelect select(
-                item.hDC, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
-            DrawTextW(item.hDC, caption.c_str(), -1, &extent,
-                      DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        }
-        const int width = std::min(extent.right - extent.left + 8, text.right - text.left);
-        const int height = std::min(extent.bottom - extent.top + 2, text.bottom - text.top);
-        const int left = text.left + (text.right - text.left - width) / 2;
-        const int top = text.top + (text.bottom - text.top - height) / 2;
-        const RECT plate{left, top, left + width, top + height};
-        const GdiBrush brush(CreateSolidBrush(color));
-        FillRect(item.hDC, &plate, brush.Get());
+        // A colour that melts into the face gets a plate behind the caption.
+        DrawCaption(item, color, nullptr, DT_CENTER,
+                    enabled ? CaptionPlate(color, GetSysColor(COLOR_BTNFACE)) : std::nullopt);
     }
 
     void DrawLink(const DRAWITEMSTRUCT& item) const {
@@ -507,7 +486,8 @@ class OptionsDialog final : public dialogs::WindowForm,
         DrawCaption(item, kLinkColor, linkFont_.Get(), DT_LEFT);
     }
 
-    void DrawCaption(const DRAWITEMSTRUCT& item, COLORREF color, HFONT font, UINT align) const {
+    void DrawCaption(const DRAWITEMSTRUCT& item, COLORREF color, HFONT font, UINT align,
+                     std::optional<COLORREF> plate = std::nullopt) const {
         const std::wstring caption = WindowText(item.hwndItem);
         RECT text = item.rcItem;
         InflateRect(&text, -4, -3);
@@ -517,11 +497,27 @@ class OptionsDialog final : public dialogs::WindowForm,
         const ScopedSelect select(item.hDC, font ? static_cast<HGDIOBJ>(font)
                                                  : reinterpret_cast<HGDIOBJ>(SendMessageW(
                                                        item.hwndItem, WM_GETFONT, 0, 0)));
+        if (plate) {
+            DrawPlate(item.hDC, caption, text, *plate);
+        }
         DrawTextW(item.hDC, caption.c_str(), -1, &text,
                   align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
         if (item.itemState & ODS_FOCUS) {
             DrawFocusRect(item.hDC, &text);
         }
+    }
+
+    // A plate just larger than the caption, centred in `text` as the caption is.
+    static void DrawPlate(HDC dc, const std::wstring& caption, const RECT& text, COLORREF color) {
+        RECT extent = text;
+        DrawTextW(dc, caption.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        const int width = std::min(extent.right - extent.left + 8, text.right - text.left);
+        const int height = std::min(extent.bottom - extent.top + 2, text.bottom - text.top);
+        const int left = text.left + (text.right - text.left - width) / 2;
+        const int top = text.top + (text.bottom - text.top - height) / 2;
+        const RECT plate{left, top, left + width, top + height};
+        const GdiBrush brush(CreateSolidBrush(color));
+        FillRect(dc, &plate, brush.Get());
     }
 
     // The system's colour chooser over this dialog, with the colour of the button preselected.

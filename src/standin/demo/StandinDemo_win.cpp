@@ -134,7 +134,7 @@ void CALLBACK ShootDialog(HWND, UINT, UINT_PTR, DWORD) {
               std::to_string(place.right - place.left) + "x" +
                   std::to_string(place.bottom - place.top) + "+" + std::to_string(place.left) +
                   "+" + std::to_string(place.top));
-    } else if (shooting->ticks > kPainted && shooting->ticks > kGiveUp) {
+    } else if (shooting->ticks > kGiveUp) {
         PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     } else if (shooting->ticks > kPainted && Exists(shooting->folder + L"\\shot-" + view)) {
         if (++shooting->at == shooting->views.size()) {
