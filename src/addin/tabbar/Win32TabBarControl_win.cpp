@@ -204,19 +204,19 @@ void Win32TabBarControl::SetPaintSwitch(tabctl::PaintSwitch which, bool on) {
 }
 
 void Win32TabBarControl::SetColorStyle(tabctl::ColorStyle style) {
-    control_->SetColorStyle(static_cast<int>(style));
+    control_->SetColorStyle(style);
 }
 
 void Win32TabBarControl::SetColor(tabctl::ColorRole role, tabctl::OleColor color) {
     control_->SetColor(role, color);
 }
 
-void Win32TabBarControl::SetToolTipStyle(std::int32_t style) {
+void Win32TabBarControl::SetToolTipStyle(tabctl::ToolTipStyle style) {
     control_->SetToolTipStyle(style);
 }
 
-void Win32TabBarControl::SetToolTipSwitch(std::int32_t id, bool on) {
-    control_->SetToolTipSwitch(id, on);
+void Win32TabBarControl::SetToolTipSwitch(tabctl::ToolTipSwitch which, bool on) {
+    control_->SetToolTipSwitch(which, on);
 }
 
 void Win32TabBarControl::Refresh() {

@@ -69,8 +69,8 @@ class Win32TabBarControl final : public TabBarControl, private tabctl::TabContro
     void SetPaintSwitch(tabctl::PaintSwitch which, bool on) override;
     void SetColorStyle(tabctl::ColorStyle style) override;
     void SetColor(tabctl::ColorRole role, tabctl::OleColor color) override;
-    void SetToolTipStyle(std::int32_t style) override;
-    void SetToolTipSwitch(std::int32_t id, bool on) override;
+    void SetToolTipStyle(tabctl::ToolTipStyle style) override;
+    void SetToolTipSwitch(tabctl::ToolTipSwitch which, bool on) override;
     void Refresh() override;
 
   private:
