@@ -133,10 +133,12 @@ HRESULT InvokeUntraced(IDispatch* object, DISPID id, WORD flags, const std::vect
 }  // namespace
 
 HRESULT Invoke(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
-               Variant* result) {
+               Variant* result, std::wstring_view call) {
     const HRESULT hr = InvokeUntraced(object, id, flags, args, result);
     if (FAILED(hr)) {
-        TraceFailure(L"IDispatch::Invoke of member " + std::to_wstring(id), hr);
+        TraceFailure(call.empty() ? L"IDispatch::Invoke of member " + std::to_wstring(id)
+                                  : L"IDispatch::Invoke of " + std::wstring(call),
+                     hr);
     }
     return hr;
 }

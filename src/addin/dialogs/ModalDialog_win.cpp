@@ -6,6 +6,7 @@
 #include "addin/ActivationContext_win.h"
 #include "addin/dialogs/DialogIcons_win.h"
 #include "shared/GdiObject_win.h"
+#include "shared/Trace.h"
 
 namespace morvane::dialogs {
 
@@ -125,6 +126,7 @@ class ModalDialog final : public FormView {
             return self->Handle(message, wParam, lParam);
         } catch (...) {
             // Nothing leaves a window procedure; a form that failed to load closes.
+            TraceException(L"a dialog's procedure");
             if (message == WM_INITDIALOG) {
                 EndDialog(window, kNotLoaded);
             }

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include "shared/Trace.h"
+
 namespace morvane {
 
 LRESULT CALLBACK StubProc(HWND stub, UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -243,6 +245,7 @@ bool cSubclass::CallOwner(bool before, bool& handled, LRESULT& result, HWND& hWn
     try {
         owner_->Proc(before, h, r, w, m, wp, lp);
     } catch (...) {
+        TraceException(L"a window hook's procedure");
         return false;
     }
     handled = h;
