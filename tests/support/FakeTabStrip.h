@@ -58,8 +58,8 @@ class FakeTabStrip : public TabBarControl {
     void SetToolTip(std::int32_t i, const std::wstring& t) override {
         SetField(i, &FakeTab::toolTip, t);
     }
-    void SetImage(std::int32_t i, std::int32_t image) override {
-        SetField(i, &FakeTab::image, image);
+    void SetImage(std::int32_t i, TabImage image) override {
+        SetField(i, &FakeTab::image, static_cast<std::int32_t>(image));
     }
     std::wstring Tag(std::int32_t i) const override { return Field(i, &FakeTab::tag); }
     void SetTag(std::int32_t i, const std::wstring& tag) override {

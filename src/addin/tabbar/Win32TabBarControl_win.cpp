@@ -79,8 +79,8 @@ void Win32TabBarControl::SetToolTip(std::int32_t index, const std::wstring& tool
     control_->SetToolTip(index, toolTip);
 }
 
-void Win32TabBarControl::SetImage(std::int32_t index, std::int32_t image) {
-    control_->SetImage(index, image);
+void Win32TabBarControl::SetImage(std::int32_t index, TabImage image) {
+    control_->SetImage(index, static_cast<int>(image));
 }
 
 std::wstring Win32TabBarControl::Tag(std::int32_t index) const {

@@ -29,7 +29,7 @@ class Win32TabBarControl final : public TabBarControl, private tabctl::TabContro
     void SetCaption(std::int32_t index, const std::wstring& caption) override;
     std::wstring ToolTip(std::int32_t index) const override;
     void SetToolTip(std::int32_t index, const std::wstring& toolTip) override;
-    void SetImage(std::int32_t index, std::int32_t image) override;
+    void SetImage(std::int32_t index, TabImage image) override;
     std::wstring Tag(std::int32_t index) const override;
     void SetTag(std::int32_t index, const std::wstring& tag) override;
     bool Visible(std::int32_t index) const override;

@@ -256,7 +256,9 @@ void frmMorvane::FillTab(std::int32_t index, WindowHandle handle) {
     if (facts.fullName) {
         strip.SetToolTip(index, *facts.fullName);
     }
-    strip.SetImage(index, State().LockedProjects.count(strip.ToolTip(index)) != 0 ? 1 : 0);
+    strip.SetImage(index, State().LockedProjects.count(strip.ToolTip(index)) != 0
+                              ? TabImage::LockedProject
+                              : TabImage::Project);
     strip.SetTag(index, key);
     strip.SetVisible(index, parts_.windows.IsWindowVisible(handle));
 }
