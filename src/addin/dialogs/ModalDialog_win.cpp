@@ -84,9 +84,13 @@ class ModalDialog final : public FormView {
         dialogTemplate[1] = HIWORD(style);
         // Inside the host, the dialog's controls come from the add-in's own manifest.
         const ActivationScope scope;
-        return DialogBoxIndirectParamW(
-                   ProcessModule(), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
-                   &DialogProc, reinterpret_cast<LPARAM>(this)) == kClosed;
+        const INT_PTR result = DialogBoxIndirectParamW(
+            ProcessModule(), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
+            &DialogProc, reinterpret_cast<LPARAM>(this));
+        if (result == -1) {
+            TraceFailure(L"DialogBoxIndirectParamW", HRESULT_FROM_WIN32(GetLastError()));
+        }
+        return result == kClosed;
     }
 
     bool Checked(int id) const override { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }

@@ -193,6 +193,7 @@ bool cSubclass::Subclass(WindowHandle hWnd, ISubclass* Owner) {
     const LONG_PTR replaced =
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AsProc(stub_)));
     if (replaced == 0) {
+        TraceFailure(L"SetWindowLongPtrW GWLP_WNDPROC", HRESULT_FROM_WIN32(GetLastError()));
         hWnd_ = nullptr;
         owner_ = nullptr;
         return false;
