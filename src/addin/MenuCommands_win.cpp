@@ -5,6 +5,7 @@
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/Trace.h"
+#include "shared/WebPages.h"
 #include "shared/mdLang.h"
 
 namespace morvane {
@@ -19,15 +20,18 @@ std::shared_ptr<CommandShell> ShellOrReal(std::shared_ptr<CommandShell> shell) {
     return shell ? std::move(shell) : std::make_shared<Win32CommandShell>();
 }
 
+std::wstring HelpAddress() {
+    return dialogs::HelpPageAddress().value_or(L"");
+}
+
 std::shared_ptr<CommandDialogs> DialogsOrReal(std::shared_ptr<CommandDialogs> dialogs,
                                               AddinState& state, CommandShell& shell) {
     if (dialogs) {
         return dialogs;
     }
-    const std::wstring help = dialogs::HelpPageAddress().value_or(L"");
     return std::make_shared<ModalCommandDialogs>(
         state.hMainWnd, dialogs::LanguageTexts(mdLang::LangFile, mdLang::LangSection),
-        [&shell, help] { shell.OpenPage(help); },
+        [&shell, help = HelpAddress()] { shell.OpenPage(help); },
         [&state](OptionsPage page) { OpenOptionsDialog(state, page); });
 }
 
@@ -58,7 +62,8 @@ MenuCommands::MenuCommands(AddinState& state, CommandSeams seams)
           // The ribbon comes with the backstage tab; until then there is none to redraw.
           .invalidateRibbon = [&state] { InvalidateRibbon(state); },
           .text = LanguageText,
-          .helpPage = dialogs::HelpPageAddress().value_or(L""),
+          .helpPage = HelpAddress(),
+          .supportPage = std::wstring(SupportPage),
       }) {}
 
 bool MenuCommands::ConnectClicks(CommandBarControl& button) {

@@ -3,16 +3,11 @@
 #include <olectl.h>
 
 #include "addin/ActivationContext_win.h"
-#include "addin/CommandPorts_win.h"
 #include "addin/ComServer_win.h"
 #include "addin/Backstage.h"
 #include "addin/HostDialogs_win.h"
 #include "addin/dialogs/Dialogs_win.h"
-#include "addin/options/OptionsCommand_win.h"
-#include "addin/tabbar/mdSubClass_win.h"
-#include "shared/SettingsSchema.h"
 #include "shared/Trace.h"
-#include "shared/WebPages.h"
 #include "host/HostAppDispatch_win.h"
 #include "shared/mdLang.h"
 #include "addin/TabBarConnection_win.h"
@@ -89,12 +84,6 @@ com::ComPtr<IDispatch> PictureOf(Backstage::Image image) {
     return result;
 }
 
-void OpenPage(const std::wstring& address) {
-    if (!address.empty()) {
-        Win32CommandShell().OpenPage(address);
-    }
-}
-
 // The language file's texts as the connection set them up.
 dialogs::TextLookup AddinTexts() {
     return [](const std::wstring& key, const std::wstring& fallback) {
@@ -119,19 +108,22 @@ com::ComPtr<Morvane> Morvane::Create(std::int32_t enabledApp) {
     auto state = std::make_unique<AddinState>();
     state->Settings.EnabledApp = enabledApp;
     AddinState& kept = *state;
-    return com::ComPtr<Morvane>::Attach(new Morvane(std::move(state), kept, nullptr));
+    return com::ComPtr<Morvane>::Attach(new Morvane(std::move(state), kept, nullptr, {}));
 }
 
-com::ComPtr<Morvane> Morvane::Create(AddinState& state, std::shared_ptr<HostDialogs> dialogs) {
-    return com::ComPtr<Morvane>::Attach(new Morvane(nullptr, state, std::move(dialogs)));
+com::ComPtr<Morvane> Morvane::Create(AddinState& state, std::shared_ptr<HostDialogs> dialogs,
+                                     CommandSeams commands) {
+    return com::ComPtr<Morvane>::Attach(
+        new Morvane(nullptr, state, std::move(dialogs), std::move(commands)));
 }
 
 Morvane::Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
-                 std::shared_ptr<HostDialogs> dialogs)
+                 std::shared_ptr<HostDialogs> dialogs, CommandSeams commands)
     : ownState_(std::move(ownState)),
       state_(state),
       dialogs_(dialogs ? std::move(dialogs)
                        : std::make_shared<ModalHostDialogs>(AddinTexts(), state_.Settings)),
+      commands_(std::move(commands)),
       typeInfo_(ComServer::TypeInfoOf(__uuidof(_Morvane))) {
     ComServer::ObjectCreated();
 }
@@ -255,7 +247,7 @@ void Morvane::Connect(IDispatch* application, int connectMode) {
     Guarded(L"the tab bar's connection", [this] {
         // The bar and its windows are created under the library's own manifest.
         const ActivationScope scope;
-        TabBarConnection::Connect(state_, oAppPro, dialogs_);
+        TabBarConnection::Connect(state_, oAppPro, dialogs_, commands_);
     });
     // The host calls the start-up-complete step only for add-ins it loads at its own start.
     if (mConnectMode != office::ext_cm_Startup) {
@@ -343,33 +335,9 @@ STDMETHODIMP Morvane::getImage(IDispatch* control, IDispatch** image) {
 
 STDMETHODIMP Morvane::pr_OnAction(IDispatch* control) {
     return GuardedResult(L"pr_OnAction", [&] {
-        switch (Backstage::ActionOf(IdOf(control))) {
-            case Backstage::Action::ToggleBar:
-                ToggleBar();
-                break;
-            case Backstage::Action::Options:
-                OpenOptionsDialog(state_);
-                break;
-            case Backstage::Action::Help:
-                OpenPage(dialogs::HelpPageAddress().value_or(L""));
-                break;
-            case Backstage::Action::Contact:
-                OpenPage(std::wstring(SupportPage));
-                break;
-            case Backstage::Action::None:
-                break;
-        }
+        TabBarConnection::RunTask(Backstage::ActionOf(IdOf(control)));
         return S_OK;
     });
-}
-
-void Morvane::ToggleBar() {
-    state_.Settings.TabShow = state_.Settings.TabShow != 0 ? 0 : 1;
-    if (state_.Registry) {
-        WriteSetting(*state_.Registry, Setting::TabShow, state_.Settings.TabShow);
-    }
-    mdSubClass::ReframeClient();
-    morvane::InvalidateRibbon(state_);
 }
 
 void Morvane::InvalidateRibbon() {
