@@ -3,6 +3,7 @@
 
 #include "addin/dialogs/Dialogs_win.h"
 #include "shared/SettingsSchema.h"
+#include "shared/Trace.h"
 #include "shared/WebPages.h"
 #include "shared/mdLang.h"
 
@@ -71,6 +72,7 @@ bool MenuCommands::ConnectClicks(CommandBarControl& button) {
         try {
             dispatcher_.OnClick(clicked);
         } catch (...) {
+            TraceException(L"a menu command");
         }
     });
     return clicks_ != nullptr;

@@ -1,9 +1,9 @@
 #include "addin/Morvane_win.h"
 
-#include "addin/ActivationContext_win.h"
-#include "addin/ComServer_win.h"
 #include <olectl.h>
 
+#include "addin/ActivationContext_win.h"
+#include "addin/ComServer_win.h"
 #include "addin/Backstage.h"
 #include "addin/HostDialogs_win.h"
 #include "addin/dialogs/Dialogs_win.h"
@@ -23,7 +23,8 @@ constexpr DISPID kControlId = 1;
 std::wstring IdOf(IDispatch* control) {
     com::Variant id;
     std::wstring text;
-    if (control && SUCCEEDED(com::Invoke(control, kControlId, DISPATCH_PROPERTYGET, {}, &id))) {
+    if (control && SUCCEEDED(com::Invoke(control, kControlId, DISPATCH_PROPERTYGET, {}, &id,
+                                         L"IRibbonControl.Id"))) {
         id.ToText(text);
     }
     return text;
@@ -51,6 +52,7 @@ com::ComPtr<IDispatch> PictureOf(Backstage::Image image) {
             LoadImageW(ComServer::Module(), MAKEINTRESOURCEW(Backstage::kShowIconResource),
                        IMAGE_ICON, 64, 64, 0));
         if (!picture.icon.hicon) {
+            TraceFailure(L"LoadImageW of the backstage's icon", HRESULT_FROM_WIN32(GetLastError()));
             return nullptr;
         }
     } else if (image == Backstage::Image::Logo) {
@@ -59,6 +61,7 @@ com::ComPtr<IDispatch> PictureOf(Backstage::Image image) {
             LoadImageW(ComServer::Module(), MAKEINTRESOURCEW(Backstage::kLogoResource),
                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         if (!picture.bmp.hbitmap) {
+            TraceFailure(L"LoadImageW of the backstage's logo", HRESULT_FROM_WIN32(GetLastError()));
             return nullptr;
         }
     } else {
@@ -87,22 +90,13 @@ dialogs::TextLookup AddinTexts() {
     };
 }
 
-// Runs one step of a method the host calls; whatever the step throws stays here, so that the
-// next step still runs and nothing reaches the host.
-template <typename Step>
-void RunStep(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-// A callback's body; a throw becomes a failure code for the caller.
+// A callback's body; a throw is traced under `where` and becomes a failure code for the caller.
 template <typename Body>
-HRESULT Guarded(Body&& body) noexcept {
+HRESULT GuardedResult(std::wstring_view where, Body&& body) noexcept {
     try {
         return body();
     } catch (...) {
+        TraceException(where);
         return E_UNEXPECTED;
     }
 }
@@ -136,7 +130,7 @@ Morvane::Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
 
 Morvane::~Morvane() {
     // A host that lets go without disconnecting must not leave hooks into this library behind.
-    RunStep([this] { Disconnect(); });
+    Guarded(L"Morvane's end", [this] { Disconnect(); });
     // A state the caller keeps must not call back into a gone object.
     state_.InvalidateRibbon = nullptr;
     ComServer::ObjectDestroyed();
@@ -218,12 +212,12 @@ STDMETHODIMP Morvane::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAM
 
 STDMETHODIMP Morvane::OnConnection(IDispatch* Application, int ConnectMode, IDispatch*,
                                    SAFEARRAY**) {
-    RunStep([&] { Connect(Application, ConnectMode); });
+    Guarded(L"OnConnection", [&] { Connect(Application, ConnectMode); });
     return S_OK;
 }
 
 STDMETHODIMP Morvane::OnDisconnection(int, SAFEARRAY**) {
-    RunStep([this] { Disconnect(); });
+    Guarded(L"OnDisconnection", [this] { Disconnect(); });
     return S_OK;
 }
 
@@ -232,7 +226,7 @@ STDMETHODIMP Morvane::OnAddInsUpdate(SAFEARRAY**) {
 }
 
 STDMETHODIMP Morvane::OnStartupComplete(SAFEARRAY**) {
-    RunStep([this] { ApplyTaskbarSwitch(); });
+    Guarded(L"OnStartupComplete", [this] { ApplyTaskbarSwitch(); });
     return S_OK;
 }
 
@@ -250,14 +244,14 @@ void Morvane::Connect(IDispatch* application, int connectMode) {
     connected_ = true;
     oAppPro = com::ComPtr<IDispatch>(application);
     mConnectMode = connectMode;
-    RunStep([this] {
+    Guarded(L"the tab bar's connection", [this] {
         // The bar and its windows are created under the library's own manifest.
         const ActivationScope scope;
         connection_.Connect(oAppPro, dialogs_, commands_);
     });
     // The host calls the start-up-complete step only for add-ins it loads at its own start.
     if (mConnectMode != office::ext_cm_Startup) {
-        RunStep([this] { ApplyTaskbarSwitch(); });
+        Guarded(L"the taskbar switch", [this] { ApplyTaskbarSwitch(); });
     }
 }
 
@@ -272,7 +266,7 @@ void Morvane::Disconnect() {
     if (state_.Settings.EnabledApp != 0 || !connected_) {
         return;
     }
-    RunStep([this] { connection_.Disconnect(); });
+    Guarded(L"the tab bar's disconnection", [this] { connection_.Disconnect(); });
     oAppPro = nullptr;
     connected_ = false;
 }
@@ -283,7 +277,7 @@ STDMETHODIMP Morvane::GetCustomUI(BSTR, BSTR* RibbonXml) {
     }
     *RibbonXml = nullptr;
     // Switched off, or without a document, the host shows no backstage tab of ours.
-    return Guarded([&] {
+    return GuardedResult(L"GetCustomUI", [&] {
         if (state_.Settings.EnabledApp == 0 && FAILED(GetRibbonXML(RibbonXml))) {
             *RibbonXml = nullptr;
         }
@@ -296,7 +290,8 @@ STDMETHODIMP Morvane::GetRibbonXML(BSTR* xml) {
         return E_POINTER;
     }
     *xml = nullptr;
-    return Guarded([&] { return TextResult(Backstage::GetRibbonXML(), xml); });
+    return GuardedResult(L"GetRibbonXML",
+                         [&] { return TextResult(Backstage::GetRibbonXML(), xml); });
 }
 
 STDMETHODIMP Morvane::GetLabel(IDispatch* control, BSTR* label) {
@@ -304,8 +299,9 @@ STDMETHODIMP Morvane::GetLabel(IDispatch* control, BSTR* label) {
         return E_POINTER;
     }
     *label = nullptr;
-    return Guarded(
-        [&] { return TextResult(LangTextOf(Backstage::LabelOf(IdOf(control))), label); });
+    return GuardedResult(L"GetLabel", [&] {
+        return TextResult(LangTextOf(Backstage::LabelOf(IdOf(control))), label);
+    });
 }
 
 STDMETHODIMP Morvane::GetDescription(IDispatch* control, BSTR* description) {
@@ -313,13 +309,13 @@ STDMETHODIMP Morvane::GetDescription(IDispatch* control, BSTR* description) {
         return E_POINTER;
     }
     *description = nullptr;
-    return Guarded([&] {
+    return GuardedResult(L"GetDescription", [&] {
         return TextResult(LangTextOf(Backstage::DescriptionOf(IdOf(control))), description);
     });
 }
 
 STDMETHODIMP Morvane::rxcustomUI_onLoad(IDispatch* ribbon) {
-    return Guarded([&] {
+    return GuardedResult(L"rxcustomUI_onLoad", [&] {
         RibbonUI = com::ComPtr<IDispatch>(ribbon);
         state_.InvalidateRibbon = [this] { InvalidateRibbon(); };
         return S_OK;
@@ -331,14 +327,14 @@ STDMETHODIMP Morvane::getImage(IDispatch* control, IDispatch** image) {
         return E_POINTER;
     }
     *image = nullptr;
-    return Guarded([&] {
+    return GuardedResult(L"getImage", [&] {
         *image = PictureOf(Backstage::ImageOf(IdOf(control), state_.Settings.TabShow)).Detach();
         return S_OK;
     });
 }
 
 STDMETHODIMP Morvane::pr_OnAction(IDispatch* control) {
-    return Guarded([&] {
+    return GuardedResult(L"pr_OnAction", [&] {
         connection_.RunTask(Backstage::ActionOf(IdOf(control)));
         return S_OK;
     });
@@ -346,7 +342,8 @@ STDMETHODIMP Morvane::pr_OnAction(IDispatch* control) {
 
 void Morvane::InvalidateRibbon() {
     if (RibbonUI) {
-        com::Invoke(RibbonUI.Get(), kInvalidate, DISPATCH_METHOD, {}, nullptr);
+        com::Invoke(RibbonUI.Get(), kInvalidate, DISPATCH_METHOD, {}, nullptr,
+                    L"IRibbonUI.Invalidate");
     }
 }
 
