@@ -4,15 +4,10 @@
 #include "addin/dialogs/Dialogs_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
-#include "shared/mdLang.h"
 
 namespace morvane {
 
 namespace {
-
-std::wstring LanguageText(const std::wstring& key, const std::wstring& text) {
-    return mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, key, text);
-}
 
 std::shared_ptr<CommandShell> ShellOrReal(std::shared_ptr<CommandShell> shell) {
     return shell ? std::move(shell) : std::make_shared<Win32CommandShell>();
@@ -25,7 +20,8 @@ std::shared_ptr<CommandDialogs> DialogsOrReal(std::shared_ptr<CommandDialogs> di
     }
     const std::wstring help = dialogs::HelpPageAddress().value_or(L"");
     return std::make_shared<ModalCommandDialogs>(
-        state.hMainWnd, dialogs::LanguageTexts(mdLang::LangFile, mdLang::LangSection),
+        state.hMainWnd,
+        dialogs::LanguageTexts(state.Lang, state.Lang.LangFile, state.Lang.LangSection),
         [&shell, help] { shell.OpenPage(help); },
         [&state](OptionsPage page) { OpenOptionsDialog(state, page); });
 }
@@ -56,7 +52,8 @@ MenuCommands::MenuCommands(AddinState& state, CommandSeams seams)
               },
           // The ribbon comes with the backstage tab; until then there is none to redraw.
           .invalidateRibbon = [&state] { InvalidateRibbon(state); },
-          .text = LanguageText,
+          .text = [&state](const std::wstring& key,
+                           const std::wstring& text) { return state.Lang.Text(key, text); },
           .helpPage = dialogs::HelpPageAddress().value_or(L""),
       }) {}
 

@@ -15,6 +15,7 @@
 #include "shared/WebPages.h"
 #include "host/HostAppDispatch_win.h"
 #include "shared/mdLang.h"
+#include "shared/mdPub_win.h"
 #include "addin/TabBarConnection_win.h"
 
 namespace morvane {
@@ -36,10 +37,9 @@ std::wstring IdOf(IDispatch* control) {
 }
 
 // A label or description from the language file; empty for a control without one.
-std::wstring LangTextOf(const std::optional<Backstage::LangText>& text) {
-    return text ? mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, text->Key,
-                                      text->Default)
-                : std::wstring();
+std::wstring LangTextOf(mdLang::Language& language,
+                        const std::optional<Backstage::LangText>& text) {
+    return text ? language.Text(text->Key, text->Default) : std::wstring();
 }
 
 HRESULT TextResult(const std::wstring& text, BSTR* out) {
@@ -93,9 +93,9 @@ void OpenPage(const std::wstring& address) {
 }
 
 // The language file's texts as the connection set them up.
-dialogs::TextLookup AddinTexts() {
-    return [](const std::wstring& key, const std::wstring& fallback) {
-        return mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, key, fallback);
+dialogs::TextLookup AddinTexts(mdLang::Language& language) {
+    return [&language](const std::wstring& key, const std::wstring& fallback) {
+        return language.Text(key, fallback);
     };
 }
 
@@ -136,9 +136,14 @@ Morvane::Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
                  std::shared_ptr<HostDialogs> dialogs)
     : ownState_(std::move(ownState)),
       state_(state),
-      dialogs_(dialogs ? std::move(dialogs)
-                       : std::make_shared<ModalHostDialogs>(AddinTexts(), state_.Settings)),
+      dialogs_(std::move(dialogs)),
       typeInfo_(ComServer::TypeInfoOf(__uuidof(_Morvane))) {
+    // The running system's registry and facts, unless the state's keeper chose others.
+    mdPub::UseWindowsPlatform(state_.Registry, state_.System);
+    if (!dialogs_) {
+        dialogs_ = std::make_shared<ModalHostDialogs>(AddinTexts(state_.Lang), state_.Registry,
+                                                      state_.Settings);
+    }
     ComServer::ObjectCreated();
 }
 
@@ -312,8 +317,9 @@ STDMETHODIMP Morvane::GetLabel(IDispatch* control, BSTR* label) {
         return E_POINTER;
     }
     *label = nullptr;
-    return Guarded(
-        [&] { return TextResult(LangTextOf(Backstage::LabelOf(IdOf(control))), label); });
+    return Guarded([&] {
+        return TextResult(LangTextOf(state_.Lang, Backstage::LabelOf(IdOf(control))), label);
+    });
 }
 
 STDMETHODIMP Morvane::GetDescription(IDispatch* control, BSTR* description) {
@@ -322,7 +328,8 @@ STDMETHODIMP Morvane::GetDescription(IDispatch* control, BSTR* description) {
     }
     *description = nullptr;
     return Guarded([&] {
-        return TextResult(LangTextOf(Backstage::DescriptionOf(IdOf(control))), description);
+        return TextResult(LangTextOf(state_.Lang, Backstage::DescriptionOf(IdOf(control))),
+                          description);
     });
 }
 

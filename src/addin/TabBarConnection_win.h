@@ -16,7 +16,8 @@
 
 namespace morvane::TabBarConnection {
 
-// Fills the state, which must outlive the connection: keeps the host's Application object, reads
+// Fills the state, which must outlive the connection: takes the running system's registry and
+// system facts where the state's keeper chose none, keeps the host's Application object, reads
 // its version, sets up the language file, finds the main window, loads the settings, builds the
 // menus on the host's command bars (none when the host has none), hooks the main window and the
 // client window, connects to the host's application events, which ask their questions through

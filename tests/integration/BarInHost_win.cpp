@@ -3,7 +3,6 @@
 #include "addin/TabBarConnection_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
-#include "shared/mdReg.h"
 
 namespace morvane::test {
 
@@ -12,7 +11,6 @@ void ClearStoredSettings() {
 }
 
 void BarInHost::SetUp() {
-    mdReg::Registry = nullptr;
     ClearStoredSettings();
 }
 
@@ -20,7 +18,6 @@ void BarInHost::TearDown() {
     Disconnect();
     host.reset();
     ClearStoredSettings();
-    mdReg::Registry = nullptr;
 }
 
 void BarInHost::StartHost(const std::wstring& version, SettingValues settings) {

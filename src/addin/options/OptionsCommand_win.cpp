@@ -5,7 +5,6 @@
 #include "addin/tabbar/mdSubClass_win.h"
 #include "addin/tabbar/mdxlMainHwndSubClass_win.h"
 #include "shared/LoadSettings.h"
-#include "shared/mdLang.h"
 
 namespace morvane {
 
@@ -28,15 +27,15 @@ void OpenOptionsDialog(AddinState& state, OptionsPage page) {
     TabBarLiveApply live(std::move(addin));
 
     const std::wstring captionSection = OptionsCaptionSection(
-        mdLang::LangSection, static_cast<std::int32_t>(GetSystemDefaultLCID()));
+        state.Lang.LangSection, static_cast<std::int32_t>(GetSystemDefaultLCID()));
     OptionsDialogParts parts{
         state.Settings,
         state.OfficeTheme,
         *state.Registry,
         live,
         state.HostVersion.Text,
-        dialogs::LanguageTexts(mdLang::LangFile, mdLang::LangSection),
-        dialogs::LanguageTexts(mdLang::LangFile, captionSection),
+        dialogs::LanguageTexts(state.Lang, state.Lang.LangFile, state.Lang.LangSection),
+        dialogs::LanguageTexts(state.Lang, state.Lang.LangFile, captionSection),
         host ? host->ShowWindowsInTaskbar() : std::nullopt,
         {},
     };
