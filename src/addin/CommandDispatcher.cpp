@@ -54,17 +54,39 @@ void CommandDispatcher::OnClick(const CommandBarControlPtr& clicked) {
     }
 }
 
+void CommandDispatcher::OnTask(Backstage::Action task) {
+    switch (task) {
+        case Backstage::Action::ToggleBar:
+            SetTabShow(parts_.settings.TabShow != 0 ? 0 : 1);
+            break;
+        case Backstage::Action::Options:
+            parts_.dialogs.ShowOptions(OptionsPage::PopularPosition);
+            break;
+        case Backstage::Action::Help:
+            parts_.shell.OpenPage(parts_.helpPage);
+            break;
+        case Backstage::Action::Contact:
+            parts_.shell.OpenPage(parts_.supportPage);
+            break;
+        case Backstage::Action::None:
+            break;
+    }
+}
+
 // The button's State, not TabShow, decides the direction.
 void CommandDispatcher::ShowOrHide(CommandBarControl& clicked) {
-    auto& settings = parts_.settings;
     if (clicked.State() == msoButtonDown) {
         clicked.SetState(msoButtonUp);
-        settings.TabShow = 1;
+        SetTabShow(1);
     } else {
         clicked.SetState(msoButtonDown);
-        settings.TabShow = 0;
+        SetTabShow(0);
     }
-    parts_.writeTabShow(settings.TabShow);
+}
+
+void CommandDispatcher::SetTabShow(std::int32_t tabShow) {
+    parts_.settings.TabShow = tabShow;
+    parts_.writeTabShow(tabShow);
     parts_.reframeClient();
     parts_.invalidateRibbon();
 }
@@ -119,10 +141,14 @@ void CommandDispatcher::Rename() {
         return;
     }
     const std::wstring newFullName = folder + separator + newName + name.extension;
-    if (!project->SaveAs(newFullName)) {
+    // A refused save keeps the old file; the host's own words say why.
+    const HostResult saved = project->SaveAs(newFullName);
+    if (!saved.ok) {
         parts_.dialogs.ShowMessage(
-            parts_.text(L"RenameSaveFailed", L"The project could not be saved as:") + L" " +
-            newFullName);
+            !saved.error.empty()
+                ? saved.error
+                : parts_.text(L"RenameSaveFailed", L"The project could not be saved as:") + L" " +
+                      newFullName);
         return;
     }
     // Another spelling of the same name (a trailing dot or blank) saves over the old file:

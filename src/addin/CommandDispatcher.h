@@ -1,15 +1,17 @@
 #pragma once
 // The commands of the menu entries and the tab context menus, chosen by the clicked control's
 // Parameter: the host's file commands, closing and saving windows, renaming a project's file,
-// opening its folder, locking it, the options dialog and the help page.
+// opening its folder, locking it, the options dialog and the help page. The backstage's tasks
+// run here too, so that both show or hide the bar and open the pages alike.
 
 #include <cstdint>
 #include <functional>
 #include <set>
 #include <string>
 
-#include "host/CommandBars.h"
+#include "addin/Backstage.h"
 #include "addin/CommandPorts.h"
+#include "host/CommandBars.h"
 #include "addin/state/HandleCollection.h"
 #include "addin/state/AddinState.h"
 #include "addin/tabbar/TabBarWindow.h"
@@ -38,8 +40,9 @@ struct CommandParts {
     // Redraws the ribbon's parts that show whether the bar is shown.
     std::function<void()> invalidateRibbon;
     std::function<std::wstring(const std::wstring& key, const std::wstring& text)> text;
-    // The help page's address.
+    // The help page's and the support page's addresses.
     std::wstring helpPage;
+    std::wstring supportPage;
 };
 
 class CommandDispatcher {
@@ -49,9 +52,13 @@ class CommandDispatcher {
     // oBtnPupPro_Click: runs the command the clicked control's Parameter names (exactly, case
     // included); an unknown Parameter does nothing.
     void OnClick(const CommandBarControlPtr& clicked);
+    // pr_OnAction: runs a backstage task.
+    void OnTask(Backstage::Action task);
 
   private:
     void ShowOrHide(CommandBarControl& clicked);
+    // TabShow set and stored, the bar shown or hidden, the ribbon's image redrawn.
+    void SetTabShow(std::int32_t tabShow);
     void Close();
     void SaveAll();
     void Rename();

@@ -1,11 +1,10 @@
 #include "addin/CommandPorts_win.h"
 
-#include <shellapi.h>
-
 #include <utility>
 #include <vector>
 
 #include "addin/dialogs/Dialogs_win.h"
+#include "shared/Browser_win.h"
 #include "shared/Com_win.h"
 
 namespace morvane {
@@ -63,21 +62,7 @@ std::wstring DescribeError(HRESULT hr) {
                 break;
         }
     }
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, static_cast<DWORD>(hr), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length > 0 ? std::wstring(buffer, length) : L"";
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r')) {
-        text.pop_back();
-    }
-    if (text.empty()) {
-        wchar_t code[16];
-        swprintf(code, 16, L"0x%08lX", static_cast<unsigned long>(hr));
-        text = std::wstring(L"Error ") + code;
-    }
-    return text;
+    return com::SystemErrorText(hr);
 }
 
 }  // namespace
@@ -145,7 +130,7 @@ void Win32CommandShell::Start(const std::wstring& commandLine) {
 }
 
 void Win32CommandShell::OpenPage(const std::wstring& address) {
-    ShellExecuteW(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    OpenInBrowser(address);
 }
 
 void Win32CommandShell::Beep() {

@@ -4,6 +4,7 @@
 #include "addin/dialogs/Dialogs_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
+#include "shared/WebPages.h"
 
 namespace morvane {
 
@@ -13,16 +14,19 @@ std::shared_ptr<CommandShell> ShellOrReal(std::shared_ptr<CommandShell> shell) {
     return shell ? std::move(shell) : std::make_shared<Win32CommandShell>();
 }
 
+std::wstring HelpAddress() {
+    return dialogs::HelpPageAddress().value_or(L"");
+}
+
 std::shared_ptr<CommandDialogs> DialogsOrReal(std::shared_ptr<CommandDialogs> dialogs,
                                               AddinState& state, CommandShell& shell) {
     if (dialogs) {
         return dialogs;
     }
-    const std::wstring help = dialogs::HelpPageAddress().value_or(L"");
     return std::make_shared<ModalCommandDialogs>(
         state.hMainWnd,
         dialogs::LanguageTexts(state.Lang, state.Lang.LangFile, state.Lang.LangSection),
-        [&shell, help] { shell.OpenPage(help); },
+        [&shell, help = HelpAddress()] { shell.OpenPage(help); },
         [&state](OptionsPage page) { OpenOptionsDialog(state, page); });
 }
 
@@ -54,7 +58,8 @@ MenuCommands::MenuCommands(AddinState& state, CommandSeams seams)
           .invalidateRibbon = [&state] { InvalidateRibbon(state); },
           .text = [&state](const std::wstring& key,
                            const std::wstring& text) { return state.Lang.Text(key, text); },
-          .helpPage = dialogs::HelpPageAddress().value_or(L""),
+          .helpPage = HelpAddress(),
+          .supportPage = std::wstring(SupportPage),
       }) {}
 
 bool MenuCommands::ConnectClicks(CommandBarControl& button) {

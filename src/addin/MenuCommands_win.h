@@ -1,6 +1,6 @@
 #pragma once
 // The menu commands of one connection: the dispatcher over the Win32 ports, connected to the
-// Click event of the button that serves every menu entry.
+// Click event of the button that serves every menu entry, and running the backstage's tasks.
 
 #include <memory>
 
@@ -25,6 +25,8 @@ class MenuCommands {
     // oBtnPupPro's Click: every menu entry's click reaches the dispatcher. False when the
     // button offers no Click event.
     bool ConnectClicks(CommandBarControl& button);
+    // pr_OnAction's task.
+    void RunTask(Backstage::Action task) { dispatcher_.OnTask(task); }
 
   private:
     Win32CommandWindows windows_;

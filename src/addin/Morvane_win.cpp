@@ -3,16 +3,11 @@
 #include "addin/ActivationContext_win.h"
 #include "addin/ComServer_win.h"
 #include <olectl.h>
-#include <shellapi.h>
 
 #include "addin/Backstage.h"
 #include "addin/HostDialogs_win.h"
 #include "addin/dialogs/Dialogs_win.h"
-#include "addin/options/OptionsCommand_win.h"
-#include "addin/tabbar/mdSubClass_win.h"
-#include "shared/SettingsSchema.h"
 #include "shared/Trace.h"
-#include "shared/WebPages.h"
 #include "host/HostAppDispatch_win.h"
 #include "shared/mdLang.h"
 #include "shared/mdPub_win.h"
@@ -86,12 +81,6 @@ com::ComPtr<IDispatch> PictureOf(Backstage::Image image) {
     return result;
 }
 
-void OpenPage(const std::wstring& address) {
-    if (!address.empty()) {
-        ShellExecuteW(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    }
-}
-
 // The language file's texts as the connection set them up.
 dialogs::TextLookup AddinTexts(mdLang::Language& language) {
     return [&language](const std::wstring& key, const std::wstring& fallback) {
@@ -125,18 +114,21 @@ com::ComPtr<Morvane> Morvane::Create(std::int32_t enabledApp) {
     auto state = std::make_unique<AddinState>();
     state->Settings.EnabledApp = enabledApp;
     AddinState& kept = *state;
-    return com::ComPtr<Morvane>::Attach(new Morvane(std::move(state), kept, nullptr));
+    return com::ComPtr<Morvane>::Attach(new Morvane(std::move(state), kept, nullptr, {}));
 }
 
-com::ComPtr<Morvane> Morvane::Create(AddinState& state, std::shared_ptr<HostDialogs> dialogs) {
-    return com::ComPtr<Morvane>::Attach(new Morvane(nullptr, state, std::move(dialogs)));
+com::ComPtr<Morvane> Morvane::Create(AddinState& state, std::shared_ptr<HostDialogs> dialogs,
+                                     CommandSeams commands) {
+    return com::ComPtr<Morvane>::Attach(
+        new Morvane(nullptr, state, std::move(dialogs), std::move(commands)));
 }
 
 Morvane::Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
-                 std::shared_ptr<HostDialogs> dialogs)
+                 std::shared_ptr<HostDialogs> dialogs, CommandSeams commands)
     : ownState_(std::move(ownState)),
       state_(state),
       dialogs_(std::move(dialogs)),
+      commands_(std::move(commands)),
       typeInfo_(ComServer::TypeInfoOf(__uuidof(_Morvane))) {
     // The running system's registry and facts, unless the state's keeper chose others.
     mdPub::UseWindowsPlatform(state_.Registry, state_.System);
@@ -266,7 +258,7 @@ void Morvane::Connect(IDispatch* application, int connectMode) {
     RunStep([this] {
         // The bar and its windows are created under the library's own manifest.
         const ActivationScope scope;
-        TabBarConnection::Connect(state_, oAppPro, dialogs_);
+        TabBarConnection::Connect(state_, oAppPro, dialogs_, commands_);
     });
     // The host calls the start-up-complete step only for add-ins it loads at its own start.
     if (mConnectMode != office::ext_cm_Startup) {
@@ -354,33 +346,9 @@ STDMETHODIMP Morvane::getImage(IDispatch* control, IDispatch** image) {
 
 STDMETHODIMP Morvane::pr_OnAction(IDispatch* control) {
     return Guarded([&] {
-        switch (Backstage::ActionOf(IdOf(control))) {
-            case Backstage::Action::ToggleBar:
-                ToggleBar();
-                break;
-            case Backstage::Action::Options:
-                OpenOptionsDialog(state_);
-                break;
-            case Backstage::Action::Help:
-                OpenPage(dialogs::HelpPageAddress().value_or(L""));
-                break;
-            case Backstage::Action::Contact:
-                OpenPage(std::wstring(SupportPage));
-                break;
-            case Backstage::Action::None:
-                break;
-        }
+        TabBarConnection::RunTask(Backstage::ActionOf(IdOf(control)));
         return S_OK;
     });
-}
-
-void Morvane::ToggleBar() {
-    state_.Settings.TabShow = state_.Settings.TabShow != 0 ? 0 : 1;
-    if (state_.Registry) {
-        WriteSetting(*state_.Registry, Setting::TabShow, state_.Settings.TabShow);
-    }
-    mdSubClass::ReframeClient();
-    morvane::InvalidateRibbon(state_);
 }
 
 void Morvane::InvalidateRibbon() {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "addin/HostDialogs.h"
+#include "addin/MenuCommands_win.h"
 #include "addin/Qor_win.h"
 #include "shared/Com_win.h"
 #include "shared/Office_win.h"
@@ -24,8 +25,10 @@ class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonE
     static com::ComPtr<Morvane> Create(std::int32_t enabledApp);
     // The same class over a state the caller keeps (its Settings.EnabledApp as above, its
     // Registry and System kept where set), so that tests, the demo and the benchmarks can look
-    // into it; `dialogs` nullptr: our own dialogs.
-    static com::ComPtr<Morvane> Create(AddinState& state, std::shared_ptr<HostDialogs> dialogs);
+    // into it; `dialogs` nullptr: our own dialogs; `commands` replaces the commands' shell or
+    // dialogs.
+    static com::ComPtr<Morvane> Create(AddinState& state, std::shared_ptr<HostDialogs> dialogs,
+                                       CommandSeams commands = {});
     Morvane(const Morvane&) = delete;
     Morvane& operator=(const Morvane&) = delete;
 
@@ -65,13 +68,10 @@ class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonE
 
   private:
     Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
-            std::shared_ptr<HostDialogs> dialogs);
+            std::shared_ptr<HostDialogs> dialogs, CommandSeams commands);
     ~Morvane();
 
     void Connect(IDispatch* application, int connectMode);
-    // The backstage's show/hide task: TabShow flipped and written, the bar shown or hidden, and
-    // Office asked for the task's image again.
-    void ToggleBar();
     void InvalidateRibbon();
     void ApplyTaskbarSwitch();
     void Disconnect();
@@ -83,6 +83,8 @@ class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonE
     AddinState& state_;
     // Asks the host events' questions with the add-in's own dialogs.
     std::shared_ptr<HostDialogs> dialogs_;
+    // The shell and the dialogs of the menu commands and the backstage's tasks; none: the real.
+    CommandSeams commands_;
     com::ComPtr<ITypeInfo> typeInfo_;
     // The host's Application, held from connection to disconnection; the host's events arrive
     // through it.

@@ -137,6 +137,12 @@ bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
     return true;
 }
 
+void RunTask(Backstage::Action task) {
+    if (menuCommands) {
+        menuCommands->RunTask(task);
+    }
+}
+
 void Disconnect(AddinState& state) {
     menuCommands = nullptr;
     hostEvents = nullptr;

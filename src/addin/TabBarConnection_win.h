@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "addin/Backstage.h"
 #include "addin/HostDialogs.h"
 #include "addin/MenuCommands_win.h"
 #include "addin/state/AddinState.h"
@@ -25,6 +26,9 @@ namespace morvane::TabBarConnection {
 // False when the host has no main window of Project's class; nothing is hooked then.
 bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
              std::shared_ptr<HostDialogs> dialogs = nullptr, CommandSeams commands = {});
+
+// Runs a backstage task with the connection's commands; nothing while not connected.
+void RunTask(Backstage::Action task);
 
 // Disconnects from the host's events, unhooks the client window (the bar goes), then the main
 // window, and lets go of the host's objects. Harmless when not connected.

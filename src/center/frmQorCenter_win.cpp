@@ -1,7 +1,6 @@
 #include "center/frmQorCenter_win.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <array>
 #include <optional>
@@ -9,6 +8,7 @@
 #include "addin/dialogs/DialogIcons_win.h"
 #include "addin/dialogs/Dialogs_win.h"
 #include "center/PositionPicture_win.h"
+#include "shared/Browser_win.h"
 #include "shared/WebPages.h"
 #include "shared/GdiObject_win.h"
 
@@ -241,8 +241,7 @@ void frmQorCenter::Click(int id, dialogs::FormView& view) {
             Close();
             return;
         case Labelblog:
-            ShellExecuteW(nullptr, nullptr, std::wstring(HomePage).c_str(), nullptr, nullptr,
-                          SW_SHOWNORMAL);
+            OpenInBrowser(std::wstring(HomePage));
             return;
         case CheckBox_Enbeld:
             model_.SetAddinOn(view.Checked(id));

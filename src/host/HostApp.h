@@ -11,6 +11,13 @@
 
 namespace morvane {
 
+// The outcome of a host command that can say why it failed: on failure, the host's description
+// of the error.
+struct HostResult {
+    bool ok = false;
+    std::wstring error;
+};
+
 class HostProject {
   public:
     virtual ~HostProject() = default;
@@ -22,7 +29,7 @@ class HostProject {
     virtual std::optional<bool> Saved() const = 0;
     virtual bool Activate() = 0;
     // Saves the project under a new full name.
-    virtual bool SaveAs(const std::wstring& fullName) = 0;
+    virtual HostResult SaveAs(const std::wstring& fullName) = 0;
 };
 
 class HostWindow {

@@ -99,8 +99,12 @@ class ProjectDispatch : public HostProject {
     }
     std::optional<bool> Saved() const override { return AsBool(GetByName(p_.Get(), L"Saved")); }
     bool Activate() override { return Run(p_.Get(), projectid::Activate); }
-    bool SaveAs(const std::wstring& fullName) override {
-        return Run(p_.Get(), projectid::SaveAs, {com::Variant::Text(fullName)});
+    HostResult SaveAs(const std::wstring& fullName) override {
+        HostResult result;
+        result.ok =
+            SUCCEEDED(com::InvokeDescribed(p_.Get(), projectid::SaveAs, DISPATCH_METHOD,
+                                           {com::Variant::Text(fullName)}, nullptr, result.error));
+        return result;
     }
 
   private:

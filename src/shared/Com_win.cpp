@@ -108,7 +108,7 @@ ComPtr<IDispatch> Variant::ToObject() const {
 namespace {
 
 HRESULT InvokeUntraced(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
-                       Variant* result) {
+                       Variant* result, EXCEPINFO* exception = nullptr) {
     if (!object) {
         return E_POINTER;
     }
@@ -127,16 +127,90 @@ HRESULT InvokeUntraced(IDispatch* object, DISPID id, WORD flags, const std::vect
     }
     Variant ignored;
     return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
-                          result ? result->Get() : ignored.Get(), nullptr, nullptr);
+                          result ? result->Get() : ignored.Get(), exception, nullptr);
+}
+
+// The exception information a failed call may fill; its texts freed with it.
+class ExceptionInfo {
+  public:
+    ExceptionInfo() = default;
+    ExceptionInfo(const ExceptionInfo&) = delete;
+    ExceptionInfo& operator=(const ExceptionInfo&) = delete;
+    ~ExceptionInfo() {
+        SysFreeString(info_.bstrSource);
+        SysFreeString(info_.bstrDescription);
+        SysFreeString(info_.bstrHelpFile);
+    }
+
+    EXCEPINFO* Get() { return &info_; }
+
+    // Why the call failed with `hr`, by the object's words where it gave them.
+    std::wstring Describe(HRESULT hr) {
+        if (hr != DISP_E_EXCEPTION) {
+            return SystemErrorText(hr);
+        }
+        // An object may leave the texts to be filled only when someone asks for them.
+        if (info_.pfnDeferredFillIn) {
+            const auto fill = info_.pfnDeferredFillIn;
+            info_.pfnDeferredFillIn = nullptr;
+            fill(&info_);
+        }
+        if (info_.bstrDescription && SysStringLen(info_.bstrDescription) > 0) {
+            return std::wstring(info_.bstrDescription, SysStringLen(info_.bstrDescription));
+        }
+        return SystemErrorText(FAILED(info_.scode) ? info_.scode : hr);
+    }
+
+  private:
+    EXCEPINFO info_{};
+};
+
+// The system's message for one code; empty when it has none.
+std::wstring SystemMessage(DWORD code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length > 0 ? std::wstring(buffer, length) : L"";
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
+        text.pop_back();
+    }
+    return text;
 }
 
 }  // namespace
+
+std::wstring SystemErrorText(HRESULT hr) {
+    std::wstring text = SystemMessage(static_cast<DWORD>(hr));
+    // A Windows error wrapped in a failure code: its own message.
+    if (text.empty() && HRESULT_FACILITY(hr) == FACILITY_WIN32) {
+        text = SystemMessage(HRESULT_CODE(hr));
+    }
+    if (text.empty()) {
+        wchar_t code[16];
+        swprintf(code, 16, L"0x%08lX", static_cast<unsigned long>(hr));
+        text = std::wstring(L"Error ") + code;
+    }
+    return text;
+}
 
 HRESULT Invoke(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
                Variant* result) {
     const HRESULT hr = InvokeUntraced(object, id, flags, args, result);
     if (FAILED(hr)) {
         TraceFailure(L"IDispatch::Invoke of member " + std::to_wstring(id), hr);
+    }
+    return hr;
+}
+
+HRESULT InvokeDescribed(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
+                        Variant* result, std::wstring& error) {
+    ExceptionInfo exception;
+    const HRESULT hr = InvokeUntraced(object, id, flags, args, result, exception.Get());
+    if (FAILED(hr)) {
+        error = exception.Describe(hr);
+        TraceFailure(L"IDispatch::Invoke of member " + std::to_wstring(id) + L": " + error, hr);
     }
     return hr;
 }

@@ -146,4 +146,13 @@ HRESULT InvokeByName(IDispatch* object, const std::wstring& name, WORD flags,
                      const std::vector<Variant>& args, Variant* result);
 HRESULT DispIdOf(IDispatch* object, const std::wstring& name, DISPID& id);
 
+// As Invoke; when the call fails, `error` receives why: the object's own description from its
+// exception information, else the system's text for the failure code.
+HRESULT InvokeDescribed(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
+                        Variant* result, std::wstring& error);
+
+// The system's text for a failure code, without the line break; "Error 0x..." when the system
+// has none.
+std::wstring SystemErrorText(HRESULT hr);
+
 }  // namespace morvane::com

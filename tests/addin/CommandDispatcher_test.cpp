@@ -69,6 +69,7 @@ class CommandDispatcherTest : public ::testing::Test {
         .invalidateRibbon = [this] { ++ribbonInvalidations; },
         .text = [](const std::wstring&, const std::wstring& text) { return text; },
         .helpPage = L"C:\\Morvane\\Help\\index.html",
+        .supportPage = L"https://example.com/support",
     }};
 
     // Clicks a control that carries this Parameter and State.
@@ -133,6 +134,26 @@ TEST_F(CommandDispatcherTest, ShowOrHideFollowsTheButtonAndRestoresOnTheSecondCl
     EXPECT_THAT(tabShowWritten, ElementsAre(1, 0));
     EXPECT_EQ(reframes, 2);
     EXPECT_EQ(ribbonInvalidations, 2);
+}
+
+// The backstage's show/hide task flips TabShow itself (no button there); the other tasks reach
+// the options dialog and the two pages.
+TEST_F(CommandDispatcherTest, BackstageTasks) {
+    using Backstage::Action;
+    settings.TabShow = 0;
+    dispatcher.OnTask(Action::ToggleBar);
+    EXPECT_EQ(settings.TabShow, 1);
+    dispatcher.OnTask(Action::ToggleBar);
+    EXPECT_EQ(settings.TabShow, 0);
+    EXPECT_THAT(tabShowWritten, ElementsAre(1, 0));
+    EXPECT_EQ(reframes, 2);
+    EXPECT_EQ(ribbonInvalidations, 2);
+    for (const Action task : {Action::Options, Action::Help, Action::Contact, Action::None}) {
+        dispatcher.OnTask(task);
+    }
+    EXPECT_THAT(log, ElementsAre(L"options", L"page C:\\Morvane\\Help\\index.html",
+                                 L"page https://example.com/support"));
+    EXPECT_EQ(reframes, 2);
 }
 
 TEST_F(CommandDispatcherTest, ShowOrHideTakesTheDirectionFromTheButtonNotTheSetting) {
@@ -346,14 +367,30 @@ TEST_F(CommandDispatcherTest, RenameOfALockedProjectAsksToUnlockFirst) {
     }
 }
 
-TEST_F(CommandDispatcherTest, RenameRefusedByTheHostKeepsTheOldFileAndSaysSo) {
-    auto project = SavedProject(L"Plan.mpp");
-    project->Fail("SaveAs");
-    dialogs.newNames = {L"Plan2"};
-    Click(L"Rename_Project");
-    EXPECT_THAT(log,
-                ElementsAre(L"message The project could not be saved as: C:\\Plans\\Plan2.mpp"));
-    EXPECT_TRUE(files.Exists(L"C:\\Plans\\Plan.mpp"));
+// The host's description of the refusal is the message; a host that gives none is named with
+// the file it could not write.
+TEST_F(CommandDispatcherTest, RenameRefusedByTheHostKeepsTheOldFileAndSaysWhy) {
+    struct Case {
+        const wchar_t* hostSays;
+        const wchar_t* message;
+    };
+    const Case cases[] = {
+        {L"Access is denied.", L"message Access is denied."},
+        {L"", L"message The project could not be saved as: C:\\Plans\\Plan2.mpp"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.hostSays)));
+        log.clear();
+        auto project = SavedProject(L"Plan.mpp");
+        files.files.insert(L"C:\\Plans\\Plan2.mpp");  // even a file left behind is not trusted
+        project->Fail("SaveAs");
+        project->saveAsError = c.hostSays;
+        dialogs.newNames = {L"Plan2"};
+        Click(L"Rename_Project");
+        EXPECT_THAT(log, ElementsAre(c.message));
+        EXPECT_TRUE(files.Exists(L"C:\\Plans\\Plan.mpp"));
+        files.files.clear();
+    }
 }
 
 TEST_F(CommandDispatcherTest, RenameReportsAFailedDeletionWithoutRefreshing) {

@@ -4,10 +4,16 @@
 
 #include <olectl.h>
 
+#include <optional>
+
 #include "BarInHost_win.h"
 #include "addin/Backstage.h"
+#include "addin/Menus.h"
+#include "shared/DispatchObject_win.h"
 #include "shared/SettingsSchema.h"
+#include "shared/WebPages.h"
 #include "standin/RibbonHost_win.h"
+#include "support/FakeCommandPorts.h"
 
 namespace morvane::test {
 namespace {
@@ -20,10 +26,77 @@ DWORD StoredTabShow() {
     return value;
 }
 
+// A ribbon control as Office hands it to a callback: only its id (IRibbonControl.Id, 1).
+class IdControl final : public com::DispatchObject {
+  public:
+    explicit IdControl(std::wstring id) : DispatchObject({{L"Id", 1}}), id_(std::move(id)) {}
+
+  private:
+    HRESULT Call(DISPID id, WORD, const std::vector<VARIANT*>&, VARIANT* result) override {
+        if (id != 1 || !result) {
+            return DISP_E_MEMBERNOTFOUND;
+        }
+        result->vt = VT_BSTR;
+        result->bstrVal = SysAllocString(id_.c_str());
+        return S_OK;
+    }
+    std::wstring id_;
+};
+
+// What a picture shows: its kind and its pixels' size and depth.
+struct PictureShape {
+    short type;
+    LONG width, height;
+    WORD bitsPerPixel;  // 0: not looked at (an icon's colour depth is the screen's once loaded)
+    bool operator==(const PictureShape&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const PictureShape& p) {
+    return out << "type " << p.type << ", " << p.width << " x " << p.height << " at "
+               << p.bitsPerPixel;
+}
+
+std::optional<BITMAP> BitmapOf(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!bitmap || GetObjectW(bitmap, sizeof info, &info) != sizeof info) {
+        return std::nullopt;
+    }
+    return info;
+}
+
+// The shape of the picture getImage answers; none when it answers no picture.
+std::optional<PictureShape> ShapeOf(IDispatch* picture) {
+    com::ComPtr<IPicture> pic;
+    OLE_HANDLE handle = 0;
+    short type = 0;
+    if (!picture ||
+        FAILED(picture->QueryInterface(IID_IPicture, reinterpret_cast<void**>(pic.Put()))) ||
+        FAILED(pic->get_Type(&type)) || FAILED(pic->get_Handle(&handle))) {
+        return std::nullopt;
+    }
+    const auto object = reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(static_cast<LONG>(handle)));
+    if (type == PICTYPE_ICON) {
+        ICONINFO icon{};
+        if (!GetIconInfo(static_cast<HICON>(object), &icon)) {
+            return std::nullopt;
+        }
+        const auto colour = BitmapOf(icon.hbmColor);
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
+        return colour ? std::optional(PictureShape{type, colour->bmWidth, colour->bmHeight, 0})
+                      : std::nullopt;
+    }
+    const auto bitmap = BitmapOf(static_cast<HBITMAP>(object));
+    return bitmap ? std::optional(
+                        PictureShape{type, bitmap->bmWidth, bitmap->bmHeight, bitmap->bmBitsPixel})
+                  : std::nullopt;
+}
+
 class BackstageInHost : public BarInHost {
   protected:
     void SetUp() override {
         BarInHost::SetUp();
+        commandSeams = {.shell = shell, .dialogs = commandDialogs};
         StartHost(L"14.0");
         host->OpenProject(L"Alpha.mpp", L"C:\\Plans");
         host->OpenProject(L"Beta.mpp", L"C:\\Plans");
@@ -36,7 +109,18 @@ class BackstageInHost : public BarInHost {
         BarInHost::TearDown();
     }
 
+    // The picture getImage answers for a control.
+    std::optional<PictureShape> Picture(const std::wstring& id) {
+        const auto control = com::Make<IdControl>(id);
+        com::ComPtr<IDispatch> picture;
+        EXPECT_EQ(addin->getImage(control.Get(), picture.Put()), S_OK);
+        return ShapeOf(picture.Get());
+    }
+
     std::unique_ptr<standin::RibbonHost> ribbon;
+    CommandLog log;
+    std::shared_ptr<FakeCommandShell> shell = std::make_shared<FakeCommandShell>(log);
+    std::shared_ptr<FakeCommandDialogs> commandDialogs = std::make_shared<FakeCommandDialogs>(log);
 };
 
 TEST_F(BackstageInHost, OfficeGetsTheDocumentAndItsTexts) {
@@ -74,6 +158,66 @@ TEST_F(BackstageInHost, TheShowTaskTogglesTheBarAndItsImage) {
     EXPECT_TRUE(IsWindowVisible(Bar()));
     EXPECT_EQ(ribbon->InvalidateCount(), 2);
     EXPECT_TRUE(ribbon->Image(L"Morvanevisible").picture);
+}
+
+TEST_F(BackstageInHost, ThePicturesHaveTheirSizes) {
+    struct Case {
+        const wchar_t* id;
+        std::int32_t tabShow;
+        std::optional<PictureShape> shape;
+    };
+    const PictureShape icon{PICTYPE_ICON, 64, 64, 0};
+    const PictureShape logo{PICTYPE_BITMAP, 262, 64, 24};
+    const Case cases[] = {
+        {L"Morvanevisible", 0, icon},
+        {L"Morvanevisible", 1, std::nullopt},  // the bar hidden: the task shows no image
+        {L"logo", 0, logo},
+        {L"logo", 1, logo},
+        {L"Helps", 0, std::nullopt},
+        {L"HomePage", 0, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.id)) + " TabShow " +
+                     std::to_string(c.tabShow));
+        Settings.TabShow = c.tabShow;
+        EXPECT_EQ(Picture(c.id), c.shape);
+    }
+}
+
+// The icon's artwork is 64 by 64 pixels in 256 colours.
+TEST_F(BackstageInHost, TheShowIconResourceHoldsOne256ColourImage) {
+    const HMODULE module = GetModuleHandleW(nullptr);
+    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(Backstage::kShowIconResource),
+                                      MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_TRUE(found);
+    const auto* directory = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+    ASSERT_TRUE(directory);
+    WORD count = 0;
+    memcpy(&count, directory + 4, sizeof count);
+    ASSERT_EQ(count, 1);
+    const BYTE* entry = directory + 6;  // width, height, colours, reserved, planes, bit count
+    WORD bitCount = 0;
+    memcpy(&bitCount, entry + 6, sizeof bitCount);
+    EXPECT_EQ(entry[0], 64);
+    EXPECT_EQ(entry[1], 64);
+    EXPECT_EQ(bitCount, 8);
+}
+
+// Options, help and contact act through the commands' dialogs and shell: the help page is the
+// one the menu's Help opens, the contact task opens the support page.
+TEST_F(BackstageInHost, TheTasksOpenTheOptionsAndThePages) {
+    for (const wchar_t* task : {L"MorvaneOpTion", L"Helps", L"ConnectUs"}) {
+        ASSERT_TRUE(ribbon->Click(task)) << testing::PrintToString(std::wstring(task));
+    }
+    ASSERT_TRUE(host->CommandBars().ClickItem(PupTabOnItemName, 12).clicked);  // Online Help
+    host->Pump();
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[0], L"options");
+    EXPECT_TRUE(log[1].ends_with(L"\\Help\\index.html")) << testing::PrintToString(log[1]);
+    EXPECT_EQ(log[2], L"page " + std::wstring(SupportPage));
+    EXPECT_EQ(log[3], log[1]);
+    EXPECT_EQ(Settings.TabShow, 0);
+    EXPECT_EQ(ribbon->InvalidateCount(), 0);
 }
 
 TEST_F(BackstageInHost, TheShowHideHotKeyInvalidatesTheRibbonToo) {

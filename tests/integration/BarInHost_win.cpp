@@ -41,7 +41,7 @@ void BarInHost::Connect() {
 }
 
 void BarInHost::ConnectAddin() {
-    addin = Morvane::Create(state, dialogs);
+    addin = Morvane::Create(state, dialogs, commandSeams);
     ASSERT_EQ(
         addin->OnConnection(host->Application().Get(), office::ext_cm_Startup, nullptr, nullptr),
         S_OK);

@@ -41,6 +41,8 @@ class BarInHost : public ::testing::Test {
     std::unique_ptr<standin::Host> host;
     com::ComPtr<Morvane> addin;
     std::shared_ptr<FakeHostDialogs> dialogs = std::make_shared<FakeHostDialogs>();
+    // The commands' shell and dialogs; none: the real ones.
+    CommandSeams commandSeams;
     // The host's options; StartHost gives it its version.
     standin::HostOptions hostOptions;
 

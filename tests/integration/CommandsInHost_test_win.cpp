@@ -4,6 +4,8 @@
 // in the one rename answered through the real dialogs.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "BarInHost_win.h"
@@ -11,6 +13,7 @@
 #include "addin/Menus.h"
 #include "addin/state/AddinState.h"
 #include "addin/TabBarConnection_win.h"
+#include "addin/options/frmOption.h"
 #include "dialogs/DialogScript_win.h"
 #include "addin/StandinBars_win.h"
 #include "shared/HostDispIds.h"
@@ -284,15 +287,44 @@ TEST_F(CommandsInHost, RenameOfALockedProjectAsksFirst) {
     }
 }
 
-TEST_F(CommandsInHost, RenameTheHostRefusesKeepsTheOldFileAndSaysSo) {
-    StartWith({L"Plan.mpp"});
-    host->Fail(ObjectKind::Project, projectid::SaveAs);
-    commandDialogs->newNames = {L"Plan2"};
-    ClickItem(Rename);
-    EXPECT_TRUE(FileExists(folder + L"\\Plan.mpp"));
-    EXPECT_FALSE(FileExists(folder + L"\\Plan2.mpp"));
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0], L"message The project could not be saved as: " + folder + L"\\Plan2.mpp");
+// The host's own description of why it refused reaches the message; the old file stays.
+TEST_F(CommandsInHost, RenameTheHostRefusesKeepsTheOldFileAndSaysWhy) {
+    struct Case {
+        const char* name;
+        // Makes the host refuse; a file it holds open meanwhile, or none.
+        std::function<HANDLE(const std::wstring& newFile)> refuse;
+        HRESULT error;
+    };
+    const Case cases[] = {
+        {"the host fails the call",
+         [this](const std::wstring&) {
+             host->Fail(ObjectKind::Project, projectid::SaveAs);
+             return INVALID_HANDLE_VALUE;
+         },
+         E_FAIL},
+        {"another program holds a file of the new name",
+         [](const std::wstring& newFile) {
+             return CreateFileW(newFile.c_str(), GENERIC_READ, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+         },
+         HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartWith({L"Plan.mpp"});
+        const HANDLE held = c.refuse(folder + L"\\Plan2.mpp");
+        commandDialogs->newNames = {L"Plan2"};
+        ClickItem(Rename);
+        if (held != INVALID_HANDLE_VALUE) {
+            CloseHandle(held);
+        }
+        EXPECT_TRUE(FileExists(folder + L"\\Plan.mpp"));
+        EXPECT_EQ(OpenNames(), std::vector<std::wstring>{L"Plan.mpp"});
+        const std::wstring description = com::SystemErrorText(c.error);
+        EXPECT_FALSE(description.starts_with(L"Error 0x")) << testing::PrintToString(description);
+        EXPECT_EQ(log, std::vector<std::wstring>{L"message " + description});
+        EndHost();
+    }
 }
 
 // Windows drops a trailing dot or blank: the save lands on the old file, which must stay.
@@ -425,6 +457,26 @@ TEST_F(CommandsInHost, RenameThroughTheRealDialogs) {
     EXPECT_FALSE(FileExists(folder + L"\\Plan.mpp"));
     EXPECT_TRUE(FileExists(folder + L"\\Plan2.mpp"));
     EXPECT_EQ(OpenNames(), std::vector<std::wstring>{L"Plan2.mpp"});
+}
+
+// The options entry and About open the add-in's own options dialog; About shows its About page
+// (the home page's link), the options entry a page of settings.
+TEST_F(CommandsInHost, OptionsAndAboutOpenTheRealDialogOnTheirPages) {
+    using namespace dialogs::test;
+    commandDialogs = nullptr;
+    StartWith({L"Plan.mpp"});
+    for (const auto& [item, aboutShown] : {std::pair{Options, false}, std::pair{About, true}}) {
+        SCOPED_TRACE(item);
+        std::optional<bool> about;
+        DialogScript script({[&about](HWND dialog) {
+            about = IsWindowVisible(GetDlgItem(dialog, frmOption::Labelblog)) != FALSE;
+            ClickOn(dialog, frmOption::PushButton_Cancel);
+        }});
+        ClickItem(item);
+        EXPECT_TRUE(script.Finished());
+        EXPECT_FALSE(script.Stuck());
+        EXPECT_EQ(about, aboutShown);
+    }
 }
 
 }  // namespace

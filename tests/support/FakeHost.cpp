@@ -51,12 +51,13 @@ bool FakeProject::Activate() {
         }
     });
 }
-bool FakeProject::SaveAs(const std::wstring& newFullName) {
-    return Command(*this, "SaveAs", [&] {
+HostResult FakeProject::SaveAs(const std::wstring& newFullName) {
+    const bool ok = Command(*this, "SaveAs", [&] {
         savedAs.push_back(newFullName);
         fullName = newFullName;
         saved = true;
     });
+    return {ok, ok ? L"" : saveAsError};
 }
 
 std::optional<std::wstring> FakeWindow::Caption() const {

@@ -20,13 +20,15 @@ class FakeProject : public HostProject, public Faults {
     bool saved = true;
     int activations = 0;
     std::vector<std::wstring> savedAs;
+    // What a failing SaveAs says.
+    std::wstring saveAsError = L"The file is in use by another program.";
 
     std::optional<std::wstring> Name() const override;
     std::optional<std::wstring> Path() const override;
     std::optional<std::wstring> FullName() const override;
     std::optional<bool> Saved() const override;
     bool Activate() override;
-    bool SaveAs(const std::wstring& newFullName) override;
+    HostResult SaveAs(const std::wstring& newFullName) override;
 };
 
 class FakeWindow : public HostWindow, public Faults {

@@ -130,7 +130,7 @@ TYPED_TEST_P(HostAppContract, SaveUnderANewFullName) {
     this->world.SetSaved(L"A.mpp", false);
     const auto a = this->world.App().WindowByCaption(L"A.mpp")->Project();
     const std::wstring renamed = this->world.Folder() + L"\\Renamed.mpp";
-    ASSERT_TRUE(a->SaveAs(renamed));
+    ASSERT_TRUE(a->SaveAs(renamed).ok);
     EXPECT_EQ(a->FullName(), renamed);
     EXPECT_EQ(a->Saved(), true);
 }
@@ -168,7 +168,12 @@ TYPED_TEST_P(HostAppContract, AFailingMemberGivesNoValue) {
         {"FullName", [&](HostApp& app) { return !projectA(app)->FullName(); }},
         {"Saved", [&](HostApp& app) { return !projectA(app)->Saved(); }},
         {"Activate", [&](HostApp& app) { return !projectA(app)->Activate(); }},
-        {"SaveAs", [&](HostApp& app) { return !projectA(app)->SaveAs(L"C:\\x.mpp"); }},
+        // A refused save says why.
+        {"SaveAs",
+         [&](HostApp& app) {
+             const HostResult saved = projectA(app)->SaveAs(L"C:\\x.mpp");
+             return !saved.ok && !saved.error.empty();
+         }},
         {"Caption", [&](HostApp& app) { return !windowA(app)->Caption(); }},
         {"Visible", [&](HostApp& app) { return !windowA(app)->Visible(); }},
         {"Project", [&](HostApp& app) { return windowA(app)->Project() == nullptr; }},

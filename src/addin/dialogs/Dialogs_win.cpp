@@ -1,12 +1,11 @@
 #include "addin/dialogs/Dialogs_win.h"
 
-#include <shellapi.h>
-
 #include "addin/dialogs/ModalDialog_win.h"
 #include "addin/dialogs/frmCloseMsg.h"
 #include "addin/dialogs/frmLock.h"
 #include "addin/dialogs/frmMessage.h"
 #include "addin/dialogs/frmRename.h"
+#include "shared/Browser_win.h"
 #include "shared/WebPages.h"
 #include "shared/mdLang_win.h"
 
@@ -72,7 +71,7 @@ std::optional<std::wstring> HelpPageAddress() {
 
 void OpenHelpPage(HWND owner) {
     if (const auto page = HelpPageAddress()) {
-        ShellExecuteW(owner, L"open", page->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        OpenInBrowser(*page, owner);
     }
 }
 

@@ -1,7 +1,6 @@
 #include "addin/options/OptionsDialog_win.h"
 
 #include <commdlg.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <array>
@@ -13,6 +12,7 @@
 #include "addin/options/frmOption.h"
 #include "options/ScreenFonts_win.h"
 #include "options/SystemKeyNamer_win.h"
+#include "shared/Browser_win.h"
 #include "shared/WebPages.h"
 #include "shared/GdiObject_win.h"
 #include "tabctl/TabControl_win.h"
@@ -47,10 +47,6 @@ std::wstring WindowText(HWND window) {
 
 std::wstring ComboText(HWND combo) {
     return WindowText(combo);
-}
-
-void OpenInBrowser(const std::wstring& address) {
-    ShellExecuteW(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 class OptionsDialog final : public dialogs::WindowForm,
