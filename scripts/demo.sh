@@ -2,9 +2,11 @@
 # The demo: builds the win64 binaries, registers Morvane.dll for the user and starts the stand-in
 # host with sample projects, which loads it, in a private Wine prefix (on Xvfb when no display is
 # set) and saves screenshots to build/demo: host.png, then position_above, _below, _left and
-# _right.png, one per edge, then dialog_closemsg, _lock, _rename and _message.png, one per dialog;
-# then the settings center: center_popular, _appearance, _about and _off.png (its two option
-# pages, the about page and the add-in switched off).
+# _right.png, one per edge, then dialog_closemsg, _lock, _rename and _message.png, one per dialog,
+# then backstage.png and backstage_hidden.png (the add-in's backstage tab in the File view, before
+# and after a click on its show/hide task); then the settings center: center_popular,
+# _appearance, _about and _off.png (its two option pages, the about page and the add-in switched
+# off).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -83,6 +85,7 @@ shoot() {
 
 views="host position_above position_below position_left position_right"
 views="$views dialog_closemsg dialog_lock dialog_rename dialog_message"
+views="$views backstage backstage_hidden"
 shoot "$views" "$wine" "$root/build/win64/bin/standin_demo.exe" "$("$wine" winepath -w "$out")"
 # The settings center, on the same display.
 shoot "center_popular center_appearance center_about center_off" \

@@ -141,10 +141,12 @@ std::vector<com::ComPtr<IDispatch>> Items(IDispatch* list) {
 constexpr long kElementNode = 1;
 
 // Appends the element and everything below it, in document order.
-void ReadElements(IDispatch* node, const std::wstring& parentId, std::vector<RibbonElement>& out) {
+void ReadElements(IDispatch* node, const std::wstring& parentId, int parent,
+                  std::vector<RibbonElement>& out) {
     RibbonElement element;
     element.kind = ReadText(node, L"baseName");
     element.parentId = parentId;
+    element.parent = parent;
     if (auto attributes = Read(node, L"attributes").ToObject()) {
         for (const auto& a : Items(attributes.Get())) {
             const std::wstring name = ReadText(a.Get(), L"nodeName");
@@ -155,11 +157,12 @@ void ReadElements(IDispatch* node, const std::wstring& parentId, std::vector<Rib
     }
     element.id = element.Attribute(L"id");
     const std::wstring childParent = element.id.empty() ? parentId : element.id;
+    const int index = static_cast<int>(out.size());
     out.push_back(std::move(element));
     if (auto children = Read(node, L"childNodes").ToObject()) {
         for (const auto& c : Items(children.Get())) {
             if (ReadLong(c.Get(), L"nodeType") == kElementNode) {
-                ReadElements(c.Get(), childParent, out);
+                ReadElements(c.Get(), childParent, index, out);
             }
         }
     }
@@ -185,7 +188,7 @@ std::vector<RibbonElement> ParseCustomUi(const std::wstring& xml) {
         return {};
     }
     std::vector<RibbonElement> elements;
-    ReadElements(root.Get(), L"", elements);
+    ReadElements(root.Get(), L"", -1, elements);
     std::set<std::wstring> ids;
     for (const auto& e : elements) {
         if (!e.id.empty() && !ids.insert(e.id).second) {
@@ -193,6 +196,16 @@ std::vector<RibbonElement> ParseCustomUi(const std::wstring& xml) {
         }
     }
     return elements;
+}
+
+// A size in hundredths of a millimetre (a picture's own unit) in screen pixels.
+SIZE PixelsOf(long width, long height) {
+    constexpr int kHimetricPerInch = 2540;
+    const HDC screen = GetDC(nullptr);
+    const SIZE size{MulDiv(width, GetDeviceCaps(screen, LOGPIXELSX), kHimetricPerInch),
+                    MulDiv(height, GetDeviceCaps(screen, LOGPIXELSY), kHimetricPerInch)};
+    ReleaseDC(nullptr, screen);
+    return size;
 }
 
 }  // namespace
@@ -267,6 +280,17 @@ std::vector<std::wstring> RibbonHost::IdsOf(const std::wstring& kind) const {
     return ids;
 }
 
+std::vector<const RibbonElement*> RibbonHost::Children(const RibbonElement& parent) const {
+    const int index = static_cast<int>(&parent - elements_.data());
+    std::vector<const RibbonElement*> children;
+    for (const auto& e : elements_) {
+        if (e.parent == index) {
+            children.push_back(&e);
+        }
+    }
+    return children;
+}
+
 com::ComPtr<IDispatch> RibbonHost::ControlFor(const RibbonElement& element) {
     // The control's context is the window the backstage view belongs to.
     constexpr DISPID kActiveWindow = 5003;
@@ -339,11 +363,16 @@ RibbonImage RibbonHost::Image(const std::wstring& id) {
     IUnknown* object = v->vt == VT_DISPATCH  ? v->pdispVal
                        : v->vt == VT_UNKNOWN ? v->punkVal
                                              : nullptr;
-    com::ComPtr<IPicture> picture;
-    if (object &&
-        SUCCEEDED(object->QueryInterface(IID_IPicture, reinterpret_cast<void**>(picture.Put())))) {
-        image.picture = picture->get_Type(&image.pictureType) == S_OK;
+    if (!object || FAILED(object->QueryInterface(IID_IPicture,
+                                                 reinterpret_cast<void**>(image.object.Put())))) {
+        return image;
     }
+    image.picture = image.object->get_Type(&image.pictureType) == S_OK;
+    OLE_XSIZE_HIMETRIC width = 0;
+    OLE_YSIZE_HIMETRIC height = 0;
+    image.object->get_Width(&width);
+    image.object->get_Height(&height);
+    image.size = PixelsOf(width, height);
     return image;
 }
 

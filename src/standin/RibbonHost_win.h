@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <ocidl.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,7 +22,8 @@ inline constexpr wchar_t kProjectRibbonId[] = L"Microsoft.Project.Project";
 struct RibbonElement {
     std::wstring kind;  // element name without prefix: "tab", "task", "hyperlink", ...
     std::wstring id;
-    std::wstring parentId;
+    std::wstring parentId;  // the nearest enclosing element with an id
+    int parent = -1;        // the enclosing element's index in the document order; -1 for the root
     std::vector<std::pair<std::wstring, std::wstring>> attributes;  // in document order
 
     // The attribute's value, or empty when it is missing.
@@ -32,6 +35,8 @@ struct RibbonElement {
 struct RibbonImage {
     bool picture = false;   // getImage returned a picture
     short pictureType = 0;  // PICTYPE_BITMAP 1, PICTYPE_ICON 3, ...
+    SIZE size{};            // the picture's own size in screen pixels
+    com::ComPtr<IPicture> object;
     std::wstring imageMso;  // the built-in image the document names instead
 };
 
@@ -58,6 +63,8 @@ class RibbonHost {
     const RibbonElement* Find(const std::wstring& id) const;
     // The ids of the elements of one kind, in document order.
     std::vector<std::wstring> IdsOf(const std::wstring& kind) const;
+    // The elements directly inside one of them, in document order.
+    std::vector<const RibbonElement*> Children(const RibbonElement& parent) const;
 
     // What the backstage view shows for a control: the getLabel / getDescription callback's
     // answer, else the literal attribute; empty when neither gives one.

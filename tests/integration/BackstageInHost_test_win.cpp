@@ -4,7 +4,11 @@
 
 #include <olectl.h>
 
+#include <algorithm>
+#include <map>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "BarInHost_win.h"
 #include "addin/Backstage.h"
@@ -12,6 +16,7 @@
 #include "shared/DispatchObject_win.h"
 #include "shared/SettingsSchema.h"
 #include "shared/WebPages.h"
+#include "standin/BackstageView_win.h"
 #include "standin/RibbonHost_win.h"
 #include "support/FakeCommandPorts.h"
 
@@ -24,6 +29,37 @@ DWORD StoredTabShow() {
     RegGetValueW(HKEY_CURRENT_USER, std::wstring(SettingsKey).c_str(), L"TabShow", RRF_RT_REG_DWORD,
                  nullptr, &value, &size);
     return value;
+}
+
+using standin::BackstagePart;
+using Kind = BackstagePart::Kind;
+
+std::wstring Size(SIZE size) {
+    return std::to_wstring(size.cx) + L"x" + std::to_wstring(size.cy);
+}
+
+// What the view drew of the add-in's tab, one line a part: kind, control and text, or a
+// picture's own size and the size it was drawn at.
+std::vector<std::wstring> Drawn(const standin::BackstageView& view) {
+    static const std::map<Kind, std::wstring> names = {
+        {Kind::Tab, L"tab"},         {Kind::Heading, L"heading"},
+        {Kind::Label, L"label"},     {Kind::Description, L"description"},
+        {Kind::Text, L"text"},       {Kind::Link, L"link"},
+        {Kind::Picture, L"picture"}, {Kind::BuiltInImage, L"image"}};
+    std::vector<std::wstring> lines;
+    for (const BackstagePart& p : view.Parts()) {
+        const auto name = names.find(p.kind);
+        if (name == names.end()) {
+            continue;
+        }
+        const RECT& r = p.place;
+        const std::wstring what =
+            p.kind == Kind::Picture
+                ? Size(p.pictureSize) + L" at " + Size({r.right - r.left, r.bottom - r.top})
+                : p.text;
+        lines.push_back(name->second + L" " + p.id + L": " + what);
+    }
+    return lines;
 }
 
 // A ribbon control as Office hands it to a callback: only its id (IRibbonControl.Id, 1).
@@ -228,6 +264,92 @@ TEST_F(BackstageInHost, TheShowHideHotKeyInvalidatesTheRibbonToo) {
     host->Pump();
     EXPECT_EQ(Settings.TabShow, 1);
     EXPECT_EQ(ribbon->InvalidateCount(), 1);
+}
+
+const std::vector<std::wstring> kShownTab = {
+    L"tab Morvane: Morvane",
+    L"heading categoryMorvaneOption: Morvane Setting Tools",
+    L"picture Morvanevisible: 64x64 at 32x32",
+    L"label Morvanevisible: Show Tab bar",
+    L"description Morvanevisible: Click to Hide/Display Tab bar.",
+    L"image MorvaneOpTion: ApplicationOptionsDialog",
+    L"label MorvaneOpTion: Morvane Options",
+    L"description MorvaneOpTion: Configure Morvane setting.",
+    L"heading categoryMorvane: Morvane Services and Support",
+    L"image Helps: Help",
+    L"label Helps: Morvane Help",
+    L"description Helps: Get help using Morvane.",
+    L"image ConnectUs: HelpContactMicrosoft",
+    L"label ConnectUs: Contact Us",
+    L"description ConnectUs: Let us know if you need help or how we can make Morvane better.",
+    L"picture logo: 262x64 at 262x64",
+    L"heading AboutMorvane: About Morvane",
+    L"text Version: Version: 6.50(bulid 2011-01-11)",
+    L"image HomePage: BlogHomePage",
+    L"link hyperLinkHome: Morvane home page",
+};
+
+TEST_F(BackstageInHost, TheViewDrawsTheCallbacksAnswersApartInsideItself) {
+    standin::BackstageView view(host->MainWindow(), *ribbon);
+    view.Open();
+    ASSERT_TRUE(view.IsOpen());
+    EXPECT_EQ(Drawn(view), kShownTab);
+
+    // The tab where the document asks for it: before the host's Help tab.
+    std::vector<std::wstring> tabs;
+    for (const BackstagePart& p : view.Parts()) {
+        if (p.kind == Kind::Tab || p.kind == Kind::HostTab) {
+            tabs.push_back(p.id);
+        }
+    }
+    const auto at = std::find(tabs.begin(), tabs.end(), L"Morvane");
+    ASSERT_NE(at, tabs.end());
+    ASSERT_NE(at + 1, tabs.end());
+    EXPECT_EQ(*(at + 1), L"TabHelp");
+
+    RECT client;
+    GetClientRect(view.Hwnd(), &client);
+    const auto& parts = view.Parts();
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        RECT inside;
+        IntersectRect(&inside, &parts[i].place, &client);
+        EXPECT_TRUE(EqualRect(&inside, &parts[i].place)) << "cut off: " << i;
+        for (std::size_t j = i + 1; j < parts.size(); ++j) {
+            RECT both;
+            EXPECT_FALSE(IntersectRect(&both, &parts[i].place, &parts[j].place))
+                << "overlap: " << i << " and " << j;
+        }
+    }
+}
+
+TEST_F(BackstageInHost, AClickOnTheShowTaskClosesTheViewWhichThenDrawsItsNewImage) {
+    standin::BackstageView view(host->MainWindow(), *ribbon);
+    view.Open();
+    std::vector<std::wstring> hidden = kShownTab;
+    hidden.erase(hidden.begin() + 2);  // the show/hide task's picture
+
+    ASSERT_TRUE(view.ClickLabel(L"Morvanevisible"));
+    host->Pump();
+    EXPECT_FALSE(view.IsOpen());  // the task is definitive
+    EXPECT_EQ(Settings.TabShow, 1);
+    EXPECT_EQ(ribbon->InvalidateCount(), 1);
+    view.Open();
+    EXPECT_EQ(Drawn(view), hidden);
+
+    ASSERT_TRUE(view.ClickLabel(L"Morvanevisible"));
+    host->Pump();
+    EXPECT_EQ(Settings.TabShow, 0);
+    view.Open();
+    EXPECT_EQ(Drawn(view), kShownTab);
+}
+
+TEST_F(BackstageInHost, WithoutAnInvalidationTheViewKeepsTheAnswersItHas) {
+    standin::BackstageView view(host->MainWindow(), *ribbon);
+    view.Open();
+    view.Close();
+    Settings.TabShow = 1;  // changed behind the ribbon's back
+    view.Open();
+    EXPECT_EQ(Drawn(view), kShownTab);
 }
 
 TEST(BackstageSwitchedOff, OfficeGetsNoDocument) {

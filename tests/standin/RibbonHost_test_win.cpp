@@ -166,6 +166,14 @@ TEST_F(RibbonHostTest, LoadsTheBackstageAndCallsOnLoadWithTheRibbon) {
     EXPECT_EQ(host.Find(L"hyperLinkHome")->Attribute(L"target"), L"http://example.org/");
     EXPECT_EQ(host.Find(L"Morvanevisible")->Attribute(L"isDefinitive"), L"true");
     EXPECT_EQ(host.Find(L"nothing"), nullptr);
+    // The tree, also through the elements without an id.
+    const auto inGroup = host.Children(*host.Find(L"AboutMorvane"));
+    ASSERT_EQ(inGroup.size(), 1u);
+    EXPECT_EQ(inGroup[0]->kind, L"topItems");
+    const auto items = host.Children(*inGroup[0]);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0]->id, L"Version");
+    EXPECT_EQ(items[1]->id, L"layout2");
     EXPECT_TRUE(host.OnLoadCalled());
     EXPECT_TRUE(addin->ribbon);
     EXPECT_EQ(host.InvalidateCount(), 0);
@@ -186,6 +194,8 @@ TEST_F(RibbonHostTest, CallbacksAreCalledByNameWithTheControl) {
     const RibbonImage picture = host.Image(L"Morvanevisible");
     EXPECT_TRUE(picture.picture);
     EXPECT_EQ(picture.pictureType, PICTYPE_BITMAP);
+    EXPECT_EQ(picture.size.cx, 4);
+    EXPECT_EQ(picture.size.cy, 4);
     const RibbonImage builtIn = host.Image(L"MorvaneOpTion");
     EXPECT_FALSE(builtIn.picture);
     EXPECT_EQ(builtIn.imageMso, L"ApplicationOptionsDialog");

@@ -6,7 +6,9 @@
 // "<folder>\ready-<view>" once the windows are painted and waits for "<folder>\shot-<view>"
 // (at most a minute) before the next. Then each dialog of the add-in over the host (views
 // dialog_closemsg, dialog_lock, dialog_rename, dialog_message), whose ready file holds the
-// dialog's place on the screen as "WxH+X+Y"; then closes the host.
+// dialog's place on the screen as "WxH+X+Y"; then the File view with the add-in's backstage tab
+// before and after a click on its show/hide task (views backstage, backstage_hidden), placed
+// the same way; then closes the host.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -19,6 +21,7 @@
 #include "shared/TabSettings.h"
 #include "shared/WinRegistry_win.h"
 #include "shared/mdLang.h"
+#include "standin/BackstageView_win.h"
 #include "standin/Host_win.h"
 
 namespace {
@@ -64,12 +67,23 @@ void Cascade(Host& host) {
     }
 }
 
-// Paints everything, then hands the view to the screenshot and waits for it.
-void Show(Host& host, const std::wstring& folder, const std::wstring& view) {
+// A window's place on the screen as the screenshot cuts it: "WxH+X+Y".
+std::string PlaceOf(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    return std::to_string(place.right - place.left) + "x" +
+           std::to_string(place.bottom - place.top) + "+" + std::to_string(place.left) + "+" +
+           std::to_string(place.top);
+}
+
+// Paints everything, then hands the view (cut to `place` when one is given) to the screenshot
+// and waits for it.
+void Show(Host& host, const std::wstring& folder, const std::wstring& view,
+          const std::string& place = {}) {
     RedrawWindow(host.MainWindow(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpFor(host, 1500, [] { return false; });
-    Touch(folder + L"\\ready-" + view);
+    Touch(folder + L"\\ready-" + view, place);
     const std::wstring shot = folder + L"\\shot-" + view;
     PumpFor(host, 60000, [&] { return Exists(shot); });
 }
@@ -119,12 +133,7 @@ void CALLBACK ShootDialog(HWND, UINT, UINT_PTR, DWORD) {
     constexpr int kPainted = 15;  // ticks of 100 ms
     constexpr int kGiveUp = 600 + kPainted;
     if (++shooting->ticks == kPainted) {
-        RECT place;
-        GetWindowRect(dialog, &place);
-        Touch(shooting->folder + L"\\ready-" + shooting->view,
-              std::to_string(place.right - place.left) + "x" +
-                  std::to_string(place.bottom - place.top) + "+" + std::to_string(place.left) +
-                  "+" + std::to_string(place.top));
+        Touch(shooting->folder + L"\\ready-" + shooting->view, PlaceOf(dialog));
     } else if (shooting->ticks > kPainted &&
                (Exists(shooting->folder + L"\\shot-" + shooting->view) ||
                 shooting->ticks > kGiveUp)) {
@@ -182,6 +191,25 @@ void ShowDialogs(Host& host, const std::wstring& folder) {
     });
 }
 
+// The File view on the add-in's backstage tab; a click on the show/hide task hides the bar and
+// closes the view, which is opened again to show the task's new image. A second click shows the
+// bar again.
+void ShowBackstage(Host& host, const std::wstring& folder) {
+    morvane::standin::RibbonHost* ribbon = host.Addins().Ribbon(kProgId);
+    if (!ribbon) {
+        return;
+    }
+    morvane::standin::BackstageView view(host.MainWindow(), *ribbon);
+    view.Open();
+    Show(host, folder, L"backstage", PlaceOf(view.Hwnd()));
+    view.ClickLabel(L"Morvanevisible");
+    host.Pump();
+    view.Open();
+    Show(host, folder, L"backstage_hidden", PlaceOf(view.Hwnd()));
+    view.ClickLabel(L"Morvanevisible");
+    host.Pump();
+}
+
 }  // namespace
 
 int main() {
@@ -225,6 +253,7 @@ int main() {
     }
     MoveBar(host, morvane::BarAbove);
     ShowDialogs(host, folder);
+    ShowBackstage(host, folder);
     // The host's exit calls for its add-ins, then the host goes without asking.
     host.Addins().Shutdown();
     host.Close();
