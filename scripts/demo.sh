@@ -4,9 +4,9 @@
 # set) and saves screenshots to build/demo: host.png, then position_above, _below, _left and
 # _right.png, one per edge, then dialog_closemsg, _lock, _rename and _message.png, one per dialog,
 # then backstage.png and backstage_hidden.png (the add-in's backstage tab in the File view, before
-# and after a click on its show/hide task); then the settings center: center_popular,
-# _appearance, _about and _off.png (its two option pages, the about page and the add-in switched
-# off).
+# and after a click on its show/hide task); then options_popular, _appearance and _about.png, one
+# per page of the options dialog; then the settings center: center_popular, _appearance, _about
+# and _off.png (its two option pages, the about page and the add-in switched off).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -85,6 +85,7 @@ shoot() {
 
 views="host position_above position_below position_left position_right"
 views="$views dialog_closemsg dialog_lock dialog_rename dialog_message"
+views="$views options_popular options_appearance options_about"
 views="$views backstage backstage_hidden"
 shoot "$views" "$wine" "$root/build/win64/bin/standin_demo.exe" "$("$wine" winepath -w "$out")"
 # The settings center, on the same display.

@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <memory>
 
 #include "addin/dialogs/Dialogs_win.h"
 #include "addin/dialogs/ModalDialog_win.h"
 #include "addin/options/OptionsPictures_win.h"
 #include "addin/options/frmOption.h"
+#include "options/CaptionPlate.h"
 #include "options/ScreenFonts_win.h"
 #include "options/SystemKeyNamer_win.h"
 #include "shared/Browser_win.h"
@@ -68,10 +70,20 @@ class OptionsDialog final : public dialogs::WindowForm,
     dialogs::FormDesign Form_Load() override {
         auto form = Layout(parts_.texts, Caption());
         // Only the page shown at opening is made now; each other page at its first showing.
-        const OptionsPage opening = model_.Controls().page;
+        const auto& c = model_.Controls();
         for (auto& control : form.controls) {
             const auto page = PageOf(control.id);
-            control.deferred = page && *page != opening;
+            control.deferred = page && *page != c.page;
+        }
+        // The edits are made with their text rather than given it afterwards.
+        const std::array<std::pair<int, const EditState*>, 4> edits{{
+            {FlatEdit1, &c.maxWidth},
+            {FlatEdit2, &c.fixWidth},
+            {FlatEdit3, &c.barHotKeyEdit},
+            {FlatEdit4, &c.tabHotKeyEdit},
+        }};
+        for (const auto& [id, edit] : edits) {
+            form.Find(id)->text = edit->text;
         }
         spec_ = form;
         return form;
@@ -197,7 +209,7 @@ class OptionsDialog final : public dialogs::WindowForm,
         if (page == OptionsPage::PopularPosition) {
             FillList(ComboBox1, c.position.items);
             for (const int id : {FlatEdit3, FlatEdit4}) {
-                const HWND edit = GetDlgItem(dialog_, id);
+                const HWND edit = Item(id);
                 SetPropW(edit, kDialogProp, this);
                 editProcs_[EditIndex(id)] = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
                     edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CaptureProc)));
@@ -234,7 +246,19 @@ class OptionsDialog final : public dialogs::WindowForm,
         }
     }
 
-    HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+    // The system finds a control by walking every window of the dialog, so each is found once;
+    // a control of a page not made yet is not looked for.
+    HWND Item(int id) const {
+        const auto page = PageOf(id);
+        if (page && !built_[static_cast<std::size_t>(*page)]) {
+            return nullptr;
+        }
+        HWND& found = items_[id];
+        if (!found) {
+            found = GetDlgItem(dialog_, id);
+        }
+        return found;
+    }
 
     // A control of a page not made yet has nothing to repaint.
     void Repaint(int id) const {
@@ -271,7 +295,7 @@ class OptionsDialog final : public dialogs::WindowForm,
             {CheckBox3, &c.customColors},
         }};
         for (const auto& [id, box] : boxes) {
-            CheckDlgButton(dialog_, id, box->checked ? BST_CHECKED : BST_UNCHECKED);
+            SendMessageW(Item(id), BM_SETCHECK, box->checked ? BST_CHECKED : BST_UNCHECKED, 0);
             EnableWindow(Item(id), box->enabled);
         }
         ShowEdit(FlatEdit3, c.barHotKeyEdit, {});
@@ -356,8 +380,11 @@ class OptionsDialog final : public dialogs::WindowForm,
             Show();
         }
         for (const auto& control : spec_.controls) {
-            if (const auto on = PageOf(control.id)) {
-                ShowWindow(Item(control.id), *on == page ? SW_SHOWNA : SW_HIDE);
+            const auto on = PageOf(control.id);
+            const HWND window = on ? Item(control.id) : nullptr;
+            const bool shown = on == page;
+            if (window && ((GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0) != shown) {
+                ShowWindow(window, shown ? SW_SHOWNA : SW_HIDE);
             }
         }
         const HWND focus = GetFocus();
@@ -435,15 +462,18 @@ class OptionsDialog final : public dialogs::WindowForm,
         RECT box = item.rcItem;
         const bool pushed = (item.itemState & ODS_SELECTED) != 0;
         DrawFrameControl(item.hDC, &box, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+        const bool enabled = (item.itemState & ODS_DISABLED) == 0;
         // A swatch along the bottom keeps a light colour visible on the button's face.
-        if ((item.itemState & ODS_DISABLED) == 0) {
+        if (enabled) {
             const RECT swatch{box.left + 4, box.bottom - 8, box.right - 4, box.bottom - 3};
             const GdiBrush brush(CreateSolidBrush(color));
             FillRect(item.hDC, &swatch, brush.Get());
             const GdiBrush edge(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
             FrameRect(item.hDC, &swatch, edge.Get());
         }
-        DrawCaption(item, color, nullptr, DT_CENTER);
+        // A colour that melts into the face gets a plate behind the caption.
+        DrawCaption(item, color, nullptr, DT_CENTER,
+                    enabled ? CaptionPlate(color, GetSysColor(COLOR_BTNFACE)) : std::nullopt);
     }
 
     void DrawLink(const DRAWITEMSTRUCT& item) const {
@@ -452,7 +482,8 @@ class OptionsDialog final : public dialogs::WindowForm,
         DrawCaption(item, kLinkColor, linkFont_.Get(), DT_LEFT);
     }
 
-    void DrawCaption(const DRAWITEMSTRUCT& item, COLORREF color, HFONT font, UINT align) const {
+    void DrawCaption(const DRAWITEMSTRUCT& item, COLORREF color, HFONT font, UINT align,
+                     std::optional<COLORREF> plate = std::nullopt) const {
         const std::wstring caption = WindowText(item.hwndItem);
         RECT text = item.rcItem;
         InflateRect(&text, -4, -3);
@@ -462,11 +493,27 @@ class OptionsDialog final : public dialogs::WindowForm,
         const ScopedSelect select(item.hDC, font ? static_cast<HGDIOBJ>(font)
                                                  : reinterpret_cast<HGDIOBJ>(SendMessageW(
                                                        item.hwndItem, WM_GETFONT, 0, 0)));
+        if (plate) {
+            DrawPlate(item.hDC, caption, text, *plate);
+        }
         DrawTextW(item.hDC, caption.c_str(), -1, &text,
                   align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
         if (item.itemState & ODS_FOCUS) {
             DrawFocusRect(item.hDC, &text);
         }
+    }
+
+    // A plate just larger than the caption, centred in `text` as the caption is.
+    static void DrawPlate(HDC dc, const std::wstring& caption, const RECT& text, COLORREF color) {
+        RECT extent = text;
+        DrawTextW(dc, caption.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        const int width = std::min(extent.right - extent.left + 8, text.right - text.left);
+        const int height = std::min(extent.bottom - extent.top + 2, text.bottom - text.top);
+        const int left = text.left + (text.right - text.left - width) / 2;
+        const int top = text.top + (text.bottom - text.top - height) / 2;
+        const RECT plate{left, top, left + width, top + height};
+        const GdiBrush brush(CreateSolidBrush(color));
+        FillRect(dc, &plate, brush.Get());
     }
 
     // The system's colour chooser over this dialog, with the colour of the button preselected.
@@ -588,6 +635,7 @@ class OptionsDialog final : public dialogs::WindowForm,
     int dpiX_ = 96;
     int dpiY_ = 96;
     std::array<bool, 3> built_{};
+    mutable std::map<int, HWND> items_;
     std::array<WNDPROC, 2> editProcs_{};
     // Set while the controls are being brought to the model's values.
     bool syncing_ = false;

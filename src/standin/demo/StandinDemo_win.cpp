@@ -5,17 +5,21 @@
 // For each view (host, position_above, position_below, position_left, position_right) it writes
 // "<folder>\ready-<view>" once the windows are painted and waits for "<folder>\shot-<view>"
 // (at most a minute) before the next. Then each dialog of the add-in over the host (views
-// dialog_closemsg, dialog_lock, dialog_rename, dialog_message), whose ready file holds the
+// dialog_closemsg, dialog_lock, dialog_rename, dialog_message) and each page of the options
+// dialog (options_popular, options_appearance, options_about), whose ready file holds the
 // dialog's place on the screen as "WxH+X+Y"; then the File view with the add-in's backstage tab
 // before and after a click on its show/hide task (views backstage, backstage_hidden), placed
 // the same way; then closes the host.
 #include <windows.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "host/HostAppDispatch_win.h"
 #include "addin/dialogs/Dialogs_win.h"
+#include "addin/options/frmOption.h"
 #include "shared/SettingsSchema.h"
 #include "shared/MsXmlReader_win.h"
 #include "shared/TabSettings.h"
@@ -90,10 +94,13 @@ void Show(Host& host, const std::wstring& folder, const std::wstring& view,
 
 constexpr wchar_t kProgId[] = L"Qor.Morvane";
 
+void SetSetting(const wchar_t* name, DWORD value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, std::wstring(morvane::SettingsKey).c_str(), name, REG_DWORD,
+                    &value, sizeof value);
+}
+
 void SetPosition(morvane::BarPosition position) {
-    const DWORD value = static_cast<DWORD>(position);
-    RegSetKeyValueW(HKEY_CURRENT_USER, std::wstring(morvane::SettingsKey).c_str(), L"Position",
-                    REG_DWORD, &value, sizeof value);
+    SetSetting(L"Position", static_cast<DWORD>(position));
 }
 
 // Puts the bar on another edge: the setting, then the add-in connected again, as a user would
@@ -105,11 +112,14 @@ void MoveBar(Host& host, morvane::BarPosition position) {
     Cascade(host);
 }
 
-// The dialog being photographed: once painted, its place goes to the screenshot; once shot, it
-// is closed by its close box.
+// The dialog being photographed, one view after another: once painted, its place goes to the
+// screenshot; once shot, it is turned to the next view, and after the last closed by its close
+// box.
 struct DialogShot {
     std::wstring folder;
-    std::wstring view;
+    std::vector<std::wstring> views;
+    std::function<void(HWND dialog)> turn;
+    std::size_t at = 0;
     int ticks = 0;
 };
 DialogShot* shooting = nullptr;
@@ -132,24 +142,36 @@ void CALLBACK ShootDialog(HWND, UINT, UINT_PTR, DWORD) {
     }
     constexpr int kPainted = 15;  // ticks of 100 ms
     constexpr int kGiveUp = 600 + kPainted;
+    const std::wstring& view = shooting->views[shooting->at];
     if (++shooting->ticks == kPainted) {
-        Touch(shooting->folder + L"\\ready-" + shooting->view, PlaceOf(dialog));
-    } else if (shooting->ticks > kPainted &&
-               (Exists(shooting->folder + L"\\shot-" + shooting->view) ||
-                shooting->ticks > kGiveUp)) {
+        Touch(shooting->folder + L"\\ready-" + view, PlaceOf(dialog));
+    } else if (shooting->ticks > kGiveUp) {
         PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else if (shooting->ticks > kPainted && Exists(shooting->folder + L"\\shot-" + view)) {
+        if (++shooting->at == shooting->views.size()) {
+            PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else {
+            shooting->turn(dialog);
+            shooting->ticks = 0;
+        }
     }
 }
 
-// Shows one dialog modally for its screenshot.
+// Shows one dialog modally for the screenshots of its views, turned by `turn` between them.
 template <typename ShowDialog>
-void ShowDialogView(const std::wstring& folder, const std::wstring& view, ShowDialog show) {
-    DialogShot shot{folder, view};
+void ShowDialogViews(const std::wstring& folder, std::vector<std::wstring> views,
+                     std::function<void(HWND dialog)> turn, ShowDialog show) {
+    DialogShot shot{folder, std::move(views), std::move(turn)};
     shooting = &shot;
     const UINT_PTR timer = SetTimer(nullptr, 0, 100, &ShootDialog);
     show();
     KillTimer(nullptr, timer);
     shooting = nullptr;
+}
+
+template <typename ShowDialog>
+void ShowDialogView(const std::wstring& folder, const std::wstring& view, ShowDialog show) {
+    ShowDialogViews(folder, {view}, {}, show);
 }
 
 // The folder this program lies in, with the language file beside it.
@@ -210,6 +232,34 @@ void ShowBackstage(Host& host, const std::wstring& folder) {
     host.Pump();
 }
 
+// Clicks the item of the add-in's context menu on a tab that carries out `command`, as the user
+// would choose it.
+void ChooseFromTabMenu(Host& host, const std::wstring& command) {
+    constexpr wchar_t kTabMenu[] = L"PupTabOnItem";
+    const auto items = host.CommandBars().BarControls(kTabMenu);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].parameter == command) {
+            host.CommandBars().ClickItem(kTabMenu, static_cast<long>(i + 1));
+            return;
+        }
+    }
+}
+
+// Each page of the options dialog, opened by the add-in's own options and About commands, with
+// custom colours switched on so that the colour buttons and their preview show their colours.
+void ShowOptionsPages(Host& host, const std::wstring& folder) {
+    SetSetting(L"CusColor", 1);
+    // The Right key on the page strip, which has the focus at opening, turns to the next page.
+    const auto nextPage = [](HWND dialog) {
+        SendDlgItemMessageW(dialog, morvane::frmOption::TabControl1, WM_KEYDOWN, VK_RIGHT, 0);
+    };
+    ShowDialogViews(folder, {L"options_popular", L"options_appearance"}, nextPage,
+                    [&] { ChooseFromTabMenu(host, L"Option_Project"); });
+    ShowDialogView(folder, L"options_about", [&] { ChooseFromTabMenu(host, L"About"); });
+    // The settings center's pictures show the stored colours off, as they were.
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, std::wstring(morvane::SettingsKey).c_str(), L"CusColor");
+}
+
 }  // namespace
 
 int main() {
@@ -253,6 +303,7 @@ int main() {
     }
     MoveBar(host, morvane::BarAbove);
     ShowDialogs(host, folder);
+    ShowOptionsPages(host, folder);
     ShowBackstage(host, folder);
     // The host's exit calls for its add-ins, then the host goes without asking.
     host.Addins().Shutdown();
