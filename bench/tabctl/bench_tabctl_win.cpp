@@ -30,7 +30,7 @@ std::unique_ptr<TabControl> Strip(HWND parent, int tabs) {
     }
     control->AttachImageList(std::make_shared<morvane::tabctl::TabImageList>(
         morvane::tabctl::TabImageList::TabBarImages()));
-    control->SetColorStyle(32);
+    control->SetColorStyle(morvane::tabctl::ColorStyle::Office);
     control->SetPaintSwitch(morvane::tabctl::PaintSwitch::Gloss, true);
     control->SetPaintSwitch(morvane::tabctl::PaintSwitch::CloseButton, true);
     control->SetLayout(morvane::tabctl::TabLayout::Fixed);

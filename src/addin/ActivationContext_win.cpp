@@ -1,6 +1,7 @@
 #include "addin/ActivationContext_win.h"
 
 #include "addin/ComServer_win.h"
+#include "shared/Trace.h"
 
 namespace morvane {
 
@@ -16,6 +17,10 @@ class LibraryContext {
         context.hModule = ComServer::Module();
         context.lpResourceName = ISOLATIONAWARE_MANIFEST_RESOURCE_ID;
         handle_ = CreateActCtxW(&context);
+        if (handle_ == INVALID_HANDLE_VALUE) {
+            TraceFailure(L"CreateActCtxW of the library's manifest",
+                         HRESULT_FROM_WIN32(GetLastError()));
+        }
     }
     LibraryContext(const LibraryContext&) = delete;
     LibraryContext& operator=(const LibraryContext&) = delete;
@@ -39,7 +44,12 @@ HANDLE LibraryContextHandle() {
 
 ActivationScope::ActivationScope() {
     const HANDLE context = LibraryContextHandle();
-    if (context == INVALID_HANDLE_VALUE || !ActivateActCtx(context, &cookie_)) {
+    if (context == INVALID_HANDLE_VALUE) {
+        cookie_ = 0;
+        return;
+    }
+    if (!ActivateActCtx(context, &cookie_)) {
+        TraceFailure(L"ActivateActCtx", HRESULT_FROM_WIN32(GetLastError()));
         cookie_ = 0;
     }
 }

@@ -4,6 +4,7 @@
 
 #include "host/HostAppDispatch_win.h"
 #include "shared/Office_win.h"
+#include "shared/Trace.h"
 
 namespace morvane {
 
@@ -19,10 +20,16 @@ com::ComPtr<IDispatch> ObjectOf(const VARIANT* arg) {
 }
 
 std::optional<bool> BoolOf(const VARIANT* arg) {
+    if (!arg) {
+        return std::nullopt;
+    }
     com::Variant value;
+    if (const HRESULT hr = VariantCopyInd(value.Get(), const_cast<VARIANT*>(arg)); FAILED(hr)) {
+        TraceFailure(L"VariantCopyInd of an application event's argument", hr);
+        return std::nullopt;
+    }
     bool result = false;
-    if (!arg || FAILED(VariantCopyInd(value.Get(), const_cast<VARIANT*>(arg))) ||
-        !value.ToBool(result)) {
+    if (!value.ToBool(result)) {
         return std::nullopt;
     }
     return result;
@@ -73,6 +80,7 @@ class AppEvents::Sink final : public com::EventSink {
                 Dispatch(id, params ? *params : none);
             }
         } catch (...) {
+            TraceException(L"a handler of the host's application events");
         }
         return S_OK;
     }

@@ -3,6 +3,7 @@
 #include "addin/ComServer_win.h"
 #include "addin/Morvane_win.h"
 #include "shared/Main.h"
+#include "shared/Trace.h"
 
 namespace morvane {
 
@@ -40,6 +41,7 @@ class Factory : public IClassFactory {
             const auto addin = Morvane::Create(startup.EnabledApp);
             return addin->QueryInterface(riid, out);
         } catch (...) {
+            TraceException(L"IClassFactory::CreateInstance of Morvane");
             return E_OUTOFMEMORY;
         }
     }

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "shared/Trace.h"
+
 namespace morvane::ComServer {
 
 namespace {
@@ -25,6 +27,7 @@ std::wstring ModulePath() {
         const DWORD length =
             GetModuleFileNameW(Module(), path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) {
+            TraceFailure(L"GetModuleFileNameW", HRESULT_FROM_WIN32(GetLastError()));
             return {};
         }
         if (length < path.size()) {
@@ -54,8 +57,13 @@ bool CanUnload() {
 com::ComPtr<ITypeInfo> TypeInfoOf(REFGUID guid) {
     com::ComPtr<ITypeLib> library;
     com::ComPtr<ITypeInfo> info;
-    if (SUCCEEDED(LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, library.Put()))) {
-        library->GetTypeInfoOfGuid(guid, info.Put());
+    if (const HRESULT hr = LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, library.Put());
+        FAILED(hr)) {
+        TraceFailure(L"LoadTypeLibEx", hr);
+        return info;
+    }
+    if (const HRESULT hr = library->GetTypeInfoOfGuid(guid, info.Put()); FAILED(hr)) {
+        TraceFailure(L"ITypeLib::GetTypeInfoOfGuid", hr);
     }
     return info;
 }

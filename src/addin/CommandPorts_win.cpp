@@ -6,6 +6,7 @@
 #include "addin/dialogs/Dialogs_win.h"
 #include "shared/Browser_win.h"
 #include "shared/Com_win.h"
+#include "shared/Trace.h"
 
 namespace morvane {
 
@@ -13,6 +14,13 @@ namespace {
 
 HWND AsWindow(WindowHandle handle) {
     return reinterpret_cast<HWND>(handle);
+}
+
+// Posts a message; a window that is gone or a full queue is traced.
+void Post(HWND window, UINT message, WPARAM wParam, const wchar_t* call) {
+    if (!PostMessageW(window, message, wParam, 0)) {
+        TraceFailure(call, HRESULT_FROM_WIN32(GetLastError()));
+    }
 }
 
 // A file's identity: its volume and its index on that volume.
@@ -75,7 +83,7 @@ WindowHandle Win32CommandWindows::ActiveChild() {
 }
 
 void Win32CommandWindows::PostClose(WindowHandle window) {
-    PostMessageW(AsWindow(window), WM_CLOSE, 0, 0);
+    Post(AsWindow(window), WM_CLOSE, 0, L"PostMessageW WM_CLOSE");
 }
 
 void Win32CommandWindows::SendClose(WindowHandle window) {
@@ -83,7 +91,8 @@ void Win32CommandWindows::SendClose(WindowHandle window) {
 }
 
 void Win32CommandWindows::PostActivate(WindowHandle window) {
-    PostMessageW(AsWindow(client_), WM_MDIACTIVATE, static_cast<WPARAM>(window), 0);
+    Post(AsWindow(client_), WM_MDIACTIVATE, static_cast<WPARAM>(window),
+         L"PostMessageW WM_MDIACTIVATE");
 }
 
 bool Win32CommandFiles::Exists(const std::wstring& path) {
@@ -99,10 +108,16 @@ bool Win32CommandFiles::SameFile(const std::wstring& a, const std::wstring& b) {
 std::optional<std::wstring> Win32CommandFiles::Delete(const std::wstring& path) {
     CLSID clsid{};
     HRESULT hr = CLSIDFromProgID(L"Scripting.FileSystemObject", &clsid);
+    if (FAILED(hr)) {
+        TraceFailure(L"CLSIDFromProgID Scripting.FileSystemObject", hr);
+    }
     com::ComPtr<IDispatch> fso;
     if (SUCCEEDED(hr)) {
         hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
                               reinterpret_cast<void**>(fso.Put()));
+        if (FAILED(hr)) {
+            TraceFailure(L"CoCreateInstance Scripting.FileSystemObject", hr);
+        }
     }
     if (SUCCEEDED(hr)) {
         hr = com::InvokeByName(fso.Get(), L"DeleteFile", DISPATCH_METHOD,
@@ -122,11 +137,13 @@ void Win32CommandShell::Start(const std::wstring& commandLine) {
     PROCESS_INFORMATION process{};
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
-    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        TraceFailure(L"CreateProcessW", HRESULT_FROM_WIN32(GetLastError()));
+        return;
     }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
 }
 
 void Win32CommandShell::OpenPage(const std::wstring& address) {

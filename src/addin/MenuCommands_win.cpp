@@ -4,6 +4,7 @@
 #include "addin/dialogs/Dialogs_win.h"
 #include "addin/tabbar/mdSubClass_win.h"
 #include "shared/SettingsSchema.h"
+#include "shared/Trace.h"
 #include "shared/WebPages.h"
 
 namespace morvane {
@@ -68,6 +69,7 @@ bool MenuCommands::ConnectClicks(CommandBarControl& button) {
         try {
             dispatcher_.OnClick(clicked);
         } catch (...) {
+            TraceException(L"a menu command");
         }
     });
     return clicks_ != nullptr;

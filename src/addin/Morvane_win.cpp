@@ -1,9 +1,9 @@
 #include "addin/Morvane_win.h"
 
-#include "addin/ActivationContext_win.h"
-#include "addin/ComServer_win.h"
 #include <olectl.h>
 
+#include "addin/ActivationContext_win.h"
+#include "addin/ComServer_win.h"
 #include "addin/Backstage.h"
 #include "addin/HostDialogs_win.h"
 #include "addin/dialogs/Dialogs_win.h"
@@ -25,7 +25,8 @@ constexpr DISPID kControlId = 1;
 std::wstring IdOf(IDispatch* control) {
     com::Variant id;
     std::wstring text;
-    if (control && SUCCEEDED(com::Invoke(control, kControlId, DISPATCH_PROPERTYGET, {}, &id))) {
+    if (control && SUCCEEDED(com::Invoke(control, kControlId, DISPATCH_PROPERTYGET, {}, &id,
+                                         L"IRibbonControl.Id"))) {
         id.ToText(text);
     }
     return text;
@@ -52,6 +53,7 @@ com::ComPtr<IDispatch> PictureOf(Backstage::Image image) {
             LoadImageW(ComServer::Module(), MAKEINTRESOURCEW(Backstage::kShowIconResource),
                        IMAGE_ICON, 64, 64, 0));
         if (!picture.icon.hicon) {
+            TraceFailure(L"LoadImageW of the backstage's icon", HRESULT_FROM_WIN32(GetLastError()));
             return nullptr;
         }
     } else if (image == Backstage::Image::Logo) {
@@ -60,6 +62,7 @@ com::ComPtr<IDispatch> PictureOf(Backstage::Image image) {
             LoadImageW(ComServer::Module(), MAKEINTRESOURCEW(Backstage::kLogoResource),
                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         if (!picture.bmp.hbitmap) {
+            TraceFailure(L"LoadImageW of the backstage's logo", HRESULT_FROM_WIN32(GetLastError()));
             return nullptr;
         }
     } else {
@@ -88,22 +91,13 @@ dialogs::TextLookup AddinTexts(mdLang::Language& language) {
     };
 }
 
-// Runs one step of a method the host calls; whatever the step throws stays here, so that the
-// next step still runs and nothing reaches the host.
-template <typename Step>
-void RunStep(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-// A callback's body; a throw becomes a failure code for the caller.
+// A callback's body; a throw is traced under `where` and becomes a failure code for the caller.
 template <typename Body>
-HRESULT Guarded(Body&& body) noexcept {
+HRESULT GuardedResult(std::wstring_view where, Body&& body) noexcept {
     try {
         return body();
     } catch (...) {
+        TraceException(where);
         return E_UNEXPECTED;
     }
 }
@@ -141,7 +135,7 @@ Morvane::Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
 
 Morvane::~Morvane() {
     // A host that lets go without disconnecting must not leave hooks into this library behind.
-    RunStep([this] { Disconnect(); });
+    Guarded(L"Morvane's end", [this] { Disconnect(); });
     // A state the caller keeps must not call back into a gone object.
     state_.InvalidateRibbon = nullptr;
     ComServer::ObjectDestroyed();
@@ -223,12 +217,12 @@ STDMETHODIMP Morvane::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAM
 
 STDMETHODIMP Morvane::OnConnection(IDispatch* Application, int ConnectMode, IDispatch*,
                                    SAFEARRAY**) {
-    RunStep([&] { Connect(Application, ConnectMode); });
+    Guarded(L"OnConnection", [&] { Connect(Application, ConnectMode); });
     return S_OK;
 }
 
 STDMETHODIMP Morvane::OnDisconnection(int, SAFEARRAY**) {
-    RunStep([this] { Disconnect(); });
+    Guarded(L"OnDisconnection", [this] { Disconnect(); });
     return S_OK;
 }
 
@@ -237,7 +231,7 @@ STDMETHODIMP Morvane::OnAddInsUpdate(SAFEARRAY**) {
 }
 
 STDMETHODIMP Morvane::OnStartupComplete(SAFEARRAY**) {
-    RunStep([this] { ApplyTaskbarSwitch(); });
+    Guarded(L"OnStartupComplete", [this] { ApplyTaskbarSwitch(); });
     return S_OK;
 }
 
@@ -255,14 +249,14 @@ void Morvane::Connect(IDispatch* application, int connectMode) {
     connected_ = true;
     oAppPro = com::ComPtr<IDispatch>(application);
     mConnectMode = connectMode;
-    RunStep([this] {
+    Guarded(L"the tab bar's connection", [this] {
         // The bar and its windows are created under the library's own manifest.
         const ActivationScope scope;
         TabBarConnection::Connect(state_, oAppPro, dialogs_, commands_);
     });
     // The host calls the start-up-complete step only for add-ins it loads at its own start.
     if (mConnectMode != office::ext_cm_Startup) {
-        RunStep([this] { ApplyTaskbarSwitch(); });
+        Guarded(L"the taskbar switch", [this] { ApplyTaskbarSwitch(); });
     }
 }
 
@@ -277,7 +271,7 @@ void Morvane::Disconnect() {
     if (state_.Settings.EnabledApp != 0 || !connected_) {
         return;
     }
-    RunStep([this] { TabBarConnection::Disconnect(state_); });
+    Guarded(L"the tab bar's disconnection", [this] { TabBarConnection::Disconnect(state_); });
     oAppPro = nullptr;
     connected_ = false;
 }
@@ -288,7 +282,7 @@ STDMETHODIMP Morvane::GetCustomUI(BSTR, BSTR* RibbonXml) {
     }
     *RibbonXml = nullptr;
     // Switched off, or without a document, the host shows no backstage tab of ours.
-    return Guarded([&] {
+    return GuardedResult(L"GetCustomUI", [&] {
         if (state_.Settings.EnabledApp == 0 && FAILED(GetRibbonXML(RibbonXml))) {
             *RibbonXml = nullptr;
         }
@@ -301,7 +295,8 @@ STDMETHODIMP Morvane::GetRibbonXML(BSTR* xml) {
         return E_POINTER;
     }
     *xml = nullptr;
-    return Guarded([&] { return TextResult(Backstage::GetRibbonXML(), xml); });
+    return GuardedResult(L"GetRibbonXML",
+                         [&] { return TextResult(Backstage::GetRibbonXML(), xml); });
 }
 
 STDMETHODIMP Morvane::GetLabel(IDispatch* control, BSTR* label) {
@@ -309,7 +304,7 @@ STDMETHODIMP Morvane::GetLabel(IDispatch* control, BSTR* label) {
         return E_POINTER;
     }
     *label = nullptr;
-    return Guarded([&] {
+    return GuardedResult(L"GetLabel", [&] {
         return TextResult(LangTextOf(state_.Lang, Backstage::LabelOf(IdOf(control))), label);
     });
 }
@@ -319,14 +314,14 @@ STDMETHODIMP Morvane::GetDescription(IDispatch* control, BSTR* description) {
         return E_POINTER;
     }
     *description = nullptr;
-    return Guarded([&] {
+    return GuardedResult(L"GetDescription", [&] {
         return TextResult(LangTextOf(state_.Lang, Backstage::DescriptionOf(IdOf(control))),
                           description);
     });
 }
 
 STDMETHODIMP Morvane::rxcustomUI_onLoad(IDispatch* ribbon) {
-    return Guarded([&] {
+    return GuardedResult(L"rxcustomUI_onLoad", [&] {
         RibbonUI = com::ComPtr<IDispatch>(ribbon);
         state_.InvalidateRibbon = [this] { InvalidateRibbon(); };
         return S_OK;
@@ -338,14 +333,14 @@ STDMETHODIMP Morvane::getImage(IDispatch* control, IDispatch** image) {
         return E_POINTER;
     }
     *image = nullptr;
-    return Guarded([&] {
+    return GuardedResult(L"getImage", [&] {
         *image = PictureOf(Backstage::ImageOf(IdOf(control), state_.Settings.TabShow)).Detach();
         return S_OK;
     });
 }
 
 STDMETHODIMP Morvane::pr_OnAction(IDispatch* control) {
-    return Guarded([&] {
+    return GuardedResult(L"pr_OnAction", [&] {
         TabBarConnection::RunTask(Backstage::ActionOf(IdOf(control)));
         return S_OK;
     });
@@ -353,7 +348,8 @@ STDMETHODIMP Morvane::pr_OnAction(IDispatch* control) {
 
 void Morvane::InvalidateRibbon() {
     if (RibbonUI) {
-        com::Invoke(RibbonUI.Get(), kInvalidate, DISPATCH_METHOD, {}, nullptr);
+        com::Invoke(RibbonUI.Get(), kInvalidate, DISPATCH_METHOD, {}, nullptr,
+                    L"IRibbonUI.Invalidate");
     }
 }
 

@@ -3,6 +3,7 @@
 #include <olectl.h>
 
 #include "addin/ComServer_win.h"
+#include "shared/Trace.h"
 
 namespace morvane::Registration {
 
@@ -14,19 +15,28 @@ class HiveStore : public Store {
 
     bool Set(const Entry& entry) override {
         const wchar_t* name = entry.name.empty() ? nullptr : entry.name.c_str();
+        LSTATUS status = ERROR_SUCCESS;
         if (const auto* text = std::get_if<std::wstring>(&entry.value)) {
-            return RegSetKeyValueW(root_, entry.key.c_str(), name, REG_SZ, text->c_str(),
-                                   static_cast<DWORD>((text->size() + 1) * sizeof(wchar_t))) ==
-                   ERROR_SUCCESS;
+            status = RegSetKeyValueW(root_, entry.key.c_str(), name, REG_SZ, text->c_str(),
+                                     static_cast<DWORD>((text->size() + 1) * sizeof(wchar_t)));
+        } else {
+            const DWORD number = std::get<std::uint32_t>(entry.value);
+            status =
+                RegSetKeyValueW(root_, entry.key.c_str(), name, REG_DWORD, &number, sizeof number);
         }
-        const DWORD number = std::get<std::uint32_t>(entry.value);
-        return RegSetKeyValueW(root_, entry.key.c_str(), name, REG_DWORD, &number, sizeof number) ==
-               ERROR_SUCCESS;
+        if (status != ERROR_SUCCESS) {
+            TraceFailure(L"RegSetKeyValueW " + entry.key, HRESULT_FROM_WIN32(status));
+        }
+        return status == ERROR_SUCCESS;
     }
 
     bool RemoveTree(const std::wstring& key) override {
         const LSTATUS status = RegDeleteTreeW(root_, key.c_str());
-        return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+        if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
+            TraceFailure(L"RegDeleteTreeW " + key, HRESULT_FROM_WIN32(status));
+            return false;
+        }
+        return true;
     }
 
   private:

@@ -12,6 +12,7 @@
 #include "shared/HostDispIds.h"
 #include "shared/WindowHandle_win.h"
 #include "shared/LoadSettings.h"
+#include "shared/Trace.h"
 #include "shared/mdLang_win.h"
 #include "shared/mdPub.h"
 #include "shared/mdPub_win.h"
@@ -84,7 +85,8 @@ HWND OwnMainWindow() {
 // The Application's command bars; none when the host does not answer.
 std::shared_ptr<CommandBars> HostCommandBars(IDispatch* application) {
     com::Variant bars;
-    if (FAILED(com::Invoke(application, appid::CommandBars, DISPATCH_PROPERTYGET, {}, &bars))) {
+    if (FAILED(com::Invoke(application, appid::CommandBars, DISPATCH_PROPERTYGET, {}, &bars,
+                           L"Application.CommandBars"))) {
         return nullptr;
     }
     auto object = bars.ToObject();
@@ -123,6 +125,8 @@ bool Connect(AddinState& state, com::ComPtr<IDispatch> application,
     state.HostCommandBars = HostCommandBars(application.Get());
     BuildMenus(state);
     if (state.hMainWnd == 0) {
+        TraceFailure(L"FindWindowExW of the host's main window",
+                     HRESULT_FROM_WIN32(ERROR_NOT_FOUND));
         return false;
     }
     mdxlMainHwndSubClass::MainWindowHookParts mainParts;

@@ -563,7 +563,7 @@ void frmQorCenter::RefreshPreview(tabctl::TabControl& control, const ColorPrevie
         control.SetEnabled(tab, preview.tabsEnabled);
     }
     control.SetAppearance(preview.appearance);
-    control.SetColorStyle(static_cast<int>(preview.colorStyle));
+    control.SetColorStyle(preview.colorStyle);
     for (const auto role : tabctl::kColorRoles) {
         control.SetColor(role, preview.colors.Get(role));
     }

@@ -1,6 +1,7 @@
 #include "host/HostAppDispatch_win.h"
 
 #include "shared/HostDispIds.h"
+#include "shared/Trace.h"
 
 namespace morvane {
 
@@ -8,10 +9,12 @@ namespace {
 
 constexpr WORD kGet = DISPATCH_PROPERTYGET | DISPATCH_METHOD;
 
-// One member's value, or no value when the call fails.
-std::optional<com::Variant> Get(IDispatch* object, long id, std::vector<com::Variant> args = {}) {
+// One member's value, or no value when the call fails. `call` names the member in the trace of a
+// failure, as "Object.Member".
+std::optional<com::Variant> Get(IDispatch* object, long id, const wchar_t* call,
+                                std::vector<com::Variant> args = {}) {
     com::Variant result;
-    if (!object || FAILED(com::Invoke(object, id, kGet, args, &result))) {
+    if (!object || FAILED(com::Invoke(object, id, kGet, args, &result, call))) {
         return std::nullopt;
     }
     return result;
@@ -45,19 +48,19 @@ com::ComPtr<IDispatch> AsObject(const std::optional<com::Variant>& v) {
     return v ? v->ToObject() : nullptr;
 }
 
-bool Put(IDispatch* object, long id, bool value) {
+bool Put(IDispatch* object, long id, const wchar_t* call, bool value) {
     return object && SUCCEEDED(com::Invoke(object, id, DISPATCH_PROPERTYPUT,
-                                           {com::Variant::Bool(value)}, nullptr));
+                                           {com::Variant::Bool(value)}, nullptr, call));
 }
 
-bool Run(IDispatch* object, long id, std::vector<com::Variant> args = {}) {
-    return object && SUCCEEDED(com::Invoke(object, id, DISPATCH_METHOD, args, nullptr));
+bool Run(IDispatch* object, long id, const wchar_t* call, std::vector<com::Variant> args = {}) {
+    return object && SUCCEEDED(com::Invoke(object, id, DISPATCH_METHOD, args, nullptr, call));
 }
 
 // The items of a collection through its enumerator; no value when there is no enumerator. An
 // enumerator that fails part-way gives the items reached.
 std::optional<std::vector<com::ComPtr<IDispatch>>> Enumerate(IDispatch* collection) {
-    const auto value = Get(collection, collectionid::NewEnum);
+    const auto value = Get(collection, collectionid::NewEnum, L"Collection._NewEnum");
     if (!value) {
         return std::nullopt;
     }
@@ -65,16 +68,25 @@ std::optional<std::vector<com::ComPtr<IDispatch>>> Enumerate(IDispatch* collecti
     IUnknown* unknown = v->vt == VT_UNKNOWN    ? v->punkVal
                         : v->vt == VT_DISPATCH ? v->pdispVal
                                                : nullptr;
+    if (!unknown) {
+        return std::nullopt;
+    }
     com::ComPtr<IEnumVARIANT> items;
-    if (!unknown ||
-        FAILED(unknown->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(items.Put())))) {
+    if (const HRESULT hr =
+            unknown->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(items.Put()));
+        FAILED(hr)) {
+        TraceFailure(L"QueryInterface(IEnumVARIANT) of a collection's enumerator", hr);
         return std::nullopt;
     }
     std::vector<com::ComPtr<IDispatch>> result;
     for (;;) {
         com::Variant item;
         ULONG fetched = 0;
-        if (items->Next(1, item.Get(), &fetched) != S_OK || fetched != 1) {
+        const HRESULT hr = items->Next(1, item.Get(), &fetched);
+        if (FAILED(hr)) {
+            TraceFailure(L"IEnumVARIANT::Next", hr);
+        }
+        if (hr != S_OK || fetched != 1) {
             break;
         }
         if (auto object = item.ToObject()) {
@@ -89,21 +101,21 @@ class ProjectDispatch : public HostProject {
     explicit ProjectDispatch(com::ComPtr<IDispatch> project) : p_(std::move(project)) {}
 
     std::optional<std::wstring> Name() const override {
-        return AsText(Get(p_.Get(), projectid::Name));
+        return AsText(Get(p_.Get(), projectid::Name, L"Project.Name"));
     }
     std::optional<std::wstring> Path() const override {
-        return AsText(Get(p_.Get(), projectid::Path));
+        return AsText(Get(p_.Get(), projectid::Path, L"Project.Path"));
     }
     std::optional<std::wstring> FullName() const override {
         return AsText(GetByName(p_.Get(), L"FullName"));
     }
     std::optional<bool> Saved() const override { return AsBool(GetByName(p_.Get(), L"Saved")); }
-    bool Activate() override { return Run(p_.Get(), projectid::Activate); }
+    bool Activate() override { return Run(p_.Get(), projectid::Activate, L"Project.Activate"); }
     HostResult SaveAs(const std::wstring& fullName) override {
         HostResult result;
-        result.ok =
-            SUCCEEDED(com::InvokeDescribed(p_.Get(), projectid::SaveAs, DISPATCH_METHOD,
-                                           {com::Variant::Text(fullName)}, nullptr, result.error));
+        result.ok = SUCCEEDED(com::InvokeDescribed(p_.Get(), projectid::SaveAs, DISPATCH_METHOD,
+                                                   {com::Variant::Text(fullName)}, nullptr,
+                                                   result.error, L"Project.SaveAs"));
         return result;
     }
 
@@ -125,23 +137,26 @@ bool SameObject(IDispatch* a, IDispatch* b) {
 // whose own windows hold this very window, else the first whose own windows hold one of the
 // same caption: two projects of one name from two folders have windows of one caption.
 com::ComPtr<IDispatch> ProjectOfWindow(IDispatch* app, IDispatch* window) {
-    auto parent = AsObject(Get(window, windowid::Parent));
+    auto parent = AsObject(Get(window, windowid::Parent, L"Window.Parent"));
     if (parent && GetByName(parent.Get(), L"FullName")) {
         return parent;
     }
-    const auto caption = AsText(Get(window, windowid::Caption));
-    const auto projects = Enumerate(AsObject(Get(app, appid::Projects)).Get());
+    const auto caption = AsText(Get(window, windowid::Caption, L"Window.Caption"));
+    const auto projects =
+        Enumerate(AsObject(Get(app, appid::Projects, L"Application.Projects")).Get());
     if (!caption || !projects) {
         return nullptr;
     }
     com::ComPtr<IDispatch> byCaption;
     for (const auto& project : *projects) {
-        const auto windows = Enumerate(AsObject(Get(project.Get(), projectid::Windows)).Get());
+        const auto windows =
+            Enumerate(AsObject(Get(project.Get(), projectid::Windows, L"Project.Windows")).Get());
         for (const auto& own : windows.value_or(std::vector<com::ComPtr<IDispatch>>{})) {
             if (SameObject(own.Get(), window)) {
                 return project;
             }
-            if (!byCaption && AsText(Get(own.Get(), windowid::Caption)) == caption) {
+            if (!byCaption &&
+                AsText(Get(own.Get(), windowid::Caption, L"Window.Caption")) == caption) {
                 byCaption = project;
             }
         }
@@ -155,10 +170,10 @@ class WindowDispatch : public HostWindow {
         : app_(std::move(app)), w_(std::move(window)) {}
 
     std::optional<std::wstring> Caption() const override {
-        return AsText(Get(w_.Get(), windowid::Caption));
+        return AsText(Get(w_.Get(), windowid::Caption, L"Window.Caption"));
     }
     std::optional<bool> Visible() const override {
-        return AsBool(Get(w_.Get(), windowid::Visible));
+        return AsBool(Get(w_.Get(), windowid::Visible, L"Window.Visible"));
     }
     HostProjectPtr Project() const override {
         return HostProjectOf(ProjectOfWindow(app_.Get(), w_.Get()));
@@ -171,8 +186,9 @@ class WindowDispatch : public HostWindow {
 
 // Each item of an application collection, wrapped.
 template <typename Ptr, typename Wrap>
-std::optional<std::vector<Ptr>> Items(IDispatch* app, long collection, Wrap wrap) {
-    const auto items = Enumerate(AsObject(Get(app, collection)).Get());
+std::optional<std::vector<Ptr>> Items(IDispatch* app, long collection, const wchar_t* call,
+                                      Wrap wrap) {
+    const auto items = Enumerate(AsObject(Get(app, collection, call)).Get());
     if (!items) {
         return std::nullopt;
     }
@@ -198,11 +214,13 @@ HostAppDispatch::HostAppDispatch(com::ComPtr<IDispatch> application)
     : app_(std::move(application)) {}
 
 std::optional<std::vector<HostProjectPtr>> HostAppDispatch::Projects() const {
-    return Items<HostProjectPtr>(app_.Get(), appid::Projects, HostProjectOf);
+    return Items<HostProjectPtr>(app_.Get(), appid::Projects, L"Application.Projects",
+                                 HostProjectOf);
 }
 
 std::optional<int> HostAppDispatch::WindowCount() const {
-    const auto count = Get(AsObject(Get(app_.Get(), appid::Windows)).Get(), collectionid::Count);
+    const auto count = Get(AsObject(Get(app_.Get(), appid::Windows, L"Application.Windows")).Get(),
+                           collectionid::Count, L"Windows.Count");
     long n = 0;
     if (!count || !count->ToInt(n)) {
         return std::nullopt;
@@ -211,66 +229,69 @@ std::optional<int> HostAppDispatch::WindowCount() const {
 }
 
 std::optional<std::vector<HostWindowPtr>> HostAppDispatch::Windows() const {
-    return Items<HostWindowPtr>(app_.Get(), appid::Windows,
+    return Items<HostWindowPtr>(app_.Get(), appid::Windows, L"Application.Windows",
                                 [this](com::ComPtr<IDispatch> w) { return HostWindowOf(app_, w); });
 }
 
 HostWindowPtr HostAppDispatch::WindowByCaption(const std::wstring& caption) const {
-    const auto windows = AsObject(Get(app_.Get(), appid::Windows));
-    return HostWindowOf(
-        app_, AsObject(Get(windows.Get(), collectionid::Item, {com::Variant::Text(caption)})));
+    const auto windows = AsObject(Get(app_.Get(), appid::Windows, L"Application.Windows"));
+    return HostWindowOf(app_, AsObject(Get(windows.Get(), collectionid::Item, L"Windows.Item",
+                                           {com::Variant::Text(caption)})));
 }
 
 HostProjectPtr HostAppDispatch::ActiveProject() const {
-    return HostProjectOf(AsObject(Get(app_.Get(), appid::ActiveProject)));
+    return HostProjectOf(
+        AsObject(Get(app_.Get(), appid::ActiveProject, L"Application.ActiveProject")));
 }
 
 HostWindowPtr HostAppDispatch::ActiveWindow() const {
-    return HostWindowOf(app_, AsObject(Get(app_.Get(), appid::ActiveWindow)));
+    return HostWindowOf(
+        app_, AsObject(Get(app_.Get(), appid::ActiveWindow, L"Application.ActiveWindow")));
 }
 
 std::optional<bool> HostAppDispatch::State() const {
-    return AsBool(Get(app_.Get(), appid::Visible));
+    return AsBool(Get(app_.Get(), appid::Visible, L"Application.Visible"));
 }
 
 std::optional<std::wstring> HostAppDispatch::PathSeparator() const {
-    return AsText(Get(app_.Get(), appid::PathSeparator));
+    return AsText(Get(app_.Get(), appid::PathSeparator, L"Application.PathSeparator"));
 }
 
 std::optional<std::wstring> HostAppDispatch::Version() const {
-    return AsText(Get(app_.Get(), appid::Version));
+    return AsText(Get(app_.Get(), appid::Version, L"Application.Version"));
 }
 
 std::optional<std::wstring> HostAppDispatch::Name() const {
-    return AsText(Get(app_.Get(), appid::Name));
+    return AsText(Get(app_.Get(), appid::Name, L"Application.Name"));
 }
 
 bool HostAppDispatch::SetAlerts(bool on) {
-    return Put(app_.Get(), appid::DisplayAlerts, on);
+    return Put(app_.Get(), appid::DisplayAlerts, L"Application.DisplayAlerts", on);
 }
 
 std::optional<bool> HostAppDispatch::ShowWindowsInTaskbar() const {
-    return AsBool(Get(app_.Get(), appid::ShowWindowsInTaskbar));
+    return AsBool(
+        Get(app_.Get(), appid::ShowWindowsInTaskbar, L"Application.ShowWindowsInTaskbar"));
 }
 
 bool HostAppDispatch::SetShowWindowsInTaskbar(bool on) {
-    return Put(app_.Get(), appid::ShowWindowsInTaskbar, on);
+    return Put(app_.Get(), appid::ShowWindowsInTaskbar, L"Application.ShowWindowsInTaskbar", on);
 }
 
 bool HostAppDispatch::FileNew() {
-    return Run(app_.Get(), appid::FileNew);
+    return Run(app_.Get(), appid::FileNew, L"Application.FileNew");
 }
 
 bool HostAppDispatch::FileSave() {
-    return Run(app_.Get(), appid::FileSave);
+    return Run(app_.Get(), appid::FileSave, L"Application.FileSave");
 }
 
 bool HostAppDispatch::FileSaveAs() {
-    return Run(app_.Get(), appid::FileSaveAs);
+    return Run(app_.Get(), appid::FileSaveAs, L"Application.FileSaveAs");
 }
 
 bool HostAppDispatch::FileOpen() {
-    return Run(app_.Get(), appid::FileOpen);
+    return Run(app_.Get(), appid::FileOpen, L"Application.FileOpenEx");
 }
 
 }  // namespace morvane

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "shared/TabSettings.h"
+#include "tabctl/TabTypes.h"
+
 namespace morvane {
 
 class LiveApply {
@@ -21,8 +24,8 @@ class LiveApply {
     // style, colour-set members, the Office scheme's colours, and reordering by dragging.
     virtual void SetAppearance(std::int32_t appearance) = 0;
     virtual void SetPaintSwitch8(bool on) = 0;
-    virtual void SetColorStyle(std::int32_t style) = 0;
-    virtual void SetColor(std::int32_t member, std::uint32_t color) = 0;
+    virtual void SetColorStyle(tabctl::ColorStyle style) = 0;
+    virtual void SetColor(tabctl::ColorRole member, tabctl::OleColor color) = 0;
     virtual void ChangeDefaultColor() = 0;
     virtual void SetReorder(bool allowed) = 0;
 
@@ -39,7 +42,7 @@ class LiveApply {
     // Rebuilds the tabs and applies layout, widths and position (measures the bar again).
     virtual void UpdateMenu() = 0;
     // Fits the tab control into the bar form across the bar's thickness.
-    virtual void PlaceTabControl(std::int32_t position) = 0;
+    virtual void PlaceTabControl(BarPosition position) = 0;
     // The client window recomputes the bar's room; then the bar repaints.
     virtual void ReframeClient() = 0;
     virtual void RefreshTabBar() = 0;

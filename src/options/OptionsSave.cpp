@@ -8,8 +8,6 @@ namespace morvane {
 
 namespace {
 
-constexpr auto kColorSetStyle = static_cast<std::int32_t>(tabctl::ColorStyle::ColorSet);
-
 std::int32_t OneWhen(bool on) {
     return on ? 1 : 0;
 }
@@ -31,8 +29,8 @@ class NoLiveApply : public LiveApply {
     std::wstring HostName() override { return {}; }
     void SetAppearance(std::int32_t) override {}
     void SetPaintSwitch8(bool) override {}
-    void SetColorStyle(std::int32_t) override {}
-    void SetColor(std::int32_t, std::uint32_t) override {}
+    void SetColorStyle(tabctl::ColorStyle) override {}
+    void SetColor(tabctl::ColorRole, tabctl::OleColor) override {}
     void ChangeDefaultColor() override {}
     void SetReorder(bool) override {}
     void UnregisterBarHotKey() override {}
@@ -43,7 +41,7 @@ class NoLiveApply : public LiveApply {
     void RegisterTabNumberHotKeys() override {}
     void SetPlacementPending() override {}
     void UpdateMenu() override {}
-    void PlaceTabControl(std::int32_t) override {}
+    void PlaceTabControl(BarPosition) override {}
     void ReframeClient() override {}
     void RefreshTabBar() override {}
 };
@@ -228,7 +226,7 @@ void OptionsModel::SaveColors(LiveApply& live) {
         if (HostVersionNumber(context_.version) > 12) {
             live.ChangeDefaultColor();
         } else {
-            live.SetColorStyle(kColorSetStyle);
+            live.SetColorStyle(tabctl::ColorStyle::ColorSet);
         }
         return;
     }
@@ -237,10 +235,10 @@ void OptionsModel::SaveColors(LiveApply& live) {
         WriteInt(kColorButtons[i].value, static_cast<std::int32_t>(c.colorButtons[i].color));
     }
     live.SetPaintSwitch8(false);
-    live.SetColorStyle(kColorSetStyle);
+    live.SetColorStyle(tabctl::ColorStyle::ColorSet);
     // Members 2, 1, 7, 6, 8, 10.
     for (const std::size_t i : {5U, 2U, 1U, 0U, 4U, 3U}) {
-        live.SetColor(static_cast<std::int32_t>(kColorButtons[i].member), c.colorButtons[i].color);
+        live.SetColor(kColorButtons[i].member, c.colorButtons[i].color);
     }
 }
 

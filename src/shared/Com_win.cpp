@@ -195,22 +195,32 @@ std::wstring SystemErrorText(HRESULT hr) {
     return text;
 }
 
+namespace {
+
+// The call as a trace names it: by the caller's name, else by the member's id.
+std::wstring CallText(DISPID id, std::wstring_view call) {
+    return L"IDispatch::Invoke of " +
+           (call.empty() ? L"member " + std::to_wstring(id) : std::wstring(call));
+}
+
+}  // namespace
+
 HRESULT Invoke(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
-               Variant* result) {
+               Variant* result, std::wstring_view call) {
     const HRESULT hr = InvokeUntraced(object, id, flags, args, result);
     if (FAILED(hr)) {
-        TraceFailure(L"IDispatch::Invoke of member " + std::to_wstring(id), hr);
+        TraceFailure(CallText(id, call), hr);
     }
     return hr;
 }
 
 HRESULT InvokeDescribed(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
-                        Variant* result, std::wstring& error) {
+                        Variant* result, std::wstring& error, std::wstring_view call) {
     ExceptionInfo exception;
     const HRESULT hr = InvokeUntraced(object, id, flags, args, result, exception.Get());
     if (FAILED(hr)) {
         error = exception.Describe(hr);
-        TraceFailure(L"IDispatch::Invoke of member " + std::to_wstring(id) + L": " + error, hr);
+        TraceFailure(CallText(id, call) + L": " + error, hr);
     }
     return hr;
 }

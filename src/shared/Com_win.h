@@ -5,6 +5,7 @@
 #include <oleauto.h>
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -139,9 +140,10 @@ class Apartment {
 };
 
 // Calls a member late-bound. `args` are in natural order (they are reversed for DISPPARAMS).
-// `flags` is DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT or a combination.
+// `flags` is DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT or a combination. A
+// failure is traced under `call` (such as "Application.Version"), or the member's id without it.
 HRESULT Invoke(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
-               Variant* result);
+               Variant* result, std::wstring_view call = {});
 HRESULT InvokeByName(IDispatch* object, const std::wstring& name, WORD flags,
                      const std::vector<Variant>& args, Variant* result);
 HRESULT DispIdOf(IDispatch* object, const std::wstring& name, DISPID& id);
@@ -149,7 +151,7 @@ HRESULT DispIdOf(IDispatch* object, const std::wstring& name, DISPID& id);
 // As Invoke; when the call fails, `error` receives why: the object's own description from its
 // exception information, else the system's text for the failure code.
 HRESULT InvokeDescribed(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
-                        Variant* result, std::wstring& error);
+                        Variant* result, std::wstring& error, std::wstring_view call = {});
 
 // The system's text for a failure code, without the line break; "Error 0x..." when the system
 // has none.

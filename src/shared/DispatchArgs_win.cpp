@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "shared/Trace.h"
+
 namespace morvane::com {
 
 namespace {
@@ -12,7 +14,11 @@ bool Present(const VARIANT* arg, Variant& out) {
     if (IsMissing(arg)) {
         return false;
     }
-    return SUCCEEDED(VariantCopyInd(out.Get(), const_cast<VARIANT*>(arg)));
+    if (const HRESULT hr = VariantCopyInd(out.Get(), const_cast<VARIANT*>(arg)); FAILED(hr)) {
+        TraceFailure(L"VariantCopyInd of an argument", hr);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -51,8 +57,11 @@ bool SameText(const std::wstring& a, const std::wstring& b) {
 }
 
 void SetResult(VARIANT* result, const Variant& value) {
-    if (result) {
-        VariantCopy(result, const_cast<VARIANT*>(value.Get()));
+    if (!result) {
+        return;
+    }
+    if (const HRESULT hr = VariantCopy(result, const_cast<VARIANT*>(value.Get())); FAILED(hr)) {
+        TraceFailure(L"VariantCopy of a result", hr);
     }
 }
 

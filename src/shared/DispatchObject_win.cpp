@@ -1,8 +1,10 @@
 #include "shared/DispatchObject_win.h"
 
-#include "shared/DispatchArgs_win.h"
-
 #include <algorithm>
+#include <string>
+
+#include "shared/DispatchArgs_win.h"
+#include "shared/Trace.h"
 
 namespace morvane::com {
 
@@ -83,6 +85,7 @@ STDMETHODIMP DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPAR
     try {
         return Call(id, flags, args, result);
     } catch (...) {
+        TraceException(L"IDispatch::Invoke of a dispatch object");
         return DISP_E_EXCEPTION;
     }
 }
@@ -180,8 +183,11 @@ void EventSource::Fire(DISPID id, std::vector<Variant>& args) {
     const auto sinks = sinks_;  // a sink may disconnect while it is called
     for (const auto& s : sinks) {
         Variant ignored;
-        s.sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, ignored.Get(),
-                       nullptr, nullptr);
+        const HRESULT hr = s.sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                                          &params, ignored.Get(), nullptr, nullptr);
+        if (FAILED(hr)) {
+            TraceFailure(L"an event sink's IDispatch::Invoke of event " + std::to_wstring(id), hr);
+        }
     }
 }
 

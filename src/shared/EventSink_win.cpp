@@ -71,14 +71,18 @@ SinkConnection::SinkConnection(IDispatch* source, const IID& events, IDispatch* 
 }
 
 SinkConnection::~SinkConnection() {
-    if (cookie_ != 0) {
-        point_->Unadvise(cookie_);
+    if (cookie_ == 0) {
+        return;
+    }
+    if (const HRESULT hr = point_->Unadvise(cookie_); FAILED(hr)) {
+        TraceFailure(L"IConnectionPoint::Unadvise", hr);
     }
 }
 
 ComPtr<IDispatch> ObjectOf(const VARIANT& arg) {
     Variant copy;
-    if (FAILED(VariantCopy(copy.Get(), const_cast<VARIANT*>(&arg)))) {
+    if (const HRESULT hr = VariantCopy(copy.Get(), const_cast<VARIANT*>(&arg)); FAILED(hr)) {
+        TraceFailure(L"VariantCopy of an event's object", hr);
         return nullptr;
     }
     return copy.ToObject();

@@ -5,6 +5,7 @@
 
 #include "shared/Com_win.h"
 #include "shared/FileVersion_win.h"
+#include "shared/Trace.h"
 
 namespace morvane {
 
@@ -85,15 +86,23 @@ class MsXmlReader final : public XmlReader {
     std::unique_ptr<XmlElement> LoadRoot(const std::wstring& path) override {
         auto apartment = std::make_shared<com::Apartment>();
         com::ComPtr<IXMLDOMDocument> document;
-        if (FAILED(CoCreateInstance(kDomDocument, nullptr, CLSCTX_INPROC_SERVER, kIXMLDOMDocument,
-                                    reinterpret_cast<void**>(document.Put())))) {
+        if (const HRESULT hr =
+                CoCreateInstance(kDomDocument, nullptr, CLSCTX_INPROC_SERVER, kIXMLDOMDocument,
+                                 reinterpret_cast<void**>(document.Put()));
+            FAILED(hr)) {
+            TraceFailure(L"CoCreateInstance of the XML document", hr);
             return nullptr;
         }
         document->put_async(VARIANT_FALSE);
         document->put_resolveExternals(VARIANT_FALSE);
         const com::Variant source = com::Variant::Text(path);
         VARIANT_BOOL loaded = VARIANT_FALSE;
-        if (FAILED(document->load(*source.Get(), &loaded)) || loaded != VARIANT_TRUE) {
+        // A file that is not there or not XML answers S_FALSE: the lookups give their defaults.
+        if (const HRESULT hr = document->load(*source.Get(), &loaded); FAILED(hr)) {
+            TraceFailure(L"IXMLDOMDocument::load", hr);
+            return nullptr;
+        }
+        if (loaded != VARIANT_TRUE) {
             return nullptr;
         }
         IXMLDOMElement* root = nullptr;

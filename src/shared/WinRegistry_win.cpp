@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "shared/AnsiText_win.h"
+#include "shared/Trace.h"
 
 namespace morvane {
 
@@ -32,12 +33,24 @@ RegistryApi::Key KeyOf(HKEY handle) {
     return reinterpret_cast<RegistryApi::Key>(handle);
 }
 
+// Whether a registry call succeeded; a failure is traced, except a key or value that is not
+// there when `missingIsFine` (settings that were never written).
+bool Succeeded(LSTATUS status, const wchar_t* call, bool missingIsFine = false) {
+    if (status == ERROR_SUCCESS) {
+        return true;
+    }
+    if (!(missingIsFine && status == ERROR_FILE_NOT_FOUND)) {
+        TraceFailure(call, HRESULT_FROM_WIN32(static_cast<DWORD>(status)));
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<RegistryApi::Key> WinRegistry::OpenRead(RootKey root, const std::string& subKey) {
     HKEY handle = nullptr;
-    if (RegOpenKeyExA(RootOf(root), subKey.c_str(), 0, KEY_READ | ViewOf(root), &handle) !=
-        ERROR_SUCCESS) {
+    if (!Succeeded(RegOpenKeyExA(RootOf(root), subKey.c_str(), 0, KEY_READ | ViewOf(root), &handle),
+                   L"RegOpenKeyExA", true)) {
         return std::nullopt;
     }
     return KeyOf(handle);
@@ -47,8 +60,10 @@ std::optional<RegistryApi::Key> WinRegistry::CreateWrite(RootKey root, const std
     char noClass[] = "";
     SECURITY_ATTRIBUTES security{sizeof(SECURITY_ATTRIBUTES), nullptr, FALSE};
     HKEY handle = nullptr;
-    if (RegCreateKeyExA(RootOf(root), subKey.c_str(), 0, noClass, REG_OPTION_NON_VOLATILE,
-                        KEY_WRITE | ViewOf(root), &security, &handle, nullptr) != ERROR_SUCCESS) {
+    if (!Succeeded(
+            RegCreateKeyExA(RootOf(root), subKey.c_str(), 0, noClass, REG_OPTION_NON_VOLATILE,
+                            KEY_WRITE | ViewOf(root), &security, &handle, nullptr),
+            L"RegCreateKeyExA")) {
         return std::nullopt;
     }
     return KeyOf(handle);
@@ -57,8 +72,9 @@ std::optional<RegistryApi::Key> WinRegistry::CreateWrite(RootKey root, const std
 std::optional<RegValueInfo> WinRegistry::QueryInfo(Key key, const std::string& valueName) {
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(HandleOf(key), valueName.c_str(), nullptr, &type, nullptr, &size) !=
-        ERROR_SUCCESS) {
+    if (!Succeeded(
+            RegQueryValueExA(HandleOf(key), valueName.c_str(), nullptr, &type, nullptr, &size),
+            L"RegQueryValueExA", true)) {
         return std::nullopt;
     }
     return RegValueInfo{type, size};
@@ -67,8 +83,9 @@ std::optional<RegValueInfo> WinRegistry::QueryInfo(Key key, const std::string& v
 std::optional<std::uint32_t> WinRegistry::QueryData(Key key, const std::string& valueName,
                                                     std::span<std::uint8_t> buffer) {
     DWORD size = static_cast<DWORD>(buffer.size());
-    if (RegQueryValueExA(HandleOf(key), valueName.c_str(), nullptr, nullptr, buffer.data(),
-                         &size) != ERROR_SUCCESS) {
+    if (!Succeeded(RegQueryValueExA(HandleOf(key), valueName.c_str(), nullptr, nullptr,
+                                    buffer.data(), &size),
+                   L"RegQueryValueExA", true)) {
         return std::nullopt;
     }
     return size;
@@ -76,12 +93,13 @@ std::optional<std::uint32_t> WinRegistry::QueryData(Key key, const std::string& 
 
 bool WinRegistry::SetValue(Key key, const std::string& valueName, std::uint32_t type,
                            std::span<const std::uint8_t> data) {
-    return RegSetValueExA(HandleOf(key), valueName.c_str(), 0, type, data.data(),
-                          static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+    return Succeeded(RegSetValueExA(HandleOf(key), valueName.c_str(), 0, type, data.data(),
+                                    static_cast<DWORD>(data.size())),
+                     L"RegSetValueExA");
 }
 
 bool WinRegistry::Close(Key key) {
-    return RegCloseKey(HandleOf(key)) == ERROR_SUCCESS;
+    return Succeeded(RegCloseKey(HandleOf(key)), L"RegCloseKey");
 }
 
 std::string WinRegistry::ToAnsi(const std::wstring& text) const {

@@ -16,15 +16,20 @@ class Registrations {
   public:
     ~Registrations() {
         for (const auto& name : names_) {
-            UnregisterClassW(name.c_str(), ThisModule());
+            if (!UnregisterClassW(name.c_str(), ThisModule())) {
+                // A window of the class still open: the class stays, naming a procedure that
+                // goes with this module.
+                TraceFailure(L"UnregisterClassW " + name, HRESULT_FROM_WIN32(GetLastError()));
+            }
         }
     }
-    bool Register(const wchar_t* name, WNDPROC procedure) {
+    bool Register(const wchar_t* name, UINT style, WNDPROC procedure) {
         if (names_.count(name) != 0) {
             return true;
         }
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);
+        wc.style = style;
         wc.lpfnWndProc = procedure;
         wc.hInstance = ThisModule();
         wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
@@ -53,11 +58,13 @@ Window::~Window() {
     Destroy();
 }
 
-bool Window::Create(const wchar_t* className, DWORD exStyle, DWORD style, HWND parent) {
-    if (!Classes().Register(className, &Window::Procedure)) {
+bool Window::Create(const wchar_t* className, DWORD exStyle, DWORD style, HWND parent,
+                    const WindowPlace& place, UINT classStyle) {
+    if (!Classes().Register(className, classStyle, &Window::Procedure)) {
         return false;
     }
-    CreateWindowExW(exStyle, className, L"", style, 0, 0, 0, 0, parent, nullptr, ThisModule(),
+    CreateWindowExW(exStyle, className, L"", style, place.x, place.y, place.width, place.height,
+                    parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), ThisModule(),
                     this);
     if (!hwnd_) {
         TraceFailure(L"CreateWindowExW " + std::wstring(className),

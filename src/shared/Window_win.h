@@ -8,6 +8,15 @@
 
 namespace morvane {
 
+// Where a window starts, in pixels of its parent, and its child-window id.
+struct WindowPlace {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    int id = 0;
+};
+
 class Window {
   public:
     Window(const Window&) = delete;
@@ -20,9 +29,10 @@ class Window {
   protected:
     Window() = default;
 
-    // Registers the class (once per module; the arrow cursor, no background) and creates the
-    // window; false when either fails.
-    bool Create(const wchar_t* className, DWORD exStyle, DWORD style, HWND parent);
+    // Registers the class (once per module, with `classStyle`; the arrow cursor, no background)
+    // and creates the window; false when either fails.
+    bool Create(const wchar_t* className, DWORD exStyle, DWORD style, HWND parent,
+                const WindowPlace& place = {}, UINT classStyle = 0);
     // Destroys the window now; a derived class calls it before its own members go.
     void Destroy();
     // One message of this window; by default the system's handling.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "shared/MsXmlReader_win.h"
+#include "shared/Trace.h"
 
 namespace morvane::mdLang {
 
@@ -43,6 +44,7 @@ void InitLanguage(Language& language, RegistryApi& registry, const std::wstring&
         language.SetXmlReader(MakeMsXmlReader());
     } catch (...) {
         // Lookups then give their defaults.
+        TraceException(L"making the XML reader");
     }
     InitLanguage(language, registry, hostVersion, ModuleFolder);
 }

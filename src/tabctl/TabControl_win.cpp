@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "shared/Trace.h"
+#include "shared/WindowHandle_win.h"
 #include "tabctl/Appearance.h"
 #include "tabctl/TabPainter_win.h"
-#include "shared/WindowHandle_win.h"
 #include "tabctl/Units.h"
 
 namespace morvane::tabctl {
@@ -41,20 +42,16 @@ int WindowDpi(HWND hwnd, int fallback) {
     return dpi > 0 ? static_cast<int>(dpi) : fallback;
 }
 
-bool RegisterWindowClass(WNDPROC procedure) {
-    static const bool registered = [procedure] {
+// The tips window of the common controls, once per process.
+void LoadCommonControls() {
+    static const bool loaded = [] {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = procedure;
-        wc.hInstance = ThisModule();
-        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        wc.lpszClassName = kClassName;
-        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+        if (!InitCommonControlsEx(&controls)) {
+            TraceFailure(L"InitCommonControlsEx", HRESULT_FROM_WIN32(GetLastError()));
+        }
+        return true;
     }();
-    return registered;
+    (void)loaded;
 }
 
 int ShiftState(WPARAM keys) {
@@ -75,23 +72,20 @@ int ShiftState(WPARAM keys) {
 
 std::unique_ptr<TabControl> TabControl::Create(HWND parent, int x, int y, int width, int height,
                                                DWORD style, int id) {
-    if (!RegisterWindowClass(&TabControl::WindowProc)) {
-        return nullptr;
-    }
+    LoadCommonControls();
     std::unique_ptr<TabControl> control(new TabControl(ScreenDpi()));
-    HWND hwnd =
-        CreateWindowExW(0, kClassName, L"", style | WS_CHILD, x, y, width, height, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ThisModule(), nullptr);
-    if (!hwnd) {
+    if (!control->Window::Create(kClassName, 0, style | WS_CHILD, parent, {x, y, width, height, id},
+                                 CS_HREDRAW | CS_VREDRAW)) {
         return nullptr;
     }
-    control->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control.get()));
     control->UpdateDpi();
-    control->toolTip_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, ThisModule(), nullptr);
+    control->toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                        control->Hwnd(), nullptr, ThisModule(), nullptr);
+    if (!control->toolTip_) {
+        TraceFailure(L"CreateWindowExW tooltips_class32", HRESULT_FROM_WIN32(GetLastError()));
+    }
     return control;
 }
 
@@ -111,37 +105,12 @@ TabControl::TabControl(int screenDpi) : screenDpi_(screenDpi), dpi_(screenDpi) {
 }
 
 TabControl::~TabControl() {
-    if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        HWND hwnd = hwnd_;
-        if (toolTip_) {
-            DestroyWindow(toolTip_);
-        }
-        hwnd_ = nullptr;
-        DestroyWindow(hwnd);
-    }
+    // The owner is going: no event reaches it while the window goes.
+    model_.SetEvents(nullptr);
+    Destroy();
 }
 
-LRESULT CALLBACK TabControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<TabControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        self->toolTip_ = nullptr;
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    try {
-        return self->Handle(message, wParam, lParam);
-    } catch (...) {
-        // An owner's event handler failed; the control carries on.
-        return 0;
-    }
-}
-
-LRESULT TabControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TabControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
     switch (message) {
@@ -155,7 +124,7 @@ LRESULT TabControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case kRepaintMessage:
             repaintPosted_ = false;
-            InvalidateRect(hwnd_, nullptr, FALSE);
+            InvalidateRect(Hwnd(), nullptr, FALSE);
             return 0;
         case WM_DESTROY:
             // The tip belongs to the top-level window, which may live on.
@@ -193,8 +162,8 @@ LRESULT TabControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (drag_.active || drag_.pending || pressedButton_ != StripButton::None) {
                 drag_ = {};
                 pressedButton_ = StripButton::None;
-                KillTimer(hwnd_, kScrollTimer);
-                InvalidateRect(hwnd_, nullptr, FALSE);
+                KillTimer(Hwnd(), kScrollTimer);
+                InvalidateRect(Hwnd(), nullptr, FALSE);
             }
             return 0;
         case WM_TIMER:
@@ -210,7 +179,7 @@ LRESULT TabControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
         case WM_ENABLE:
-            InvalidateRect(hwnd_, nullptr, FALSE);
+            InvalidateRect(Hwnd(), nullptr, FALSE);
             return 0;
         case WM_NOTIFY: {
             auto* header = reinterpret_cast<NMHDR*>(lParam);
@@ -228,7 +197,7 @@ LRESULT TabControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             UpdateDpi();
             return 0;
         default:
-            return DefWindowProcW(hwnd_, message, wParam, lParam);
+            return Window::OnMessage(message, wParam, lParam);
     }
 }
 
@@ -395,11 +364,11 @@ bool TabControl::SetAppearance(int appearance) {
     return true;
 }
 
-bool TabControl::SetColorStyle(int style) {
-    if (!IsColorStyle(style)) {
+bool TabControl::SetColorStyle(ColorStyle style) {
+    if (!IsColorStyle(static_cast<int>(style))) {
         return false;
     }
-    colorStyle_ = static_cast<ColorStyle>(style);
+    colorStyle_ = style;
     colors_ = StyleColors(colorStyle_, appearance_);
     Changed(false);
     return true;
@@ -445,15 +414,24 @@ void TabControl::SetPaintSwitch(PaintSwitch which, bool on) {
     Changed(which == PaintSwitch::CloseButton);
 }
 
-bool TabControl::ToolTipSwitch(int id) const {
-    return id == 9 ? toolTipSwitch9_ : id == 10 ? toolTipSwitch10_ : false;
+bool TabControl::ToolTipSwitchOn(ToolTipSwitch which) const {
+    switch (which) {
+        case ToolTipSwitch::Spare9:
+            return toolTipSpare9_;
+        case ToolTipSwitch::Spare10:
+            return toolTipSpare10_;
+    }
+    return false;
 }
 
-void TabControl::SetToolTipSwitch(int id, bool on) {
-    if (id == 9) {
-        toolTipSwitch9_ = on;
-    } else if (id == 10) {
-        toolTipSwitch10_ = on;
+void TabControl::SetToolTipSwitch(ToolTipSwitch which, bool on) {
+    switch (which) {
+        case ToolTipSwitch::Spare9:
+            toolTipSpare9_ = on;
+            return;
+        case ToolTipSwitch::Spare10:
+            toolTipSpare10_ = on;
+            return;
     }
 }
 
@@ -513,26 +491,26 @@ void TabControl::Changed(bool geometry) {
     }
     // Many changes come in a row (a refill sets every field of every tab): they share one
     // invalidation, made when the control's message comes round.
-    if (hwnd_ && !repaintPosted_) {
-        repaintPosted_ = PostMessageW(hwnd_, kRepaintMessage, 0, 0) != FALSE;
+    if (Hwnd() && !repaintPosted_) {
+        repaintPosted_ = PostMessageW(Hwnd(), kRepaintMessage, 0, 0) != FALSE;
         if (!repaintPosted_) {
-            InvalidateRect(hwnd_, nullptr, FALSE);
+            InvalidateRect(Hwnd(), nullptr, FALSE);
         }
     }
 }
 
 void TabControl::UpdateAccessibleName() {
     const std::wstring name = Caption(model_.Selected());
-    if (hwnd_ && name != accessibleName_) {
+    if (Hwnd() && name != accessibleName_) {
         accessibleName_ = name;
-        SetWindowTextW(hwnd_, name.c_str());
+        SetWindowTextW(Hwnd(), name.c_str());
     }
 }
 
 PixelRect TabControl::Client() const {
     RECT r{};
-    if (hwnd_) {
-        GetClientRect(hwnd_, &r);
+    if (Hwnd()) {
+        GetClientRect(Hwnd(), &r);
     }
     return {r.left, r.top, r.right, r.bottom};
 }
@@ -623,7 +601,7 @@ void TabControl::UpdateFont() {
 }
 
 void TabControl::UpdateDpi() {
-    dpi_ = WindowDpi(hwnd_, screenDpi_);
+    dpi_ = WindowDpi(Hwnd(), screenDpi_);
     UpdateFont();
 }
 
@@ -642,8 +620,8 @@ void TabControl::Paint(HDC dc) {
     state.images = images_.get();
     state.dpi = dpi_;
     state.mnemonics = mnemonics_;
-    state.enabled = !hwnd_ || IsWindowEnabled(hwnd_);
-    state.focused = hwnd_ && GetFocus() == hwnd_;
+    state.enabled = !Hwnd() || IsWindowEnabled(Hwnd());
+    state.focused = Hwnd() && GetFocus() == Hwnd();
     state.gloss = gloss_;
     state.hotTab = hotTracking_ ? hotTab_ : -1;
     state.hotButton = hotButton_;
@@ -657,7 +635,7 @@ void TabControl::Paint(HDC dc) {
 
 void TabControl::OnPaintMessage() {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+    HDC dc = BeginPaint(Hwnd(), &ps);
     if (!dc) {
         return;
     }
@@ -673,7 +651,7 @@ void TabControl::OnPaintMessage() {
     } else {
         Paint(dc);
     }
-    EndPaint(hwnd_, &ps);
+    EndPaint(Hwnd(), &ps);
 }
 
 // ---- Mouse and keyboard
@@ -687,8 +665,8 @@ void TabControl::RaiseMouseDown(int button, WPARAM keys, int x, int y) {
 }
 
 void TabControl::OnMouseDown(int button, WPARAM keys, int x, int y) {
-    if (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_TABSTOP) {
-        SetFocus(hwnd_);
+    if (GetWindowLongPtrW(Hwnd(), GWL_STYLE) & WS_TABSTOP) {
+        SetFocus(Hwnd());
     }
     const StripLayout& strip = CurrentLayout();
     const StripButton pressed = ButtonAt(strip, x, y);
@@ -707,7 +685,7 @@ void TabControl::OnMouseDown(int button, WPARAM keys, int x, int y) {
             report = doubleClick_.IsSecondClick(tab, x, y, GetTickCount(), limits);
             if (!report && model_.IsTab(tab)) {
                 drag_ = {true, false, tab, tab, {x, y}};
-                SetCapture(hwnd_);
+                SetCapture(Hwnd());
             }
         }
     } else {
@@ -721,11 +699,11 @@ void TabControl::OnMouseDown(int button, WPARAM keys, int x, int y) {
 void TabControl::OnMouseMove(WPARAM keys, int x, int y) {
     if (toolTip_) {
         SyncToolTips();
-        MSG msg{hwnd_, WM_MOUSEMOVE, keys, MAKELPARAM(x, y), 0, {x, y}};
+        MSG msg{Hwnd(), WM_MOUSEMOVE, keys, MAKELPARAM(x, y), 0, {x, y}};
         SendMessageW(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
     }
-    if (!trackingLeave_ && hwnd_) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd_, 0};
+    if (!trackingLeave_ && Hwnd()) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
         trackingLeave_ = TrackMouseEvent(&track) != FALSE;
     }
     const StripLayout& strip = CurrentLayout();
@@ -741,7 +719,7 @@ void TabControl::OnMouseMove(WPARAM keys, int x, int y) {
         const int to = DropIndex(strip, drag_.from, x, y);
         if (to != drag_.to) {
             drag_.to = to;
-            InvalidateRect(hwnd_, nullptr, FALSE);
+            InvalidateRect(Hwnd(), nullptr, FALSE);
         }
         return;
     }
@@ -751,12 +729,12 @@ void TabControl::OnMouseMove(WPARAM keys, int x, int y) {
 void TabControl::OnLeftUp(int x, int y) {
     const StripButton pressed = std::exchange(pressedButton_, StripButton::None);
     const DragState drag = std::exchange(drag_, DragState{});
-    KillTimer(hwnd_, kScrollTimer);
-    if (GetCapture() == hwnd_) {
+    KillTimer(Hwnd(), kScrollTimer);
+    if (GetCapture() == Hwnd()) {
         ReleaseCapture();
     }
     if (pressed != StripButton::None) {
-        InvalidateRect(hwnd_, nullptr, FALSE);
+        InvalidateRect(Hwnd(), nullptr, FALSE);
         if (pressed == StripButton::Close && ButtonAt(CurrentLayout(), x, y) == pressed) {
             CloseClicked();
         }
@@ -764,7 +742,7 @@ void TabControl::OnLeftUp(int x, int y) {
     }
     if (drag.active) {
         const int to = DropIndex(CurrentLayout(), drag.from, x, y);
-        InvalidateRect(hwnd_, nullptr, FALSE);
+        InvalidateRect(Hwnd(), nullptr, FALSE);
         if (to != drag.from && model_.Move(drag.from, to)) {
             MoveItem(textWidths_, drag.from, to);
             Changed(true);
@@ -795,26 +773,26 @@ void TabControl::CloseClicked() {
 
 void TabControl::PressButton(StripButton button) {
     pressedButton_ = button;
-    SetCapture(hwnd_);
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    SetCapture(Hwnd());
+    InvalidateRect(Hwnd(), nullptr, FALSE);
     if (button == StripButton::ScrollBack || button == StripButton::ScrollForward) {
         Scroll(button == StripButton::ScrollBack ? -1 : 1);
-        SetTimer(hwnd_, kScrollTimer, kScrollDelayMs, nullptr);
+        SetTimer(Hwnd(), kScrollTimer, kScrollDelayMs, nullptr);
     }
 }
 
 void TabControl::OnTimer() {
     POINT cursor{};
     GetCursorPos(&cursor);
-    ScreenToClient(hwnd_, &cursor);
+    ScreenToClient(Hwnd(), &cursor);
     if (pressedButton_ != StripButton::ScrollBack && pressedButton_ != StripButton::ScrollForward) {
-        KillTimer(hwnd_, kScrollTimer);
+        KillTimer(Hwnd(), kScrollTimer);
         return;
     }
     if (ButtonAt(CurrentLayout(), cursor.x, cursor.y) == pressedButton_) {
         Scroll(pressedButton_ == StripButton::ScrollBack ? -1 : 1);
     }
-    SetTimer(hwnd_, kScrollTimer, kScrollRepeatMs, nullptr);
+    SetTimer(Hwnd(), kScrollTimer, kScrollRepeatMs, nullptr);
 }
 
 void TabControl::Scroll(int step) {
@@ -840,7 +818,7 @@ void TabControl::SetHot(int tab, StripButton button) {
     if (tab != hotTab_ || button != hotButton_) {
         hotTab_ = tab;
         hotButton_ = button;
-        InvalidateRect(hwnd_, nullptr, FALSE);
+        InvalidateRect(Hwnd(), nullptr, FALSE);
     }
 }
 
@@ -866,7 +844,7 @@ void TabControl::OnKeyDown(WPARAM key) {
             }
             break;
         case VK_ESCAPE:
-            if (drag_.active && GetCapture() == hwnd_) {
+            if (drag_.active && GetCapture() == Hwnd()) {
                 ReleaseCapture();
             }
             return;
@@ -886,7 +864,7 @@ void TabControl::SyncToolTips() {
     }
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.hwnd = hwnd_;
+    tool.hwnd = Hwnd();
     for (int id = 1; id <= toolCount_; ++id) {
         tool.uId = static_cast<UINT_PTR>(id);
         SendMessageW(toolTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

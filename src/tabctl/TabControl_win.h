@@ -15,9 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "shared/GdiObject_win.h"
+#include "shared/Window_win.h"
 #include "tabctl/ClickRule.h"
 #include "tabctl/DibCanvas_win.h"
-#include "shared/GdiObject_win.h"
 #include "tabctl/StripLayout.h"
 #include "tabctl/TabEvents.h"
 #include "tabctl/TabImageList_win.h"
@@ -26,18 +27,15 @@
 
 namespace morvane::tabctl {
 
-class TabControl {
+class TabControl final : public Window {
   public:
     // A child window of `parent` at (x, y) with size (width, height) in pixels. Add WS_TABSTOP
     // for a control that takes the focus when clicked (the dialogs' page strips); without it
     // the control leaves the focus where it is (the tab bar).
     static std::unique_ptr<TabControl> Create(HWND parent, int x, int y, int width, int height,
                                               DWORD style = WS_CHILD | WS_VISIBLE, int id = 0);
-    ~TabControl();
-    TabControl(const TabControl&) = delete;
-    TabControl& operator=(const TabControl&) = delete;
+    ~TabControl() override;
 
-    HWND Hwnd() const { return hwnd_; }
     void SetEvents(TabControlEvents* events) { model_.SetEvents(events); }
 
     // Tabs.
@@ -89,19 +87,19 @@ class TabControl {
     int Appearance() const { return appearance_; }
     // 0 to 11; other values are refused.
     bool SetAppearance(int appearance);
-    int ColorStyleValue() const { return static_cast<int>(colorStyle_); }
-    // 1, 4 or 32; loads that style's colours into the colour set. Other values are refused.
-    bool SetColorStyle(int style);
+    ColorStyle ColorStyleValue() const { return colorStyle_; }
+    // Loads that style's colours into the colour set. A value outside the enum is refused.
+    bool SetColorStyle(ColorStyle style);
     OleColor Color(ColorRole role) const { return colors_.Get(role); }
     void SetColor(ColorRole role, OleColor color);
     const ColorSet& Colors() const { return colors_; }
     bool PaintSwitchOn(PaintSwitch which) const;
     void SetPaintSwitch(PaintSwitch which, bool on);
-    // The tool-tip context's style value and its switches 9 and 10: kept for the owner.
-    int ToolTipStyle() const { return toolTipStyle_; }
-    void SetToolTipStyle(int style) { toolTipStyle_ = style; }
-    bool ToolTipSwitch(int id) const;
-    void SetToolTipSwitch(int id, bool on);
+    // The tool-tip context's style and switches: kept for the owner.
+    ToolTipStyle ToolTipStyleValue() const { return toolTipStyle_; }
+    void SetToolTipStyle(ToolTipStyle style) { toolTipStyle_ = style; }
+    bool ToolTipSwitchOn(ToolTipSwitch which) const;
+    void SetToolTipSwitch(ToolTipSwitch which, bool on);
 
     std::wstring FontName() const { return fontName_; }
     bool SetFontName(const std::wstring& name);
@@ -137,8 +135,7 @@ class TabControl {
     };
 
     explicit TabControl(int screenDpi);
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnMouseDown(int button, WPARAM keys, int x, int y);
     void OnMouseMove(WPARAM keys, int x, int y);
     void OnLeftUp(int x, int y);
@@ -167,7 +164,6 @@ class TabControl {
     void SyncToolTips();
     PixelRect Client() const;
 
-    HWND hwnd_ = nullptr;
     HWND toolTip_ = nullptr;
     int screenDpi_;
     int dpi_;
@@ -185,9 +181,9 @@ class TabControl {
     bool gloss_ = false;
     bool spareSwitch_ = false;
     bool closeButton_ = false;
-    int toolTipStyle_ = 0;
-    bool toolTipSwitch9_ = false;
-    bool toolTipSwitch10_ = false;
+    ToolTipStyle toolTipStyle_ = ToolTipStyle::Unset;
+    bool toolTipSpare9_ = false;
+    bool toolTipSpare10_ = false;
     std::wstring fontName_;
     double fontSize_ = 8;
     GdiFont font_;

@@ -23,6 +23,15 @@ enum class PaintSwitch {
 // Where the colours come from: the appearance's own, the colour set, or the Office scheme.
 enum class ColorStyle { Appearance = 1, ColorSet = 4, Office = 32 };
 
+// The tool-tip context's style, numbered as the callers number them: none set, the style for
+// hosts up to Project 2007, and the one for later hosts. Kept for the owner; the control's own
+// tips look alike in both.
+enum class ToolTipStyle { Unset = 0, Classic = 2, Office2010 = 5 };
+
+// Switches of the tool-tip context, numbered as the callers number them. Kept for the owner;
+// they change nothing in this control.
+enum class ToolTipSwitch { Spare9 = 9, Spare10 = 10 };
+
 constexpr bool IsVertical(TabSide side) {
     return side == TabSide::Left || side == TabSide::Right;
 }

@@ -359,7 +359,7 @@ TEST_F(OptionsInHost, TheColourChooserOpensOnTheButtonsColourAndItsAnswerIsSaved
     EXPECT_EQ(chooserOwner, optionsDialog);
     EXPECT_EQ(red, L"153") << "the button's colour preselected";
     EXPECT_EQ(Stored(L"CoSelect"), static_cast<DWORD>(RGB(10, 20, 30)));
-    EXPECT_EQ(Control().ColorStyleValue(), 4);
+    EXPECT_EQ(Control().ColorStyleValue(), tabctl::ColorStyle::ColorSet);
     EXPECT_EQ(Control().Color(tabctl::ColorRole::SelectedTab), RGB(10, 20, 30));
 }
 

@@ -1,7 +1,10 @@
 // The host port's contract against the adapter over the stand-in host.
 #include <map>
+#include <string>
+#include <vector>
 
 #include "host/HostAppDispatch_win.h"
+#include "shared/Trace.h"
 #include "standin/Host_win.h"
 #include "support/HostAppContract.h"
 
@@ -129,6 +132,29 @@ TEST(HostAppDispatch, AWindowsProjectByParentOrByItsWindows) {
         EXPECT_EQ(project->FullName(), L"D:\\Work\\B.mpp");
         EXPECT_EQ(host.Calls(ObjectKind::Application, appid::Projects) > 0, c.searchesProjects);
     }
+}
+
+// A host call that fails is told to the debugger's output with the member it called and the
+// host's HRESULT; calls that succeed say nothing.
+TEST(HostAppDispatch, AFailingHostCallIsTracedWithItsNameAndHresult) {
+    std::vector<std::wstring> lines;
+    SetTraceSink([&lines](const std::wstring& line) { lines.push_back(line); });
+    {
+        com::Apartment apartment;
+        standin::Host host;
+        host.Fail(ObjectKind::Application, appid::Version);
+        host.Fail(ObjectKind::Application, appid::FileSave);
+        HostAppDispatch app(host.Application());
+        EXPECT_EQ(app.Version(), std::nullopt);
+        EXPECT_TRUE(app.Name().has_value());
+        EXPECT_FALSE(app.FileSave());
+    }
+    SetTraceSink(nullptr);
+    EXPECT_EQ(lines, (std::vector<std::wstring>{
+                         L"Morvane: IDispatch::Invoke of Application.Version failed, HRESULT "
+                         L"0x80004005",
+                         L"Morvane: IDispatch::Invoke of Application.FileSave failed, HRESULT "
+                         L"0x80004005"}));
 }
 
 }  // namespace

@@ -48,9 +48,11 @@ class FakeLiveApply : public LiveApply, public DialogShell {
     std::wstring HostName() override { return hostName; }
     void SetAppearance(std::int32_t appearance) override { Note("SetAppearance", appearance); }
     void SetPaintSwitch8(bool on) override { Note("SetPaintSwitch8", on); }
-    void SetColorStyle(std::int32_t style) override { Note("SetColorStyle", style); }
-    void SetColor(std::int32_t member, std::uint32_t color) override {
-        Note("SetColor " + std::to_string(member), color);
+    void SetColorStyle(tabctl::ColorStyle style) override {
+        Note("SetColorStyle", static_cast<std::int32_t>(style));
+    }
+    void SetColor(tabctl::ColorRole member, tabctl::OleColor color) override {
+        Note("SetColor " + std::to_string(static_cast<std::int32_t>(member)), color);
     }
     void ChangeDefaultColor() override { Note("ChangeDefaultColor"); }
     void SetReorder(bool allowed) override { Note("SetReorder", allowed); }
@@ -62,7 +64,9 @@ class FakeLiveApply : public LiveApply, public DialogShell {
     void RegisterTabNumberHotKeys() override { Note("RegisterTabNumberHotKeys"); }
     void SetPlacementPending() override { Note("SetPlacementPending"); }
     void UpdateMenu() override { Note("UpdateMenu"); }
-    void PlaceTabControl(std::int32_t position) override { Note("PlaceTabControl", position); }
+    void PlaceTabControl(BarPosition position) override {
+        Note("PlaceTabControl", static_cast<std::int32_t>(position));
+    }
     void ReframeClient() override { Note("ReframeClient"); }
     void RefreshTabBar() override { Note("RefreshTabBar"); }
 

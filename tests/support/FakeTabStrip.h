@@ -58,8 +58,8 @@ class FakeTabStrip : public TabBarControl {
     void SetToolTip(std::int32_t i, const std::wstring& t) override {
         SetField(i, &FakeTab::toolTip, t);
     }
-    void SetImage(std::int32_t i, std::int32_t image) override {
-        SetField(i, &FakeTab::image, image);
+    void SetImage(std::int32_t i, TabImage image) override {
+        SetField(i, &FakeTab::image, static_cast<std::int32_t>(image));
     }
     std::wstring Tag(std::int32_t i) const override { return Field(i, &FakeTab::tag); }
     void SetTag(std::int32_t i, const std::wstring& tag) override {
@@ -99,8 +99,12 @@ class FakeTabStrip : public TabBarControl {
     void SetPaintSwitch(tabctl::PaintSwitch which, bool on) override;
     void SetColorStyle(tabctl::ColorStyle style) override;
     void SetColor(tabctl::ColorRole role, tabctl::OleColor color) override;
-    void SetToolTipStyle(std::int32_t v) override { toolTipStyle = v; }
-    void SetToolTipSwitch(std::int32_t id, bool on) override { toolTipSwitches[id] = on; }
+    void SetToolTipStyle(tabctl::ToolTipStyle v) override {
+        toolTipStyle = static_cast<std::int32_t>(v);
+    }
+    void SetToolTipSwitch(tabctl::ToolTipSwitch which, bool on) override {
+        toolTipSwitches[static_cast<std::int32_t>(which)] = on;
+    }
     void Refresh() override { ++refreshes; }
 
     // Lays the tabs out one after another along the strip, each `span` twips long.

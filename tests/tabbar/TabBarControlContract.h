@@ -27,7 +27,7 @@ TYPED_TEST_P(TabBarControlContract, TabsKeepTheirFieldsAndNewTabsStartEmpty) {
     control.SetToolTip(1, L"C:\\Plans\\Plan.mpp");
     control.SetTag(1, L"4242");
     control.SetVisible(1, false);
-    control.SetImage(1, 1);
+    control.SetImage(1, TabImage::LockedProject);
     EXPECT_EQ(control.Caption(1), L"  Plan.mpp  ");
     EXPECT_EQ(control.ToolTip(1), L"C:\\Plans\\Plan.mpp");
     EXPECT_EQ(control.Tag(1), L"4242");
@@ -81,7 +81,7 @@ TYPED_TEST_P(TabBarControlContract, IndexesWithoutATabAnswerEmptyAndChangeNothin
         control.SetTag(index, L"1");
         control.SetToolTip(index, L"x");
         control.SetVisible(index, false);
-        control.SetImage(index, 1);
+        control.SetImage(index, TabImage::LockedProject);
         EXPECT_EQ(control.Caption(index), L"") << index;
         EXPECT_EQ(control.Tag(index), L"") << index;
         EXPECT_EQ(control.ToolTip(index), L"") << index;

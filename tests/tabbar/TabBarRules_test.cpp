@@ -59,9 +59,9 @@ TEST(TabBarRules, PositionCodesAndOrientation) {
 TEST(TabBarRules, WidthsToolTipsAndCaptions) {
     EXPECT_EQ(FixedTabWidth(0), 70);
     EXPECT_EQ(FixedTabWidth(120), 120);
-    EXPECT_EQ(ToolTipStyle(HostVersionNumber(L"14.0")), 5);
-    EXPECT_EQ(ToolTipStyle(HostVersionNumber(L"12.0")), 2);
-    EXPECT_EQ(ToolTipStyle(HostVersionNumber(L"")), 2);
+    EXPECT_EQ(static_cast<int>(ToolTipStyleFor(HostVersionNumber(L"14.0"))), 5);
+    EXPECT_EQ(static_cast<int>(ToolTipStyleFor(HostVersionNumber(L"12.0"))), 2);
+    EXPECT_EQ(static_cast<int>(ToolTipStyleFor(HostVersionNumber(L""))), 2);
     EXPECT_EQ(TabCaption(L"Plan") + UnsavedMark, L"  Plan  *  ");
     EXPECT_EQ(HostVersionNumber(L"11.0"), 11);
     EXPECT_EQ(HostVersionNumber(L"x"), 0);

@@ -387,15 +387,15 @@ TEST_F(TabControlTest, EachTabInViewHasAToolTipWithItsText) {
 }
 
 TEST_F(TabControlTest, ColourStylesLoadTheirColoursAndRefuseOtherValues) {
-    EXPECT_TRUE(control_->SetColorStyle(4));
+    EXPECT_TRUE(control_->SetColorStyle(ColorStyle::ColorSet));
     control_->SetColor(ColorRole::SelectedTab, Rgb(1, 2, 3));
     EXPECT_EQ(control_->Color(ColorRole::SelectedTab), Rgb(1, 2, 3));
-    EXPECT_TRUE(control_->SetColorStyle(4));
+    EXPECT_TRUE(control_->SetColorStyle(ColorStyle::ColorSet));
     EXPECT_EQ(control_->Colors(), StyleColors(ColorStyle::ColorSet, 0));
-    EXPECT_TRUE(control_->SetColorStyle(32));
+    EXPECT_TRUE(control_->SetColorStyle(ColorStyle::Office));
     EXPECT_EQ(control_->Color(ColorRole::NormalTab), 12762810u);
-    EXPECT_FALSE(control_->SetColorStyle(3));
-    EXPECT_EQ(control_->ColorStyleValue(), 32);
+    EXPECT_FALSE(control_->SetColorStyle(static_cast<ColorStyle>(3)));
+    EXPECT_EQ(control_->ColorStyleValue(), ColorStyle::Office);
     EXPECT_FALSE(control_->SetAppearance(12));
     EXPECT_TRUE(control_->SetAppearance(11));
     EXPECT_EQ(control_->Appearance(), 11);
@@ -423,7 +423,7 @@ class TabDrawingTest : public TabControlTest {
         control_->SetFixedWidth(110);
         control_->SetCaption(0, L"WWWW");
         control_->SetCaption(1, L"MMMM");
-        control_->SetColorStyle(4);
+        control_->SetColorStyle(ColorStyle::ColorSet);
         control_->SetColor(ColorRole::FaceDark, kFaceDark);
         control_->SetColor(ColorRole::FaceLight, kFaceLight);
         control_->SetColor(ColorRole::NormalTab, kNormal);
@@ -510,7 +510,7 @@ TEST_F(TabDrawingTest, OwnColourAppearancesIgnoreTheColourSet) {
 
 TEST_F(TabDrawingTest, OfficeColourStyleWithThePresetsOfTheSchemes) {
     control_->SetAppearance(2);
-    control_->SetColorStyle(32);
+    control_->SetColorStyle(ColorStyle::Office);
     const Snapshot silver(Hwnd(), kWidth, kHeight);
     EXPECT_EQ(BodyColor(silver, 0), 15790320u);
     EXPECT_EQ(BodyColor(silver, 1), 12762810u);

@@ -6,6 +6,7 @@
 #include "addin/ActivationContext_win.h"
 #include "addin/dialogs/DialogIcons_win.h"
 #include "shared/GdiObject_win.h"
+#include "shared/Trace.h"
 
 namespace morvane::dialogs {
 
@@ -83,9 +84,13 @@ class ModalDialog final : public FormView {
         dialogTemplate[1] = HIWORD(style);
         // Inside the host, the dialog's controls come from the add-in's own manifest.
         const ActivationScope scope;
-        return DialogBoxIndirectParamW(
-                   ProcessModule(), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
-                   &DialogProc, reinterpret_cast<LPARAM>(this)) == kClosed;
+        const INT_PTR result = DialogBoxIndirectParamW(
+            ProcessModule(), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
+            &DialogProc, reinterpret_cast<LPARAM>(this));
+        if (result == -1) {
+            TraceFailure(L"DialogBoxIndirectParamW", HRESULT_FROM_WIN32(GetLastError()));
+        }
+        return result == kClosed;
     }
 
     bool Checked(int id) const override { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }
@@ -125,6 +130,7 @@ class ModalDialog final : public FormView {
             return self->Handle(message, wParam, lParam);
         } catch (...) {
             // Nothing leaves a window procedure; a form that failed to load closes.
+            TraceException(L"a dialog's procedure");
             if (message == WM_INITDIALOG) {
                 EndDialog(window, kNotLoaded);
             }

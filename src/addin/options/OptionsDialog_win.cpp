@@ -17,6 +17,7 @@
 #include "shared/Browser_win.h"
 #include "shared/WebPages.h"
 #include "shared/GdiObject_win.h"
+#include "shared/Trace.h"
 #include "tabctl/TabControl_win.h"
 
 namespace morvane {
@@ -356,7 +357,7 @@ class OptionsDialog final : public dialogs::WindowForm,
             tabs.SetEnabled(i, preview.tabsEnabled);
         }
         tabs.SetAppearance(preview.appearance);
-        tabs.SetColorStyle(static_cast<int>(preview.colorStyle));
+        tabs.SetColorStyle(preview.colorStyle);
         tabs.SetPaintSwitch(tabctl::PaintSwitch::Gloss, preview.paintSwitch8);
         for (const auto role : tabctl::kColorRoles) {
             tabs.SetColor(role, preview.colors.Get(role));
@@ -370,6 +371,7 @@ class OptionsDialog final : public dialogs::WindowForm,
             ShowPage(static_cast<OptionsPage>(tab));
         } catch (...) {
             // The strip's event reaches us from its window procedure.
+            TraceException(L"the options dialog's page change");
         }
     }
 
@@ -571,6 +573,7 @@ class OptionsDialog final : public dialogs::WindowForm,
                 return *handled;
             }
         } catch (...) {
+            TraceException(L"the options dialog's hot-key capture");
             return 0;
         }
         const LRESULT result = CallWindowProcW(previous, edit, message, wParam, lParam);

@@ -41,15 +41,15 @@ void TabBarLiveApply::SetPaintSwitch8(bool on) {
     }
 }
 
-void TabBarLiveApply::SetColorStyle(std::int32_t value) {
+void TabBarLiveApply::SetColorStyle(tabctl::ColorStyle value) {
     if (auto* style = Style()) {
-        style->SetColorStyle(static_cast<tabctl::ColorStyle>(value));
+        style->SetColorStyle(value);
     }
 }
 
-void TabBarLiveApply::SetColor(std::int32_t member, std::uint32_t color) {
+void TabBarLiveApply::SetColor(tabctl::ColorRole member, tabctl::OleColor color) {
     if (auto* style = Style()) {
-        style->SetColor(static_cast<tabctl::ColorRole>(member), color);
+        style->SetColor(member, color);
     }
 }
 
@@ -101,7 +101,7 @@ void TabBarLiveApply::UpdateMenu() {
     }
 }
 
-void TabBarLiveApply::PlaceTabControl(std::int32_t position) {
+void TabBarLiveApply::PlaceTabControl(BarPosition position) {
     TabStrip* strip = addin_.bar ? addin_.bar->Strip() : nullptr;
     if (!strip || !addin_.tabBarSize) {
         return;

@@ -32,8 +32,8 @@ class TabBarLiveApply final : public LiveApply {
     std::wstring HostName() override;
     void SetAppearance(std::int32_t appearance) override;
     void SetPaintSwitch8(bool on) override;
-    void SetColorStyle(std::int32_t style) override;
-    void SetColor(std::int32_t member, std::uint32_t color) override;
+    void SetColorStyle(tabctl::ColorStyle style) override;
+    void SetColor(tabctl::ColorRole member, tabctl::OleColor color) override;
     void ChangeDefaultColor() override;
     void SetReorder(bool allowed) override;
     void UnregisterBarHotKey() override;
@@ -44,7 +44,7 @@ class TabBarLiveApply final : public LiveApply {
     void RegisterTabNumberHotKeys() override;
     void SetPlacementPending() override;
     void UpdateMenu() override;
-    void PlaceTabControl(std::int32_t position) override;
+    void PlaceTabControl(BarPosition position) override;
     void ReframeClient() override;
     void RefreshTabBar() override;
 

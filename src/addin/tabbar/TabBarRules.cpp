@@ -51,8 +51,8 @@ std::int32_t FixedTabWidth(std::int32_t fixWidth) {
     return fixWidth == 0 ? 70 : fixWidth;
 }
 
-std::int32_t ToolTipStyle(int hostVersion) {
-    return hostVersion > 12 ? 5 : 2;
+tabctl::ToolTipStyle ToolTipStyleFor(int hostVersion) {
+    return hostVersion > 12 ? tabctl::ToolTipStyle::Office2010 : tabctl::ToolTipStyle::Classic;
 }
 
 std::wstring TabCaption(const std::wstring& windowCaption) {

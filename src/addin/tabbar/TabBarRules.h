@@ -27,7 +27,7 @@ std::optional<tabctl::TabLayout> TabLayoutFor(std::int32_t tbLayout);
 std::int32_t FixedTabWidth(std::int32_t fixWidth);
 
 // The tool-tip style by the host's version number.
-std::int32_t ToolTipStyle(int hostVersion);
+tabctl::ToolTipStyle ToolTipStyleFor(int hostVersion);
 
 // A tab's caption: two blanks either side of the window's caption.
 std::wstring TabCaption(const std::wstring& windowCaption);

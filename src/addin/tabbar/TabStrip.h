@@ -16,6 +16,9 @@ struct TabRectangle {
     std::int32_t left, top, right, bottom;
 };
 
+// A tab's image from the bar's list (TabStyle::AttachImages), by its index there.
+enum class TabImage { Project = 0, LockedProject = 1 };
+
 // The control's own buttons at the strip's far end, in pixels along the strip: the close
 // button, and the close button with the scroll arrows beside it.
 struct FarEndButtons {
@@ -34,7 +37,7 @@ class TabStrip {
     virtual void SetCaption(std::int32_t index, const std::wstring& caption) = 0;
     virtual std::wstring ToolTip(std::int32_t index) const = 0;
     virtual void SetToolTip(std::int32_t index, const std::wstring& toolTip) = 0;
-    virtual void SetImage(std::int32_t index, std::int32_t image) = 0;
+    virtual void SetImage(std::int32_t index, TabImage image) = 0;
     // The tag holds the tab's window handle as decimal text.
     virtual std::wstring Tag(std::int32_t index) const = 0;
     virtual void SetTag(std::int32_t index, const std::wstring& tag) = 0;

@@ -20,9 +20,8 @@ class TabStyle {
     // Loads that style's colours into the colour set.
     virtual void SetColorStyle(tabctl::ColorStyle style) = 0;
     virtual void SetColor(tabctl::ColorRole role, tabctl::OleColor color) = 0;
-    virtual void SetToolTipStyle(std::int32_t style) = 0;
-    // Tool-tip switches 9 and 10.
-    virtual void SetToolTipSwitch(std::int32_t id, bool on) = 0;
+    virtual void SetToolTipStyle(tabctl::ToolTipStyle style) = 0;
+    virtual void SetToolTipSwitch(tabctl::ToolTipSwitch which, bool on) = 0;
     // Repaints the bar.
     virtual void Refresh() = 0;
 };

@@ -79,8 +79,8 @@ void Win32TabBarControl::SetToolTip(std::int32_t index, const std::wstring& tool
     control_->SetToolTip(index, toolTip);
 }
 
-void Win32TabBarControl::SetImage(std::int32_t index, std::int32_t image) {
-    control_->SetImage(index, image);
+void Win32TabBarControl::SetImage(std::int32_t index, TabImage image) {
+    control_->SetImage(index, static_cast<int>(image));
 }
 
 std::wstring Win32TabBarControl::Tag(std::int32_t index) const {
@@ -204,19 +204,19 @@ void Win32TabBarControl::SetPaintSwitch(tabctl::PaintSwitch which, bool on) {
 }
 
 void Win32TabBarControl::SetColorStyle(tabctl::ColorStyle style) {
-    control_->SetColorStyle(static_cast<int>(style));
+    control_->SetColorStyle(style);
 }
 
 void Win32TabBarControl::SetColor(tabctl::ColorRole role, tabctl::OleColor color) {
     control_->SetColor(role, color);
 }
 
-void Win32TabBarControl::SetToolTipStyle(std::int32_t style) {
+void Win32TabBarControl::SetToolTipStyle(tabctl::ToolTipStyle style) {
     control_->SetToolTipStyle(style);
 }
 
-void Win32TabBarControl::SetToolTipSwitch(std::int32_t id, bool on) {
-    control_->SetToolTipSwitch(id, on);
+void Win32TabBarControl::SetToolTipSwitch(tabctl::ToolTipSwitch which, bool on) {
+    control_->SetToolTipSwitch(which, on);
 }
 
 void Win32TabBarControl::Refresh() {

@@ -29,7 +29,7 @@ class Win32TabBarControl final : public TabBarControl, private tabctl::TabContro
     void SetCaption(std::int32_t index, const std::wstring& caption) override;
     std::wstring ToolTip(std::int32_t index) const override;
     void SetToolTip(std::int32_t index, const std::wstring& toolTip) override;
-    void SetImage(std::int32_t index, std::int32_t image) override;
+    void SetImage(std::int32_t index, TabImage image) override;
     std::wstring Tag(std::int32_t index) const override;
     void SetTag(std::int32_t index, const std::wstring& tag) override;
     bool Visible(std::int32_t index) const override;
@@ -69,8 +69,8 @@ class Win32TabBarControl final : public TabBarControl, private tabctl::TabContro
     void SetPaintSwitch(tabctl::PaintSwitch which, bool on) override;
     void SetColorStyle(tabctl::ColorStyle style) override;
     void SetColor(tabctl::ColorRole role, tabctl::OleColor color) override;
-    void SetToolTipStyle(std::int32_t style) override;
-    void SetToolTipSwitch(std::int32_t id, bool on) override;
+    void SetToolTipStyle(tabctl::ToolTipStyle style) override;
+    void SetToolTipSwitch(tabctl::ToolTipSwitch which, bool on) override;
     void Refresh() override;
 
   private:

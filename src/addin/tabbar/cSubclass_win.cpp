@@ -3,6 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include "shared/Trace.h"
+
 namespace morvane {
 
 LRESULT CALLBACK StubProc(HWND stub, UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -191,6 +193,7 @@ bool cSubclass::Subclass(WindowHandle hWnd, ISubclass* Owner) {
     const LONG_PTR replaced =
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AsProc(stub_)));
     if (replaced == 0) {
+        TraceFailure(L"SetWindowLongPtrW GWLP_WNDPROC", HRESULT_FROM_WIN32(GetLastError()));
         hWnd_ = nullptr;
         owner_ = nullptr;
         return false;
@@ -243,6 +246,7 @@ bool cSubclass::CallOwner(bool before, bool& handled, LRESULT& result, HWND& hWn
     try {
         owner_->Proc(before, h, r, w, m, wp, lp);
     } catch (...) {
+        TraceException(L"a window hook's procedure");
         return false;
     }
     handled = h;

@@ -17,6 +17,7 @@ namespace {
 
 using tabctl::ColorStyle;
 using tabctl::PaintSwitch;
+using tabctl::ToolTipSwitch;
 
 constexpr const wchar_t* DocWindowClass = L"Winproj-DocWindowClass";
 constexpr const wchar_t* DialogClass = L"#32770";
@@ -114,9 +115,9 @@ void frmMorvane::Form_Load(const std::wstring& systemFontName) {
     style.SetPaintSwitch(PaintSwitch::Spare, true);
     style.SetPaintSwitch(PaintSwitch::Gloss, false);
     style.SetColorStyle(ColorStyle::ColorSet);
-    style.SetToolTipStyle(ToolTipStyle(State().HostVersion.Number));
-    style.SetToolTipSwitch(9, true);
-    style.SetToolTipSwitch(10, true);
+    style.SetToolTipStyle(ToolTipStyleFor(State().HostVersion.Number));
+    style.SetToolTipSwitch(ToolTipSwitch::Spare9, true);
+    style.SetToolTipSwitch(ToolTipSwitch::Spare10, true);
     if (UsesCustomColors(settings)) {
         ChangCustomColor();
     } else {
@@ -255,7 +256,9 @@ void frmMorvane::FillTab(std::int32_t index, WindowHandle handle) {
     if (facts.fullName) {
         strip.SetToolTip(index, *facts.fullName);
     }
-    strip.SetImage(index, State().LockedProjects.count(strip.ToolTip(index)) != 0 ? 1 : 0);
+    strip.SetImage(index, State().LockedProjects.count(strip.ToolTip(index)) != 0
+                              ? TabImage::LockedProject
+                              : TabImage::Project);
     strip.SetTag(index, key);
     strip.SetVisible(index, parts_.windows.IsWindowVisible(handle));
 }

@@ -1,9 +1,10 @@
-// A library that makes a window through the window base, for the test that unloads it and loads
-// it again at another address.
+// A library that makes windows through the window base (its own window and a tab control), for
+// the test that unloads it and loads it again at another address.
 
 #include <windows.h>
 
 #include "shared/Window_win.h"
+#include "tabctl/TabControl_win.h"
 
 namespace {
 
@@ -26,4 +27,15 @@ class EchoWindow final : public morvane::Window {
 extern "C" __declspec(dllexport) LRESULT AskEchoWindow() {
     EchoWindow window;
     return window.Hwnd() ? SendMessageW(window.Hwnd(), Ask, 0, 0) : 0;
+}
+
+// Makes a tab control in the echo window and asks it what keys it wants; 0 when either window
+// could not be made.
+extern "C" __declspec(dllexport) LRESULT AskTabControl() {
+    EchoWindow window;
+    if (!window.Hwnd()) {
+        return 0;
+    }
+    const auto control = morvane::tabctl::TabControl::Create(window.Hwnd(), 0, 0, 200, 30);
+    return control ? SendMessageW(control->Hwnd(), WM_GETDLGCODE, 0, 0) : 0;
 }

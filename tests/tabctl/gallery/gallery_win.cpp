@@ -102,7 +102,7 @@ void Fill(TabControl& control, int count, int selected,
 }
 
 void CustomColours(TabControl& control) {
-    control.SetColorStyle(4);
+    control.SetColorStyle(ColorStyle::ColorSet);
     control.SetColor(ColorRole::FaceDark, Rgb(205, 218, 236));
     control.SetColor(ColorRole::FaceLight, Rgb(236, 242, 250));
     control.SetColor(ColorRole::NormalTab, Rgb(214, 226, 242));
@@ -143,7 +143,7 @@ void DrawAppearance(HWND parent, int appearance,
 
     sheet.Label(10, 30, L"Top, Office scheme (colour style 32) with sheen, auto size");
     auto top = Strip(parent, 880, 40, appearance, TabSide::Top, 6, 1, images);
-    top->SetColorStyle(32);
+    top->SetColorStyle(ColorStyle::Office);
     top->SetPaintSwitch(PaintSwitch::Gloss, true);
     top->SetPaintSwitch(PaintSwitch::HotTracking, true);
     const PixelRect hot = top->TabRect(2);
@@ -189,7 +189,7 @@ void DrawAppearance(HWND parent, int appearance,
         if (style == 4) {
             CustomColours(*preview);
         } else {
-            preview->SetColorStyle(1);
+            preview->SetColorStyle(ColorStyle::Appearance);
         }
         sheet.Place(*preview, style == 4 ? 10 : 280, 396);
     }
