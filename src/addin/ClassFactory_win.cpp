@@ -4,8 +4,6 @@
 #include "addin/Morvane_win.h"
 #include "shared/Main.h"
 #include "shared/Trace.h"
-#include "shared/mdPub.h"
-#include "shared/mdPub_win.h"
 
 namespace morvane {
 
@@ -37,7 +35,6 @@ class Factory : public IClassFactory {
             return CLASS_E_NOAGGREGATION;
         }
         try {
-            mdPub::UseWindowsPlatform();
             // The library's start-up runs once in the process, before any object does anything.
             static TabSettings startup;
             mdPub::RunMainOnce(startup);

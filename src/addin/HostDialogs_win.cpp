@@ -14,11 +14,12 @@ HWND AsOwner(WindowHandle owner) {
 
 }  // namespace
 
-ModalHostDialogs::ModalHostDialogs(dialogs::TextLookup texts, TabSettings& settings)
-    : texts_(std::move(texts)), settings_(settings) {}
+ModalHostDialogs::ModalHostDialogs(dialogs::TextLookup texts, std::shared_ptr<RegistryApi> registry,
+                                   TabSettings& settings)
+    : texts_(std::move(texts)), registry_(std::move(registry)), settings_(settings) {}
 
 CloseChoice ModalHostDialogs::ConfirmClose(WindowHandle owner) {
-    switch (dialogs::ShowCloseMsg(AsOwner(owner), texts_, settings_, results_)) {
+    switch (dialogs::ShowCloseMsg(AsOwner(owner), texts_, *registry_, settings_, results_)) {
         case dialogs::CloseAllTabs:
             return CloseChoice::CloseAll;
         case dialogs::CloseCurrentTab:

@@ -5,15 +5,10 @@
 #include "shared/SettingsSchema.h"
 #include "shared/Trace.h"
 #include "shared/WebPages.h"
-#include "shared/mdLang.h"
 
 namespace morvane {
 
 namespace {
-
-std::wstring LanguageText(const std::wstring& key, const std::wstring& text) {
-    return mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, key, text);
-}
 
 std::shared_ptr<CommandShell> ShellOrReal(std::shared_ptr<CommandShell> shell) {
     return shell ? std::move(shell) : std::make_shared<Win32CommandShell>();
@@ -30,7 +25,8 @@ std::shared_ptr<CommandDialogs> DialogsOrReal(std::shared_ptr<CommandDialogs> di
         return dialogs;
     }
     return std::make_shared<ModalCommandDialogs>(
-        state.hMainWnd, dialogs::LanguageTexts(mdLang::LangFile, mdLang::LangSection),
+        state.hMainWnd,
+        dialogs::LanguageTexts(state.Lang, state.Lang.LangFile, state.Lang.LangSection),
         [&shell, help = HelpAddress()] { shell.OpenPage(help); },
         [&state, &hooks](OptionsPage page) { OpenOptionsDialog(state, hooks, page); });
 }
@@ -61,7 +57,8 @@ MenuCommands::MenuCommands(AddinState& state, TabBarHooks& hooks, CommandSeams s
               },
           // The ribbon comes with the backstage tab; until then there is none to redraw.
           .invalidateRibbon = [&state] { InvalidateRibbon(state); },
-          .text = LanguageText,
+          .text = [&state](const std::wstring& key,
+                           const std::wstring& text) { return state.Lang.Text(key, text); },
           .helpPage = HelpAddress(),
           .supportPage = std::wstring(SupportPage),
       }) {}

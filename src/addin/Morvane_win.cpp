@@ -10,6 +10,8 @@
 #include "shared/Trace.h"
 #include "host/HostAppDispatch_win.h"
 #include "shared/mdLang.h"
+#include "shared/mdPub_win.h"
+#include "addin/TabBarConnection_win.h"
 
 namespace morvane {
 
@@ -31,10 +33,9 @@ std::wstring IdOf(IDispatch* control) {
 }
 
 // A label or description from the language file; empty for a control without one.
-std::wstring LangTextOf(const std::optional<Backstage::LangText>& text) {
-    return text ? mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, text->Key,
-                                      text->Default)
-                : std::wstring();
+std::wstring LangTextOf(mdLang::Language& language,
+                        const std::optional<Backstage::LangText>& text) {
+    return text ? language.Text(text->Key, text->Default) : std::wstring();
 }
 
 HRESULT TextResult(const std::wstring& text, BSTR* out) {
@@ -84,9 +85,9 @@ com::ComPtr<IDispatch> PictureOf(Backstage::Image image) {
 }
 
 // The language file's texts as the connection set them up.
-dialogs::TextLookup AddinTexts() {
-    return [](const std::wstring& key, const std::wstring& fallback) {
-        return mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, key, fallback);
+dialogs::TextLookup AddinTexts(mdLang::Language& language) {
+    return [&language](const std::wstring& key, const std::wstring& fallback) {
+        return language.Text(key, fallback);
     };
 }
 
@@ -121,10 +122,15 @@ Morvane::Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
     : ownState_(std::move(ownState)),
       state_(state),
       connection_(state_),
-      dialogs_(dialogs ? std::move(dialogs)
-                       : std::make_shared<ModalHostDialogs>(AddinTexts(), state_.Settings)),
+      dialogs_(std::move(dialogs)),
       commands_(std::move(commands)),
       typeInfo_(ComServer::TypeInfoOf(__uuidof(_Morvane))) {
+    // The running system's registry and facts, unless the state's keeper chose others.
+    mdPub::UseWindowsPlatform(state_.Registry, state_.System);
+    if (!dialogs_) {
+        dialogs_ = std::make_shared<ModalHostDialogs>(AddinTexts(state_.Lang), state_.Registry,
+                                                      state_.Settings);
+    }
     ComServer::ObjectCreated();
 }
 
@@ -300,7 +306,7 @@ STDMETHODIMP Morvane::GetLabel(IDispatch* control, BSTR* label) {
     }
     *label = nullptr;
     return GuardedResult(L"GetLabel", [&] {
-        return TextResult(LangTextOf(Backstage::LabelOf(IdOf(control))), label);
+        return TextResult(LangTextOf(state_.Lang, Backstage::LabelOf(IdOf(control))), label);
     });
 }
 
@@ -310,7 +316,8 @@ STDMETHODIMP Morvane::GetDescription(IDispatch* control, BSTR* description) {
     }
     *description = nullptr;
     return GuardedResult(L"GetDescription", [&] {
-        return TextResult(LangTextOf(Backstage::DescriptionOf(IdOf(control))), description);
+        return TextResult(LangTextOf(state_.Lang, Backstage::DescriptionOf(IdOf(control))),
+                          description);
     });
 }
 

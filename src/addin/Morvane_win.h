@@ -24,9 +24,10 @@ class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonE
     // off for the life of the process. The object owns its state and asks the host events'
     // questions with the add-in's own dialogs.
     static com::ComPtr<Morvane> Create(std::int32_t enabledApp);
-    // The same class over a state the caller keeps (its Settings.EnabledApp as above), so that
-    // tests, the demo and the benchmarks can look into it; `dialogs` nullptr: our own dialogs;
-    // `commands` replaces the commands' shell or dialogs.
+    // The same class over a state the caller keeps (its Settings.EnabledApp as above, its
+    // Registry and System kept where set), so that tests, the demo and the benchmarks can look
+    // into it; `dialogs` nullptr: our own dialogs; `commands` replaces the commands' shell or
+    // dialogs.
     static com::ComPtr<Morvane> Create(AddinState& state, std::shared_ptr<HostDialogs> dialogs,
                                        CommandSeams commands = {});
     Morvane(const Morvane&) = delete;

@@ -11,11 +11,9 @@
 #include "shared/WindowHandle_win.h"
 #include "shared/LoadSettings.h"
 #include "shared/Trace.h"
-#include "shared/mdLang.h"
 #include "shared/mdLang_win.h"
 #include "shared/mdPub.h"
 #include "shared/mdPub_win.h"
-#include "shared/mdReg.h"
 
 namespace morvane {
 
@@ -62,8 +60,8 @@ void BuildMenus(AddinState& state) {
     if (!state.HostCommandBars) {
         return;
     }
-    const auto text = [](const std::wstring& key, const std::wstring& caption) {
-        return mdLang::GetLangText(mdLang::LangFile, mdLang::LangSection, key, caption);
+    const auto text = [&state](const std::wstring& key, const std::wstring& caption) {
+        return state.Lang.Text(key, caption);
     };
     state.MenuClicks = CreateMenus(*state.HostCommandBars, state, text);
 }
@@ -117,17 +115,11 @@ void TabBarConnection::ConnectCommands(CommandSeams seams) {
 bool TabBarConnection::Connect(com::ComPtr<IDispatch> application,
                                std::shared_ptr<HostDialogs> dialogs, CommandSeams commands) {
     AddinState& state = state_;
-    mdPub::UseWindowsPlatform();
+    mdPub::UseWindowsPlatform(state.Registry, state.System);
     state.HostApp = std::make_shared<HostAppDispatch>(application);
     state.HostVersion = ParseHostVersion(state.HostApp->Version().value_or(L""));
-    mdLang::InitLanguage(state.HostVersion.Text);
+    mdLang::InitLanguage(state.Lang, *state.Registry, state.HostVersion.Text);
     state.hMainWnd = AsHandle(OwnMainWindow());
-    if (!state.Registry) {
-        state.Registry = mdReg::Registry;
-    }
-    if (!state.System) {
-        state.System = mdPub::System;
-    }
     mdPub::LoadSettings(*state.Registry, state.System.get(), state.Settings, state.HostVersion.Text,
                         state.OfficeTheme);
     state.HostCommandBars = HostCommandBars(application.Get());

@@ -30,7 +30,8 @@ class TabBarConnection {
     TabBarConnection(const TabBarConnection&) = delete;
     TabBarConnection& operator=(const TabBarConnection&) = delete;
 
-    // Fills the state: keeps the host's Application object, reads its version, sets up the
+    // Fills the state: takes the running system's registry and system facts where the state's
+    // keeper chose none, keeps the host's Application object, reads its version, sets up the
     // language file, finds the main window, loads the settings, builds the menus on the host's
     // command bars (none when the host has none), hooks the main window and the client window,
     // connects to the host's application events, which ask their questions through the

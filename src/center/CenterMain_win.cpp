@@ -14,10 +14,10 @@
 #include "shared/Com_win.h"
 #include "shared/MsXmlReader_win.h"
 #include "shared/WinRegistry_win.h"
+#include "shared/WinSystem_win.h"
 #include "shared/mdLang.h"
 #include "shared/mdLang_win.h"
 #include "shared/mdPub.h"
-#include "shared/mdPub_win.h"
 
 namespace morvane::center {
 
@@ -31,8 +31,7 @@ constexpr bool kElevated = false;
 
 // What the program knows for its whole run.
 struct CenterState {
-    std::wstring LangSection;
-    std::wstring LangFile;
+    mdLang::Language Lang;
     std::wstring OfficeVersion;
     TabSettings Settings;
     std::int32_t OfficeTheme = 2;
@@ -41,27 +40,29 @@ struct CenterState {
 // The texts follow the system's default locale, from the language file beside the program.
 void InitLanguage(CenterState& state) {
     try {
-        mdLang::SetXmlReader(MakeMsXmlReader());
+        state.Lang.SetXmlReader(MakeMsXmlReader());
     } catch (...) {
         // Every text is then its default.
     }
-    state.LangSection = mdLang::SectionFor(static_cast<std::int32_t>(GetSystemDefaultLCID()));
+    state.Lang.LangSection = mdLang::SectionFor(static_cast<std::int32_t>(GetSystemDefaultLCID()));
     if (const auto folder = mdLang::ModuleFolder()) {
-        state.LangFile = mdLang::FileIn(*folder);
+        state.Lang.LangFile = mdLang::FileIn(*folder);
     }
 }
 
 void Main() {
     const com::Apartment apartment;
-    mdPub::UseWindowsPlatform();
     CenterState state;
     InitLanguage(state);
     WinRegistry registry;
+    const WinSystem system;
     state.OfficeVersion = OfficeVersionOf(registry);
     TurnOffProjectDep(registry);
-    LoadSettings(registry, state.Settings, {mdPub::DefaultFontSize(), mdPub::SystemFontName()});
+    LoadSettings(registry, state.Settings,
+                 {mdPub::DefaultFontSize(&system), mdPub::SystemFontName(&system)});
 
-    const dialogs::TextLookup texts = dialogs::LanguageTexts(state.LangFile, state.LangSection);
+    const dialogs::TextLookup texts =
+        dialogs::LanguageTexts(state.Lang, state.Lang.LangFile, state.Lang.LangSection);
     const SystemKeyNamer keys;
     const ScreenFonts fonts;
     OptionsModel model(DialogContext{DialogKind::Center, state.OfficeVersion}, state.Settings,

@@ -2,17 +2,16 @@
 
 #include "shared/AddinKeys.h"
 #include "shared/SettingsSchema.h"
-#include "shared/mdPub.h"
 
 namespace morvane::mdPub {
 
-void RegisterLoaderAndReadSwitch(TabSettings& Settings) {
+void RegisterLoaderAndReadSwitch(RegistryApi& registry, TabSettings& Settings) {
     // Writing under the machine hive needs administrator rights; a refusal is expected.
     for (const RootKey root : {RootKey::CurrentUser, RootKey::LocalMachine}) {
-        mdReg::SetRegValue(root, std::wstring(LoaderAddinKey), std::wstring(LoadBehaviorValue),
-                           mdReg::RegDword, LoadAtStartup);
+        mdReg::SetRegValue(registry, root, std::wstring(LoaderAddinKey),
+                           std::wstring(LoadBehaviorValue), mdReg::RegDword, LoadAtStartup);
     }
-    if (!ReadSetting(Setting::EnabledApp, Settings)) {
+    if (!ReadSetting(registry, Setting::EnabledApp, Settings)) {
         Settings.EnabledApp = 0;
     }
 }

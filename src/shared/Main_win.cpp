@@ -2,15 +2,13 @@
 
 #include <mutex>
 
-#include "shared/mdPub_win.h"
+#include "shared/WinRegistry_win.h"
 
 namespace morvane::mdPub {
 
 void Main(TabSettings& Settings) {
-    // Main runs before anything else of the library, so it cannot wait for the connection to
-    // point the registry at the system.
-    UseWindowsPlatform();
-    RegisterLoaderAndReadSwitch(Settings);
+    WinRegistry registry;
+    RegisterLoaderAndReadSwitch(registry, Settings);
 }
 
 void RunMainOnce(TabSettings& Settings) {

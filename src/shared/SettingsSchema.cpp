@@ -53,19 +53,4 @@ bool WriteSetting(RegistryApi& api, Setting id, const std::wstring& value) {
     return Write(api, id, value);
 }
 
-bool ReadSetting(Setting id, TabSettings& settings) {
-    return mdReg::WithProgramRegistry(
-        [&](RegistryApi& api) { return ReadSetting(api, id, settings); });
-}
-
-bool WriteSetting(Setting id, std::int32_t value) {
-    return mdReg::WithProgramRegistry(
-        [&](RegistryApi& api) { return WriteSetting(api, id, value); });
-}
-
-bool WriteSetting(Setting id, const std::wstring& value) {
-    return mdReg::WithProgramRegistry(
-        [&](RegistryApi& api) { return WriteSetting(api, id, value); });
-}
-
 }  // namespace morvane

@@ -174,17 +174,12 @@ inline void SetIntSetting(Setting id, TabSettings& settings, std::int32_t value)
 // The full key path of a value below HKEY_CURRENT_USER.
 std::wstring KeyPathOf(Setting id);
 
-// Reads one value into its field (GetRegValue); false when it cannot be read, the field then
-// unchanged.
-bool ReadSetting(Setting id, TabSettings& settings);
+// Reads one value of that registry into its field (GetRegValue); false when it cannot be read,
+// the field then unchanged.
+bool ReadSetting(RegistryApi& api, Setting id, TabSettings& settings);
 
 // Writes one value with its registry type (SetRegValue); an integer for a text value is written
 // as its decimal digits.
-bool WriteSetting(Setting id, std::int32_t value);
-bool WriteSetting(Setting id, const std::wstring& value);
-
-// The same on a registry the caller hands over.
-bool ReadSetting(RegistryApi& api, Setting id, TabSettings& settings);
 bool WriteSetting(RegistryApi& api, Setting id, std::int32_t value);
 bool WriteSetting(RegistryApi& api, Setting id, const std::wstring& value);
 

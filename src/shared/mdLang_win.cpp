@@ -39,14 +39,14 @@ std::optional<std::wstring> ModuleFolder() {
     return path;
 }
 
-void InitLanguage(const std::wstring& hostVersion) {
+void InitLanguage(Language& language, RegistryApi& registry, const std::wstring& hostVersion) {
     try {
-        SetXmlReader(MakeMsXmlReader());
+        language.SetXmlReader(MakeMsXmlReader());
     } catch (...) {
         // Lookups then give their defaults.
         TraceException(L"making the XML reader");
     }
-    InitLanguage(hostVersion, ModuleFolder);
+    InitLanguage(language, registry, hostVersion, ModuleFolder);
 }
 
 }  // namespace morvane::mdLang

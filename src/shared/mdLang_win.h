@@ -15,6 +15,6 @@ std::optional<std::wstring> ModuleFolder();
 
 // The add-in's InitLanguage: on this module's folder, with the system's XML parser behind
 // GetLangText. Called once by the connection, with the host's version.
-void InitLanguage(const std::wstring& hostVersion);
+void InitLanguage(Language& language, RegistryApi& registry, const std::wstring& hostVersion);
 
 }  // namespace morvane::mdLang

@@ -29,10 +29,6 @@ std::wstring StripModifiedMark(const std::wstring& caption) {
     return trimmed;
 }
 
-std::wstring SystemFontName() {
-    return SystemFontName(System.get());
-}
-
 std::wstring SystemFontName(const SystemApi* system) {
     try {
         const auto metrics = system ? system->NonClientMetrics() : std::nullopt;
@@ -40,10 +36,6 @@ std::wstring SystemFontName(const SystemApi* system) {
     } catch (...) {
         return L"";
     }
-}
-
-std::int32_t DefaultFontSize() {
-    return DefaultFontSize(System.get());
 }
 
 std::int32_t DefaultFontSize(const SystemApi* system) {
@@ -102,10 +94,6 @@ OSVersion OSVersionOf(const VersionNumbers& numbers) {
         }
     }
     return {L"", both};
-}
-
-OSVersion GetOSVersion() {
-    return GetOSVersion(System.get());
 }
 
 OSVersion GetOSVersion(const SystemApi* system) {

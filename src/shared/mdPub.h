@@ -1,18 +1,13 @@
 #pragma once
-// Small shared helpers and the system facts behind them.
+// Small shared helpers, and those that ask the system facts a program's state holds.
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <type_traits>
 
 #include "shared/SystemApi.h"
 
 namespace morvane::mdPub {
-
-// The system facts behind the font and version helpers. A program sets it once at start;
-// without one the helpers give their failure results.
-inline std::shared_ptr<SystemApi> System;
 
 // The low and high 16 bits of a message parameter, taken as signed.
 std::int16_t LoWord(std::int32_t value);
@@ -21,14 +16,12 @@ std::int16_t HiWord(std::int32_t value);
 // A tab caption without its unsaved mark ("  *" at the end of the trimmed caption).
 std::wstring StripModifiedMark(const std::wstring& caption);
 
-// The face name of the system's caption font; empty when the metrics cannot be read. The helpers
-// that take no system ask the program's System.
+// The face name of the system's caption font; empty when the metrics cannot be read. Without a
+// system each helper gives its failure result.
 std::wstring SystemFontName(const SystemApi* system);
-std::wstring SystemFontName();
 
 // The point size of the system's menu font at the screen's resolution; 9 when it cannot be read.
 std::int32_t DefaultFontSize(const SystemApi* system);
-std::int32_t DefaultFontSize();
 
 struct OSVersion {
     std::wstring Name;     // such as "Windows 7"; empty for a version without a name
@@ -39,7 +32,6 @@ struct OSVersion {
 OSVersion OSVersionOf(const VersionNumbers& numbers);
 // The running Windows; "Failed" in both texts when the system does not say.
 OSVersion GetOSVersion(const SystemApi* system);
-OSVersion GetOSVersion();
 
 // A procedure's address as a pointer-sized number, as window longs hold it.
 template <typename F>

@@ -5,8 +5,6 @@
 
 #include "shared/WinRegistry_win.h"
 #include "shared/WinSystem_win.h"
-#include "shared/mdPub.h"
-#include "shared/mdReg.h"
 
 namespace morvane::mdPub {
 
@@ -25,12 +23,13 @@ void SetFocusTo(HWND hWnd) {
     SetFocus(hWnd);
 }
 
-void UseWindowsPlatform() {
-    if (!mdReg::Registry) {
-        mdReg::Registry = std::make_shared<WinRegistry>();
+void UseWindowsPlatform(std::shared_ptr<RegistryApi>& registry,
+                        std::shared_ptr<SystemApi>& system) {
+    if (!registry) {
+        registry = std::make_shared<WinRegistry>();
     }
-    if (!System) {
-        System = std::make_shared<WinSystem>();
+    if (!system) {
+        system = std::make_shared<WinSystem>();
     }
 }
 

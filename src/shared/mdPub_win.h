@@ -3,7 +3,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+
+#include "shared/RegistryApi.h"
+#include "shared/SystemApi.h"
 
 namespace morvane::mdPub {
 
@@ -14,8 +18,8 @@ std::wstring GetWindowString(HWND hWnd, bool bClass);
 // Gives the window the keyboard focus; a failure is ignored.
 void SetFocusTo(HWND hWnd);
 
-// Points mdReg::Registry and mdPub::System at the running system, where nothing else was set.
-// Every Windows program calls it before anything reads a setting.
-void UseWindowsPlatform();
+// Points a state's registry and system facts at the running system, each where its keeper chose
+// no other.
+void UseWindowsPlatform(std::shared_ptr<RegistryApi>& registry, std::shared_ptr<SystemApi>& system);
 
 }  // namespace morvane::mdPub

@@ -239,37 +239,4 @@ bool SetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,
     return Set(api, hKey, SubKey, ValueName, ValueType, Value);
 }
 
-bool GetRegValue(RootKey hKey, const std::wstring& SubKey, const std::wstring& ValueName,
-                 std::int32_t& Value) {
-    return WithProgramRegistry(
-        [&](RegistryApi& api) { return GetRegValue(api, hKey, SubKey, ValueName, Value); });
-}
-
-bool GetRegValue(RootKey hKey, const std::wstring& SubKey, const std::wstring& ValueName,
-                 std::wstring& Value) {
-    return WithProgramRegistry(
-        [&](RegistryApi& api) { return GetRegValue(api, hKey, SubKey, ValueName, Value); });
-}
-
-bool SetRegValue(RootKey hKey, const std::wstring& SubKey, const std::wstring& ValueName,
-                 std::int32_t ValueType, std::int32_t Value) {
-    return WithProgramRegistry([&](RegistryApi& api) {
-        return SetRegValue(api, hKey, SubKey, ValueName, ValueType, Value);
-    });
-}
-
-bool SetRegValue(RootKey hKey, const std::wstring& SubKey, const std::wstring& ValueName,
-                 std::int32_t ValueType, double Value) {
-    return WithProgramRegistry([&](RegistryApi& api) {
-        return SetRegValue(api, hKey, SubKey, ValueName, ValueType, Value);
-    });
-}
-
-bool SetRegValue(RootKey hKey, const std::wstring& SubKey, const std::wstring& ValueName,
-                 std::int32_t ValueType, const std::wstring& Value) {
-    return WithProgramRegistry([&](RegistryApi& api) {
-        return SetRegValue(api, hKey, SubKey, ValueName, ValueType, Value);
-    });
-}
-
 }  // namespace morvane::mdReg

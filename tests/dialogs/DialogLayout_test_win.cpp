@@ -14,6 +14,7 @@
 #include "addin/dialogs/frmRename.h"
 #include "dialogs/DialogScript_win.h"
 #include "support/FakeHost.h"
+#include "support/FakeRegistry.h"
 
 namespace morvane::dialogs {
 namespace {
@@ -114,6 +115,7 @@ class DialogLayout : public ::testing::Test {
     HWND owner = nullptr;
     int dpiX = 96;
     int dpiY = 96;
+    morvane::test::FakeRegistry registry;
     TabSettings settings;
     DialogResults results;
 };
@@ -124,7 +126,7 @@ TEST_F(DialogLayout, EveryDialogShowsItsTextsWhole) {
     morvane::test::FakeHost host;
     host.activeProject = project;
     const auto expectWhole = [](HWND d) { EXPECT_EQ(ClippedTexts(d), std::vector<std::string>{}); };
-    Inspect([&] { ShowCloseMsg(owner, kEnglish, settings, results); }, expectWhole);
+    Inspect([&] { ShowCloseMsg(owner, kEnglish, registry, settings, results); }, expectWhole);
     Inspect([&] { ShowLock(owner, kEnglish, 1, ActiveProjectName(&host), results, [] {}); },
             expectWhole);
     Inspect([&] { ShowLock(owner, kEnglish, 0, ActiveProjectName(&host), results, [] {}); },
@@ -161,7 +163,7 @@ TEST_F(DialogLayout, AMessageTooLongForItsBoxGetsAScrollBar) {
 }
 
 TEST_F(DialogLayout, ControlsSitAtTheFormsTwipsAndTheDialogIsCentredOverItsOwner) {
-    Inspect([&] { ShowCloseMsg(owner, kEnglish, settings, results); },
+    Inspect([&] { ShowCloseMsg(owner, kEnglish, registry, settings, results); },
             [&](HWND d) {
                 EXPECT_EQ(PlaceOf(d, frmCloseMsg::PushButton_Cancel),
                           ToPixels({4980, 1350, 1275, 375}, dpiX, dpiY));

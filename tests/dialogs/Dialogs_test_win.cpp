@@ -64,11 +64,9 @@ class OwnerWindow {
 
 class DialogsTest : public ::testing::Test {
   protected:
-    void SetUp() override { mdReg::Registry = std::make_shared<WinRegistry>(); }
-    void TearDown() override {
-        DeleteExitInfor();
-        mdReg::Registry.reset();
-    }
+    void TearDown() override { DeleteExitInfor(); }
+
+    WinRegistry registry;
 
     static void DeleteExitInfor() {
         HKEY key = nullptr;
@@ -78,10 +76,10 @@ class DialogsTest : public ::testing::Test {
             RegCloseKey(key);
         }
     }
-    static std::optional<std::int32_t> StoredExitInfor() {
+    std::optional<std::int32_t> StoredExitInfor() {
         std::int32_t value = 0;
-        if (!mdReg::GetRegValue(RootKey::CurrentUser, std::wstring(SettingsKey), L"ExitInfor",
-                                value)) {
+        if (!mdReg::GetRegValue(registry, RootKey::CurrentUser, std::wstring(SettingsKey),
+                                L"ExitInfor", value)) {
             return std::nullopt;
         }
         return value;
@@ -100,7 +98,7 @@ class DialogsTest : public ::testing::Test {
     std::int32_t CloseMsg(Steps steps) {
         std::int32_t choice = -1;
         Play(std::move(steps),
-             [&] { choice = ShowCloseMsg(owner.Get(), kEnglish, settings, results); });
+             [&] { choice = ShowCloseMsg(owner.Get(), kEnglish, registry, settings, results); });
         EXPECT_EQ(choice, results.CloseChoice);
         return choice;
     }

@@ -7,6 +7,7 @@
 #include "addin/dialogs/frmMessage.h"
 #include "addin/dialogs/frmRename.h"
 #include "shared/TabSettings.h"
+#include "support/FakeRegistry.h"
 
 namespace morvane::dialogs {
 namespace {
@@ -78,7 +79,8 @@ TEST(FormLayout, EveryFormIsUsableFromTheKeyboardAndNothingOverlaps) {
     const TextLookup english = [](const std::wstring&, const std::wstring& def) { return def; };
     TabSettings settings;
     DialogResults results;
-    frmCloseMsg closeMsg(english, settings, results);
+    morvane::test::FakeRegistry registry;
+    frmCloseMsg closeMsg(english, registry, settings, results);
     frmLock lock(english, L"Plan", {}, results);
     frmRename rename(english, std::nullopt, L"Plan", results);
     frmMessage message(english, L"Done.");

@@ -79,21 +79,22 @@ class FormTexts : public ::testing::Test {
         english.Add(L"OK", L"Fine");
         english.Add(L"DiaHelp", L"");  // empty: missing
         root.Add(L"UID_2052").Add(L"ExitCloseCurr", L"Only this one");
-        mdLang::SetXmlReader(reader);
+        language.SetXmlReader(reader);
     }
-    void TearDown() override { mdLang::SetXmlReader(nullptr); }
 
     static std::wstring TextOf(Form& form, int id) { return form.Form_Load().Find(id)->text; }
 
     std::shared_ptr<morvane::test::FakeXmlReader> reader =
         std::make_shared<morvane::test::FakeXmlReader>();
-    TextLookup texts = LanguageTexts(L"C:\\Lang.xml", L"UID_2052");
+    mdLang::Language language;
+    TextLookup texts = LanguageTexts(language, L"C:\\Lang.xml", L"UID_2052");
+    morvane::test::FakeRegistry registry;
     TabSettings settings;
     DialogResults results;
 };
 
 TEST_F(FormTexts, TaggedCaptionsFromTheFileAndTheDesignTextWhenAKeyIsMissing) {
-    frmCloseMsg closeMsg(texts, settings, results);
+    frmCloseMsg closeMsg(texts, registry, settings, results);
     FormDesign form = closeMsg.Form_Load();
     auto text = [&](int id) { return form.Find(id)->text; };
     EXPECT_EQ(text(frmCloseMsg::CheckBox_CloseMsg), L"Never ask again");
@@ -109,7 +110,7 @@ TEST_F(FormTexts, TaggedCaptionsFromTheFileAndTheDesignTextWhenAKeyIsMissing) {
 }
 
 TEST_F(FormTexts, AMissingFileLeavesEveryDesignText) {
-    texts = LanguageTexts(L"C:\\Nowhere.xml", L"UID_1033");
+    texts = LanguageTexts(language, L"C:\\Nowhere.xml", L"UID_1033");
     frmRename rename(texts, std::nullopt, L"Plan", results);
     EXPECT_EQ(TextOf(rename, frmRename::PushButton_OK), L"&OK");
     EXPECT_EQ(TextOf(rename, frmRename::PushButton_Cancel), L"&Cancel");
@@ -137,9 +138,6 @@ TEST(frmRenameTexts, ThePromptIsTheCallersOrTheFormsOwnAndTheNameFillsTheEditBox
 
 class CloseMsgAnswers : public ::testing::Test {
   protected:
-    void SetUp() override { mdReg::Registry = registry; }
-    void TearDown() override { mdReg::Registry.reset(); }
-
     std::optional<std::int32_t> Stored() const {
         return registry->FindDword(RootKey::CurrentUser, std::wstring(SettingsKey), L"ExitInfor");
     }
@@ -148,7 +146,7 @@ class CloseMsgAnswers : public ::testing::Test {
         std::make_shared<morvane::test::FakeRegistry>();
     TabSettings settings;
     DialogResults results;
-    frmCloseMsg form{kEnglish, settings, results};
+    frmCloseMsg form{kEnglish, *registry, settings, results};
     FakeFormView view;
 };
 

@@ -7,6 +7,7 @@
 #include "addin/dialogs/frmCloseMsg.h"
 #include "addin/dialogs/frmLock.h"
 #include "dialogs/DialogScript_win.h"
+#include "support/FakeRegistry.h"
 
 namespace morvane {
 namespace {
@@ -31,7 +32,7 @@ auto Answer(DialogScript::Step step, Ask ask) {
 
 TEST(ModalHostDialogs, CloseConfirmationGivesEachButtonsChoice) {
     TabSettings settings;
-    ModalHostDialogs dialogs(kEnglish, settings);
+    ModalHostDialogs dialogs(kEnglish, std::make_shared<test::FakeRegistry>(), settings);
     const struct {
         int button;
         CloseChoice choice;
@@ -52,7 +53,7 @@ TEST(ModalHostDialogs, CloseConfirmationGivesEachButtonsChoice) {
 
 TEST(ModalHostDialogs, LockWarningNamesTheProjectAtStake) {
     TabSettings settings;
-    ModalHostDialogs dialogs(kEnglish, settings);
+    ModalHostDialogs dialogs(kEnglish, std::make_shared<test::FakeRegistry>(), settings);
     std::wstring shown;
     const bool unlocked = Answer(
         [&](HWND d) {

@@ -12,19 +12,19 @@ using namespace morvane;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    auto registry = std::make_shared<test::FakeRegistry>();
-    mdReg::Registry = registry;
+    test::FakeRegistry registry;
     const std::wstring key = L"Software\\Fuzz";
     const auto type = input.ConsumeIntegralInRange<std::uint32_t>(0, 12);
     const auto bytes = input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange(0, 600));
-    registry->Put(RootKey::CurrentUser, key, L"Value", type, bytes);
+    registry.Put(RootKey::CurrentUser, key, L"Value", type, bytes);
 
     std::int32_t number = 7;
-    if (!mdReg::GetRegValue(RootKey::CurrentUser, key, L"Value", number) && number != 7) {
+    if (!mdReg::GetRegValue(registry, RootKey::CurrentUser, key, L"Value", number) && number != 7) {
         std::abort();
     }
     std::wstring text = L"kept";
-    if (!mdReg::GetRegValue(RootKey::CurrentUser, key, L"Value", text) && text != L"kept") {
+    if (!mdReg::GetRegValue(registry, RootKey::CurrentUser, key, L"Value", text) &&
+        text != L"kept") {
         std::abort();
     }
 
@@ -35,15 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             written += static_cast<wchar_t>(static_cast<unsigned char>(c));
         }
     }
-    if (mdReg::SetRegValue(RootKey::CurrentUser, key, L"Text", mdReg::RegSz, written)) {
+    if (mdReg::SetRegValue(registry, RootKey::CurrentUser, key, L"Text", mdReg::RegSz, written)) {
         std::wstring read;
-        if (!mdReg::GetRegValue(RootKey::CurrentUser, key, L"Text", read) || read != written) {
+        if (!mdReg::GetRegValue(registry, RootKey::CurrentUser, key, L"Text", read) ||
+            read != written) {
             std::abort();
         }
     }
-    if (registry->OpenKeys() != 0) {
+    if (registry.OpenKeys() != 0) {
         std::abort();
     }
-    mdReg::Registry.reset();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
+#include <memory>
 
 #include "shared/LoadSettings.h"
 #include "shared/SettingsSchema.h"

@@ -9,7 +9,6 @@
 #include "BarInHost_win.h"
 #include "shared/Office_win.h"
 #include "shared/mdPub.h"
-#include "shared/mdReg.h"
 #include "support/FakeSystem.h"
 #include "support/TempFolder_win.h"
 
@@ -24,11 +23,7 @@ class AppEventsInHost : public BarInHost {
         BarInHost::SetUp();
         // Not Windows 7: the exit work-around has its own program, for it runs once per process.
         system->version = VersionNumbers{2, 6, 0};
-        mdPub::System = system;
-    }
-    void TearDown() override {
-        BarInHost::TearDown();
-        mdPub::System = nullptr;
+        state.System = system;
     }
 
     // A host of this version with projects A, B and C saved in the temporary folder, C active,
@@ -46,7 +41,7 @@ class AppEventsInHost : public BarInHost {
         Disconnect();
         host.reset();
         state = AddinState{};
-        mdReg::Registry = nullptr;
+        state.System = system;
     }
 
     std::vector<std::wstring> Captions() const {

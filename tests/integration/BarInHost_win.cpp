@@ -1,7 +1,6 @@
 #include "BarInHost_win.h"
 
 #include "shared/SettingsSchema.h"
-#include "shared/mdReg.h"
 
 namespace morvane::test {
 
@@ -10,7 +9,6 @@ void ClearStoredSettings() {
 }
 
 void BarInHost::SetUp() {
-    mdReg::Registry = nullptr;
     ClearStoredSettings();
 }
 
@@ -18,7 +16,6 @@ void BarInHost::TearDown() {
     Disconnect();
     host.reset();
     ClearStoredSettings();
-    mdReg::Registry = nullptr;
 }
 
 void BarInHost::StartHost(const std::wstring& version, SettingValues settings) {

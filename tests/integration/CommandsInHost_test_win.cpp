@@ -19,7 +19,6 @@
 #include "shared/HostDispIds.h"
 #include "shared/Office_win.h"
 #include "shared/SettingsSchema.h"
-#include "shared/mdReg.h"
 #include "support/FakeCommandPorts.h"
 #include "support/TempFolder_win.h"
 
@@ -103,7 +102,6 @@ class CommandsInHost : public BarInHost {
         Disconnect();
         host.reset();
         state = AddinState{};
-        mdReg::Registry = nullptr;
         EmptyFolder(folder);
         log.clear();
     }

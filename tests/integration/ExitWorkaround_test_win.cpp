@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "BarInHost_win.h"
-#include "shared/mdPub.h"
-#include "shared/mdReg.h"
 #include "support/FakeSystem.h"
 
 namespace morvane::test {
@@ -16,12 +14,8 @@ class ExitWorkaround : public BarInHost {
   protected:
     void SetUp() override {
         BarInHost::SetUp();
-        mdPub::System = system;
+        state.System = system;
         hostOptions.modalFileDialogs = true;  // the command returns once its dialog is closed
-    }
-    void TearDown() override {
-        BarInHost::TearDown();
-        mdPub::System = nullptr;
     }
 
     std::shared_ptr<FakeSystem> system = std::make_shared<FakeSystem>();
@@ -47,6 +41,7 @@ TEST_F(ExitWorkaround, OnceOnHost12UnderWindows7AndNeverElsewhere) {
         SCOPED_TRACE(c.name);
         if (!c.sameState) {
             state = AddinState{};
+            state.System = system;
         }
         system->version = VersionNumbers{2, 6, c.minor};
         StartHost(c.host);
@@ -62,7 +57,6 @@ TEST_F(ExitWorkaround, OnceOnHost12UnderWindows7AndNeverElsewhere) {
         EXPECT_TRUE(host->ScreenUpdating());
         Disconnect();
         host.reset();
-        mdReg::Registry = nullptr;
     }
 }
 

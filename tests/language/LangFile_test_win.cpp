@@ -11,6 +11,7 @@
 #include "shared/LangLookup.h"
 #include "shared/MsXmlReader_win.h"
 #include "shared/mdLang_win.h"
+#include "support/FakeRegistry.h"
 
 namespace morvane::mdLang {
 namespace {
@@ -55,8 +56,7 @@ void PutBackLastWrite(const std::wstring& file, const FILETIME& time) {
 
 class LangFileTest : public ::testing::Test {
   protected:
-    void SetUp() override { SetXmlReader(reader); }
-    void TearDown() override { SetXmlReader(nullptr); }
+    void SetUp() override { language.SetXmlReader(reader); }
 
     // The lookup that parses per call, GetLangText (which parses per call while the file is
     // fresh) and the texts a cache keeps must all agree.
@@ -64,7 +64,7 @@ class LangFileTest : public ::testing::Test {
                     const std::wstring& expected) {
         EXPECT_EQ(LookUpOnce(*reader, file, section, key, L"default"), expected)
             << "per call: " << section << " " << key;
-        EXPECT_EQ(GetLangText(file, section, key, L"default"), expected)
+        EXPECT_EQ(language.GetLangText(file, section, key, L"default"), expected)
             << "GetLangText: " << section << " " << key;
         const std::unique_ptr<XmlElement> root = reader->LoadRoot(file);
         const LangTable table = root ? LangTable::From(*root) : LangTable();
@@ -76,6 +76,7 @@ class LangFileTest : public ::testing::Test {
     test::TempFolder folder;
     std::wstring file = folder.File(L"language_Quma.xml");
     std::shared_ptr<XmlReader> reader = MakeMsXmlReader();
+    Language language;
     com::Apartment apartment;
 };
 
@@ -166,14 +167,15 @@ TEST_F(LangFileTest, AReplacedFileIsSeenAtTheNextLookup) {
 }
 
 // Calls GetLangText on a new thread whose COM state the test sets up first.
-std::wstring LookUpOnThread(const std::wstring& file, DWORD coInit, bool& comLeftAsFound) {
+std::wstring LookUpOnThread(Language& language, const std::wstring& file, DWORD coInit,
+                            bool& comLeftAsFound) {
     std::wstring text;
     std::thread([&] {
         const bool initialise = coInit != static_cast<DWORD>(-1);
         if (initialise) {
             CoInitializeEx(nullptr, coInit);
         }
-        text = GetLangText(file, L"UID_1033", L"OK", L"default");
+        text = language.GetLangText(file, L"UID_1033", L"OK", L"default");
         // The thread's COM must be as it was: none (a new initialisation gives S_OK), still the
         // multithreaded apartment (a single-threaded one is refused) or still single-threaded.
         const HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -195,22 +197,24 @@ TEST_F(LangFileTest, WorksOnThreadsWithAndWithoutCom) {
     test::TempFolder::Write(file, kTwoSections);
     for (const DWORD coInit : {static_cast<DWORD>(-1), static_cast<DWORD>(COINIT_MULTITHREADED),
                                static_cast<DWORD>(COINIT_APARTMENTTHREADED)}) {
-        SetXmlReader(reader);  // a new cache, so the file is parsed on that thread
+        language.SetXmlReader(reader);  // a new cache, so the file is parsed on that thread
         bool comLeftAsFound = false;
-        EXPECT_EQ(LookUpOnThread(file, coInit, comLeftAsFound), L"&OK") << coInit;
+        EXPECT_EQ(LookUpOnThread(language, file, coInit, comLeftAsFound), L"&OK") << coInit;
         EXPECT_TRUE(comLeftAsFound) << coInit;
     }
 }
 
 TEST(ShippedLanguageFile, LiesBesideTheModuleAndHoldsEveryPartsKeys) {
-    InitLanguage(L"");  // no registry set: the English section
-    ASSERT_EQ(LangSection, L"UID_1033");
+    Language language;
+    test::FakeRegistry registry;
+    InitLanguage(language, registry, L"");  // no interface language stored: the English section
+    ASSERT_EQ(language.LangSection, L"UID_1033");
     const std::optional<std::wstring> folder = ModuleFolder();
     ASSERT_TRUE(folder);
     wchar_t exe[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
     EXPECT_EQ(*folder + L"\\" + std::filesystem::path(exe).filename().wstring(), exe);
-    EXPECT_EQ(LangFile, *folder + L"\\Language\\language_Quma.xml");
+    EXPECT_EQ(language.LangFile, *folder + L"\\Language\\language_Quma.xml");
 
     // A sample from every kind of caller: dialogs, menus, backstage, options, settings center.
     const struct {
@@ -240,15 +244,12 @@ TEST(ShippedLanguageFile, LiesBesideTheModuleAndHoldsEveryPartsKeys) {
         {L"Enable", nullptr},
     };
     for (const auto& s : samples) {
-        const std::wstring text = GetLangText(LangFile, LangSection, s.key, L"<missing>");
+        const std::wstring text = language.Text(s.key, L"<missing>");
         EXPECT_NE(text, L"<missing>") << s.key;
         if (s.english) {
             EXPECT_EQ(text, s.english) << s.key;
         }
     }
-    SetXmlReader(nullptr);
-    LangFile.clear();
-    LangSection.clear();
 }
 
 }  // namespace

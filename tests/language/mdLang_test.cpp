@@ -6,7 +6,6 @@
 
 #include "shared/LangLookup.h"
 #include "shared/mdPub.h"
-#include "shared/mdReg.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeXmlReader.h"
 
@@ -15,28 +14,25 @@ namespace {
 
 class InitLanguageTest : public ::testing::Test {
   protected:
-    void SetUp() override { mdReg::Registry = registry; }
-    void TearDown() override {
-        mdReg::Registry.reset();
-        LangFile.clear();
-        LangSection.clear();
-    }
     static std::optional<std::wstring> Tools() { return L"C:\\Tools"; }
     static std::optional<std::wstring> NoFolder() { return std::nullopt; }
 
     std::wstring HostVersion = L"14.0";
     const std::wstring key = L"Software\\Microsoft\\Office\\14.0\\MS Project";
     std::shared_ptr<test::FakeRegistry> registry = std::make_shared<test::FakeRegistry>();
+    Language language;
+    std::wstring& LangFile = language.LangFile;
+    std::wstring& LangSection = language.LangSection;
 };
 
 TEST_F(InitLanguageTest, SectionFromTheHostsInterfaceLanguage) {
     registry->PutDword(RootKey::CurrentUser, key, L"CurrentUI", 2052);
-    InitLanguage(HostVersion, Tools);
+    InitLanguage(language, *registry, HostVersion, Tools);
     EXPECT_EQ(LangSection, L"UID_2052");
     EXPECT_EQ(LangFile, L"C:\\Tools\\Language\\language_Quma.xml");
 
     HostVersion = L"12.0";  // another host version reads another key
-    InitLanguage(HostVersion, NoFolder);
+    InitLanguage(language, *registry, HostVersion, NoFolder);
     EXPECT_EQ(LangSection, L"UID_1033");
     EXPECT_EQ(LangFile, L"C:\\Tools\\Language\\language_Quma.xml") << "kept when no folder";
 }
@@ -46,18 +42,17 @@ TEST_F(InitLanguageTest, EnglishWhenTheValueGivesNoLocale) {
         [&] { registry->Delete(RootKey::CurrentUser, key, L"CurrentUI"); },
         [&] { registry->PutText(RootKey::CurrentUser, key, L"CurrentUI", L"Chinese"); },
         [&] { registry->Fail("OpenRead"); },
-        [&] { mdReg::Registry.reset(); },
     };
     for (const auto& makeUnreadable : unreadable) {
         registry->PutDword(RootKey::CurrentUser, key, L"CurrentUI", 2052);
         makeUnreadable();
         LangSection = L"UID_2052";
-        InitLanguage(HostVersion, Tools);
+        InitLanguage(language, *registry, HostVersion, Tools);
         EXPECT_EQ(LangSection, L"UID_1033");
     }
-    EXPECT_NO_THROW(InitLanguage(HostVersion, []() -> std::optional<std::wstring> {
-        throw std::runtime_error("no folder");
-    }));
+    EXPECT_NO_THROW(InitLanguage(
+        language, *registry, HostVersion,
+        []() -> std::optional<std::wstring> { throw std::runtime_error("no folder"); }));
 }
 
 // The same cases through the lookup that parses per call and through the cache.
@@ -154,8 +149,8 @@ TEST_F(LookupTest, CacheParsesOnceWhileTheFileKeepsItsVersion) {
 }
 
 TEST(GetLangText, WithoutAParserEveryLookupGivesItsDefault) {
-    SetXmlReader(nullptr);
-    EXPECT_EQ(GetLangText(L"C:\\x.xml", L"UID_1033", L"OK", L"&OK"), L"&OK");
+    Language language;
+    EXPECT_EQ(language.GetLangText(L"C:\\x.xml", L"UID_1033", L"OK", L"&OK"), L"&OK");
 }
 
 class Controls : public TaggedControls {
@@ -182,31 +177,28 @@ class Controls : public TaggedControls {
 
 TEST(LocalizeTags, TaggedCaptionsTakeTheirKeysText) {
     auto reader = std::make_shared<test::FakeXmlReader>();
-    LangFile = L"C:\\Morvane\\Language\\language_Quma.xml";
-    LangSection = L"UID_2052";
-    reader->Document(LangFile).Add(L"UID_2052").Add(L"Exit", L"\x9000\x51FA");
-    SetXmlReader(reader);
+    Language language;
+    language.LangFile = L"C:\\Morvane\\Language\\language_Quma.xml";
+    language.LangSection = L"UID_2052";
+    reader->Document(language.LangFile).Add(L"UID_2052").Add(L"Exit", L"\x9000\x51FA");
+    language.SetXmlReader(reader);
 
     Controls form;
     form.controls = {{L"Exit", L"E&xit"},
                      {L"NoSuchKey", L"Design text"},
                      {L"", L"Untagged"},
                      {L"Project", std::nullopt}};
-    LocalizeTags(form);
+    LocalizeTags(language, form);
     EXPECT_EQ(form.controls[0].caption, L"\x9000\x51FA");
     EXPECT_EQ(form.controls[1].caption, L"Design text");
     EXPECT_EQ(form.controls[2].caption, L"Untagged");
     EXPECT_EQ(form.controls[3].caption, std::nullopt);
     EXPECT_EQ(reader->loads, 1) << "the form's lookups share one parse";
 
-    reader->Remove(LangFile);
+    reader->Remove(language.LangFile);
     form.controls[0].caption = L"E&xit";
-    LocalizeTags(form);
+    LocalizeTags(language, form);
     EXPECT_EQ(form.controls[0].caption, L"E&xit") << "a missing file keeps the design text";
-
-    SetXmlReader(nullptr);
-    LangFile.clear();
-    LangSection.clear();
 }
 
 }  // namespace

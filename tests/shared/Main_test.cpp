@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "shared/mdPub.h"
-#include "shared/mdReg.h"
 #include "support/FakeRegistry.h"
 
 namespace morvane::test {
@@ -15,8 +13,6 @@ const std::wstring K = L"SOFTWARE\\Microsoft\\Shared Tools\\Morvane";
 
 class MainTest : public ::testing::Test {
   protected:
-    void SetUp() override { mdReg::Registry = registry; }
-    void TearDown() override { mdReg::Registry.reset(); }
     TabSettings Settings;
     std::optional<std::int32_t> LoadBehavior(RootKey root) const {
         return registry->FindDword(root, Loader, L"LoadBehavior");
@@ -27,7 +23,7 @@ class MainTest : public ::testing::Test {
 
 TEST_F(MainTest, RegistersTheLoaderInBothHivesAndSwitchesTheAddinOnByDefault) {
     Settings.EnabledApp = 5;
-    mdPub::RegisterLoaderAndReadSwitch(Settings);
+    mdPub::RegisterLoaderAndReadSwitch(*registry, Settings);
     EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
     EXPECT_EQ(LoadBehavior(RootKey::LocalMachine), 3);
     ASSERT_EQ(registry->writes.size(), 2u);
@@ -40,7 +36,7 @@ TEST_F(MainTest, ReadsTheSwitchAndOverwritesAnEarlierLoadBehavior) {
     registry->PutDword(RootKey::CurrentUser, K, L"EnabledApp", 1);
     registry->PutDword(RootKey::CurrentUser, Loader, L"LoadBehavior", 2);
     registry->PutDword(RootKey::LocalMachine, Loader, L"LoadBehavior", 2);
-    mdPub::RegisterLoaderAndReadSwitch(Settings);
+    mdPub::RegisterLoaderAndReadSwitch(*registry, Settings);
     EXPECT_EQ(Settings.EnabledApp, 1);
     EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
     EXPECT_EQ(LoadBehavior(RootKey::LocalMachine), 3);
@@ -49,7 +45,7 @@ TEST_F(MainTest, ReadsTheSwitchAndOverwritesAnEarlierLoadBehavior) {
 TEST_F(MainTest, ARefusedMachineWriteStopsNothing) {
     registry->readOnly.insert(RootKey::LocalMachine);
     registry->PutDword(RootKey::CurrentUser, K, L"EnabledApp", 1);
-    mdPub::RegisterLoaderAndReadSwitch(Settings);
+    mdPub::RegisterLoaderAndReadSwitch(*registry, Settings);
     EXPECT_EQ(LoadBehavior(RootKey::CurrentUser), 3);
     EXPECT_FALSE(LoadBehavior(RootKey::LocalMachine));
     EXPECT_EQ(Settings.EnabledApp, 1);

@@ -1,21 +1,15 @@
 #include "RegistryContract.h"
 
-#include "shared/mdReg.h"
-
 namespace morvane::test {
 
-using mdReg::GetRegValue;
-using mdReg::SetRegValue;
 constexpr auto HKCU = RootKey::CurrentUser;
 
 void RegistryContract::SetUp() {
     api = GetParam().make();
     GetParam().removeScratch();
-    mdReg::Registry = api;
 }
 
 void RegistryContract::TearDown() {
-    mdReg::Registry.reset();
     GetParam().removeScratch();
 }
 

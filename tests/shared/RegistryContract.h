@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "shared/RegistryApi.h"
+#include "shared/mdReg.h"
 
 namespace morvane::test {
 
@@ -36,6 +37,18 @@ class RegistryContract : public ::testing::TestWithParam<RegistryTarget> {
     // The type, size and data of a value, read through the port; nothing when missing.
     std::optional<RegValueInfo> InfoOf(const std::wstring& subKey, const std::wstring& name);
     std::vector<std::uint8_t> DataOf(const std::wstring& subKey, const std::wstring& name);
+
+    // The registry calls on the port under test.
+    template <typename Value>
+    bool GetRegValue(RootKey root, const std::wstring& subKey, const std::wstring& name,
+                     Value& value) {
+        return mdReg::GetRegValue(*api, root, subKey, name, value);
+    }
+    template <typename Value>
+    bool SetRegValue(RootKey root, const std::wstring& subKey, const std::wstring& name,
+                     std::int32_t type, const Value& value) {
+        return mdReg::SetRegValue(*api, root, subKey, name, type, value);
+    }
 
     std::shared_ptr<RegistryApi> api;
 };

@@ -15,15 +15,9 @@ const std::wstring K = L"SOFTWARE\\Microsoft\\Shared Tools\\Morvane";
 class SettingsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        mdReg::Registry = registry;
-        mdPub::System = system;
         HostVersion = L"14.0";
         // A menu font of 16 pixels at 96 dpi: 12 points.
         system->metrics = NonClientFonts{L"Segoe UI", -16};
-    }
-    void TearDown() override {
-        mdReg::Registry.reset();
-        mdPub::System.reset();
     }
     void Dword(const std::wstring& key, const std::wstring& name, std::int32_t value) {
         registry->PutDword(HKCU, key, name, value);
@@ -241,10 +235,10 @@ TEST_F(SettingsTest, ValuesAreReadInTheLoadersOrder) {
 }
 
 TEST_F(SettingsTest, WritersStoreEachValueWithItsTypeInItsPlace) {
-    EXPECT_TRUE(WriteSetting(Setting::TabFontSize, 11));
-    EXPECT_TRUE(WriteSetting(Setting::HotKeyBarKeyName, L"Ctrl+B"));
-    EXPECT_TRUE(WriteSetting(Setting::HotKeyTabitKeyCode, 78));
-    EXPECT_TRUE(WriteSetting(Setting::CoBackii, 0x00102030));
+    EXPECT_TRUE(WriteSetting(*registry, Setting::TabFontSize, 11));
+    EXPECT_TRUE(WriteSetting(*registry, Setting::HotKeyBarKeyName, L"Ctrl+B"));
+    EXPECT_TRUE(WriteSetting(*registry, Setting::HotKeyTabitKeyCode, 78));
+    EXPECT_TRUE(WriteSetting(*registry, Setting::CoBackii, 0x00102030));
 
     const auto size = registry->Find(HKCU, K + L"\\TabFontSize", L"TabFontSize");
     ASSERT_TRUE(size);

@@ -68,8 +68,6 @@ namespace {
 
 class FontsTest : public ::testing::Test {
   protected:
-    void SetUp() override { mdPub::System = system; }
-    void TearDown() override { mdPub::System.reset(); }
     std::shared_ptr<test::FakeSystem> system = std::make_shared<test::FakeSystem>();
 };
 
@@ -85,27 +83,27 @@ TEST_F(FontsTest, DefaultFontSizeIsTheMenuFontInPoints) {
     for (const auto& c : cases) {
         system->dpi = c.dpi;
         system->metrics = NonClientFonts{L"Tahoma", c.height};
-        EXPECT_EQ(mdPub::DefaultFontSize(), c.points) << c.dpi << " dpi, height " << c.height;
+        EXPECT_EQ(mdPub::DefaultFontSize(system.get()), c.points)
+            << c.dpi << " dpi, height " << c.height;
     }
 }
 
 TEST_F(FontsTest, FailingCallsGiveTheFallbacks) {
     system->metrics.reset();
-    EXPECT_EQ(mdPub::DefaultFontSize(), 9);
-    EXPECT_EQ(mdPub::SystemFontName(), L"");
+    EXPECT_EQ(mdPub::DefaultFontSize(system.get()), 9);
+    EXPECT_EQ(mdPub::SystemFontName(system.get()), L"");
     system->metrics = NonClientFonts{L"Tahoma", -16};
     for (const auto dpi : {std::optional<std::int32_t>{}, std::optional<std::int32_t>{0}}) {
         system->dpi = dpi;
-        EXPECT_EQ(mdPub::DefaultFontSize(), 9);
+        EXPECT_EQ(mdPub::DefaultFontSize(system.get()), 9);
     }
-    mdPub::System.reset();
-    EXPECT_EQ(mdPub::DefaultFontSize(), 9);
-    EXPECT_EQ(mdPub::SystemFontName(), L"");
+    EXPECT_EQ(mdPub::DefaultFontSize(nullptr), 9);
+    EXPECT_EQ(mdPub::SystemFontName(nullptr), L"");
 }
 
 TEST_F(FontsTest, SystemFontNameIsTheCaptionFont) {
     system->metrics = NonClientFonts{L"Segoe UI", -12};
-    EXPECT_EQ(mdPub::SystemFontName(), L"Segoe UI");
+    EXPECT_EQ(mdPub::SystemFontName(system.get()), L"Segoe UI");
 }
 
 TEST(OSVersion, NamesEachKnownVersion) {
@@ -139,13 +137,11 @@ TEST(OSVersion, NamesEachKnownVersion) {
 }
 
 TEST(OSVersion, AsksTheSystemAndFailsWithoutIt) {
-    auto system = std::make_shared<test::FakeSystem>();
-    mdPub::System = system;
-    EXPECT_EQ(mdPub::GetOSVersion().Version, L"6.1");
-    system->version.reset();
-    EXPECT_EQ(mdPub::GetOSVersion().Name, L"Failed");
-    mdPub::System.reset();
-    EXPECT_EQ(mdPub::GetOSVersion().Version, L"Failed");
+    test::FakeSystem system;
+    EXPECT_EQ(mdPub::GetOSVersion(&system).Version, L"6.1");
+    system.version.reset();
+    EXPECT_EQ(mdPub::GetOSVersion(&system).Name, L"Failed");
+    EXPECT_EQ(mdPub::GetOSVersion(nullptr).Version, L"Failed");
 }
 
 int Twice(int n) {

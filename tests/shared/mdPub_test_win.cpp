@@ -77,19 +77,20 @@ TEST(WinSystem, AnswersEveryFact) {
 }
 
 TEST(WinSystem, HelpersUseTheRunningSystem) {
-    mdPub::System.reset();
-    mdPub::UseWindowsPlatform();
+    std::shared_ptr<RegistryApi> registry;
+    std::shared_ptr<SystemApi> running;
+    mdPub::UseWindowsPlatform(registry, running);
+    ASSERT_TRUE(registry);
     const auto metrics = WinSystem().NonClientMetrics();
     ASSERT_TRUE(metrics);
-    EXPECT_EQ(mdPub::SystemFontName(), metrics->CaptionFaceName);
-    const int size = mdPub::DefaultFontSize();
+    EXPECT_EQ(mdPub::SystemFontName(running.get()), metrics->CaptionFaceName);
+    const int size = mdPub::DefaultFontSize(running.get());
     EXPECT_GE(size, 6);
     EXPECT_LE(size, 20);
-    const auto os = mdPub::GetOSVersion();
+    const auto os = mdPub::GetOSVersion(running.get());
     EXPECT_NE(os.Version, L"Failed");
     std::wcout << L"GetOSVersion: \"" << os.Name << L"\" " << os.Version << L", DefaultFontSize "
                << size << std::endl;
-    mdPub::System.reset();
 }
 
 // Counts the messages it sees, then passes them on.

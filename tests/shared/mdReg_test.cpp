@@ -22,8 +22,6 @@ const std::wstring Key = L"SOFTWARE\\Test";
 
 class RegistryFaults : public ::testing::Test {
   protected:
-    void SetUp() override { mdReg::Registry = registry; }
-    void TearDown() override { mdReg::Registry.reset(); }
     std::shared_ptr<FakeRegistry> registry = std::make_shared<FakeRegistry>();
 };
 
@@ -32,7 +30,7 @@ TEST_F(RegistryFaults, EveryFailingStepClosesTheKeyAndKeepsTheDestination) {
     for (const char* step : {"QueryInfo", "QueryData", "Close"}) {
         registry->Fail(step);
         std::wstring text = L"kept";
-        EXPECT_FALSE(mdReg::GetRegValue(HKCU, Key, L"Name", text)) << step;
+        EXPECT_FALSE(mdReg::GetRegValue(*registry, HKCU, Key, L"Name", text)) << step;
         EXPECT_EQ(text, L"kept") << step;
         registry->Heal(step);
         if (std::string(step) != "Close") {
@@ -43,23 +41,15 @@ TEST_F(RegistryFaults, EveryFailingStepClosesTheKeyAndKeepsTheDestination) {
 
 TEST_F(RegistryFaults, FailingWritesAnswerFalseAndCloseTheKey) {
     registry->Fail("SetValue");
-    EXPECT_FALSE(mdReg::SetRegValue(HKCU, Key, L"Value", 4, 1));
+    EXPECT_FALSE(mdReg::SetRegValue(*registry, HKCU, Key, L"Value", 4, 1));
     EXPECT_EQ(registry->OpenKeys(), 0u);
     registry->Heal("SetValue");
     registry->Fail("Close");
-    EXPECT_FALSE(mdReg::SetRegValue(HKCU, Key, L"Value", 4, 1));
+    EXPECT_FALSE(mdReg::SetRegValue(*registry, HKCU, Key, L"Value", 4, 1));
     registry->Heal("Close");
     registry->readOnly.insert(RootKey::LocalMachine);
-    EXPECT_FALSE(mdReg::SetRegValue(RootKey::LocalMachine, Key, L"Value", 4, 1));
-    EXPECT_TRUE(mdReg::SetRegValue(HKCU, Key, L"Value", 4, 1));
-}
-
-TEST_F(RegistryFaults, WithoutARegistryEveryCallFails) {
-    mdReg::Registry.reset();
-    std::int32_t number = 7;
-    EXPECT_FALSE(mdReg::GetRegValue(HKCU, Key, L"Value", number));
-    EXPECT_FALSE(mdReg::SetRegValue(HKCU, Key, L"Value", 4, 1));
-    EXPECT_EQ(number, 7);
+    EXPECT_FALSE(mdReg::SetRegValue(*registry, RootKey::LocalMachine, Key, L"Value", 4, 1));
+    EXPECT_TRUE(mdReg::SetRegValue(*registry, HKCU, Key, L"Value", 4, 1));
 }
 
 TEST(RoundToInt32, HalvesGoToTheEvenNeighbour) {

@@ -31,16 +31,10 @@ const std::wstring Loader =
 
 class RealSettings : public ::testing::Test {
   protected:
-    void SetUp() override {
-        CleanUp();
-        mdReg::Registry = std::make_shared<WinRegistry>();
-        mdPub::System = std::make_shared<WinSystem>();
-    }
-    void TearDown() override {
-        mdReg::Registry.reset();
-        mdPub::System.reset();
-        CleanUp();
-    }
+    void SetUp() override { CleanUp(); }
+    void TearDown() override { CleanUp(); }
+    WinRegistry registry;
+    const WinSystem system;
     TabSettings Settings;
     std::int32_t OfficeTheme = 0;
 
@@ -52,26 +46,26 @@ class RealSettings : public ::testing::Test {
 };
 
 TEST_F(RealSettings, LoadsStoredValuesAndDefaults) {
-    ASSERT_TRUE(WriteSetting(Setting::FixWidth, 150));
-    ASSERT_TRUE(WriteSetting(Setting::EnableFontSize, 1));
-    ASSERT_TRUE(WriteSetting(Setting::TabFontSize, 11));
-    ASSERT_TRUE(WriteSetting(Setting::HotKeyBarKeyName, L"Ctrl+B"));
-    mdPub::LoadSettings(*mdReg::Registry, mdPub::System.get(), Settings, L"14.0", OfficeTheme);
+    ASSERT_TRUE(WriteSetting(registry, Setting::FixWidth, 150));
+    ASSERT_TRUE(WriteSetting(registry, Setting::EnableFontSize, 1));
+    ASSERT_TRUE(WriteSetting(registry, Setting::TabFontSize, 11));
+    ASSERT_TRUE(WriteSetting(registry, Setting::HotKeyBarKeyName, L"Ctrl+B"));
+    mdPub::LoadSettings(registry, &system, Settings, L"14.0", OfficeTheme);
     EXPECT_EQ(Settings.FixWidth, 150);
     EXPECT_EQ(Settings.TabFontSize, 11);
     EXPECT_EQ(Settings.HotKeyBar.KeyName, L"Ctrl+B");
     EXPECT_EQ(Settings.HotKeyBar.KeyCode, 81);
     EXPECT_EQ(Settings.Theme, 7);
-    EXPECT_EQ(Settings.TabFontName, mdPub::SystemFontName());
+    EXPECT_EQ(Settings.TabFontName, mdPub::SystemFontName(&system));
     EXPECT_FALSE(Settings.TabFontName.empty());
 }
 
 TEST_F(RealSettings, MainRegistersTheLoaderInBothHives) {
-    ASSERT_TRUE(WriteSetting(Setting::EnabledApp, 1));
+    ASSERT_TRUE(WriteSetting(registry, Setting::EnabledApp, 1));
     mdPub::Main(Settings);
     for (const RootKey root : {RootKey::CurrentUser, RootKey::LocalMachine}) {
         std::int32_t behavior = 0;
-        EXPECT_TRUE(mdReg::GetRegValue(root, Loader, L"LoadBehavior", behavior));
+        EXPECT_TRUE(mdReg::GetRegValue(registry, root, Loader, L"LoadBehavior", behavior));
         EXPECT_EQ(behavior, 3);
     }
     EXPECT_EQ(Settings.EnabledApp, 1);

@@ -30,9 +30,9 @@ void ShowOrCancel(Form& form, HWND owner) {
 
 }  // namespace
 
-std::int32_t ShowCloseMsg(HWND owner, const TextLookup& texts, TabSettings& settings,
-                          DialogResults& results) {
-    frmCloseMsg form(texts, settings, results);
+std::int32_t ShowCloseMsg(HWND owner, const TextLookup& texts, RegistryApi& registry,
+                          TabSettings& settings, DialogResults& results) {
+    frmCloseMsg form(texts, registry, settings, results);
     ShowOrCancel(form, owner);
     return results.CloseChoice;
 }

@@ -13,14 +13,15 @@
 #include "addin/dialogs/DialogResults.h"
 #include "addin/dialogs/FormDesign.h"
 #include "host/HostApp.h"
+#include "shared/RegistryApi.h"
 #include "shared/TabSettings.h"
 
 namespace morvane::dialogs {
 
 // frmCloseMsg: close all tabs, the current tab, or nothing (CloseChoice). The check box, ticked
-// with either close button, writes ExitInfor = 1 and sets it in `settings`.
-std::int32_t ShowCloseMsg(HWND owner, const TextLookup& texts, TabSettings& settings,
-                          DialogResults& results);
+// with either close button, writes ExitInfor = 1 to `registry` and sets it in `settings`.
+std::int32_t ShowCloseMsg(HWND owner, const TextLookup& texts, RegistryApi& registry,
+                          TabSettings& settings, DialogResults& results);
 
 // frmLock: true when the user unlocks (Unlocked). Mode 1 names `projectName`, the project about
 // to be closed or saved. `openHelp` opens the help page; none opens HelpPage beside this module.

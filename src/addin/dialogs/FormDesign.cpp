@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "shared/mdLang.h"
 #include "tabctl/Units.h"
 
 namespace morvane::dialogs {
@@ -19,10 +18,10 @@ int Clamp(int start, int length, int low, int high) {
 
 }  // namespace
 
-TextLookup LanguageTexts(std::wstring file, std::wstring section) {
-    return [file = std::move(file), section = std::move(section)](const std::wstring& key,
-                                                                  const std::wstring& def) {
-        return mdLang::GetLangText(file, section, key, def);
+TextLookup LanguageTexts(mdLang::Language& language, std::wstring file, std::wstring section) {
+    return [&language, file = std::move(file), section = std::move(section)](
+               const std::wstring& key, const std::wstring& def) {
+        return language.GetLangText(file, section, key, def);
     };
 }
 

@@ -6,13 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "shared/mdLang.h"
+
 namespace morvane::dialogs {
 
 // One text of the language file by key, `def` when the file has none.
 using TextLookup = std::function<std::wstring(const std::wstring& key, const std::wstring& def)>;
 
-// Lookups in `file`, section `section` (with the language file's fallbacks).
-TextLookup LanguageTexts(std::wstring file, std::wstring section);
+// Lookups in `file`, section `section` (with the language file's fallbacks), through the
+// program's language, which must outlive them.
+TextLookup LanguageTexts(mdLang::Language& language, std::wstring file, std::wstring section);
 
 // Left, top, width and height in twips.
 struct TwipsRect {

@@ -11,16 +11,17 @@ constexpr TwipsRect kBack{1290, 0, 5055, 855};
 
 // Switches the question off: in the registry, and in the running add-in even when the write
 // fails, so that it stays off until the add-in is next loaded.
-void StopAsking(TabSettings& settings) {
-    mdReg::SetRegValue(RootKey::CurrentUser, std::wstring(SettingsKey), L"ExitInfor",
+void StopAsking(RegistryApi& registry, TabSettings& settings) {
+    mdReg::SetRegValue(registry, RootKey::CurrentUser, std::wstring(SettingsKey), L"ExitInfor",
                        mdReg::RegDword, std::int32_t{1});
     settings.ExitInfor = 1;
 }
 
 }  // namespace
 
-frmCloseMsg::frmCloseMsg(const TextLookup& texts, TabSettings& settings, DialogResults& results)
-    : texts_(texts), settings_(settings), results_(results) {}
+frmCloseMsg::frmCloseMsg(const TextLookup& texts, RegistryApi& registry, TabSettings& settings,
+                         DialogResults& results)
+    : texts_(texts), registry_(registry), settings_(settings), results_(results) {}
 
 FormDesign frmCloseMsg::Form_Load() {
     FormDesign form;
@@ -81,7 +82,7 @@ void frmCloseMsg::Form_QueryUnload() {
 void frmCloseMsg::Choose(std::int32_t choice, FormView& view) {
     results_.CloseChoice = choice;
     if (view.Checked(CheckBox_CloseMsg)) {
-        StopAsking(settings_);
+        StopAsking(registry_, settings_);
     }
     view.Unload();
 }

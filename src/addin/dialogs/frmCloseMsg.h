@@ -4,6 +4,7 @@
 
 #include "addin/dialogs/DialogResults.h"
 #include "addin/dialogs/Form.h"
+#include "shared/RegistryApi.h"
 #include "shared/TabSettings.h"
 
 namespace morvane::dialogs {
@@ -20,8 +21,10 @@ class frmCloseMsg final : public Form {
         PushButton_Cancel,
     };
 
-    // `settings` is the record whose ExitInfor the check box switches off.
-    frmCloseMsg(const TextLookup& texts, TabSettings& settings, DialogResults& results);
+    // `settings` is the record whose ExitInfor the check box switches off, `registry` where it
+    // is stored.
+    frmCloseMsg(const TextLookup& texts, RegistryApi& registry, TabSettings& settings,
+                DialogResults& results);
 
     FormDesign Form_Load() override;
     void Click(int id, FormView& view) override;
@@ -31,6 +34,7 @@ class frmCloseMsg final : public Form {
     void Choose(std::int32_t choice, FormView& view);
 
     const TextLookup& texts_;
+    RegistryApi& registry_;
     TabSettings& settings_;
     DialogResults& results_;
 };

@@ -3,7 +3,6 @@
 #include "addin/options/OptionsDialog_win.h"
 #include "addin/options/TabBarLiveApply_win.h"
 #include "shared/LoadSettings.h"
-#include "shared/mdLang.h"
 
 namespace morvane {
 
@@ -26,15 +25,15 @@ void OpenOptionsDialog(AddinState& state, TabBarHooks& hooks, OptionsPage page) 
     TabBarLiveApply live(std::move(addin));
 
     const std::wstring captionSection = OptionsCaptionSection(
-        mdLang::LangSection, static_cast<std::int32_t>(GetSystemDefaultLCID()));
+        state.Lang.LangSection, static_cast<std::int32_t>(GetSystemDefaultLCID()));
     OptionsDialogParts parts{
         state.Settings,
         state.OfficeTheme,
         *state.Registry,
         live,
         state.HostVersion.Text,
-        dialogs::LanguageTexts(mdLang::LangFile, mdLang::LangSection),
-        dialogs::LanguageTexts(mdLang::LangFile, captionSection),
+        dialogs::LanguageTexts(state.Lang, state.Lang.LangFile, state.Lang.LangSection),
+        dialogs::LanguageTexts(state.Lang, state.Lang.LangFile, captionSection),
         host ? host->ShowWindowsInTaskbar() : std::nullopt,
         {},
     };

@@ -17,6 +17,7 @@
 #include "shared/SystemApi.h"
 #include "shared/TabSettings.h"
 #include "shared/WindowHandle.h"
+#include "shared/mdLang.h"
 
 namespace morvane {
 
@@ -35,6 +36,9 @@ struct AddinState {
     std::shared_ptr<RegistryApi> Registry;
     // The system facts behind the default font and the Windows version.
     std::shared_ptr<SystemApi> System;
+    // The language file, its section (LangFile, LangSection) and the lookup of its texts, set up
+    // at connection.
+    mdLang::Language Lang;
     // The settings record.
     TabSettings Settings;
     // The Office "14.0" colour scheme as last read: 1 blue, 2 silver, 3 black.

@@ -21,7 +21,9 @@
 #include "addin/dialogs/Dialogs_win.h"
 #include "addin/options/frmOption.h"
 #include "shared/SettingsSchema.h"
+#include "shared/MsXmlReader_win.h"
 #include "shared/TabSettings.h"
+#include "shared/WinRegistry_win.h"
 #include "shared/mdLang.h"
 #include "standin/BackstageView_win.h"
 #include "standin/Host_win.h"
@@ -183,13 +185,16 @@ std::wstring ProgramFolder() {
 // Each of the add-in's dialogs over the host's main window, as the add-in shows them.
 void ShowDialogs(Host& host, const std::wstring& folder) {
     using namespace morvane::dialogs;
-    const TextLookup texts =
-        LanguageTexts(morvane::mdLang::FileIn(ProgramFolder()), morvane::mdLang::SectionFor(1033));
+    morvane::mdLang::Language language;
+    language.SetXmlReader(morvane::MakeMsXmlReader());
+    const TextLookup texts = LanguageTexts(language, morvane::mdLang::FileIn(ProgramFolder()),
+                                           morvane::mdLang::SectionFor(1033));
     const HWND owner = host.MainWindow();
     DialogResults results;
     morvane::TabSettings settings;
+    morvane::WinRegistry registry;
     ShowDialogView(folder, L"dialog_closemsg",
-                   [&] { ShowCloseMsg(owner, texts, settings, results); });
+                   [&] { ShowCloseMsg(owner, texts, registry, settings, results); });
     ShowDialogView(folder, L"dialog_lock", [&] {
         const morvane::HostAppDispatch app(host.Application());
         ShowLock(owner, texts, 1, ActiveProjectName(&app), results, [] {});
