@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "HostWindows_win.h"
+#include "shared/Trace.h"
 #include "TabBarFixture.h"
 
 namespace morvane::test {
@@ -70,6 +74,22 @@ TEST_F(MainHookTest, HotKeysAreHeldOnlyWhileTheMainWindowIsActive) {
     EXPECT_TRUE(Free(MOD_CONTROL, VK_TAB));
     EXPECT_EQ(GetWindowLongPtrW(windows->main, GWLP_WNDPROC), ownProcedure);
     EXPECT_EQ(hook.HotKeys(), nullptr);
+}
+
+TEST_F(MainHookTest, AKeyHeldElsewhereIsTracedAndTheOthersStillHeld) {
+    HWND other = CreateWindowExW(0, L"MorvaneTestBar", L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(RegisterHotKey(other, 1, MOD_WIN, 'Q'));
+    std::vector<std::wstring> lines;
+    SetTraceSink([&lines](const std::wstring& line) { lines.push_back(line); });
+    Hook();
+    SetTraceSink(nullptr);
+    UnregisterHotKey(other, 1);
+    DestroyWindow(other);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find(L"RegisterHotKey failed"), std::wstring::npos) << lines[0];
+    EXPECT_FALSE(Free(MOD_CONTROL, VK_TAB));
+    EXPECT_FALSE(Free(MOD_ALT, '9'));
 }
 
 TEST_F(MainHookTest, SwitchedOffGroupsAndSettingsKeys) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "shared/Trace.h"
 #include "shared/WindowHandle_win.h"
 
 namespace morvane {
@@ -62,7 +63,11 @@ WindowHandle Win32WindowSystem::NextSibling(WindowHandle window) {
 
 bool Win32WindowSystem::Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) {
-    return PostMessageW(AsHwnd(window), message, wParam, lParam) != FALSE;
+    if (PostMessageW(AsHwnd(window), message, wParam, lParam)) {
+        return true;
+    }
+    TraceFailure(L"PostMessageW", HRESULT_FROM_WIN32(GetLastError()));
+    return false;
 }
 
 std::uint32_t Win32WindowSystem::TickCount() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "addin/tabbar/cSubclass_win.h"
+#include "shared/Trace.h"
 #include "shared/mdPub.h"
 
 namespace morvane::mdxlMainHwndSubClass {
@@ -15,8 +16,12 @@ class Win32HotKeys final : public HotKeyPort {
   public:
     explicit Win32HotKeys(HWND window) : window_(window) {}
     bool Register(std::int32_t id, std::int32_t modifiers, std::int32_t key) override {
-        return RegisterHotKey(window_, id, static_cast<UINT>(modifiers), static_cast<UINT>(key)) !=
-               FALSE;
+        // Fails when another program holds the key; the bar works on without it.
+        if (RegisterHotKey(window_, id, static_cast<UINT>(modifiers), static_cast<UINT>(key))) {
+            return true;
+        }
+        TraceFailure(L"RegisterHotKey", HRESULT_FROM_WIN32(GetLastError()));
+        return false;
     }
     void Unregister(std::int32_t id) override { UnregisterHotKey(window_, id); }
 
