@@ -136,7 +136,9 @@ bool SameObject(IDispatch* a, IDispatch* b) {
 // otherwise (Project's Parent is the Application or a windows collection) it is the project
 // whose own windows hold this very window, else the first whose own windows hold one of the
 // same caption: two projects of one name from two folders have windows of one caption.
-com::ComPtr<IDispatch> ProjectOfWindow(IDispatch* app, IDispatch* window) {
+// `certain` tells whether the window itself named its project (not only its caption).
+com::ComPtr<IDispatch> ProjectOfWindow(IDispatch* app, IDispatch* window, bool& certain) {
+    certain = true;
     auto parent = AsObject(Get(window, windowid::Parent, L"Window.Parent"));
     if (parent && GetByName(parent.Get(), L"FullName")) {
         return parent;
@@ -161,6 +163,7 @@ com::ComPtr<IDispatch> ProjectOfWindow(IDispatch* app, IDispatch* window) {
             }
         }
     }
+    certain = false;
     return byCaption;
 }
 
@@ -175,13 +178,24 @@ class WindowDispatch : public HostWindow {
     std::optional<bool> Visible() const override {
         return AsBool(Get(w_.Get(), windowid::Visible, L"Window.Visible"));
     }
+    // A window belongs to one project for its life, so once the window named it, it is kept:
+    // the search walks every project's windows, and the tabs ask at every refresh.
     HostProjectPtr Project() const override {
-        return HostProjectOf(ProjectOfWindow(app_.Get(), w_.Get()));
+        if (project_) {
+            return HostProjectOf(project_);
+        }
+        bool certain = false;
+        auto project = ProjectOfWindow(app_.Get(), w_.Get(), certain);
+        if (certain) {
+            project_ = project;
+        }
+        return HostProjectOf(std::move(project));
     }
 
   private:
     com::ComPtr<IDispatch> app_;
     com::ComPtr<IDispatch> w_;
+    mutable com::ComPtr<IDispatch> project_;
 };
 
 // Each item of an application collection, wrapped.

@@ -131,6 +131,12 @@ TEST(HostAppDispatch, AWindowsProjectByParentOrByItsWindows) {
         ASSERT_TRUE(project);
         EXPECT_EQ(project->FullName(), L"D:\\Work\\B.mpp");
         EXPECT_EQ(host.Calls(ObjectKind::Application, appid::Projects) > 0, c.searchesProjects);
+        // The window named its project: asking again searches nothing.
+        const int searches = host.Calls(ObjectKind::Application, appid::Projects);
+        const int parents = host.Calls(ObjectKind::Window, windowid::Parent);
+        EXPECT_EQ(b->Project()->FullName(), L"D:\\Work\\B.mpp");
+        EXPECT_EQ(host.Calls(ObjectKind::Application, appid::Projects), searches);
+        EXPECT_EQ(host.Calls(ObjectKind::Window, windowid::Parent), parents);
     }
 }
 
