@@ -1,5 +1,6 @@
 #include "addin/AppEventHandlers.h"
 
+#include "addin/state/ScopedFlag.h"
 #include "addin/tabbar/TabBarRules.h"
 #include "addin/tabbar/WindowMessages.h"
 #include "shared/mdPub.h"
@@ -11,18 +12,6 @@ namespace {
 constexpr const wchar_t* Windows7 = L"6.1";
 constexpr const wchar_t* Project2007 = L"12.0";
 constexpr const wchar_t* Project2003 = L"11.0";
-
-// Sets the busy flag for its scope.
-class UpdatingScope {
-  public:
-    explicit UpdatingScope(bool& updating) : updating_(updating) { updating_ = true; }
-    ~UpdatingScope() { updating_ = false; }
-    UpdatingScope(const UpdatingScope&) = delete;
-    UpdatingScope& operator=(const UpdatingScope&) = delete;
-
-  private:
-    bool& updating_;
-};
 
 bool EndsInUnsavedMark(const std::wstring& caption) {
     const auto last = caption.find_last_not_of(L' ');
@@ -206,7 +195,7 @@ void AppEventHandlers::oAppPro_PaneActivate() {
 
 void AppEventHandlers::Refresh() {
     if (TabBarWindow* bar = parts_.tabBar()) {
-        const UpdatingScope busy(parts_.updating);
+        const ScopedFlag busy(parts_.updating);
         bar->UpdateMenu();
     }
 }

@@ -519,6 +519,17 @@ TEST_F(AppEventsTest, PaneActivateRecordsTheHostsActiveWindow) {
     EXPECT_EQ(bar.updates, 2);
 }
 
+// A refresh inside code that holds the busy flag leaves the flag held for that code.
+TEST_F(AppEventsTest, ARefreshKeepsTheBusyFlagOfItsCaller) {
+    auto handlers = Handlers(L"14.0");
+    Open(L"A.mpp");
+    Updating = true;
+    handlers.oAppPro_PaneActivate();
+    handlers.oAppPro_ProjectAfterSave();
+    EXPECT_TRUE(Updating);
+    EXPECT_EQ(bar.updates, 2);
+}
+
 TEST_F(AppEventsTest, SaveRefreshesTheTabs) {
     auto handlers = Handlers(L"14.0");
     Open(L"A.mpp", L"C:\\Plans", false);

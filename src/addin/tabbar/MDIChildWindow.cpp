@@ -1,28 +1,9 @@
 #include "addin/tabbar/MDIChildWindow.h"
 
+#include "addin/state/ScopedFlag.h"
 #include "addin/tabbar/WindowMessages.h"
 
 namespace morvane {
-
-namespace {
-
-// Sets Updating for its lifetime and then puts back what a caller had, so that a caller's own
-// guard survives a selection made inside it.
-class UpdatingScope {
-  public:
-    explicit UpdatingScope(bool& updating) : updating_(updating), previous_(updating) {
-        updating_ = true;
-    }
-    ~UpdatingScope() { updating_ = previous_; }
-    UpdatingScope(const UpdatingScope&) = delete;
-    UpdatingScope& operator=(const UpdatingScope&) = delete;
-
-  private:
-    bool& updating_;
-    const bool previous_;
-};
-
-}  // namespace
 
 MDIChildWindow::MDIChildWindow(AddinState& state, SubclassFactory newSubclass, StripAccess tabStrip)
     : state_(state), newSubclass_(std::move(newSubclass)), tabStrip_(std::move(tabStrip)) {}
@@ -72,7 +53,7 @@ void MDIChildWindow::Proc(bool, bool&, std::intptr_t&, WindowHandle& hWnd, std::
     const std::int32_t count = strip->Count();
     for (std::int32_t i = 0; i < count; ++i) {
         if (HandleFromText(strip->Tag(i)) == hWnd) {
-            const UpdatingScope busy(state_.Updating);
+            const ScopedFlag busy(state_.Updating);
             strip->Select(i);
         }
     }
