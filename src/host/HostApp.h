@@ -38,6 +38,9 @@ class HostWindow {
     virtual std::optional<std::wstring> Caption() const = 0;
     virtual std::optional<bool> Visible() const = 0;
     virtual std::shared_ptr<HostProject> Project() const = 0;
+    // Brings the window to the front and makes it the active one; the host raises its
+    // activation events before this returns.
+    virtual bool Activate() = 0;
 };
 
 using HostProjectPtr = std::shared_ptr<HostProject>;

@@ -57,6 +57,10 @@ bool Run(IDispatch* object, long id, const wchar_t* call, std::vector<com::Varia
     return object && SUCCEEDED(com::Invoke(object, id, DISPATCH_METHOD, args, nullptr, call));
 }
 
+bool RunByName(IDispatch* object, const wchar_t* name) {
+    return object && SUCCEEDED(com::InvokeByName(object, name, DISPATCH_METHOD, {}, nullptr));
+}
+
 // The items of a collection through its enumerator; no value when there is no enumerator. An
 // enumerator that fails part-way gives the items reached.
 std::optional<std::vector<com::ComPtr<IDispatch>>> Enumerate(IDispatch* collection) {
@@ -191,6 +195,8 @@ class WindowDispatch : public HostWindow {
         }
         return HostProjectOf(std::move(project));
     }
+    // By name: Project documents a Window's Activate, but not its dispatch id.
+    bool Activate() override { return RunByName(w_.Get(), L"Activate"); }
 
   private:
     com::ComPtr<IDispatch> app_;

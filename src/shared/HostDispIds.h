@@ -35,6 +35,8 @@ inline constexpr long Visible = 3;
 // The window's parent: its project on some hosts; on others the Application or a windows
 // collection, which has no FullName.
 inline constexpr long Parent = 0xFFF3;
+// Callers activate a window by name; the id is the stand-in's.
+inline constexpr long Activate = 0x7001;
 }  // namespace windowid
 
 namespace projectid {

@@ -30,6 +30,7 @@ const std::vector<com::Member>& MembersOf(ObjectKind kind) {
         {L"Caption", windowid::Caption},
         {L"Visible", windowid::Visible},
         {L"Parent", windowid::Parent},
+        {L"Activate", windowid::Activate},
     };
     static const std::vector<com::Member> project = {
         {L"Name", projectid::Name},         {L"Path", projectid::Path},

@@ -322,6 +322,8 @@ HRESULT DocumentObject::WindowCall(Host& host, Document& doc, DISPID id, WORD fl
             }
             return ReturnObject(result,
                                 com::Make<CollectionObject>(link_, ObjectKind::Windows).Get());
+        case windowid::Activate:
+            return host.ActivateDocument(doc) ? S_OK : E_FAIL;
         default:
             return DISP_E_MEMBERNOTFOUND;
     }

@@ -17,6 +17,13 @@ class FakeWorld {
     void SetVisible(const std::wstring& name, bool visible) { Window(name).visible = visible; }
     void SetState(bool on) { host.state = on; }
     void Fail(const std::string& member) {
+        // A window's own Activate, apart from its project's.
+        if (member == "Window.Activate") {
+            for (const auto& window : host.windows) {
+                window->Fail("Activate");
+            }
+            return;
+        }
         host.Fail(member);
         for (const auto& window : host.windows) {
             window->Fail(member);

@@ -43,6 +43,7 @@ class StandinWorld {
             {"SaveAs", {ObjectKind::Project, projectid::SaveAs}},
             {"Caption", {ObjectKind::Window, windowid::Caption}},
             {"Visible", {ObjectKind::Window, windowid::Visible}},
+            {"Window.Activate", {ObjectKind::Window, windowid::Activate}},
             {"Projects", {ObjectKind::Application, appid::Projects}},
             {"WindowCount", {ObjectKind::Windows, collectionid::Count}},
             {"Windows", {ObjectKind::Windows, collectionid::NewEnum}},

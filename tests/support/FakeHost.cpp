@@ -23,6 +23,20 @@ bool Command(const Faults& faults, const char* member, F&& action) {
     return true;
 }
 
+// Makes the last of the host's windows that match the active window, with its project.
+template <typename Match>
+void MakeActive(FakeHost* host, Match&& matches) {
+    if (!host) {
+        return;
+    }
+    for (const auto& window : host->windows) {
+        if (matches(*window)) {
+            host->activeWindow = window;
+            host->activeProject = window->project;
+        }
+    }
+}
+
 }  // namespace
 
 std::optional<std::wstring> FakeProject::Name() const {
@@ -40,15 +54,7 @@ std::optional<bool> FakeProject::Saved() const {
 bool FakeProject::Activate() {
     return Command(*this, "Activate", [this] {
         ++activations;
-        if (!host) {
-            return;
-        }
-        for (const auto& window : host->windows) {
-            if (window->project.get() == this) {
-                host->activeWindow = window;
-                host->activeProject = window->project;
-            }
-        }
+        MakeActive(host, [this](const FakeWindow& window) { return window.project.get() == this; });
     });
 }
 HostResult FakeProject::SaveAs(const std::wstring& newFullName) {
@@ -69,6 +75,15 @@ std::optional<bool> FakeWindow::Visible() const {
 HostProjectPtr FakeWindow::Project() const {
     return Fails("Project") ? nullptr : project;
 }
+bool FakeWindow::Activate() {
+    return Command(*this, "Activate", [this] {
+        ++activations;
+        MakeActive(host, [this](const FakeWindow& window) { return &window == this; });
+        if (onActivate) {
+            onActivate();
+        }
+    });
+}
 
 std::shared_ptr<FakeWindow> FakeHost::AddProject(const std::wstring& name,
                                                  const std::wstring& folder) {
@@ -78,6 +93,7 @@ std::shared_ptr<FakeWindow> FakeHost::AddProject(const std::wstring& name,
     project->path = folder;
     project->fullName = folder.empty() ? name : folder + pathSeparator + name;
     auto window = std::make_shared<FakeWindow>();
+    window->host = this;
     window->caption = name;
     window->project = project;
     projects.push_back(project);

@@ -2,6 +2,7 @@
 // In-memory double of the host's automation objects. Every member can be told to fail by name
 // ("Saved", "Windows", ...), so tests can show how callers survive a failing host.
 
+#include <functional>
 #include <string>
 
 #include "host/HostApp.h"
@@ -33,13 +34,19 @@ class FakeProject : public HostProject, public Faults {
 
 class FakeWindow : public HostWindow, public Faults {
   public:
+    FakeHost* host = nullptr;  // activation makes the window and its project the active ones
     std::wstring caption;
     bool visible = true;
     std::shared_ptr<FakeProject> project;
+    int activations = 0;
+    // What else the host does when it activates the window: a test brings its document window
+    // to the front there, or raises the host's activation events.
+    std::function<void()> onActivate;
 
     std::optional<std::wstring> Caption() const override;
     std::optional<bool> Visible() const override;
     HostProjectPtr Project() const override;
+    bool Activate() override;
 };
 
 class FakeHost : public HostApp, public Faults {

@@ -6,7 +6,8 @@
 //   HostApp& App();
 //   void AddProject(name, folder);    // one project with one window; it becomes the active one
 //   void SetSaved(name, bool);  void SetVisible(name, bool);  void SetState(bool);
-//   void Fail(member);                // a member by FakeHost's fault names
+//   void Fail(member);                // a member by FakeHost's fault names ("Window.Activate":
+//                                     // a window's Activate, not its project's)
 //   int Commands(command) const;      // "FileNew", "FileSave", "FileSaveAs", "FileOpen" reaching
 //   the host bool Alerts() const; std::wstring Folder() const;      // a folder that exists, for
 //   saving
@@ -99,6 +100,12 @@ TYPED_TEST_P(HostAppContract, ActivationMovesTheActiveProjectAndWindow) {
     EXPECT_EQ(app.ActiveProject()->Name(), L"A.mpp");
     ASSERT_TRUE(app.ActiveWindow());
     EXPECT_EQ(app.ActiveWindow()->Caption(), L"A.mpp");
+
+    // A window activates itself and its project.
+    const auto b = app.WindowByCaption(L"B.mpp");
+    ASSERT_TRUE(b && b->Activate());
+    EXPECT_EQ(app.ActiveWindow()->Caption(), L"B.mpp");
+    EXPECT_EQ(app.ActiveProject()->Name(), L"B.mpp");
 }
 
 TYPED_TEST_P(HostAppContract, StateFollowsTheHost) {
@@ -177,6 +184,7 @@ TYPED_TEST_P(HostAppContract, AFailingMemberGivesNoValue) {
         {"Caption", [&](HostApp& app) { return !windowA(app)->Caption(); }},
         {"Visible", [&](HostApp& app) { return !windowA(app)->Visible(); }},
         {"Project", [&](HostApp& app) { return windowA(app)->Project() == nullptr; }},
+        {"Window.Activate", [&](HostApp& app) { return !windowA(app)->Activate(); }},
         {"Projects", [](HostApp& app) { return !app.Projects(); }},
         {"WindowCount", [](HostApp& app) { return !app.WindowCount(); }},
         {"Windows", [](HostApp& app) { return !app.Windows(); }},
