@@ -57,14 +57,7 @@ class AppEventsTest : public TabBarFixture {
 
     // A new host with new windows and an empty bar, for the next case of a table.
     void Restart() {
-        host = std::make_shared<FakeHost>();
-        NewState();
-        windows = FakeWindowSystem{};
-        mainWindow = windows.Add(0, L"JWinproj-WhimperMainClass", L"Microsoft Project");
-        client = windows.Add(mainWindow, L"MDIClient");
-        hMDIClient = client;
-        strip.tabs.clear();
-        strip.selected = -1;
+        NewHost();
         dialogs = FakeHostDialogs{};
         hasBar = hasDialogs = true;
         exitHandled = false;
@@ -528,6 +521,38 @@ TEST_F(AppEventsTest, ARefreshKeepsTheBusyFlagOfItsCaller) {
     handlers.oAppPro_ProjectAfterSave();
     EXPECT_TRUE(Updating);
     EXPECT_EQ(bar.updates, 2);
+}
+
+// Three projects of one name from three folders, none recorded yet: the refresh activates
+// windows to learn their handles, and the host raises its activation events meanwhile. Their
+// refresh waits for the one under way, each window is activated once (the one active before,
+// to be active again), and no activation is posted.
+TEST_F(AppEventsTest, ActivationEventsWhileTheTabsLearnTheirWindows) {
+    auto handlers = Handlers(L"14.0");
+    std::map<std::wstring, std::wstring> fullNames;  // handle text: full name
+    for (const wchar_t* folder : {L"C:\\A", L"C:\\B", L"C:\\C"}) {
+        fullNames[HandleText(Open(L"Plan.mpp", folder))] = std::wstring(folder) + L"\\Plan.mpp";
+    }
+    const WindowHandle active = windows.activeChild[client];
+    for (const auto& window : host->windows) {
+        window->onActivate = [&handlers, bringForward = window->onActivate] {
+            bringForward();
+            handlers.oAppPro_PaneActivate();
+        };
+    }
+    handlers.oAppPro_ProjectAfterSave();
+
+    ASSERT_EQ(strip.Count(), 3);
+    for (const auto& tab : strip.tabs) {
+        EXPECT_EQ(tab.toolTip, fullNames.at(tab.tag));
+    }
+    for (const auto& window : host->windows) {
+        EXPECT_EQ(window->activations, 1) << Narrow(window->project->fullName);
+    }
+    EXPECT_EQ(windows.activeChild[client], active);
+    EXPECT_EQ(bar.updatingSeen, std::vector<bool>(static_cast<std::size_t>(bar.updates), true));
+    EXPECT_FALSE(Updating);
+    EXPECT_TRUE(windows.posted.empty());
 }
 
 TEST_F(AppEventsTest, SaveRefreshesTheTabs) {

@@ -1,6 +1,7 @@
 // The tab bar in the stand-in host, as the user sees and uses it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "BarInHost_win.h"
@@ -229,6 +230,56 @@ TEST_F(BarInHost, TwoProjectsOfOneNameEachKeepTheirOwnTab) {
     EXPECT_EQ(control.Image(0), 0);
     EXPECT_EQ(control.Image(1), 1) << "the lock is the second project's";
 }
+
+// Two projects named Plan.mpp from two folders, both open before the add-in connects, in either
+// order of opening: each tab names its own window's project, with its unsaved mark and lock,
+// and the window active before the connection is active after it.
+struct OpeningOrder {
+    const char* name;
+    std::vector<const wchar_t*> folders;
+};
+
+class SameNameBeforeConnecting : public BarInHost,
+                                 public ::testing::WithParamInterface<OpeningOrder> {};
+
+TEST_P(SameNameBeforeConnecting, EachTabNamesItsOwnWindowsProject) {
+    StartHost(L"14.0");
+    for (const wchar_t* folder : GetParam().folders) {
+        host->OpenProject(L"Plan.mpp", folder);
+    }
+    for (const auto& doc : host->Documents()) {
+        doc->saved = doc->folder != L"C:\\B";
+    }
+    const HWND active = host->ActiveDocument()->window;
+    Connect();
+    LockedProjects.insert(L"C:\\B\\Plan.mpp");
+    Refresh();
+
+    auto& control = Control();
+    ASSERT_EQ(control.Count(), 2);
+    const auto docs = host->Documents();
+    for (int i = 0; i < control.Count(); ++i) {
+        const auto handle = HandleFromText(control.Tag(i));
+        ASSERT_TRUE(handle);
+        const auto doc = std::find_if(docs.begin(), docs.end(), [&](const auto& d) {
+            return reinterpret_cast<WindowHandle>(d->window) == *handle;
+        });
+        ASSERT_NE(doc, docs.end());
+        const bool fromB = (*doc)->folder == L"C:\\B";
+        EXPECT_EQ(control.ToolTip(i), (*doc)->FullName());
+        EXPECT_EQ(control.Caption(i), fromB ? L"  Plan.mpp  *  " : L"  Plan.mpp  ");
+        EXPECT_EQ(control.Image(i), fromB ? 1 : 0);
+    }
+    EXPECT_EQ(host->ActiveDocument()->window, active);
+    EXPECT_EQ(control.Tag(control.SelectedIndex()),
+              HandleText(reinterpret_cast<WindowHandle>(active)));
+    EXPECT_FALSE(Updating);
+}
+
+INSTANTIATE_TEST_SUITE_P(OpeningOrders, SameNameBeforeConnecting,
+                         ::testing::Values(OpeningOrder{"AThenB", {L"C:\\A", L"C:\\B"}},
+                                           OpeningOrder{"BThenA", {L"C:\\B", L"C:\\A"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Three projects opened after connecting, so the tabs are A, B, C and C is active.
 class TabClicks : public BarInHost {

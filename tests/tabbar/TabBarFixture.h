@@ -50,12 +50,22 @@ class TabBarFixture : public ::testing::Test, protected TestState {
     std::unique_ptr<frmMorvane> form;
 
     void SetUp() override {
+        NewHost();
+        strip.onSelectionChanged = [this](std::int32_t i) { form->TabProject_SelectionChanged(i); };
+        NewForm(L"14.0");
+    }
+
+    // A new host with no project open, new windows, an empty bar and a fresh state, for the
+    // next case of a table.
+    void NewHost() {
+        host = std::make_shared<FakeHost>();
         NewState();
+        windows = FakeWindowSystem{};
         mainWindow = windows.Add(0, L"JWinproj-WhimperMainClass", L"Microsoft Project");
         client = windows.Add(mainWindow, L"MDIClient");
         hMDIClient = client;
-        strip.onSelectionChanged = [this](std::int32_t i) { form->TabProject_SelectionChanged(i); };
-        NewForm(L"14.0");
+        strip.tabs.clear();
+        strip.selected = -1;
     }
 
     // A fresh state over the fixture's host, registry and command bars.
@@ -85,10 +95,16 @@ class TabBarFixture : public ::testing::Test, protected TestState {
         window->visible = visible;
         const WindowHandle handle =
             windows.Add(client, L"Winproj-DocWindowClass", window->caption, visible);
-        windows.Raise(handle);  // the client window activates its new child
+        // The host activates a window by its document window, which comes to the front.
+        window->onActivate = [this, handle] { ActivateChild(handle); };
         ChildHandles.Add(handle);
-        windows.activeChild[client] = handle;
+        ActivateChild(handle);  // the client window activates its new child
         return handle;
+    }
+
+    void ActivateChild(WindowHandle handle) {
+        windows.Raise(handle);
+        windows.activeChild[client] = handle;
     }
 
     std::vector<PostedMessage> Closes() const {

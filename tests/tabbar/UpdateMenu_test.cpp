@@ -99,8 +99,8 @@ TEST_F(UpdateMenu, WithoutAnActiveWindowNothingChanges) {
     EXPECT_EQ(TabBarSize, 33);
 }
 
-// Two projects named Plan from two folders: each tab shows its own project's full name, unsaved
-// mark and lock, whether the second opens after the bar's first fill or both are there before.
+// Two projects named Plan from two folders, the second opened after the bar's first fill: each
+// tab shows its own project's full name, unsaved mark and lock.
 TEST_F(UpdateMenu, TwoWindowsWithOneCaptionEachKeepTheirOwnProject) {
     auto first = host->AddProject(L"Plan", L"C:\\A");
     const auto h1 = windows.Add(client, L"Winproj-DocWindowClass", L"Plan");
@@ -128,13 +128,97 @@ TEST_F(UpdateMenu, TwoWindowsWithOneCaptionEachKeepTheirOwnProject) {
     EXPECT_EQ(strip.tabs[1].toolTip, L"C:\\B\\Plan");
     EXPECT_EQ(strip.tabs[1].caption, L"  Plan  *  ");
     EXPECT_EQ(strip.tabs[1].image, 1);
-
-    // Both windows there before the first fill: still one project per handle.
-    ProjectWindows.clear();
-    form->UpdateMenu();
-    ASSERT_EQ(ProjectWindows.size(), 2u);
-    EXPECT_NE(strip.tabs[0].toolTip, strip.tabs[1].toolTip);
     Updating = false;
+}
+
+// Projects named Plan from two folders, all open before the bar's first fill (as when the add-in
+// connects), in either order and whichever was active last: each tab names its own window's
+// project, and the window active before the fill is active after it.
+TEST_F(UpdateMenu, WindowsOfOneCaptionOpenBeforeTheFirstFillEachNameTheirOwnProject) {
+    struct Case {
+        const char* name;
+        std::vector<const wchar_t*> folders;  // opening order
+        int activeLast;                       // the window the user activated last
+    };
+    const Case cases[] = {
+        {"A then B", {L"C:\\A", L"C:\\B"}, 1},
+        {"B then A", {L"C:\\B", L"C:\\A"}, 1},
+        {"A then B, A active again", {L"C:\\A", L"C:\\B"}, 0},
+        {"three of one name", {L"C:\\A", L"C:\\B", L"C:\\C"}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        NewHost();
+        NewForm(L"14.0");
+        // A window of a name of its own takes its handle without being activated.
+        const WindowHandle other = Open(L"Other.mpp");
+        std::map<WindowHandle, std::wstring> fullNames;
+        for (const wchar_t* folder : c.folders) {
+            const bool saved = std::wstring(folder) == L"C:\\A";
+            const WindowHandle handle = Open(L"Plan.mpp", folder, saved);
+            fullNames[handle] = std::wstring(folder) + L"\\Plan.mpp";
+        }
+        LockedProjects.insert(L"C:\\B\\Plan.mpp");
+        const auto last = host->windows[static_cast<std::size_t>(c.activeLast) + 1];
+        last->Activate();
+        const WindowHandle active = windows.activeChild[client];
+        host->windows[0]->activations = 0;
+        last->activations = 0;
+
+        Updating = true;
+        form->UpdateMenu();
+        EXPECT_TRUE(Updating) << "the caller's busy flag";
+        Updating = false;
+
+        ASSERT_EQ(strip.Count(), static_cast<std::int32_t>(c.folders.size()) + 1);
+        for (const auto& tab : strip.tabs) {
+            const WindowHandle handle = *HandleFromText(tab.tag);
+            if (handle == other) {
+                EXPECT_EQ(tab.toolTip, L"C:\\Plans\\Other.mpp");
+                continue;
+            }
+            const std::wstring& fullName = fullNames.at(handle);
+            EXPECT_EQ(tab.toolTip, fullName);
+            EXPECT_EQ(tab.caption,
+                      fullName == L"C:\\A\\Plan.mpp" ? L"  Plan.mpp  " : L"  Plan.mpp  *  ");
+            EXPECT_EQ(tab.image, fullName == L"C:\\B\\Plan.mpp" ? 1 : 0);
+        }
+        EXPECT_EQ(windows.activeChild[client], active);
+        EXPECT_EQ(host->activeWindow, last);
+        EXPECT_EQ(strip.tabs[static_cast<std::size_t>(strip.selected)].tag, HandleText(active));
+        EXPECT_EQ(host->windows[0]->activations, 0);
+        EXPECT_TRUE(windows.posted.empty()) << "the fill activated a window";
+    }
+}
+
+// Where a window cannot be activated, or is hidden, the fill goes on without activating it.
+TEST_F(UpdateMenu, AWindowThatCannotBeActivatedStillGetsATab) {
+    Open(L"Plan.mpp", L"C:\\A");
+    const auto hidden = Open(L"Plan.mpp", L"C:\\B", true, false);
+    Open(L"Plan.mpp", L"C:\\C");
+    const WindowHandle active = windows.activeChild[client];
+    host->windows[0]->Fail("Activate");
+    Updating = true;
+    form->UpdateMenu();
+    Updating = false;
+    ASSERT_EQ(strip.Count(), 3);
+    EXPECT_EQ(ProjectWindows.size(), 3u);
+    EXPECT_EQ(host->windows[1]->activations, 0) << "a hidden window stays hidden";
+    EXPECT_FALSE(windows.IsWindowVisible(hidden));
+    EXPECT_EQ(windows.activeChild[client], active);
+
+    // Without the host's active window to go back to, nothing is activated.
+    host->windows[0]->Heal("Activate");
+    for (const auto& window : host->windows) {
+        window->activations = 0;
+    }
+    ProjectWindows.clear();
+    host->Fail("ActiveWindow");
+    form->UpdateMenu();
+    EXPECT_EQ(ProjectWindows.size(), 3u);
+    for (const auto& window : host->windows) {
+        EXPECT_EQ(window->activations, 0);
+    }
 }
 
 TEST_F(UpdateMenu, EqualCountsSkipTheResynchronisation) {

@@ -4,6 +4,7 @@
 #include <set>
 #include <utility>
 
+#include "addin/state/ScopedFlag.h"
 #include "addin/tabbar/TabBarColors.h"
 #include "addin/tabbar/TabBarRules.h"
 #include "addin/tabbar/WindowMessages.h"
@@ -40,8 +41,7 @@ ProjectFacts FactsOf(const HostWindowPtr& window) {
     return {project->FullName(), project->Saved()};
 }
 
-// A host window's caption and its project's full name: what tells apart two windows of one
-// caption. None without a caption.
+// A host window's caption and its project's full name; none without a caption.
 std::optional<std::pair<std::wstring, std::wstring>> IdentityOf(const HostWindowPtr& window) {
     const auto caption = window ? window->Caption() : std::nullopt;
     if (!caption) {
@@ -148,6 +148,9 @@ void frmMorvane::Form_Unload() {
 }
 
 void frmMorvane::UpdateMenu() {
+    if (pairing_) {
+        return;
+    }
     auto& strip = parts_.strip;
     auto& windows = parts_.windows;
     const auto& settings = Settings();
@@ -167,7 +170,7 @@ void frmMorvane::UpdateMenu() {
     strip.SetSide(PositionCode(settings.Position));
 
     if (State().ChildHandles.Count() != State().ProjectWindows.size()) {
-        ResynchroniseProjectWindows();
+        ResynchroniseProjectWindows(active);
     }
 
     const auto count = static_cast<std::int32_t>(State().ChildHandles.Count());
@@ -186,38 +189,80 @@ void frmMorvane::UpdateMenu() {
     State().TabBarSize = MeasuredTabBarSize();
 }
 
-void frmMorvane::ResynchroniseProjectWindows() {
-    const auto hostWindows = State().HostApp ? State().HostApp->Windows() : std::nullopt;
+void frmMorvane::ResynchroniseProjectWindows(WindowHandle active) {
+    const auto& host = State().HostApp;
+    const auto hostWindows = host ? host->Windows() : std::nullopt;
     if (!hostWindows) {
         return;
     }
     // Two projects of one name from two folders have windows of one caption: each window
     // object takes a handle of its own, and a window object already recorded keeps its handle.
-    std::set<std::pair<std::wstring, std::wstring>> recorded;
+    std::set<WindowIdentity> recorded;
     for (const auto& [key, window] : State().ProjectWindows) {
         if (const auto identity = IdentityOf(window)) {
             recorded.insert(*identity);
         }
     }
+    // Activating a window raises the host's activation events: the busy flag keeps the tab
+    // selection they make from activating yet another window.
+    const ScopedFlag busy(State().Updating);
+    const ScopedFlag pairing(pairing_);
+    HostWindowPtr previous;
     for (const auto& window : *hostWindows) {
         const auto identity = IdentityOf(window);
         if (!identity || recorded.count(*identity) != 0) {
             continue;
         }
-        const WindowHandle found = UnrecordedWindow(identity->first);
-        if (found != 0 && State().ProjectWindows.emplace(HandleText(found), window).second) {
+        WindowHandle found = UnrecordedWindow(identity->first);
+        // Only activation tells which of several handles of one caption is the window's own. A
+        // hidden window stays hidden, and without the active window to go back to nothing is
+        // activated.
+        if (found != 0 && UnrecordedWindow(identity->first, found) != 0 &&
+            window->Visible().value_or(false)) {
+            if (!previous) {
+                previous = host->ActiveWindow();
+            }
+            if (const WindowHandle own = previous ? HandleByActivating(*window, *identity) : 0) {
+                found = own;
+            }
+        }
+        if (found == 0) {
+            continue;
+        }
+        const auto [at, added] = State().ProjectWindows.emplace(HandleText(found), window);
+        if (added || IdentityOf(at->second) == identity) {
             recorded.insert(*identity);
         }
     }
+    if (previous && parts_.windows.MdiGetActive(State().hMDIClient) != active) {
+        previous->Activate();
+    }
 }
 
-WindowHandle frmMorvane::UnrecordedWindow(const std::wstring& caption) {
+WindowHandle frmMorvane::HandleByActivating(HostWindow& window, const WindowIdentity& identity) {
+    auto& windows = parts_.windows;
+    if (!window.Activate()) {
+        return 0;
+    }
+    const WindowHandle own = windows.MdiGetActive(State().hMDIClient);
+    if (own == 0 || windows.WindowText(own) != identity.first) {
+        return 0;
+    }
+    // The host's activation events may have recorded the window under its handle already.
+    const auto known = State().ProjectWindows.find(HandleText(own));
+    if (known != State().ProjectWindows.end() && IdentityOf(known->second) != identity) {
+        return 0;
+    }
+    return own;
+}
+
+WindowHandle frmMorvane::UnrecordedWindow(const std::wstring& caption, WindowHandle after) {
     auto& windows = parts_.windows;
     const WindowHandle client = State().hMDIClient;
-    WindowHandle found = windows.FindByClass(client, 0, DocWindowClass, caption);
-    while (found != 0 && State().ProjectWindows.count(HandleText(found)) != 0) {
+    WindowHandle found = after;
+    do {
         found = windows.FindByClass(client, found, DocWindowClass, caption);
-    }
+    } while (found != 0 && State().ProjectWindows.count(HandleText(found)) != 0);
     return found;
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "addin/state/AddinState.h"
 #include "addin/tabbar/TabStrip.h"
@@ -45,7 +46,8 @@ class frmMorvane {
     void Form_Unload();
 
     // Rebuilds every tab from ChildHandles, selects the active window's tab and measures
-    // TabBarSize. Does nothing while the client window has no active window.
+    // TabBarSize. Does nothing while the client window has no active window, nor inside the
+    // activation events of a refresh under way.
     void UpdateMenu();
     // The Office colour scheme (hosts above "12.0"), read again at every call.
     void ChangeDeafultColor();
@@ -60,12 +62,22 @@ class frmMorvane {
     void Timer_ProExit_Timer();
 
   private:
+    // A host window's caption and its project's full name: what tells apart two windows of one
+    // caption.
+    using WindowIdentity = std::pair<std::wstring, std::wstring>;
+
     AddinState& State() const { return parts_.state; }
     const TabSettings& Settings() const { return parts_.state.Settings; }
-    // Adds the host's windows to ProjectWindows under the handles their captions find.
-    void ResynchroniseProjectWindows();
-    // The topmost project window of the caption whose handle ProjectWindows does not hold yet.
-    WindowHandle UnrecordedWindow(const std::wstring& caption);
+    // Adds the host's windows to ProjectWindows under the handles their captions find; a
+    // window whose caption more than one unrecorded handle bears learns its own by activation.
+    // The window active before is active again at the end.
+    void ResynchroniseProjectWindows(WindowHandle active);
+    // The topmost project window of the caption, below `after` (0: from the top), whose handle
+    // ProjectWindows does not hold yet.
+    WindowHandle UnrecordedWindow(const std::wstring& caption, WindowHandle after = 0);
+    // The handle the window takes once the host has activated it; 0 when the activation failed
+    // or gave a handle of another window.
+    WindowHandle HandleByActivating(HostWindow& window, const WindowIdentity& identity);
     // The strip's thickness in whole pixels across the bar.
     std::int32_t MeasuredTabBarSize() const;
     std::optional<WindowHandle> TabWindow(std::int32_t index) const;
@@ -87,6 +99,9 @@ class frmMorvane {
     std::wstring mLastClickName;
     // When the exit timer was started (tick count).
     std::uint32_t mExitTimerStart = 0;
+    // Set while windows are activated to learn their handles: a refresh the host's activation
+    // events ask for meanwhile is left to the one under way.
+    bool pairing_ = false;
 };
 
 // The click memory's marker for a click on the empty part of the bar.
