@@ -119,12 +119,14 @@ com::ComPtr<Morvane> Morvane::Create(AddinState& state, std::shared_ptr<HostDial
 
 Morvane::Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
                  std::shared_ptr<HostDialogs> dialogs, CommandSeams commands)
-    : ownState_(std::move(ownState)),
+    : TypeInfoDispatch<_Morvane>(ComServer::TypeInfoOf(__uuidof(_Morvane))),
+      TypeInfoDispatch<IDTExtensibility2>(ComServer::TypeInfoOf(__uuidof(IDTExtensibility2))),
+      TypeInfoDispatch<IRibbonExtensibility>(ComServer::TypeInfoOf(__uuidof(IRibbonExtensibility))),
+      ownState_(std::move(ownState)),
       state_(state),
       connection_(state_),
       dialogs_(std::move(dialogs)),
-      commands_(std::move(commands)),
-      typeInfo_(ComServer::TypeInfoOf(__uuidof(_Morvane))) {
+      commands_(std::move(commands)) {
     // The running system's registry and facts, unless the state's keeper chose others.
     mdPub::UseWindowsPlatform(state_.Registry, state_.System);
     if (!dialogs_) {
@@ -171,49 +173,6 @@ STDMETHODIMP_(ULONG) Morvane::Release() {
         delete this;
     }
     return left;
-}
-
-STDMETHODIMP Morvane::GetTypeInfoCount(UINT* count) {
-    if (!count) {
-        return E_POINTER;
-    }
-    *count = typeInfo_ ? 1 : 0;
-    return S_OK;
-}
-
-STDMETHODIMP Morvane::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
-    if (!info) {
-        return E_POINTER;
-    }
-    *info = nullptr;
-    if (index != 0 || !typeInfo_) {
-        return DISP_E_BADINDEX;
-    }
-    typeInfo_->AddRef();
-    *info = typeInfo_.Get();
-    return S_OK;
-}
-
-STDMETHODIMP Morvane::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-    if (!IsEqualIID(riid, IID_NULL)) {
-        return DISP_E_UNKNOWNINTERFACE;
-    }
-    if (!typeInfo_) {
-        return DISP_E_UNKNOWNNAME;
-    }
-    return DispGetIDsOfNames(typeInfo_.Get(), names, count, ids);
-}
-
-STDMETHODIMP Morvane::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
-                             VARIANT* result, EXCEPINFO* excepInfo, UINT* argError) {
-    if (!IsEqualIID(riid, IID_NULL)) {
-        return DISP_E_UNKNOWNINTERFACE;
-    }
-    if (!typeInfo_) {
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    return DispInvoke(static_cast<_Morvane*>(this), typeInfo_.Get(), id, flags, params, result,
-                      excepInfo, argError);
 }
 
 STDMETHODIMP Morvane::OnConnection(IDispatch* Application, int ConnectMode, IDispatch*,

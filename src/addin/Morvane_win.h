@@ -13,12 +13,16 @@
 #include "addin/Qor_win.h"
 #include "shared/Com_win.h"
 #include "shared/Office_win.h"
+#include "shared/TypeInfoDispatch_win.h"
 #include "addin/TabBarConnection_win.h"
 #include "addin/state/AddinState.h"
 
 namespace morvane {
 
-class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonExtensibility {
+// Each of the three dual interfaces answers late-bound calls with its own members.
+class Morvane final : public com::TypeInfoDispatch<_Morvane>,
+                      public com::TypeInfoDispatch<IDTExtensibility2>,
+                      public com::TypeInfoDispatch<IRibbonExtensibility> {
   public:
     // `enabledApp` is EnabledApp as the library's start-up read it: non-zero switches the add-in
     // off for the life of the process. The object owns its state and asks the host events'
@@ -37,14 +41,6 @@ class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonE
     STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
     STDMETHODIMP_(ULONG) AddRef() override;
     STDMETHODIMP_(ULONG) Release() override;
-
-    // IDispatch, served from the type library's _Morvane
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
-    STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
-                               DISPID* ids) override;
-    STDMETHODIMP Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
-                        VARIANT* result, EXCEPINFO* excepInfo, UINT* argError) override;
 
     // IDTExtensibility2
     STDMETHODIMP OnConnection(IDispatch* Application, int ConnectMode, IDispatch* AddInInst,
@@ -91,7 +87,6 @@ class Morvane final : public _Morvane, public IDTExtensibility2, public IRibbonE
     std::shared_ptr<HostDialogs> dialogs_;
     // The shell and the dialogs of the menu commands and the backstage's tasks; none: the real.
     CommandSeams commands_;
-    com::ComPtr<ITypeInfo> typeInfo_;
     // The host's Application, held from connection to disconnection; the host's events arrive
     // through it.
     com::ComPtr<IDispatch> oAppPro;

@@ -124,10 +124,12 @@ bool TabBarConnection::Connect(com::ComPtr<IDispatch> application,
                         state.OfficeTheme);
     state.HostCommandBars = HostCommandBars(application.Get());
     BuildMenus(state);
-    if (state.hMainWnd == 0) {
+    // Without the main window there is nothing to hook, but the menus, the host's events and the
+    // commands still work on the host's objects: built, they are connected.
+    const bool hooked = state.hMainWnd != 0;
+    if (!hooked) {
         TraceFailure(L"FindWindowExW of the host's main window",
                      HRESULT_FROM_WIN32(ERROR_NOT_FOUND));
-        return false;
     }
     mdSubClass::ClientHook& client = hooks_.client;
     mdxlMainHwndSubClass::MainWindowHookParts mainParts;
@@ -145,7 +147,7 @@ bool TabBarConnection::Connect(com::ComPtr<IDispatch> application,
     hostEvents_ =
         std::make_unique<HostEvents>(state, hooks_, std::move(application), std::move(dialogs));
     ConnectCommands(std::move(commands));
-    return true;
+    return hooked;
 }
 
 void TabBarConnection::Unhook() {

@@ -36,7 +36,8 @@ class TabBarConnection {
     // command bars (none when the host has none), hooks the main window and the client window,
     // connects to the host's application events, which ask their questions through the
     // dialogs, and connects the menu commands (`commands` replaces their shell or dialogs).
-    // False when the host has no main window of Project's class; nothing is hooked then.
+    // False when the host has no main window of Project's class: nothing is hooked then, and the
+    // menus, the host's events and the commands are connected all the same.
     bool Connect(com::ComPtr<IDispatch> application, std::shared_ptr<HostDialogs> dialogs = nullptr,
                  CommandSeams commands = {});
 

@@ -1,7 +1,6 @@
 #include "shared/Numbers.h"
 
 #include <cmath>
-#include <cwctype>
 #include <limits>
 
 namespace morvane {
@@ -21,6 +20,10 @@ std::optional<std::int32_t> RoundToInt32(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
+bool IsAsciiDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
+
 std::optional<std::int32_t> TextToInt32(const std::wstring& text) {
     const auto first = text.find_first_not_of(L' ');
     if (first == std::wstring::npos) {
@@ -35,13 +38,13 @@ std::optional<std::int32_t> TextToInt32(const std::wstring& text) {
     }
     double number = 0;
     bool digits = false;
-    for (; i <= last && std::iswdigit(text[i]); ++i) {
+    for (; i <= last && IsAsciiDigit(text[i]); ++i) {
         number = number * 10 + (text[i] - L'0');
         digits = true;
     }
     if (i <= last && text[i] == L'.') {
         double scale = 0.1;
-        for (++i; i <= last && std::iswdigit(text[i]); ++i) {
+        for (++i; i <= last && IsAsciiDigit(text[i]); ++i) {
             number += (text[i] - L'0') * scale;
             scale /= 10;
             digits = true;
@@ -56,7 +59,7 @@ std::optional<std::int32_t> TextToInt32(const std::wstring& text) {
 int HostVersionNumber(const std::wstring& version) {
     int number = 0;
     for (const wchar_t c : version) {
-        if (c < L'0' || c > L'9' || number > 100000) {
+        if (!IsAsciiDigit(c) || number > 100000) {
             break;
         }
         number = number * 10 + (c - L'0');

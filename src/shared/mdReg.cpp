@@ -57,10 +57,10 @@ std::int32_t LittleEndian(const std::array<std::uint8_t, 4>& bytes) {
     return static_cast<std::int32_t>(value);
 }
 
-// What a read found: nothing for a type that is not read, else an integer or a text.
-using Found = std::variant<std::monostate, std::int32_t, std::wstring>;
+// What a read found: an integer or a text.
+using Found = std::variant<std::int32_t, std::wstring>;
 
-// No value when the read failed.
+// No value when the read failed or the value is of a type that is not read.
 std::optional<Found> ReadValue(RegistryApi& api, RootKey root, const std::wstring& subKey,
                                const std::wstring& valueName) {
     const auto opened = api.OpenRead(root, api.ToAnsi(subKey));
@@ -73,7 +73,7 @@ std::optional<Found> ReadValue(RegistryApi& api, RootKey root, const std::wstrin
     if (!info) {
         return std::nullopt;
     }
-    Found found;
+    std::optional<Found> found;
     switch (info->Type) {
         case RegSz:
         case RegExpandSz: {
@@ -83,7 +83,7 @@ std::optional<Found> ReadValue(RegistryApi& api, RootKey root, const std::wstrin
             if (!text) {
                 return std::nullopt;
             }
-            found = *text;
+            found = Found(*text);
             break;
         }
         case RegBinary:
@@ -93,10 +93,11 @@ std::optional<Found> ReadValue(RegistryApi& api, RootKey root, const std::wstrin
             if (!api.QueryData(key.Get(), name, buffer)) {
                 return std::nullopt;
             }
-            found = LittleEndian(buffer);
+            found = Found(LittleEndian(buffer));
             break;
         }
         default:
+            // Read as nothing, a value of another type would let the caller's fallback pass.
             break;
     }
     // Closed before anything is stored, so that a false result never changes the destination.
@@ -109,18 +110,16 @@ std::optional<Found> ReadValue(RegistryApi& api, RootKey root, const std::wstrin
 void Store(const Found& found, std::int32_t& value) {
     if (const auto* number = std::get_if<std::int32_t>(&found)) {
         value = *number;
-    } else if (const auto* text = std::get_if<std::wstring>(&found)) {
-        if (const auto converted = TextToInt32(*text)) {
-            value = *converted;
-        }
+    } else if (const auto converted = TextToInt32(std::get<std::wstring>(found))) {
+        value = *converted;
     }
 }
 
 void Store(const Found& found, std::wstring& value) {
     if (const auto* number = std::get_if<std::int32_t>(&found)) {
         value = std::to_wstring(*number);
-    } else if (const auto* text = std::get_if<std::wstring>(&found)) {
-        value = *text;
+    } else {
+        value = std::get<std::wstring>(found);
     }
 }
 

@@ -18,9 +18,9 @@ inline constexpr std::int32_t RegDword = 4;
 // Every call works on the registry the caller hands over: the one its program's state holds.
 
 // Reads one value into the caller's variable, converted to its type: decimal digits into an
-// integer, an integer into its decimal text. False when the key or value is missing or cannot be
-// read; the variable is then unchanged. A value of another type than 1 to 4, or text that is no
-// number read into an integer, leaves the variable unchanged and still answers true.
+// integer, an integer into its decimal text. False when the key or value is missing, cannot be
+// read or is of another type than 1 to 4; the variable is then unchanged. Text that is no number
+// read into an integer leaves the variable unchanged and still answers true.
 bool GetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,
                  const std::wstring& ValueName, std::int32_t& Value);
 bool GetRegValue(RegistryApi& api, RootKey hKey, const std::wstring& SubKey,

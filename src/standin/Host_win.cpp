@@ -12,7 +12,6 @@ namespace morvane::standin {
 
 namespace {
 
-constexpr wchar_t kMainClass[] = L"JWinproj-WhimperMainClass";
 constexpr wchar_t kDocumentClass[] = L"Winproj-DocWindowClass";
 constexpr wchar_t kPreviewClass[] = L"Winproj-Preview";
 constexpr UINT kFirstChildId = 50000;
@@ -97,8 +96,11 @@ std::pair<std::wstring, std::wstring> SplitPath(const std::wstring& fullName) {
 
 Host::Host(HostOptions options)
     : options_(std::move(options)), link_(std::make_shared<HostLink>()) {
+    static std::set<std::wstring> mainClasses;
+    if (mainClasses.insert(options_.mainWindowClass).second) {
+        RegisterWindowClass(options_.mainWindowClass.c_str(), MainProc, COLOR_APPWORKSPACE);
+    }
     static const bool registered = [] {
-        RegisterWindowClass(kMainClass, MainProc, COLOR_APPWORKSPACE);
         RegisterWindowClass(kDocumentClass, DocumentProc, COLOR_WINDOW);
         RegisterWindowClass(kPreviewClass, PreviewProc, COLOR_APPWORKSPACE);
         return true;
@@ -106,7 +108,7 @@ Host::Host(HostOptions options)
     (void)registered;
     link_->host = this;
     application_ = com::Make<ApplicationObject>(link_);
-    main_ = CreateWindowExW(0, kMainClass, L"Microsoft Project",
+    main_ = CreateWindowExW(0, options_.mainWindowClass.c_str(), L"Microsoft Project",
                             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 1180, 820,
                             nullptr, CreateMainMenu(), GetModuleHandleW(nullptr), this);
     commandBars_ = CreateCommandBars(main_, [this](long id) {

@@ -31,6 +31,8 @@ struct HostOptions {
     bool modalFileDialogs = false;
     // A window's Parent is its project, as some hosts answer; otherwise the windows collection.
     bool windowParentIsProject = false;
+    // The main window's class: another name plays a host whose main window cannot be found.
+    std::wstring mainWindowClass = L"JWinproj-WhimperMainClass";
 };
 
 // One open project with its document window and automation objects.

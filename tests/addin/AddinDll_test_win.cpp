@@ -112,6 +112,35 @@ TEST_F(AddinDllTest, TheAddinsIDispatchAnswersTheRibbonCallbacksByNameFromItsTyp
     EXPECT_TRUE(direct.addin.As<IRibbonExtensibility>());
 }
 
+// Each dual interface answers late-bound calls with its own members: id 1 through
+// IRibbonExtensibility is GetCustomUI, which a switched-off add-in answers with no document.
+TEST_F(AddinDllTest, EachDualInterfaceAnswersLateBoundCallsWithItsOwnMembers) {
+    StartHost(0, {{L"EnabledApp", 1}});
+    DirectAddin direct;
+    ASSERT_TRUE(direct.addin);
+    const auto ribbon = direct.addin.As<IRibbonExtensibility>();
+    ASSERT_TRUE(ribbon);
+    DISPID id = DISPID_UNKNOWN;
+    EXPECT_EQ(com::DispIdOf(ribbon.Get(), L"GetCustomUI", id), S_OK);
+    EXPECT_EQ(id, 1);
+    EXPECT_EQ(com::DispIdOf(ribbon.Get(), L"GetRibbonXML", id), DISP_E_UNKNOWNNAME);
+    com::Variant xml;
+    ASSERT_EQ(com::Invoke(ribbon.Get(), 1, DISPATCH_METHOD,
+                          {com::Variant::Text(L"Microsoft.Project.Project")}, &xml),
+              S_OK);
+    std::wstring text = L"not read";
+    EXPECT_TRUE(xml.ToText(text));
+    EXPECT_EQ(text, L"");
+
+    IDispatch* const connection = direct.addin.Get();
+    EXPECT_EQ(com::DispIdOf(connection, L"OnStartupComplete", id), S_OK);
+    EXPECT_EQ(id, 4);
+    EXPECT_EQ(com::DispIdOf(connection, L"GetRibbonXML", id), DISP_E_UNKNOWNNAME);
+    // Asked for plainly, the class's IDispatch is _Morvane's, which Office calls by name.
+    const auto plain = direct.addin.As<IDispatch>();
+    EXPECT_EQ(com::DispIdOf(plain.Get(), L"GetRibbonXML", id), S_OK);
+}
+
 // The taskbar switch: at once for a connection after start-up, only at the start-up-complete
 // step for a connection during start-up; ShowAll 0 switches it off, any other value on.
 struct TaskbarCase {

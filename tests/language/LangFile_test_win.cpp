@@ -7,11 +7,38 @@
 #include <thread>
 
 #include "language/TempFolder.h"
+#include "language/XmlReaderContract.h"
 #include "shared/Com_win.h"
 #include "shared/LangLookup.h"
 #include "shared/MsXmlReader_win.h"
 #include "shared/mdLang_win.h"
 #include "support/FakeRegistry.h"
+
+namespace morvane::test {
+namespace {
+
+class MsXmlWorld final : public XmlWorld {
+  public:
+    XmlReader& Reader() override { return *reader_; }
+    std::wstring Put(const std::wstring& fileName, const FakeXmlNode& root) override {
+        const std::wstring path = folder_.File(fileName);
+        TempFolder::Write(path, ToXml(root));
+        return path;
+    }
+    std::wstring Missing() override { return folder_.File(L"missing.xml"); }
+
+  private:
+    TempFolder folder_;
+    std::shared_ptr<XmlReader> reader_ = MakeMsXmlReader();
+};
+
+INSTANTIATE_TEST_SUITE_P(Real, XmlReaderContract,
+                         ::testing::Values(XmlTarget{
+                             "MsXmlReader", [] { return std::make_unique<MsXmlWorld>(); }}),
+                         [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace morvane::test
 
 namespace morvane::mdLang {
 namespace {

@@ -4,10 +4,37 @@
 
 #include <vector>
 
+#include "language/XmlReaderContract.h"
 #include "shared/LangLookup.h"
 #include "shared/mdPub.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeXmlReader.h"
+
+namespace morvane::test {
+namespace {
+
+class FakeXmlWorld final : public XmlWorld {
+  public:
+    XmlReader& Reader() override { return reader_; }
+    std::wstring Put(const std::wstring& fileName, const FakeXmlNode& root) override {
+        const std::wstring path = L"C:\\Documents\\" + fileName;
+        reader_.Document(path, root.name) = root;
+        reader_.NewVersion(path);
+        return path;
+    }
+    std::wstring Missing() override { return L"C:\\Documents\\missing.xml"; }
+
+  private:
+    FakeXmlReader reader_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Double, XmlReaderContract,
+                         ::testing::Values(XmlTarget{
+                             "FakeXmlReader", [] { return std::make_unique<FakeXmlWorld>(); }}),
+                         [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace morvane::test
 
 namespace morvane::mdLang {
 namespace {

@@ -114,14 +114,14 @@ TEST_P(RegistryContract, ExpandableTextComesBackAsStoredAtAnyLength) {
     EXPECT_EQ(text, std::wstring(300, L'c'));
 }
 
-TEST_P(RegistryContract, OtherTypesAnswerTrueAndStoreNothing) {
+TEST_P(RegistryContract, OtherTypesAnswerFalseAndStoreNothing) {
     Plant(L"Multi", 7, {'a', 0, 'b', 0, 0});
     Plant(L"Qword", 11, {1, 0, 0, 0, 0, 0, 0, 0});
     for (const auto* name : {L"Multi", L"Qword"}) {
         std::int32_t number = 7;
         std::wstring text = L"kept";
-        EXPECT_TRUE(GetRegValue(HKCU, ScratchKey, name, number)) << name;
-        EXPECT_TRUE(GetRegValue(HKCU, ScratchKey, name, text)) << name;
+        EXPECT_FALSE(GetRegValue(HKCU, ScratchKey, name, number)) << name;
+        EXPECT_FALSE(GetRegValue(HKCU, ScratchKey, name, text)) << name;
         EXPECT_EQ(number, 7) << name;
         EXPECT_EQ(text, L"kept") << name;
     }

@@ -200,6 +200,18 @@ TEST_F(SettingsTest, AValueDeletedBetweenLoadsKeepsItsFieldUnlessItHasADefault) 
     EXPECT_EQ(settings.HotKeyBar.KeyCode, 81);
 }
 
+TEST_F(SettingsTest, AValueOfATypeThatIsNotReadTakesTheDefault) {
+    constexpr std::uint32_t Qword = 11, MultiText = 7;
+    registry->Put(HKCU, K, L"Theme", Qword, {3, 0, 0, 0, 0, 0, 0, 0});
+    registry->Put(HKCU, K + L"\\HotKeyBar", L"KeyCode", MultiText, {'B', 0, 0});
+    Dword(K + L"\\TabFontSize", L"EnableFontSize", 1);
+    registry->Put(HKCU, K + L"\\TabFontSize", L"TabFontSize", Qword, {11, 0, 0, 0, 0, 0, 0, 0});
+    Load();
+    EXPECT_EQ(settings.Theme, 7);
+    EXPECT_EQ(settings.HotKeyBar.KeyCode, 81);
+    EXPECT_EQ(settings.TabFontSize, 12);
+}
+
 TEST_F(SettingsTest, OfficeThemeIsReadOnHost14Only) {
     const std::wstring office = L"Software\\Microsoft\\Office\\14.0\\Common";
     Dword(office, L"Theme", 3);

@@ -83,6 +83,12 @@ TEST(TextToInt32, DecimalNumbersOnly) {
     for (const auto& c : cases) {
         EXPECT_EQ(TextToInt32(c.text), c.expected) << c.text;
     }
+    // Digits of other scripts, which the Windows runtime's iswdigit takes: full-width,
+    // Arabic-Indic, superscript.
+    for (const wchar_t* text :
+         {L"\uFF11\uFF12", L"\u0661\u0662", L"\u00B2", L"1\uFF12", L"1.\u0665"}) {
+        EXPECT_EQ(TextToInt32(text), std::nullopt) << text;
+    }
 }
 
 }  // namespace

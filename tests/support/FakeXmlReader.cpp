@@ -7,13 +7,22 @@ namespace morvane::test {
 
 namespace {
 
+// As the real reader's: the element's own text, then its children's, in document order.
+std::wstring SubtreeText(const FakeXmlNode& node) {
+    std::wstring text = node.text;
+    for (const FakeXmlNode& child : node.children) {
+        text += SubtreeText(child);
+    }
+    return text;
+}
+
 // A loaded document keeps its own copy, as a parsed file does.
 class FakeElement final : public XmlElement {
   public:
     FakeElement(std::shared_ptr<const FakeXmlNode> document, const FakeXmlNode& node)
         : document_(std::move(document)), node_(node) {}
 
-    std::wstring Text() const override { return node_.text; }
+    std::wstring Text() const override { return SubtreeText(node_); }
 
     std::unique_ptr<XmlElement> FirstChild(const std::wstring& name) const override {
         for (const FakeXmlNode& child : node_.children) {

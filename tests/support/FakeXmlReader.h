@@ -12,6 +12,7 @@ namespace morvane::test {
 
 struct FakeXmlNode {
     std::wstring name;
+    // The element's own text, which comes before its children's.
     std::wstring text;
     std::list<FakeXmlNode> children;  // a list: Add keeps earlier children in place
 

@@ -188,7 +188,8 @@ TabBarWindow* ClientHook::TabBarForm() const {
 }
 
 void ClientHook::HookMDIClient(AddinState& state, ClientHookParts parts) {
-    if (hooked_) {
+    // Without a main window the search would run over every top-level window.
+    if (hooked_ || state.hMainWnd == 0) {
         return;
     }
     const HWND client = FindWindowExW(AsHwnd(state.hMainWnd), nullptr, L"MDIClient", nullptr);
