@@ -38,11 +38,14 @@ class LoggingBar : public TabBarWindow {
 
 class CommandDispatcherTest : public ::testing::Test {
   protected:
+    CommandDispatcherTest() { host.disk = &disk; }
+
     CommandLog log;
+    FakeDisk disk;
     FakeHost host;
     TabSettings settings;
     FakeCommandWindows windows{log};
-    FakeCommandFiles files{log};
+    FakeCommandFiles files{log, disk};
     FakeCommandShell shell{log};
     FakeCommandDialogs dialogs{log};
     HandleCollection childHandles;
@@ -84,9 +87,7 @@ class CommandDispatcherTest : public ::testing::Test {
 
     // A saved project in C:\Plans, active, with its file on disk.
     std::shared_ptr<FakeProject> SavedProject(const std::wstring& fileName) {
-        auto project = host.AddProject(fileName, L"C:\\Plans")->project;
-        files.files.insert(project->fullName);
-        return project;
+        return host.AddProject(fileName, L"C:\\Plans")->project;
     }
 };
 
@@ -294,8 +295,8 @@ TEST_F(CommandDispatcherTest, LockWithoutABarDoesNothing) {
     EXPECT_THAT(locked, IsEmpty());
 }
 
-// Rename: the prompt shows the base name; the save carries the old extension; the old file goes
-// after the save. The new file is on disk beforehand, as the host's save would leave it.
+// Rename: the prompt shows the base name; the save carries the old extension and writes the new
+// file; the old file goes after the save.
 TEST_F(CommandDispatcherTest, RenameSavesUnderTheNewNameThenDeletesTheOldFile) {
     struct Case {
         const wchar_t* fileName;
@@ -314,14 +315,15 @@ TEST_F(CommandDispatcherTest, RenameSavesUnderTheNewNameThenDeletesTheOldFile) {
         log.clear();
         auto project = SavedProject(c.fileName);
         const std::wstring oldFullName = project->fullName;
-        files.files.insert(c.savedAs);
         dialogs.newNames = {c.typed};
         dialogs.namesShown.clear();
         Click(L"Rename_Project");
         EXPECT_THAT(dialogs.namesShown, ElementsAre(c.shown));
         EXPECT_THAT(project->savedAs, ElementsAre(c.savedAs));
         EXPECT_THAT(log, ElementsAre(L"delete " + oldFullName, L"refresh"));
-        EXPECT_FALSE(files.Exists(oldFullName));
+        EXPECT_FALSE(disk.Exists(oldFullName));
+        EXPECT_EQ(disk.Content(c.savedAs), project->content);
+        disk.Remove(c.savedAs);
     }
 }
 
@@ -382,20 +384,17 @@ TEST_F(CommandDispatcherTest, RenameRefusedByTheHostKeepsTheOldFileAndSaysWhy) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(c.hostSays)));
         log.clear();
         auto project = SavedProject(L"Plan.mpp");
-        files.files.insert(L"C:\\Plans\\Plan2.mpp");  // even a file left behind is not trusted
         project->Fail("SaveAs");
         project->saveAsError = c.hostSays;
         dialogs.newNames = {L"Plan2"};
         Click(L"Rename_Project");
         EXPECT_THAT(log, ElementsAre(c.message));
-        EXPECT_TRUE(files.Exists(L"C:\\Plans\\Plan.mpp"));
-        files.files.clear();
+        EXPECT_TRUE(disk.Exists(L"C:\\Plans\\Plan.mpp"));
     }
 }
 
 TEST_F(CommandDispatcherTest, RenameReportsAFailedDeletionWithoutRefreshing) {
     SavedProject(L"Plan.mpp");
-    files.files.insert(L"C:\\Plans\\Plan2.mpp");
     files.deleteError = L"Permission denied";
     dialogs.newNames = {L"Plan2"};
     Click(L"Rename_Project");
@@ -406,19 +405,19 @@ TEST_F(CommandDispatcherTest, RenameReportsAFailedDeletionWithoutRefreshing) {
 // must not cost the only copy.
 TEST_F(CommandDispatcherTest, RenameKeepsTheOldFileUnlessANewFileExistsApart) {
     auto project = SavedProject(L"Plan");
-    files.aliases[L"C:\\Plans\\Plan."] = L"C:\\Plans\\Plan";
+    disk.aliases[L"C:\\Plans\\Plan."] = L"C:\\Plans\\Plan";
     dialogs.newNames = {L"Plan."};
     Click(L"Rename_Project");
     EXPECT_THAT(project->savedAs, ElementsAre(L"C:\\Plans\\Plan."));
     EXPECT_THAT(log, ElementsAre(L"refresh"));
-    EXPECT_TRUE(files.Exists(L"C:\\Plans\\Plan"));
+    EXPECT_TRUE(disk.Exists(L"C:\\Plans\\Plan"));
 
     log.clear();
-    SavedProject(L"Other.mpp");
+    SavedProject(L"Other.mpp")->saveAsWrites = false;
     dialogs.newNames = {L"Gone"};  // saved, but no file appeared
     Click(L"Rename_Project");
     EXPECT_THAT(log, ElementsAre(L"refresh"));
-    EXPECT_TRUE(files.Exists(L"C:\\Plans\\Other.mpp"));
+    EXPECT_TRUE(disk.Exists(L"C:\\Plans\\Other.mpp"));
 }
 
 TEST_F(CommandDispatcherTest, RenameRefusesNamesWindowsWouldNotTakeAndAsksAgain) {
@@ -440,7 +439,6 @@ TEST_F(CommandDispatcherTest, RenameRefusesNamesWindowsWouldNotTakeAndAsksAgain)
 
 TEST_F(CommandDispatcherTest, RenameTakesTheCorrectedNameAfterARefusal) {
     auto project = SavedProject(L"Plan.mpp");
-    files.files.insert(L"C:\\Plans\\Plan3.mpp");
     dialogs.newNames = {L"Plan:3", L"Plan3"};
     Click(L"Rename_Project");
     EXPECT_THAT(project->savedAs, ElementsAre(L"C:\\Plans\\Plan3.mpp"));
