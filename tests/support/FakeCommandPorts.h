@@ -44,8 +44,9 @@ class FakeCommandFiles : public CommandFiles {
     std::optional<std::wstring> deleteError;
 
     bool Exists(const std::wstring& path) override { return disk_.Exists(path); }
-    bool SameFile(const std::wstring& a, const std::wstring& b) override {
-        return disk_.Id(a) && disk_.Id(a) == disk_.Id(b);
+    std::optional<FileIdentity> Identity(const std::wstring& path) override {
+        const auto id = disk_.Id(path);
+        return id ? std::optional(FileIdentity{.volume = 1, .index = *id}) : std::nullopt;
     }
     std::optional<std::wstring> Delete(const std::wstring& path) override {
         log_.push_back(L"delete " + path);
@@ -64,8 +65,8 @@ class FakeCommandFiles : public CommandFiles {
 class FakeCommandShell : public CommandShell {
   public:
     explicit FakeCommandShell(CommandLog& log) : log_(log) {}
-    void Start(const std::wstring& commandLine) override {
-        log_.push_back(L"start " + commandLine);
+    void StartWindowsProgram(const std::wstring& program, const std::wstring& arguments) override {
+        log_.push_back(L"start " + program + L" " + arguments);
     }
     void OpenPage(const std::wstring& address) override { log_.push_back(L"page " + address); }
     void Beep() override { log_.push_back(L"beep"); }
