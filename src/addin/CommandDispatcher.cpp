@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "addin/FileNameRules.h"
 #include "host/MenuBars.h"
 
 namespace morvane {
@@ -135,12 +134,12 @@ void CommandDispatcher::Rename() {
     }
     const std::wstring separator = parts_.host.PathSeparator().value_or(L"\\");
     const SplitName name = SplitAtLastDot(FileNameOf(*oldFullName, separator));
-    const std::wstring newName = AskAcceptableName(name.base);
-    if (newName.empty() || SameNameIgnoringCase(newName, name.base)) {
+    const std::optional<FileIdentity> oldFile = parts_.files.Identity(*oldFullName);
+    const std::wstring newFullName = AskNewFullName(folder + separator, name, oldFile);
+    if (newFullName.empty()) {
         Refresh();
         return;
     }
-    const std::wstring newFullName = folder + separator + newName + name.extension;
     // A refused save keeps the old file; the host's own words say why.
     const HostResult saved = project->SaveAs(newFullName);
     if (!saved.ok) {
@@ -151,31 +150,82 @@ void CommandDispatcher::Rename() {
                       newFullName);
         return;
     }
-    // Another spelling of the same name (a trailing dot or blank) saves over the old file:
-    // deleting it then would lose the only copy.
-    if (parts_.files.Exists(newFullName) && !parts_.files.SameFile(*oldFullName, newFullName)) {
-        if (const auto error = parts_.files.Delete(*oldFullName)) {
-            parts_.dialogs.ShowMessage(*error);
-            return;
-        }
+    switch (OutcomeOfSave(project->FullName(), newFullName, oldFile,
+                          parts_.files.Identity(newFullName))) {
+        case RenameOutcome::DeleteOld:
+            if (const auto error = parts_.files.Delete(*oldFullName)) {
+                parts_.dialogs.ShowMessage(*error);
+                return;
+            }
+            break;
+        case RenameOutcome::NotMoved:
+            parts_.dialogs.ShowMessage(
+                parts_.text(L"RenameNotMoved",
+                            L"The project was not saved under its new name, so its file is kept:") +
+                L" " + *oldFullName);
+            break;
+        case RenameOutcome::NoNewFile:
+            parts_.dialogs.ShowMessage(
+                parts_.text(L"RenameNoNewFile",
+                            L"The new name does not lead to a new file, so the old file is kept:") +
+                L" " + *oldFullName);
+            break;
+        case RenameOutcome::NoOldFile:
+            break;
     }
     Refresh();
 }
 
-std::wstring CommandDispatcher::AskAcceptableName(const std::wstring& baseName) {
+std::wstring CommandDispatcher::AskNewFullName(const std::wstring& folder, const SplitName& name,
+                                               const std::optional<FileIdentity>& oldFile) {
     const std::wstring prompt =
         parts_.text(L"InputFileName",
                     L"Please Input the new filename(Does not contain the file name suffix) to "
                     L"rename Current Project.");
-    std::wstring name = parts_.dialogs.AskNewName(prompt, baseName);
-    while (!name.empty() && !IsAcceptableFileName(name)) {
-        parts_.dialogs.ShowMessage(parts_.text(
-            L"InvalidFileName",
-            L"A file name cannot contain any of the characters \\ / : * ? \" < > | and cannot "
-            L"be only blanks and dots."));
-        name = parts_.dialogs.AskNewName(prompt, name);
+    std::wstring typed = name.base;
+    for (;;) {
+        typed = parts_.dialogs.AskNewName(prompt, typed);
+        if (typed.empty() || SameNameIgnoringCase(typed, name.base)) {
+            return L"";
+        }
+        const std::wstring fileName = typed + name.extension;
+        const std::wstring fullName = folder + fileName;
+        if (const auto fault = FaultOfNewName(typed, fileName, fullName)) {
+            parts_.dialogs.ShowMessage(FaultText(*fault));
+            continue;
+        }
+        if (!parts_.files.Exists(fullName)) {
+            return fullName;
+        }
+        // Windows drops a trailing dot or blank: such a name is the project's own file again.
+        if (oldFile && parts_.files.Identity(fullName) == oldFile) {
+            return L"";
+        }
+        parts_.dialogs.ShowMessage(
+            parts_.text(L"RenameFileExists",
+                        L"Another file already has this name, so the project is not saved over "
+                        L"it:") +
+            L" " + fullName);
     }
-    return name;
+}
+
+std::wstring CommandDispatcher::FaultText(NameFault fault) const {
+    switch (fault) {
+        case NameFault::Device:
+            return parts_.text(L"RenameDeviceName",
+                               L"Windows keeps this name for a device (CON, PRN, AUX, NUL, COM1 to "
+                               L"COM9, LPT1 to LPT9), so it cannot name a file. Please choose "
+                               L"another name.");
+        case NameFault::TooLong:
+            return parts_.text(L"RenameTooLong",
+                               L"This name is too long: with its folder it is longer than the full "
+                               L"name of a file may be. Please choose a shorter name.");
+        case NameFault::Characters:
+            break;
+    }
+    return parts_.text(L"InvalidFileName",
+                       L"A file name cannot contain any of the characters \\ / : * ? \" < > | "
+                       L"and cannot be only blanks and dots.");
 }
 
 void CommandDispatcher::CloseWindows(bool keepActive) {
@@ -223,7 +273,7 @@ void CommandDispatcher::OpenFolder() {
     const HostProjectPtr project = parts_.host.ActiveProject();
     const auto fullName = project ? project->FullName() : std::nullopt;
     if (fullName) {
-        parts_.shell.Start(OpenFolderCommand(*fullName));
+        parts_.shell.StartWindowsProgram(ExplorerProgram, OpenFolderArguments(*fullName));
     }
 }
 

@@ -6,11 +6,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "addin/Backstage.h"
 #include "addin/CommandPorts.h"
+#include "addin/FileNameRules.h"
 #include "host/CommandBars.h"
 #include "addin/state/HandleCollection.h"
 #include "addin/state/AddinState.h"
@@ -62,8 +64,14 @@ class CommandDispatcher {
     void Close();
     void SaveAll();
     void Rename();
-    // Asks for a new base name until the user gives an acceptable one or cancels.
-    std::wstring AskAcceptableName(const std::wstring& baseName);
+    // The full name to save the project under, in `folder` (separator included) with the old
+    // extension: asked until the user gives a name that can be saved and that no other file
+    // has. Empty when the user cancels or keeps the name (in other letters' case, or in another
+    // spelling of the project's own file).
+    std::wstring AskNewFullName(const std::wstring& folder, const SplitName& name,
+                                const std::optional<FileIdentity>& oldFile);
+    // Why a typed name is refused, in the user's language.
+    std::wstring FaultText(NameFault fault) const;
     void CloseWindows(bool keepActive);
     // True when every project that closing the windows would close is saved.
     bool AllSaved(bool keepActive) const;

@@ -2,6 +2,7 @@
 // What the menu commands reach besides the host's objects: window messages to the host's
 // windows, the file system, the shell and the dialogs. The real ones are Win32; tests use doubles.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -23,12 +24,21 @@ class CommandWindows {
     virtual void PostActivate(WindowHandle window) = 0;
 };
 
+// A file's identity: two names lead to one file when their identities are equal.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 class CommandFiles {
   public:
     virtual ~CommandFiles() = default;
+    // True when anything answers to the name: a file, a folder or a device.
     virtual bool Exists(const std::wstring& path) = 0;
-    // True when both names lead to one file (not when either is missing).
-    virtual bool SameFile(const std::wstring& a, const std::wstring& b) = 0;
+    // The identity of the file on disk the name leads to; none when it is missing, a folder or
+    // a device.
+    virtual std::optional<FileIdentity> Identity(const std::wstring& path) = 0;
     // Deletes the file, read-only or not; the error's description when it fails.
     virtual std::optional<std::wstring> Delete(const std::wstring& path) = 0;
 };
@@ -36,8 +46,10 @@ class CommandFiles {
 class CommandShell {
   public:
     virtual ~CommandShell() = default;
-    // Starts a command line as a new process, its window shown normally.
-    virtual void Start(const std::wstring& commandLine) = 0;
+    // Starts a program of the Windows folder (such as "explorer.exe") with these arguments, its
+    // window shown normally. No other folder is searched for it.
+    virtual void StartWindowsProgram(const std::wstring& program,
+                                     const std::wstring& arguments) = 0;
     // Opens a web page (or a local page) in the default browser.
     virtual void OpenPage(const std::wstring& address) = 0;
     virtual void Beep() = 0;

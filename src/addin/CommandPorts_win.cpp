@@ -23,29 +23,6 @@ void Post(HWND window, UINT message, WPARAM wParam, const wchar_t* call) {
     }
 }
 
-// A file's identity: its volume and its index on that volume.
-struct FileIdentity {
-    DWORD volume, indexHigh, indexLow;
-    bool operator==(const FileIdentity&) const = default;
-};
-
-std::optional<FileIdentity> IdentityOf(const std::wstring& path) {
-    // No access asked: reading the identity must not stand in the way of other users.
-    HANDLE file =
-        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return std::nullopt;
-    }
-    BY_HANDLE_FILE_INFORMATION info{};
-    const BOOL read = GetFileInformationByHandle(file, &info);
-    CloseHandle(file);
-    if (!read) {
-        return std::nullopt;
-    }
-    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
-}
-
 // The text of a failure: the object's own description when it gave one, else the system's.
 std::wstring DescribeError(HRESULT hr) {
     com::ComPtr<IErrorInfo> info;
@@ -99,10 +76,23 @@ bool Win32CommandFiles::Exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool Win32CommandFiles::SameFile(const std::wstring& a, const std::wstring& b) {
-    const auto first = IdentityOf(a);
-    const auto second = IdentityOf(b);
-    return first && second && *first == *second;
+std::optional<FileIdentity> Win32CommandFiles::Identity(const std::wstring& path) {
+    // No access asked: reading the identity must not stand in the way of other users. Without
+    // backup semantics a folder does not open.
+    HANDLE file =
+        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    const OwnedHandle closer(file);
+    // A device (NUL, COM1, ...) opens too, but is no file on a disk.
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &info)) {
+        return std::nullopt;
+    }
+    return FileIdentity{.volume = info.dwVolumeSerialNumber,
+                        .index = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
 }
 
 std::optional<std::wstring> Win32CommandFiles::Delete(const std::wstring& path) {
@@ -129,21 +119,35 @@ std::optional<std::wstring> Win32CommandFiles::Delete(const std::wstring& path) 
     return std::nullopt;
 }
 
-void Win32CommandShell::Start(const std::wstring& commandLine) {
+OwnedHandle StartWindowsProgram(const std::wstring& program, const std::wstring& arguments) {
+    wchar_t windows[MAX_PATH] = {};
+    const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        TraceFailure(L"GetWindowsDirectoryW", HRESULT_FROM_WIN32(GetLastError()));
+        return nullptr;
+    }
+    const std::wstring path = std::wstring(windows, length) + L"\\" + program;
+    const std::wstring commandLine = L"\"" + path + L"\" " + arguments;
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
-    line.push_back(L'\0');
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    // The program's full path as the module to run: nothing is searched.
+    if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         TraceFailure(L"CreateProcessW", HRESULT_FROM_WIN32(GetLastError()));
-        return;
+        return nullptr;
     }
     CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    return OwnedHandle(process.hProcess);
+}
+
+void Win32CommandShell::StartWindowsProgram(const std::wstring& program,
+                                            const std::wstring& arguments) {
+    morvane::StartWindowsProgram(program, arguments);
 }
 
 void Win32CommandShell::OpenPage(const std::wstring& address) {

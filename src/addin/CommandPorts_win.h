@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "addin/CommandPorts.h"
@@ -31,13 +32,24 @@ class Win32CommandWindows final : public CommandWindows {
 class Win32CommandFiles final : public CommandFiles {
   public:
     bool Exists(const std::wstring& path) override;
-    bool SameFile(const std::wstring& a, const std::wstring& b) override;
+    std::optional<FileIdentity> Identity(const std::wstring& path) override;
     std::optional<std::wstring> Delete(const std::wstring& path) override;
 };
 
+// A kernel handle (a file, a process), closed by its holder.
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using OwnedHandle = std::unique_ptr<void, HandleCloser>;
+
+// Starts a program of the Windows folder by its full path, its window shown normally: a program
+// started by its bare name is searched in the current folder first, and Project's current folder
+// is whatever its file dialogs last showed. The new process, or none when it did not start.
+OwnedHandle StartWindowsProgram(const std::wstring& program, const std::wstring& arguments);
+
 class Win32CommandShell final : public CommandShell {
   public:
-    void Start(const std::wstring& commandLine) override;
+    void StartWindowsProgram(const std::wstring& program, const std::wstring& arguments) override;
     void OpenPage(const std::wstring& address) override;
     void Beep() override;
 };

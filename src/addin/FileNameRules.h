@@ -1,8 +1,12 @@
 #pragma once
-// How the rename command takes a project's file name apart and which new names it accepts, and
-// the command line that opens a project's folder.
+// How the rename command takes a project's file name apart, which new names it accepts and when
+// it may delete the old file; and how a project's folder is opened.
 
+#include <cstddef>
+#include <optional>
 #include <string>
+
+#include "addin/CommandPorts.h"
 
 namespace morvane {
 
@@ -25,8 +29,44 @@ bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b);
 // |, a control character, or nothing but blanks and dots.
 bool IsAcceptableFileName(const std::wstring& name);
 
-// Explorer opened on the file's folder with the file selected; the path quoted, so that a
-// comma in it does not end the argument.
-std::wstring OpenFolderCommand(const std::wstring& fullName);
+// True for a file name Windows reads as a device: CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM1 to
+// COM9 and LPT1 to LPT9 (also with ¹ ² ³), in any case, alone or followed by blanks, dots or an
+// extension ("nul.mpp", "CON .mpp"). Saving to one writes into the device, not into a file.
+bool IsDeviceName(const std::wstring& fileName);
+
+// The longest full name and file name Windows saves without long-path support.
+inline constexpr std::size_t MaxFullNameLength = 259;
+inline constexpr std::size_t MaxFileNameLength = 255;
+
+// Why a new base name cannot be saved.
+enum class NameFault { Characters, Device, TooLong };
+
+// A new base name checked as it is saved: `fileName` is the base name with the old extension,
+// `fullName` that in the project's folder. None when it can be saved.
+std::optional<NameFault> FaultOfNewName(const std::wstring& baseName, const std::wstring& fileName,
+                                        const std::wstring& fullName);
+
+// What a rename does once the host has answered its save under the new name without error.
+enum class RenameOutcome {
+    DeleteOld,  // the project lives in a new file: the old one goes
+    NotMoved,   // the project does not name the new file: keep the old one
+    NoNewFile,  // no file of the new name, or only the old file itself: keep the old one
+    NoOldFile,  // the old file is gone already: nothing to delete
+};
+
+// The old file may go only when the project now names the new file, that file is on disk and it
+// is another file than the old one. The rename never saves over a file that was there before,
+// so a new file that is on disk is the one the save wrote.
+RenameOutcome OutcomeOfSave(const std::optional<std::wstring>& projectFullName,
+                            const std::wstring& newFullName,
+                            const std::optional<FileIdentity>& oldFile,
+                            const std::optional<FileIdentity>& newFile);
+
+// Explorer, a program of the Windows folder, opens a file's folder with the file selected.
+inline constexpr const wchar_t* ExplorerProgram = L"explorer.exe";
+
+// Explorer's arguments for that: the path quoted, so that a comma in it does not end the
+// argument.
+std::wstring OpenFolderArguments(const std::wstring& fullName);
 
 }  // namespace morvane

@@ -38,11 +38,14 @@ class LoggingBar : public TabBarWindow {
 
 class CommandDispatcherTest : public ::testing::Test {
   protected:
+    CommandDispatcherTest() { host.disk = &disk; }
+
     CommandLog log;
+    FakeDisk disk;
     FakeHost host;
     TabSettings settings;
     FakeCommandWindows windows{log};
-    FakeCommandFiles files{log};
+    FakeCommandFiles files{log, disk};
     FakeCommandShell shell{log};
     FakeCommandDialogs dialogs{log};
     HandleCollection childHandles;
@@ -84,9 +87,7 @@ class CommandDispatcherTest : public ::testing::Test {
 
     // A saved project in C:\Plans, active, with its file on disk.
     std::shared_ptr<FakeProject> SavedProject(const std::wstring& fileName) {
-        auto project = host.AddProject(fileName, L"C:\\Plans")->project;
-        files.files.insert(project->fullName);
-        return project;
+        return host.AddProject(fileName, L"C:\\Plans")->project;
     }
 };
 
@@ -272,7 +273,7 @@ TEST_F(CommandDispatcherTest, AlertsStayOnWhenTheHostCannotSayWhatIsSaved) {
 TEST_F(CommandDispatcherTest, OpenFolderQuotesTheFullName) {
     host.AddProject(L"Plan, final.mpp", L"C:\\Plans");
     Click(L"OpenDir_Project");
-    EXPECT_THAT(log, ElementsAre(L"start explorer /select ,\"C:\\Plans\\Plan, final.mpp\""));
+    EXPECT_THAT(log, ElementsAre(L"start explorer.exe /select ,\"C:\\Plans\\Plan, final.mpp\""));
 }
 
 TEST_F(CommandDispatcherTest, LockTogglesTheSelectedTabsProjectAndRefreshes) {
@@ -294,8 +295,8 @@ TEST_F(CommandDispatcherTest, LockWithoutABarDoesNothing) {
     EXPECT_THAT(locked, IsEmpty());
 }
 
-// Rename: the prompt shows the base name; the save carries the old extension; the old file goes
-// after the save. The new file is on disk beforehand, as the host's save would leave it.
+// Rename: the prompt shows the base name; the save carries the old extension and writes the new
+// file; the old file goes after the save.
 TEST_F(CommandDispatcherTest, RenameSavesUnderTheNewNameThenDeletesTheOldFile) {
     struct Case {
         const wchar_t* fileName;
@@ -314,14 +315,15 @@ TEST_F(CommandDispatcherTest, RenameSavesUnderTheNewNameThenDeletesTheOldFile) {
         log.clear();
         auto project = SavedProject(c.fileName);
         const std::wstring oldFullName = project->fullName;
-        files.files.insert(c.savedAs);
         dialogs.newNames = {c.typed};
         dialogs.namesShown.clear();
         Click(L"Rename_Project");
         EXPECT_THAT(dialogs.namesShown, ElementsAre(c.shown));
         EXPECT_THAT(project->savedAs, ElementsAre(c.savedAs));
         EXPECT_THAT(log, ElementsAre(L"delete " + oldFullName, L"refresh"));
-        EXPECT_FALSE(files.Exists(oldFullName));
+        EXPECT_FALSE(disk.Exists(oldFullName));
+        EXPECT_EQ(disk.Content(c.savedAs), project->content);
+        disk.Remove(c.savedAs);
     }
 }
 
@@ -382,43 +384,33 @@ TEST_F(CommandDispatcherTest, RenameRefusedByTheHostKeepsTheOldFileAndSaysWhy) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(c.hostSays)));
         log.clear();
         auto project = SavedProject(L"Plan.mpp");
-        files.files.insert(L"C:\\Plans\\Plan2.mpp");  // even a file left behind is not trusted
         project->Fail("SaveAs");
         project->saveAsError = c.hostSays;
         dialogs.newNames = {L"Plan2"};
         Click(L"Rename_Project");
         EXPECT_THAT(log, ElementsAre(c.message));
-        EXPECT_TRUE(files.Exists(L"C:\\Plans\\Plan.mpp"));
-        files.files.clear();
+        EXPECT_TRUE(disk.Exists(L"C:\\Plans\\Plan.mpp"));
     }
 }
 
 TEST_F(CommandDispatcherTest, RenameReportsAFailedDeletionWithoutRefreshing) {
     SavedProject(L"Plan.mpp");
-    files.files.insert(L"C:\\Plans\\Plan2.mpp");
     files.deleteError = L"Permission denied";
     dialogs.newNames = {L"Plan2"};
     Click(L"Rename_Project");
     EXPECT_THAT(log, ElementsAre(L"delete C:\\Plans\\Plan.mpp", L"message Permission denied"));
 }
 
-// A name Windows reads as the old file's (a trailing dot), or a save that left no new file,
-// must not cost the only copy.
-TEST_F(CommandDispatcherTest, RenameKeepsTheOldFileUnlessANewFileExistsApart) {
+// A name Windows reads as the old file's (a trailing dot) leaves the name as it is: nothing is
+// saved over the only copy, nothing is deleted.
+TEST_F(CommandDispatcherTest, RenameToAnotherSpellingOfItsOwnFileChangesNothing) {
     auto project = SavedProject(L"Plan");
-    files.aliases[L"C:\\Plans\\Plan."] = L"C:\\Plans\\Plan";
+    disk.aliases[L"C:\\Plans\\Plan."] = L"C:\\Plans\\Plan";
     dialogs.newNames = {L"Plan."};
     Click(L"Rename_Project");
-    EXPECT_THAT(project->savedAs, ElementsAre(L"C:\\Plans\\Plan."));
+    EXPECT_THAT(project->savedAs, IsEmpty());
     EXPECT_THAT(log, ElementsAre(L"refresh"));
-    EXPECT_TRUE(files.Exists(L"C:\\Plans\\Plan"));
-
-    log.clear();
-    SavedProject(L"Other.mpp");
-    dialogs.newNames = {L"Gone"};  // saved, but no file appeared
-    Click(L"Rename_Project");
-    EXPECT_THAT(log, ElementsAre(L"refresh"));
-    EXPECT_TRUE(files.Exists(L"C:\\Plans\\Other.mpp"));
+    EXPECT_EQ(disk.Content(L"C:\\Plans\\Plan"), L"content of Plan");
 }
 
 TEST_F(CommandDispatcherTest, RenameRefusesNamesWindowsWouldNotTakeAndAsksAgain) {
@@ -438,9 +430,119 @@ TEST_F(CommandDispatcherTest, RenameRefusesNamesWindowsWouldNotTakeAndAsksAgain)
     }
 }
 
+// Another project's file of the new name, in any case, is never saved over: the user is told
+// which file is in the way and asked again.
+TEST_F(CommandDispatcherTest, RenameOntoAnotherFilesNameAsksAgainAndKeepsBoth) {
+    for (const wchar_t* taken : {L"B", L"b"}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(taken)));
+        log.clear();
+        dialogs.namesShown.clear();
+        host.AddProject(L"B.mpp", L"C:\\Plans");
+        auto a = SavedProject(L"A.mpp");
+        dialogs.newNames = {taken, L"C"};
+        Click(L"Rename_Project");
+        EXPECT_THAT(dialogs.namesShown, ElementsAre(L"A", taken));
+        EXPECT_THAT(a->savedAs, ElementsAre(L"C:\\Plans\\C.mpp"));
+        EXPECT_THAT(log, ElementsAre(L"message Another file already has this name, so the project "
+                                     L"is not saved over it: C:\\Plans\\" +
+                                         std::wstring(taken) + L".mpp",
+                                     L"delete C:\\Plans\\A.mpp", L"refresh"));
+        EXPECT_EQ(disk.Content(L"C:\\Plans\\B.mpp"), L"content of B.mpp");
+        EXPECT_EQ(disk.Content(L"C:\\Plans\\C.mpp"), L"content of A.mpp");
+        disk.Remove(L"C:\\Plans\\C.mpp");
+    }
+}
+
+// Windows reads these names as devices: a save into one writes nothing, so they are refused as
+// the forbidden characters are.
+TEST_F(CommandDispatcherTest, RenameRefusesDeviceNamesAndAsksAgain) {
+    struct Case {
+        const wchar_t* fileName;
+        const wchar_t* typed;
+    };
+    const Case cases[] = {
+        {L"Plan.mpp", L"NUL"},  {L"Plan.mpp", L"com1"}, {L"Plan.mpp", L"CON "},
+        {L"Plan.mpp", L"Nul."}, {L"Plan.mpp", L"prn"},  {L"Plan.mpp", L"aux.x"},
+        {L"Plan.mpp", L"LPT9"}, {L"Plan", L"nul"},      {L"Plan", L"COM3 . "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.fileName) + L" to " + c.typed));
+        log.clear();
+        dialogs.namesShown.clear();
+        auto project = SavedProject(c.fileName);
+        dialogs.newNames = {c.typed, L""};
+        Click(L"Rename_Project");
+        EXPECT_THAT(project->savedAs, IsEmpty());
+        EXPECT_THAT(dialogs.namesShown, ElementsAre(L"Plan", c.typed));
+        ASSERT_EQ(log.size(), 2U);
+        EXPECT_TRUE(log[0].starts_with(L"message Windows keeps this name for a device"))
+            << testing::PrintToString(log[0]);
+        EXPECT_EQ(log[1], L"refresh");
+        EXPECT_TRUE(disk.Exists(project->fullName));
+    }
+}
+
+// A device the name rules do not know is still a name that is taken.
+TEST_F(CommandDispatcherTest, RenameOntoAnUnknownDeviceIsRefusedAsTaken) {
+    auto project = SavedProject(L"Plan.mpp");
+    disk.devices.insert(L"C:\\Plans\\Printer.mpp");
+    dialogs.newNames = {L"Printer"};
+    Click(L"Rename_Project");
+    EXPECT_THAT(project->savedAs, IsEmpty());
+    EXPECT_THAT(log, ElementsAre(L"message Another file already has this name, so the project is "
+                                 L"not saved over it: C:\\Plans\\Printer.mpp",
+                                 L"refresh"));
+    EXPECT_TRUE(disk.Exists(L"C:\\Plans\\Plan.mpp"));
+}
+
+// C:\Plans\ and .mpp leave 246 characters of the 259 a path may hold.
+TEST_F(CommandDispatcherTest, RenameRefusesANameTooLongForItsFolder) {
+    auto project = SavedProject(L"Plan.mpp");
+    const std::wstring longest(246, L'x');
+    dialogs.newNames = {longest + L"x", longest};
+    Click(L"Rename_Project");
+    EXPECT_THAT(project->savedAs, ElementsAre(L"C:\\Plans\\" + longest + L".mpp"));
+    ASSERT_EQ(log.size(), 3U);
+    EXPECT_TRUE(log[0].starts_with(L"message This name is too long"))
+        << testing::PrintToString(log[0]);
+    EXPECT_EQ(log[1], L"delete C:\\Plans\\Plan.mpp");
+}
+
+// A save that answers success is not taken at its word: the old file goes only when the project
+// now names the new file and that file is on disk.
+TEST_F(CommandDispatcherTest, RenameKeepsTheOldFileWhenTheSaveDidNotMoveTheProject) {
+    struct Case {
+        const char* name;
+        bool writes, moves;
+        const wchar_t* message;
+    };
+    const Case cases[] = {
+        {"wrote a copy, project stayed", true, false,
+         L"message The project was not saved under its new name, so its file is kept: "
+         L"C:\\Plans\\Plan.mpp"},
+        {"wrote nothing, project stayed", false, false,
+         L"message The project was not saved under its new name, so its file is kept: "
+         L"C:\\Plans\\Plan.mpp"},
+        {"moved, but wrote nothing", false, true,
+         L"message The new name does not lead to a new file, so the old file is kept: "
+         L"C:\\Plans\\Plan.mpp"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        log.clear();
+        disk.Remove(L"C:\\Plans\\Plan2.mpp");
+        auto project = SavedProject(L"Plan.mpp");
+        project->saveAsWrites = c.writes;
+        project->saveAsMoves = c.moves;
+        dialogs.newNames = {L"Plan2"};
+        Click(L"Rename_Project");
+        EXPECT_THAT(log, ElementsAre(c.message, L"refresh"));
+        EXPECT_EQ(disk.Content(L"C:\\Plans\\Plan.mpp"), L"content of Plan.mpp");
+    }
+}
+
 TEST_F(CommandDispatcherTest, RenameTakesTheCorrectedNameAfterARefusal) {
     auto project = SavedProject(L"Plan.mpp");
-    files.files.insert(L"C:\\Plans\\Plan3.mpp");
     dialogs.newNames = {L"Plan:3", L"Plan3"};
     Click(L"Rename_Project");
     EXPECT_THAT(project->savedAs, ElementsAre(L"C:\\Plans\\Plan3.mpp"));

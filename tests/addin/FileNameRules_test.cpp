@@ -45,8 +45,71 @@ TEST(FileNameRules, AcceptsOrdinaryNamesAndRefusesWhatWindowsWouldNotTake) {
     }
 }
 
-TEST(FileNameRules, OpenFolderCommandQuotesThePath) {
-    EXPECT_EQ(OpenFolderCommand(L"C:\\a,b\\Plan.mpp"), L"explorer /select ,\"C:\\a,b\\Plan.mpp\"");
+TEST(FileNameRules, OpenFolderArgumentsQuoteThePath) {
+    EXPECT_EQ(OpenFolderArguments(L"C:\\a,b\\Plan.mpp"), L"/select ,\"C:\\a,b\\Plan.mpp\"");
+}
+
+TEST(FileNameRules, DeviceNamesInAnyCaseWithBlanksDotsOrAnExtension) {
+    for (const wchar_t* name :
+         {L"NUL", L"nul", L"Nul.mpp", L"CON", L"con .mpp", L"CON  ", L"CON.", L"CON. .x", L"PRN",
+          L"aux.tar.gz", L"COM1", L"com9.mpp", L"LPT1", L"lpt9", L"COM\u00B9", L"lpt\u00B3.mpp",
+          L"CONIN$", L"conout$.mpp"}) {
+        EXPECT_TRUE(IsDeviceName(name)) << testing::PrintToString(std::wstring(name));
+    }
+    for (const wchar_t* name : {L"NULL", L"nul2", L"xNUL", L" CON", L"plan.NUL", L"COM", L"COM0",
+                                L"COM10", L"LPT", L"LPTA", L"CONSOLE", L"PRN_list.mpp", L""}) {
+        EXPECT_FALSE(IsDeviceName(name)) << testing::PrintToString(std::wstring(name));
+    }
+}
+
+// The characters first, then devices, then the length of the file name and of the full name.
+TEST(FileNameRules, FaultsOfANewName) {
+    const std::wstring folder = L"C:\\Plans\\";
+    const auto fault = [&](const std::wstring& base, const std::wstring& extension) {
+        return FaultOfNewName(base, base + extension, folder + base + extension);
+    };
+    EXPECT_EQ(fault(L"Plan2", L".mpp"), std::nullopt);
+    EXPECT_EQ(fault(L"a:b", L".mpp"), NameFault::Characters);
+    EXPECT_EQ(fault(L"NUL", L".mpp"), NameFault::Device);
+    EXPECT_EQ(fault(L"lpt1 ", L""), NameFault::Device);
+    const std::size_t room = MaxFullNameLength - folder.size() - 4;  // 246
+    EXPECT_EQ(fault(std::wstring(room, L'x'), L".mpp"), std::nullopt);
+    EXPECT_EQ(fault(std::wstring(room + 1, L'x'), L".mpp"), NameFault::TooLong);
+    EXPECT_EQ(FaultOfNewName(std::wstring(255, L'x'), std::wstring(255, L'x'),
+                             L"C:\\" + std::wstring(255, L'x')),
+              std::nullopt);
+    EXPECT_EQ(FaultOfNewName(std::wstring(252, L'x'), std::wstring(252, L'x') + L".mpp",
+                             L"C:\\" + std::wstring(252, L'x') + L".mpp"),
+              NameFault::TooLong);
+}
+
+// The old file goes only when the project names the new file and that is another file on disk.
+TEST(FileNameRules, WhetherTheOldFileGoesAfterTheSave) {
+    const std::wstring target = L"C:\\P\\New.mpp";
+    const FileIdentity oldFile{1, 10};
+    const FileIdentity newFile{1, 11};
+    const FileIdentity sameIndexOtherVolume{2, 10};
+    struct Case {
+        const char* name;
+        std::optional<std::wstring> projectNow;
+        std::optional<FileIdentity> oldId, newId;
+        RenameOutcome outcome;
+    };
+    const Case cases[] = {
+        {"moved to a new file", target, oldFile, newFile, RenameOutcome::DeleteOld},
+        {"names it in other case", L"c:\\p\\NEW.MPP", oldFile, newFile, RenameOutcome::DeleteOld},
+        {"same index on another volume", target, oldFile, sameIndexOtherVolume,
+         RenameOutcome::DeleteOld},
+        {"project stayed", L"C:\\P\\Old.mpp", oldFile, newFile, RenameOutcome::NotMoved},
+        {"project's name unknown", std::nullopt, oldFile, newFile, RenameOutcome::NotMoved},
+        {"no new file (or a device)", target, oldFile, std::nullopt, RenameOutcome::NoNewFile},
+        {"the new name is the old file", target, oldFile, oldFile, RenameOutcome::NoNewFile},
+        {"old file gone", target, std::nullopt, newFile, RenameOutcome::NoOldFile},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(OutcomeOfSave(c.projectNow, target, c.oldId, c.newId), c.outcome);
+    }
 }
 
 }  // namespace

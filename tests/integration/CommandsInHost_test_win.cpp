@@ -49,11 +49,26 @@ bool FileExists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void WriteFile(const std::wstring& path) {
+void WriteFile(const std::wstring& path, const std::string& content = "") {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
     CloseHandle(file);
+}
+
+std::string ReadFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return "<missing>";
+    }
+    char buffer[256];
+    DWORD read = 0;
+    ::ReadFile(file, buffer, sizeof buffer, &read, nullptr);
+    CloseHandle(file);
+    return std::string(buffer, read);
 }
 
 // Every file of the folder goes, so each case starts from nothing.
@@ -286,13 +301,14 @@ TEST_F(CommandsInHost, RenameOfALockedProjectAsksFirst) {
     }
 }
 
-// The host's own description of why it refused reaches the message; the old file stays.
-TEST_F(CommandsInHost, RenameTheHostRefusesKeepsTheOldFileAndSaysWhy) {
+// A host that refuses the save is quoted in its own words; a file of the new name that another
+// program holds open is in the way and is named. The old file stays either way.
+TEST_F(CommandsInHost, RenameThatCannotGoAheadKeepsTheOldFileAndSaysWhy) {
     struct Case {
         const char* name;
-        // Makes the host refuse; a file it holds open meanwhile, or none.
+        // Makes the rename fail; a file held open meanwhile, or none.
         std::function<HANDLE(const std::wstring& newFile)> refuse;
-        HRESULT error;
+        std::function<std::wstring(const std::wstring& newFile)> message;
     };
     const Case cases[] = {
         {"the host fails the call",
@@ -300,18 +316,27 @@ TEST_F(CommandsInHost, RenameTheHostRefusesKeepsTheOldFileAndSaysWhy) {
              host->Fail(ObjectKind::Project, projectid::SaveAs);
              return INVALID_HANDLE_VALUE;
          },
-         E_FAIL},
+         [](const std::wstring&) {
+             const std::wstring description = com::SystemErrorText(E_FAIL);
+             EXPECT_FALSE(description.starts_with(L"Error 0x"))
+                 << testing::PrintToString(description);
+             return description;
+         }},
         {"another program holds a file of the new name",
          [](const std::wstring& newFile) {
              return CreateFileW(newFile.c_str(), GENERIC_READ, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
          },
-         HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION)},
+         [](const std::wstring& newFile) {
+             return L"Another file already has this name, so the project is not saved over it: " +
+                    newFile;
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         StartWith({L"Plan.mpp"});
-        const HANDLE held = c.refuse(folder + L"\\Plan2.mpp");
+        const std::wstring newFile = folder + L"\\Plan2.mpp";
+        const HANDLE held = c.refuse(newFile);
         commandDialogs->newNames = {L"Plan2"};
         ClickItem(Rename);
         if (held != INVALID_HANDLE_VALUE) {
@@ -319,14 +344,12 @@ TEST_F(CommandsInHost, RenameTheHostRefusesKeepsTheOldFileAndSaysWhy) {
         }
         EXPECT_TRUE(FileExists(folder + L"\\Plan.mpp"));
         EXPECT_EQ(OpenNames(), std::vector<std::wstring>{L"Plan.mpp"});
-        const std::wstring description = com::SystemErrorText(c.error);
-        EXPECT_FALSE(description.starts_with(L"Error 0x")) << testing::PrintToString(description);
-        EXPECT_EQ(log, std::vector<std::wstring>{L"message " + description});
+        EXPECT_EQ(log, std::vector<std::wstring>{L"message " + c.message(newFile)});
         EndHost();
     }
 }
 
-// Windows drops a trailing dot or blank: the save lands on the old file, which must stay.
+// Windows drops a trailing dot or blank: such a name leads to the old file, which must stay.
 TEST_F(CommandsInHost, RenameToAnotherSpellingOfTheSameFileKeepsIt) {
     for (const wchar_t* typed : {L"Plan.", L"Plan ", L"Plan. ."}) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(typed)));
@@ -353,6 +376,41 @@ TEST_F(CommandsInHost, RenameRefusesNamesWindowsWouldNotTake) {
         EXPECT_FALSE(FileExists(folder + L"\\Plan.mpp"));
         EndHost();
     }
+}
+
+// Another project's file of the new name is named to the user and left as it is; both projects
+// stay open with their own files.
+TEST_F(CommandsInHost, RenameOntoAnotherProjectsFileKeepsBothFiles) {
+    StartWith({L"B.mpp", L"A.mpp"});
+    WriteFile(folder + L"\\A.mpp", "A's 14 bytes.\n");
+    WriteFile(folder + L"\\B.mpp", "B's plan, 18 bytes");
+    commandDialogs->newNames = {L"B", L""};
+    ClickItem(Rename);
+    EXPECT_EQ(commandDialogs->namesShown, (std::vector<std::wstring>{L"A", L"B"}));
+    EXPECT_EQ(log, (std::vector<std::wstring>{L"message Another file already has this name, so "
+                                              L"the project is not saved over it: " +
+                                              folder + L"\\B.mpp"}));
+    EXPECT_EQ(ReadFile(folder + L"\\A.mpp"), "A's 14 bytes.\n");
+    EXPECT_EQ(ReadFile(folder + L"\\B.mpp"), "B's plan, 18 bytes");
+    EXPECT_EQ(OpenNames(), (std::vector<std::wstring>{L"B.mpp", L"A.mpp"}));
+}
+
+// A device name, or a path longer than a file's may be, is refused before anything is saved.
+TEST_F(CommandsInHost, RenameToADeviceOrATooLongNameKeepsTheOnlyFile) {
+    StartWith({L"Plan.mpp"});
+    const std::wstring tooLong(300 - folder.size(), L'x');
+    commandDialogs->newNames = {L"NUL", L"com1", L"CON ", L"aux.plan", tooLong, L""};
+    ClickItem(Rename);
+    ASSERT_EQ(log.size(), 5u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_TRUE(log[i].starts_with(L"message Windows keeps this name for a device"))
+            << testing::PrintToString(log[i]);
+    }
+    EXPECT_TRUE(log[4].starts_with(L"message This name is too long"))
+        << testing::PrintToString(log[4]);
+    EXPECT_TRUE(FileExists(folder + L"\\Plan.mpp"));
+    EXPECT_EQ(OpenNames(), std::vector<std::wstring>{L"Plan.mpp"});
+    EXPECT_EQ(Control().ToolTip(0), folder + L"\\Plan.mpp");
 }
 
 TEST_F(CommandsInHost, RenameOfANeverSavedProjectOnlyAlerts) {
@@ -399,7 +457,7 @@ TEST_F(CommandsInHost, FolderHelpOptionsAndAboutReachTheShellAndTheDialogs) {
         ClickItem(item);
     }
     ASSERT_EQ(log.size(), 4u);
-    EXPECT_EQ(log[0], L"start explorer /select ,\"" + folder + L"\\Plan, final.mpp\"");
+    EXPECT_EQ(log[0], L"start explorer.exe /select ,\"" + folder + L"\\Plan, final.mpp\"");
     EXPECT_TRUE(log[1].starts_with(L"page ")) << testing::PrintToString(log[1]);
     EXPECT_TRUE(log[1].ends_with(L"\\Help\\index.html")) << testing::PrintToString(log[1]);
     EXPECT_EQ(log[2], L"options");

@@ -257,6 +257,7 @@ TEST(ShippedLanguageFile, LiesBesideTheModuleAndHoldsEveryPartsKeys) {
         {L"RbShowDes", L"Click to Hide/Display Tab bar."},
         {L"LockInforPJ", L"Project:"},
         {L"InputFileName", nullptr},
+        {L"RenameFileExists", nullptr},
         {L"HotKey", L"Shortcuts conflict, Please change."},
         {L"Number", L"The number of width must be between 70-400."},
         {L"RestartApp", nullptr},

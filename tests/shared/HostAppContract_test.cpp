@@ -9,6 +9,7 @@ namespace {
 
 class FakeWorld {
   public:
+    FakeWorld() { host.disk = &disk; }
     HostApp& App() { return host; }
     void AddProject(const std::wstring& name, const std::wstring& folder) {
         host.AddProject(name, folder);
@@ -38,6 +39,8 @@ class FakeWorld {
     }
     bool Alerts() const { return host.alerts; }
     std::wstring Folder() const { return L"C:\\Plans"; }
+    bool HasFile(const std::wstring& path) const { return disk.Id(path).has_value(); }
+    void RemoveFile(const std::wstring& path) { disk.Remove(path); }
 
   private:
     FakeWindow& Window(const std::wstring& caption) {
@@ -48,6 +51,7 @@ class FakeWorld {
         }
         throw std::out_of_range("no such window");
     }
+    FakeDisk disk;
     FakeHost host;
 };
 

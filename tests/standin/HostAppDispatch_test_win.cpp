@@ -80,6 +80,10 @@ class StandinWorld {
         CreateDirectoryW(folder.c_str(), nullptr);
         return folder;
     }
+    bool HasFile(const std::wstring& path) const {
+        return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    void RemoveFile(const std::wstring& path) { DeleteFileW(path.c_str()); }
 
   private:
     com::Apartment apartment_;

@@ -3,13 +3,12 @@
 // tests can check the order of steps across ports.
 
 #include <functional>
-#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "addin/CommandPorts.h"
+#include "support/FakeDisk.h"
 
 namespace morvane::test {
 
@@ -41,38 +40,33 @@ class FakeCommandWindows : public CommandWindows {
 
 class FakeCommandFiles : public CommandFiles {
   public:
-    explicit FakeCommandFiles(CommandLog& log) : log_(log) {}
-    std::set<std::wstring> files;
-    // Names that lead to one file: each name maps to the file it opens.
-    std::map<std::wstring, std::wstring> aliases;
+    FakeCommandFiles(CommandLog& log, FakeDisk& disk) : log_(log), disk_(disk) {}
     std::optional<std::wstring> deleteError;
 
-    bool Exists(const std::wstring& path) override { return files.contains(Resolve(path)); }
-    bool SameFile(const std::wstring& a, const std::wstring& b) override {
-        return Exists(a) && Exists(b) && Resolve(a) == Resolve(b);
+    bool Exists(const std::wstring& path) override { return disk_.Exists(path); }
+    std::optional<FileIdentity> Identity(const std::wstring& path) override {
+        const auto id = disk_.Id(path);
+        return id ? std::optional(FileIdentity{.volume = 1, .index = *id}) : std::nullopt;
     }
     std::optional<std::wstring> Delete(const std::wstring& path) override {
         log_.push_back(L"delete " + path);
         if (deleteError) {
             return deleteError;
         }
-        files.erase(Resolve(path));
+        disk_.Remove(path);
         return std::nullopt;
     }
 
   private:
-    std::wstring Resolve(const std::wstring& path) const {
-        const auto alias = aliases.find(path);
-        return alias == aliases.end() ? path : alias->second;
-    }
     CommandLog& log_;
+    FakeDisk& disk_;
 };
 
 class FakeCommandShell : public CommandShell {
   public:
     explicit FakeCommandShell(CommandLog& log) : log_(log) {}
-    void Start(const std::wstring& commandLine) override {
-        log_.push_back(L"start " + commandLine);
+    void StartWindowsProgram(const std::wstring& program, const std::wstring& arguments) override {
+        log_.push_back(L"start " + program + L" " + arguments);
     }
     void OpenPage(const std::wstring& address) override { log_.push_back(L"page " + address); }
     void Beep() override { log_.push_back(L"beep"); }

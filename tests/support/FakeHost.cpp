@@ -60,8 +60,18 @@ bool FakeProject::Activate() {
 HostResult FakeProject::SaveAs(const std::wstring& newFullName) {
     const bool ok = Command(*this, "SaveAs", [&] {
         savedAs.push_back(newFullName);
-        fullName = newFullName;
-        saved = true;
+        if (saveAsWrites && host && host->disk) {
+            host->disk->Write(newFullName, content);
+        }
+        if (saveAsMoves) {
+            const std::wstring separator = host ? host->pathSeparator : L"\\";
+            const auto at = newFullName.rfind(separator);
+            path = at == std::wstring::npos ? L"" : newFullName.substr(0, at);
+            name =
+                at == std::wstring::npos ? newFullName : newFullName.substr(at + separator.size());
+            fullName = newFullName;
+            saved = true;
+        }
     });
     return {ok, ok ? L"" : saveAsError};
 }
@@ -92,6 +102,10 @@ std::shared_ptr<FakeWindow> FakeHost::AddProject(const std::wstring& name,
     project->name = name;
     project->path = folder;
     project->fullName = folder.empty() ? name : folder + pathSeparator + name;
+    project->content = L"content of " + name;
+    if (disk && !folder.empty()) {
+        disk->Write(project->fullName, project->content);
+    }
     auto window = std::make_shared<FakeWindow>();
     window->host = this;
     window->caption = name;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/HostApp.h"
+#include "support/FakeDisk.h"
 #include "support/Faults.h"
 
 namespace morvane::test {
@@ -23,6 +24,12 @@ class FakeProject : public HostProject, public Faults {
     std::vector<std::wstring> savedAs;
     // What a failing SaveAs says.
     std::wstring saveAsError = L"The file is in use by another program.";
+    // What the project's file holds; a save writes it to the host's disk.
+    std::wstring content;
+    // A SaveAs that answers success may still leave the file unwritten or the project where it
+    // was.
+    bool saveAsWrites = true;
+    bool saveAsMoves = true;
 
     std::optional<std::wstring> Name() const override;
     std::optional<std::wstring> Path() const override;
@@ -62,6 +69,9 @@ class FakeHost : public HostApp, public Faults {
     bool alerts = true;
     bool showWindowsInTaskbar = false;
     int newCalls = 0, saveCalls = 0, saveAsCalls = 0, openCalls = 0;
+    // Where the projects' files are, when the test keeps them; a saved project added has its
+    // file there.
+    FakeDisk* disk = nullptr;
 
     // Adds a project with one window and returns the window.
     std::shared_ptr<FakeWindow> AddProject(const std::wstring& name, const std::wstring& folder);

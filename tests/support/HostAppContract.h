@@ -8,9 +8,11 @@
 //   void SetSaved(name, bool);  void SetVisible(name, bool);  void SetState(bool);
 //   void Fail(member);                // a member by FakeHost's fault names ("Window.Activate":
 //                                     // a window's Activate, not its project's)
-//   int Commands(command) const;      // "FileNew", "FileSave", "FileSaveAs", "FileOpen" reaching
-//   the host bool Alerts() const; std::wstring Folder() const;      // a folder that exists, for
-//   saving
+//   int Commands(command) const;  // "FileNew", "FileSave", "FileSaveAs", "FileOpen" that reached
+//                                 // the host
+//   bool Alerts() const;
+//   std::wstring Folder() const;  // a folder that exists, for saving
+//   bool HasFile(path) const;  void RemoveFile(path);  // the files the host's saves write
 
 #include <gtest/gtest.h>
 
@@ -133,12 +135,18 @@ TYPED_TEST_P(HostAppContract, Switches) {
     EXPECT_FALSE(this->world.Alerts());
 }
 
+// The save writes the file it is given and moves the project there.
 TYPED_TEST_P(HostAppContract, SaveUnderANewFullName) {
     this->world.SetSaved(L"A.mpp", false);
     const auto a = this->world.App().WindowByCaption(L"A.mpp")->Project();
     const std::wstring renamed = this->world.Folder() + L"\\Renamed.mpp";
+    this->world.RemoveFile(renamed);
+    ASSERT_FALSE(this->world.HasFile(renamed));
     ASSERT_TRUE(a->SaveAs(renamed).ok);
+    EXPECT_TRUE(this->world.HasFile(renamed));
     EXPECT_EQ(a->FullName(), renamed);
+    EXPECT_EQ(a->Name(), L"Renamed.mpp");
+    EXPECT_EQ(a->Path(), this->world.Folder());
     EXPECT_EQ(a->Saved(), true);
 }
 

@@ -1,0 +1,82 @@
+#pragma once
+// Files in memory, shared by the doubles of the host and of the commands' file port: the host's
+// save writes here, the file port reads here, so a test sees what the save really wrote. Names
+// are compared as Windows compares them, without regard to case.
+
+#include <cstdint>
+#include <cwctype>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace morvane::test {
+
+class FakeDisk {
+  public:
+    // Names that lead to another name's file, as Windows drops a trailing dot or blank.
+    std::map<std::wstring, std::wstring> aliases;
+    // Names that answer as devices: they exist, hold no file and swallow what is written.
+    std::set<std::wstring> devices;
+
+    // Creates the file or replaces its content; a file written over keeps its identity.
+    void Write(const std::wstring& path, const std::wstring& content) {
+        if (IsDevice(path)) {
+            return;
+        }
+        const auto [file, created] = files_.try_emplace(Key(path), File{nextId_, content});
+        if (created) {
+            ++nextId_;
+        } else {
+            file->second.content = content;
+        }
+    }
+    void Remove(const std::wstring& path) { files_.erase(Key(path)); }
+    // Anything answers to the name: a file or a device.
+    bool Exists(const std::wstring& path) const { return Id(path).has_value() || IsDevice(path); }
+    // The file's identity; none for a device or a missing file.
+    std::optional<std::uint64_t> Id(const std::wstring& path) const {
+        const auto file = files_.find(Key(path));
+        return file == files_.end() ? std::nullopt : std::optional(file->second.id);
+    }
+    std::optional<std::wstring> Content(const std::wstring& path) const {
+        const auto file = files_.find(Key(path));
+        return file == files_.end() ? std::nullopt : std::optional(file->second.content);
+    }
+    std::size_t FileCount() const { return files_.size(); }
+
+  private:
+    struct File {
+        std::uint64_t id;
+        std::wstring content;
+    };
+    bool IsDevice(const std::wstring& path) const {
+        for (const auto& device : devices) {
+            if (Upper(device) == Upper(path)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // The name upper-cased, through its alias.
+    std::wstring Key(const std::wstring& path) const {
+        std::wstring key = Upper(path);
+        for (const auto& [alias, target] : aliases) {
+            if (Upper(alias) == key) {
+                return Upper(target);
+            }
+        }
+        return key;
+    }
+    static std::wstring Upper(std::wstring text) {
+        for (wchar_t& c : text) {
+            c = static_cast<wchar_t>(std::towupper(static_cast<std::wint_t>(c)));
+        }
+        return text;
+    }
+
+    std::map<std::wstring, File> files_;
+    std::uint64_t nextId_ = 1;
+};
+
+}  // namespace morvane::test
