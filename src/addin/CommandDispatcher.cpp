@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "addin/state/ScopedFlag.h"
 #include "host/MenuBars.h"
 
 namespace morvane {
@@ -296,14 +297,13 @@ void CommandDispatcher::Lock(CommandBarControl& clicked) {
 }
 
 void CommandDispatcher::Refresh(const std::function<void()>& whileBusy) {
-    parts_.updating = true;
+    const ScopedFlag busy(parts_.updating);
     if (TabBarWindow* bar = parts_.tabBar()) {
         bar->UpdateMenu();
     }
     if (whileBusy) {
         whileBusy();
     }
-    parts_.updating = false;
 }
 
 }  // namespace morvane

@@ -184,6 +184,14 @@ TEST_F(CommandDispatcherTest, SaveAllSavesEachProjectInOrderAndGivesTheActiveWin
     EXPECT_FALSE(updating);
 }
 
+TEST_F(CommandDispatcherTest, ARefreshKeepsTheBusyFlagOfItsCaller) {
+    host.AddProject(L"A.mpp", L"C:\\P");
+    updating = true;
+    Click(L"SaveAll_Project");
+    EXPECT_THAT(log, ElementsAre(L"refresh"));
+    EXPECT_TRUE(updating);
+}
+
 TEST_F(CommandDispatcherTest, SaveAllSkipsTheSaveOfAProjectThatWouldNotActivate) {
     auto a = host.AddProject(L"A.mpp", L"C:\\P")->project;
     host.AddProject(L"B.mpp", L"C:\\P");
