@@ -50,6 +50,16 @@ function(morvane_add_test name)
     endif()
 endfunction()
 
+# A binary we ship: its release build is stripped of the symbols and the debug sections that
+# the static runtime brings along (they made the library twice its size, and Wine reads a
+# library in whole).
+#   morvane_strip_release(<target>)
+function(morvane_strip_release target)
+    if(NOT MSVC)
+        target_link_options(${target} PRIVATE $<$<CONFIG:Release>:-s>)
+    endif()
+endfunction()
+
 # Adds every subfolder of the current folder that has a CMakeLists.txt.
 function(morvane_add_subfolders)
     file(GLOB children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)

@@ -11,31 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "AddinBench_win.h"
 #include "standin/Host_win.h"
 
 namespace {
 
 using namespace morvane;
-
-constexpr wchar_t kProgId[] = L"Qor.Morvane";
-
-std::wstring DllPath() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring exe = path;
-    return exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"Morvane.dll";
-}
-
-// Registers or unregisters the DLL for the current user, as regsvr32 /n /i:user does.
-bool Install(bool install) {
-    const HMODULE dll = LoadLibraryW(DllPath().c_str());
-    using DllInstall = HRESULT(STDAPICALLTYPE*)(BOOL, PCWSTR);
-    const auto entry = reinterpret_cast<DllInstall>(
-        reinterpret_cast<void (*)()>(GetProcAddress(dll, "DllInstall")));
-    const bool done = entry && SUCCEEDED(entry(install, L"user"));
-    FreeLibrary(dll);
-    return done;
-}
 
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     LARGE_INTEGER frequency;
@@ -62,13 +43,13 @@ double ConnectMilliseconds(int projects) {
     for (int i = 0; i < projects; ++i) {
         host.OpenProject(L"Project " + std::to_wstring(i + 1) + L".mpp", L"C:\\Projects");
     }
-    host.Addins().Connect(kProgId);
-    host.Addins().Disconnect(kProgId);
+    host.Addins().Connect(bench::kProgId);
+    host.Addins().Disconnect(bench::kProgId);
     std::vector<double> times;
     for (int round = 0; round < 15; ++round) {
         LARGE_INTEGER start, end;
         QueryPerformanceCounter(&start);
-        host.Addins().Connect(kProgId);
+        host.Addins().Connect(bench::kProgId);
         host.Pump();
         const bool shown = VisibleBar(host.MainWindow()) != nullptr;
         QueryPerformanceCounter(&end);
@@ -77,7 +58,7 @@ double ConnectMilliseconds(int projects) {
             std::exit(1);
         }
         times.push_back(Milliseconds(start, end));
-        host.Addins().Disconnect(kProgId);
+        host.Addins().Disconnect(bench::kProgId);
         host.Pump();
     }
     std::sort(times.begin(), times.end());
@@ -88,13 +69,13 @@ double ConnectMilliseconds(int projects) {
 
 int main() {
     com::Apartment apartment;
-    if (!Install(true)) {
+    if (!bench::InstallAddin(true)) {
         std::fprintf(stderr, "bench_connect: Morvane.dll could not be registered\n");
         return 1;
     }
     const double ten = ConnectMilliseconds(10);
     const double fifty = ConnectMilliseconds(50);
-    Install(false);
+    bench::InstallAddin(false);
     std::printf("connect10_ms: %.2f\n", ten);
     std::printf("connect50_ms: %.2f\n", fifty);
     return 0;

@@ -1,7 +1,5 @@
 #include "shared/Main.h"
 
-#include <mutex>
-
 #include "shared/WinRegistry_win.h"
 
 namespace morvane::mdPub {
@@ -12,8 +10,9 @@ void Main(TabSettings& Settings) {
 }
 
 void RunMainOnce(TabSettings& Settings) {
-    static std::once_flag once;
-    std::call_once(once, [&Settings] { Main(Settings); });
+    // A static's first use rather than std::call_once: the runtime's once keeps storage for
+    // the calling thread that is not given back when the library is freed.
+    [[maybe_unused]] static const bool done = (Main(Settings), true);
 }
 
 }  // namespace morvane::mdPub

@@ -3,6 +3,9 @@
 // After windows.h.
 #include <psapi.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace morvane::test {
 
 namespace {
@@ -31,6 +34,27 @@ SIZE_T WorkingSet() {
     counters.cb = sizeof counters;
     GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
     return counters.WorkingSetSize;
+}
+
+HeapUse HeapInUse() {
+    std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 8);
+    const DWORD count = GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data());
+    heaps.resize(std::min<std::size_t>(count, heaps.size()));
+    HeapUse use;
+    for (const HANDLE heap : heaps) {
+        if (!HeapLock(heap)) {
+            continue;
+        }
+        PROCESS_HEAP_ENTRY entry{};
+        while (HeapWalk(heap, &entry)) {
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) {
+                ++use.blocks;
+                use.bytes += entry.cbData;
+            }
+        }
+        HeapUnlock(heap);
+    }
+    return use;
 }
 
 }  // namespace morvane::test
