@@ -167,7 +167,9 @@ TEST_F(OptionsInHost, OpensOverProjectWithTheStoredValuesAndCancelWritesNothing)
               lists.push_back(Chosen(dialog, ComboBox2));
               lists.push_back(Chosen(dialog, ComboBox3));
               boxes.push_back(Checked(dialog, CheckBox3));
-              enabled = {Enabled(dialog, FlatEdit1), Enabled(dialog, FlatEdit2),
+              enabled = {Enabled(dialog, FlatEdit1),         Enabled(dialog, Label9),
+                         Enabled(dialog, FlatEdit2),         Enabled(dialog, Label15),
+                         Enabled(dialog, Label16_0),         Enabled(dialog, Label16_1),
                          Enabled(dialog, PushButton_Color0), Enabled(dialog, Label4)};
               fixWidth = TextOf(GetDlgItem(dialog, FlatEdit2));
               // From the page strip, Tab goes to the page's first list.
@@ -186,8 +188,9 @@ TEST_F(OptionsInHost, OpensOverProjectWithTheStoredValuesAndCancelWritesNothing)
     EXPECT_EQ(lists, (std::vector<int>{BarLeft, 5, 2}));
     // OneHide 5 checked, DoubleC 0 checked (inverted), EnableCreate 1 unchecked, CusColor 0.
     EXPECT_EQ(boxes, (std::vector<bool>{true, true, false, false}));
-    // Fixed layout: only the fixed width; no custom colours: the colour controls are off.
-    EXPECT_EQ(enabled, (std::vector<bool>{false, true, false, false}));
+    // Fixed layout: only the fixed width and its caption, the two "Pixels" labels stay as they
+    // are; no custom colours: the colour controls are off.
+    EXPECT_EQ(enabled, (std::vector<bool>{false, false, true, true, true, true, false, false}));
     EXPECT_EQ(fixWidth, L"120");
     EXPECT_EQ(focus, TabControl1);
     EXPECT_EQ(shown, (std::vector<bool>{true, false, false, true}));
