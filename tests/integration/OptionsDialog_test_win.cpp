@@ -22,7 +22,10 @@ namespace {
 using dialogs::test::ClickOn;
 using dialogs::test::DialogScript;
 using dialogs::test::FocusedId;
+using dialogs::test::HoldKeys;
+using dialogs::test::Join;
 using dialogs::test::PressKey;
+using dialogs::test::PressWithHeld;
 using dialogs::test::Type;
 using Steps = std::vector<DialogScript::Step>;
 using namespace frmOption;
@@ -79,40 +82,6 @@ void FocusOn(HWND dialog, int id) {
     SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
 }
 
-// The keyboard's state as if these keys were held.
-void Hold(std::initializer_list<BYTE> keys) {
-    BYTE state[256] = {};
-    for (const BYTE key : keys) {
-        state[key] = 0x80;
-    }
-    SetKeyboardState(state);
-}
-
-// A key pressed in the capture edit with the focus while `held` are down, then let go.
-Steps PressWithHeld(std::initializer_list<BYTE> held, UINT key) {
-    return {
-        [held, key](HWND) {
-            Hold(held);
-            for (const BYTE modifier : held) {
-                PostMessageW(GetFocus(), WM_KEYDOWN, modifier, 1);
-            }
-            PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
-        },
-        [](HWND) {
-            Hold({});
-            PostMessageW(GetFocus(), WM_KEYUP, 'Q', 1);
-        },
-    };
-}
-
-Steps Join(std::initializer_list<Steps> parts) {
-    Steps all;
-    for (const auto& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
-}
-
 class OptionsInHost : public BarInHost {
   protected:
     // Opens the dialog as the add-in's commands do and plays `steps` on it.
@@ -121,7 +90,7 @@ class OptionsInHost : public BarInHost {
         OpenOptionsDialog(state, Hooks(), page);
         EXPECT_TRUE(script.Finished());
         EXPECT_FALSE(script.Stuck()) << "the dialog stayed open";
-        Hold({});
+        HoldKeys({});
         host->Pump();
     }
 

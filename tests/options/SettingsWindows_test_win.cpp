@@ -3,6 +3,7 @@
 // colour buttons' captions. The two windows share these controls, so every case runs in both.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -33,7 +34,10 @@ namespace {
 
 using dialogs::test::DialogScript;
 using dialogs::test::FocusedId;
+using dialogs::test::HoldKeys;
+using dialogs::test::Join;
 using dialogs::test::PressKey;
+using dialogs::test::PressWithHeld;
 using Steps = std::vector<DialogScript::Step>;
 
 // The ways a user reaches a page: the two option pages, and the about page opened from each.
@@ -111,48 +115,6 @@ const Window kSettingsCenter{
     },
 };
 
-// The keyboard's state as if these keys were held.
-void Hold(std::initializer_list<BYTE> keys) {
-    BYTE state[256] = {};
-    for (const BYTE key : keys) {
-        state[key] = 0x80;
-    }
-    SetKeyboardState(state);
-}
-
-// `key` pressed in the control with the focus while `held` are down, then everything let go,
-// as the system queues it: with Alt held the keys come as system keys.
-Steps PressWithHeld(std::initializer_list<BYTE> held, BYTE key) {
-    const bool alt = std::find(held.begin(), held.end(), VK_MENU) != held.end();
-    const UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
-    const UINT up = alt ? WM_SYSKEYUP : WM_KEYUP;
-    const LPARAM context = alt ? (1 << 29) | 1 : 1;
-    return {
-        [=](HWND) {
-            Hold(held);
-            for (const BYTE modifier : held) {
-                PostMessageW(GetFocus(), down, modifier, context);
-            }
-            PostMessageW(GetFocus(), down, key, context);
-        },
-        [=](HWND) {
-            Hold({});
-            PostMessageW(GetFocus(), up, key, context | (3 << 30));
-            for (const BYTE modifier : held) {
-                PostMessageW(GetFocus(), up, modifier, context | (3 << 30));
-            }
-        },
-    };
-}
-
-Steps Join(std::initializer_list<Steps> parts) {
-    Steps all;
-    for (const auto& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
-}
-
 std::wstring TextOf(HWND window) {
     wchar_t text[256] = {};
     GetWindowTextW(window, text, 256);
@@ -206,7 +168,7 @@ class SettingsWindows : public ::testing::TestWithParam<const Window*> {
                                registry, texts, keys, fonts, std::nullopt);
             center::ShowCenter(model, texts, false);
         }
-        Hold({});
+        HoldKeys({});
         EXPECT_FALSE(script.Stuck()) << "the window stayed open";
     }
 
@@ -305,6 +267,11 @@ TEST_P(SettingsWindows, ARefusedInputIsFocusedOnThePageThatShowsIt) {
              s.HotKeyBar = s.HotKeyTabit = {L"Ctrl+B", 'B', ModControl};
          },
          W().barEdit, OptionsPage::PopularPosition, L"Shortcuts conflict, Please change."},
+        {"the next-tab key on a tab's Alt+number key",
+         [](TabSettings& s) {
+             s.HotKeyTabit = {L"Alt+9", '9', ModAlt};
+         },
+         W().tabEdit, OptionsPage::PopularPosition, L"Shortcuts conflict, Please change."},
         {"a width out of range", [](TabSettings& s) { s.MaxWidth = 500; }, W().maxWidthEdit,
          OptionsPage::AppearanceColor, L"The number of width must be between 70-400."},
     };
