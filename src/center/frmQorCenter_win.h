@@ -1,8 +1,8 @@
 #pragma once
 // The settings center's window: the options model bound to Win32 controls laid out from the
-// center's form, its two page controls and colour previews, the add-in box, the colour chooser,
-// the pictures and the link. Shown by the dialog machinery with no owner; the program ends
-// when it closes.
+// center's form, with its two page controls, the add-in box and the link; the hot-key edits,
+// colour buttons, previews and pictures are the ones the options dialog shows too. Shown by the
+// dialog machinery with no owner; the program ends when it closes.
 
 #include <windows.h>
 
