@@ -6,7 +6,9 @@
 # then backstage.png and backstage_hidden.png (the add-in's backstage tab in the File view, before
 # and after a click on its show/hide task); then options_popular, _appearance and _about.png, one
 # per page of the options dialog; then the settings center: center_popular, _appearance, _about
-# and _off.png (its two option pages, the about page and the add-in switched off).
+# and _off.png (its two option pages, the about page and the add-in switched off), and
+# center_colors.png (its appearance page with light custom colours, to compare with
+# options_appearance.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -89,6 +91,6 @@ views="$views options_popular options_appearance options_about"
 views="$views backstage backstage_hidden"
 shoot "$views" "$wine" "$root/build/win64/bin/standin_demo.exe" "$("$wine" winepath -w "$out")"
 # The settings center, on the same display.
-shoot "center_popular center_appearance center_about center_off" \
+shoot "center_popular center_appearance center_about center_off center_colors" \
     "$wine" "$root/build/win64/bin/center_demo.exe" "$("$wine" winepath -w "$out")" \
     "$("$wine" winepath -w "$root/build/win64/bin/MorvaneCenter.exe")"

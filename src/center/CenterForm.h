@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "addin/dialogs/FormDesign.h"
+#include "options/OptionsControlIds.h"
 
 namespace morvane::center {
 
@@ -82,6 +83,12 @@ enum CenterId : int {
     TabControl_Dorrik1,
     TabControl2,
     TabControl3,
+};
+
+// The lists and edits the options model drives.
+inline constexpr OptionsControlIds kModelControls{
+    ComboBox2, ComboBox1, ComboBox3, ComboBox_Font, ComboBox_FontSize,
+    FlatEdit4, FlatEdit5, FlatEdit3, FlatEdit2,
 };
 
 // The tag that marks an input control without a caption of its own.

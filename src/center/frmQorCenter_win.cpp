@@ -1,27 +1,19 @@
 #include "center/frmQorCenter_win.h"
 
-#include <commctrl.h>
-
-#include <array>
 #include <optional>
 
-#include "addin/dialogs/DialogIcons_win.h"
 #include "addin/dialogs/Dialogs_win.h"
-#include "center/PositionPicture_win.h"
+#include "options/ColorButton_win.h"
+#include "options/ColorPreview_win.h"
+#include "options/OptionsPictures_win.h"
 #include "shared/Browser_win.h"
 #include "shared/WebPages.h"
-#include "shared/GdiObject_win.h"
-
-// Last, and after the model: commdlg.h names ChooseColorW ChooseColor, which is also the
-// model's member (this library is built lean, so windows.h leaves commdlg.h out).
-#include <commdlg.h>
-#undef ChooseColor
+#include "shared/WindowText_win.h"
 
 namespace morvane::center {
 
 namespace {
 
-constexpr UINT_PTR kHotKeySubclass = 1;
 constexpr INT_PTR kClosed = 1;
 
 // The check boxes that the model keeps: the control, its event and its state.
@@ -64,23 +56,6 @@ const CheckBoxState* BoxState(const OptionsControls& c, int id) {
     return binding ? &(c.*(binding->state)) : nullptr;
 }
 
-std::optional<OptionsList> ListOf(int id) {
-    switch (id) {
-        case ComboBox2:
-            return OptionsList::Position;
-        case ComboBox1:
-            return OptionsList::Appearance;
-        case ComboBox3:
-            return OptionsList::Layout;
-        case ComboBox_Font:
-            return OptionsList::FontNames;
-        case ComboBox_FontSize:
-            return OptionsList::FontSizes;
-        default:
-            return std::nullopt;
-    }
-}
-
 const ListState& ListState_(const OptionsControls& c, OptionsList list) {
     switch (list) {
         case OptionsList::Position:
@@ -105,46 +80,8 @@ std::size_t ColorButtonIndex(int id) {
     return static_cast<std::size_t>(id - PushButton8);
 }
 
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-// The Shift argument of a key event: 1 Shift, 2 Ctrl, 4 Alt.
-std::int32_t ShiftState() {
-    return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
-           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
-}
-
-void DrawColorButton(const DRAWITEMSTRUCT& item, tabctl::OleColor color) {
-    RECT box = item.rcItem;
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    DrawFrameControl(item.hDC, &box, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
-    // A swatch of the colour, and the caption in it, as the button's text colour holds it.
-    RECT swatch{box.left + 5, box.top + 5, box.left + 5 + (box.bottom - box.top - 10),
-                box.bottom - 5};
-    if (!disabled) {
-        const GdiBrush brush(CreateSolidBrush(color));
-        FillRect(item.hDC, &swatch, brush.Get());
-    }
-    FrameRect(item.hDC, &swatch, GetSysColorBrush(COLOR_BTNSHADOW));
-    RECT label = box;
-    label.left = swatch.right + 4;
-    const int length = GetWindowTextLengthW(item.hwndItem);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(item.hwndItem, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, disabled ? GetSysColor(COLOR_GRAYTEXT) : color);
-    DrawTextW(item.hDC, text.c_str(), -1, &label, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-    if (item.itemState & ODS_FOCUS) {
-        RECT focus = box;
-        InflateRect(&focus, -3, -3);
-        DrawFocusRect(item.hDC, &focus);
-    }
+RECT AsRect(const dialogs::PixelRect& place) {
+    return {place.left, place.top, place.right, place.bottom};
 }
 
 }  // namespace
@@ -160,23 +97,20 @@ dialogs::FormDesign frmQorCenter::Form_Load() {
     return form;
 }
 
-std::unique_ptr<tabctl::TabControl> frmQorCenter::MakeStrip(int id, const dialogs::TwipsRect& place,
-                                                            int tabs, bool pageStrip) {
+std::unique_ptr<tabctl::TabControl> frmQorCenter::MakePageStrip(int id,
+                                                                const dialogs::TwipsRect& place,
+                                                                int pages) {
     const auto pixels = dialogs::ToPixels(place, dpiX_, dpiY_);
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    if (pageStrip) {
-        style |= WS_TABSTOP;
-    }
-    auto strip = tabctl::TabControl::Create(hwnd_, pixels.left, pixels.top, pixels.Width(),
-                                            pixels.Height(), style, id);
+    auto strip =
+        tabctl::TabControl::Create(hwnd_, pixels.left, pixels.top, pixels.Width(), pixels.Height(),
+                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, id);
     if (!strip) {
         return nullptr;
     }
-    strip->SetCount(tabs);
+    strip->SetCount(pages);
     strip->SetSelected(0, true);
-    // The pages lie behind the controls on them; the previews in front of their groups.
-    SetWindowPos(strip->Hwnd(), pageStrip ? HWND_BOTTOM : HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The pages lie behind the controls on them.
+    SetWindowPos(strip->Hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return strip;
 }
 
@@ -189,10 +123,12 @@ void frmQorCenter::Loaded(HWND dialog) {
 
     const auto places = CenterPlacesOf();
     const auto& c = model_.Controls();
-    optionsPages_ = MakeStrip(TabControl_Dorrik0, places.options, 2, true);
-    aboutPage_ = MakeStrip(TabControl_Dorrik1, places.about, 1, true);
-    appearancePreview_ = MakeStrip(TabControl2, places.appearancePreview, 2, false);
-    colorPreview_ = MakeStrip(TabControl3, places.colorPreview, 2, false);
+    optionsPages_ = MakePageStrip(TabControl_Dorrik0, places.options, 2);
+    aboutPage_ = MakePageStrip(TabControl_Dorrik1, places.about, 1);
+    appearancePreview_ = MakePreviewTabs(
+        hwnd_, AsRect(dialogs::ToPixels(places.appearancePreview, dpiX_, dpiY_)), TabControl2);
+    colorPreview_ = MakePreviewTabs(
+        hwnd_, AsRect(dialogs::ToPixels(places.colorPreview, dpiX_, dpiY_)), TabControl3);
     if (optionsPages_) {
         optionsPages_->SetCaption(0, c.pageCaptions[0]);
         optionsPages_->SetCaption(1, c.pageCaptions[1]);
@@ -201,10 +137,8 @@ void frmQorCenter::Loaded(HWND dialog) {
     if (aboutPage_) {
         aboutPage_->SetCaption(0, c.pageCaptions[2]);
     }
-    for (const int edit : {FlatEdit4, FlatEdit5}) {
-        SetWindowSubclass(GetDlgItem(hwnd_, edit), &HotKeyEditProc, kHotKeySubclass,
-                          reinterpret_cast<DWORD_PTR>(this));
-    }
+    barKeyEdit_.emplace(GetDlgItem(hwnd_, FlatEdit4), model_, HotKeyEdit::Bar);
+    tabKeyEdit_.emplace(GetDlgItem(hwnd_, FlatEdit5), model_, HotKeyEdit::Tab);
     ShowPage(OptionsPage::PopularPosition);
 }
 
@@ -248,7 +182,7 @@ void frmQorCenter::Click(int id, dialogs::FormView& view) {
             break;
         default:
             if (IsColorButton(id)) {
-                ChooseButtonColor(ColorButtonIndex(id));
+                PickButtonColor(hwnd_, model_, ColorButtonIndex(id));
             } else if (const auto* binding = BoxOf(id)) {
                 model_.SetChecked(binding->box, view.Checked(id));
             }
@@ -257,38 +191,16 @@ void frmQorCenter::Click(int id, dialogs::FormView& view) {
     Refresh();
 }
 
-void frmQorCenter::ChooseButtonColor(std::size_t button) {
-    auto& custom = model_.ChooserColors();
-    std::array<COLORREF, 16> colors{};
-    std::copy(custom.begin(), custom.end(), colors.begin());
-    CHOOSECOLORW chooser{};
-    chooser.lStructSize = sizeof(chooser);
-    chooser.hwndOwner = hwnd_;
-    chooser.hInstance = reinterpret_cast<HWND>(GetModuleHandleW(nullptr));
-    chooser.rgbResult = model_.Controls().colorButtons[button].color;
-    chooser.lpCustColors = colors.data();
-    chooser.Flags = CC_RGBINIT | CC_FULLOPEN;
-    const bool chosen = ChooseColorW(&chooser) != FALSE;
-    // The custom colours the user left stay for the next click.
-    std::copy(colors.begin(), colors.end(), custom.begin());
-    if (chosen) {
-        model_.ChooseColor(button, static_cast<tabctl::OleColor>(chooser.rgbResult));
-    }
-}
-
 void frmQorCenter::PushButton_Apply_Click() {
     const auto rejected = model_.SaveCenter(*this);
     if (!rejected) {
         return;
     }
     ShowMessage(texts_(std::wstring(rejected->messageKey), std::wstring(rejected->messageDefault)));
-    if (optionsPages_) {
-        optionsPages_->SetSelected(rejected->page == OptionsPage::AppearanceColor ? 1 : 0, true);
-    }
-    const int edit = rejected->field == OptionsField::BarHotKeyEdit  ? FlatEdit4
-                     : rejected->field == OptionsField::MaxWidthEdit ? FlatEdit3
-                                                                     : FlatEdit2;
-    const HWND control = GetDlgItem(hwnd_, edit);
+    // The page that holds the refused edit, also over the about page; the edit gets the focus
+    // with its text selected.
+    ShowPage(rejected->page);
+    const HWND control = GetDlgItem(hwnd_, kModelControls.EditOf(rejected->field));
     SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
     SendMessageW(control, EM_SETSEL, 0, -1);
 }
@@ -334,7 +246,7 @@ bool frmQorCenter::Message(HWND, UINT message, WPARAM wParam, LPARAM lParam, INT
         return false;
     }
     const int id = LOWORD(wParam);
-    const auto list = ListOf(id);
+    const auto list = kModelControls.ListOf(id);
     switch (HIWORD(wParam)) {
         case CBN_SELCHANGE:
             if (list) {
@@ -366,46 +278,6 @@ bool frmQorCenter::Message(HWND, UINT message, WPARAM wParam, LPARAM lParam, INT
     }
 }
 
-LRESULT CALLBACK frmQorCenter::HotKeyEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR, DWORD_PTR self) {
-    try {
-        if (reinterpret_cast<frmQorCenter*>(self)->HotKeyEditMessage(edit, message, wParam)) {
-            return message == WM_GETDLGCODE ? DLGC_WANTALLKEYS : 0;
-        }
-    } catch (...) {
-        // Nothing leaves a window procedure; the key is then the edit's own.
-    }
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(edit, &HotKeyEditProc, kHotKeySubclass);
-    }
-    return DefSubclassProc(edit, message, wParam, lParam);
-}
-
-// The hot-key edits show the captured key, not what was typed: every key goes to the capture.
-bool frmQorCenter::HotKeyEditMessage(HWND edit, UINT message, WPARAM wParam) {
-    const HotKeyEdit which = GetDlgCtrlID(edit) == FlatEdit4 ? HotKeyEdit::Bar : HotKeyEdit::Tab;
-    switch (message) {
-        case WM_GETDLGCODE:
-            return true;
-        case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
-            model_.KeyDown(which, static_cast<std::int32_t>(wParam), ShiftState());
-            Refresh();
-            // The caret after the last character.
-            SendMessageW(edit, EM_SETSEL, GetWindowTextLengthW(edit), GetWindowTextLengthW(edit));
-            return true;
-        case WM_KEYUP:
-        case WM_SYSKEYUP:
-            model_.KeyUp(which, static_cast<std::int32_t>(wParam));
-            return true;
-        case WM_CHAR:
-        case WM_SYSCHAR:
-            return true;
-        default:
-            return false;
-    }
-}
-
 bool frmQorCenter::Draw(const DRAWITEMSTRUCT& item) {
     const int id = static_cast<int>(item.CtlID);
     const auto& c = model_.Controls();
@@ -415,7 +287,7 @@ bool frmQorCenter::Draw(const DRAWITEMSTRUCT& item) {
         return true;
     }
     if (id == Image_About) {
-        dialogs::DrawFormIcon(item.hDC, item.rcItem, dialogs::FormIcon::Information);
+        DrawProductIcon(item.hDC, item.rcItem);
         return true;
     }
     if (IsColorButton(id)) {
@@ -452,7 +324,7 @@ bool frmQorCenter::OwnEnabled(int id) const {
     if (const auto* box = BoxState(c, id)) {
         return box->enabled;
     }
-    if (const auto list = ListOf(id)) {
+    if (const auto list = kModelControls.ListOf(id)) {
         return ListState_(c, *list).enabled;
     }
     return true;
@@ -474,10 +346,10 @@ void frmQorCenter::Refresh() {
     RefreshLists();
     RefreshControls();
     if (appearancePreview_) {
-        RefreshPreview(*appearancePreview_, model_.Controls().appearancePreview);
+        ShowPreview(*appearancePreview_, model_.Controls().appearancePreview);
     }
     if (colorPreview_) {
-        RefreshPreview(*colorPreview_, model_.Controls().colorPreview);
+        ShowPreview(*colorPreview_, model_.Controls().colorPreview);
     }
     refreshing_ = false;
 }
@@ -520,7 +392,7 @@ void frmQorCenter::RefreshLists() {
     const auto& c = model_.Controls();
     for (const int id : {ComboBox2, ComboBox1, ComboBox3, ComboBox_Font, ComboBox_FontSize}) {
         const HWND combo = GetDlgItem(hwnd_, id);
-        const ListState& list = ListState_(c, *ListOf(id));
+        const ListState& list = ListState_(c, *kModelControls.ListOf(id));
         auto& listed = listed_[id];
         if (listed != list.items) {
             SendMessageW(combo, CB_RESETCONTENT, 0, 0);
@@ -555,20 +427,6 @@ void frmQorCenter::RefreshControls() {
     for (int id = PushButton8; id <= PushButton6; ++id) {
         InvalidateRect(GetDlgItem(hwnd_, id), nullptr, TRUE);
     }
-}
-
-void frmQorCenter::RefreshPreview(tabctl::TabControl& control, const ColorPreview& preview) {
-    for (int tab = 0; tab < 2; ++tab) {
-        control.SetCaption(tab, preview.captions[static_cast<std::size_t>(tab)]);
-        control.SetEnabled(tab, preview.tabsEnabled);
-    }
-    control.SetAppearance(preview.appearance);
-    control.SetColorStyle(preview.colorStyle);
-    for (const auto role : tabctl::kColorRoles) {
-        control.SetColor(role, preview.colors.Get(role));
-    }
-    control.SetPaintSwitch(tabctl::PaintSwitch::Gloss, preview.paintSwitch8);
-    EnableWindow(control.Hwnd(), preview.enabled);
 }
 
 void ShowCenter(OptionsModel& model, const dialogs::TextLookup& texts, bool elevated) {

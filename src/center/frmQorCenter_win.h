@@ -1,18 +1,20 @@
 #pragma once
 // The settings center's window: the options model bound to Win32 controls laid out from the
-// center's form, its two page controls and colour previews, the add-in box, the colour chooser,
-// the pictures and the link. Shown by the dialog machinery with no owner; the program ends
-// when it closes.
+// center's form, with its two page controls, the add-in box and the link; the hot-key edits,
+// colour buttons, previews and pictures are the ones the options dialog shows too. Shown by the
+// dialog machinery with no owner; the program ends when it closes.
 
 #include <windows.h>
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "addin/dialogs/ModalDialog_win.h"
 #include "center/CenterForm.h"
+#include "options/CaptureEdit_win.h"
 #include "options/DialogShell.h"
 #include "options/OptionsModel.h"
 #include "tabctl/TabControl_win.h"
@@ -39,23 +41,18 @@ class frmQorCenter final : public dialogs::WindowForm,
 
   private:
     void SelectionChanged(int tab) override;
-    static LRESULT CALLBACK HotKeyEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR id, DWORD_PTR self);
-    bool HotKeyEditMessage(HWND edit, UINT message, WPARAM wParam);
 
     void PushButton_Top_Click(int index);
     void PushButton_Apply_Click();
-    void ChooseButtonColor(std::size_t button);
     void ShowPage(OptionsPage page);
     void Refresh();
     void RefreshPages();
     void RefreshControls();
     void RefreshLists();
-    void RefreshPreview(tabctl::TabControl& control, const ColorPreview& preview);
     bool OwnEnabled(int id) const;
     void SetTextIfChanged(int id, const std::wstring& text);
-    std::unique_ptr<tabctl::TabControl> MakeStrip(int id, const dialogs::TwipsRect& place, int tabs,
-                                                  bool pageStrip);
+    std::unique_ptr<tabctl::TabControl> MakePageStrip(int id, const dialogs::TwipsRect& place,
+                                                      int pages);
     bool Draw(const DRAWITEMSTRUCT& item);
 
     OptionsModel& model_;
@@ -69,6 +66,8 @@ class frmQorCenter final : public dialogs::WindowForm,
     std::unique_ptr<tabctl::TabControl> aboutPage_;          // TabControl_Dorrik(1)
     std::unique_ptr<tabctl::TabControl> appearancePreview_;  // TabControl2
     std::unique_ptr<tabctl::TabControl> colorPreview_;       // TabControl3
+    std::optional<CaptureEdit> barKeyEdit_;                  // FlatEdit4
+    std::optional<CaptureEdit> tabKeyEdit_;                  // FlatEdit5
     // The items each list was last filled with.
     std::map<int, std::vector<std::wstring>> listed_;
     bool refreshing_ = false;

@@ -197,17 +197,25 @@ void OptionsModel::SelectAppearance(std::int32_t index) {
     }
 }
 
-void OptionsModel::ChooseColor(std::size_t button, tabctl::OleColor color) {
+void OptionsModel::ChooseColor(std::size_t button, std::optional<tabctl::OleColor> color) {
     auto& c = controls_;
     if (button >= c.colorButtons.size()) {
         return;
     }
-    c.colorButtons[button].color = color;
+    // A cancel changes nothing; the settings center writes the appearance preview again all the
+    // same, with the colours unchanged.
+    if (!color) {
+        if (context_.kind == DialogKind::Center) {
+            ApplyCustomColors(c.appearancePreview);
+        }
+        return;
+    }
+    c.colorButtons[button].color = *color;
     // The settings center's preview leaves the style's own look for the plain colours at once.
     if (context_.kind == DialogKind::Center) {
         c.colorPreview.paintSwitch8 = false;
     }
-    c.colorPreview.SetColor(kColorButtons[button].member, color);
+    c.colorPreview.SetColor(kColorButtons[button].member, *color);
     ApplyCustomColors(c.appearancePreview);
 }
 

@@ -136,7 +136,7 @@ enum class WidthEdit { Max, Fix };
 
 // An input that saving refused: the page to show, the edit to focus with its text selected, and
 // the message (language key and its default). Nothing has been written.
-enum class OptionsField { BarHotKeyEdit, MaxWidthEdit, FixWidthEdit };
+enum class OptionsField { BarHotKeyEdit, TabHotKeyEdit, MaxWidthEdit, FixWidthEdit };
 struct Rejection {
     OptionsPage page;
     OptionsField field;
@@ -189,8 +189,8 @@ class OptionsModel {
     void KeyUp(HotKeyEdit edit, std::int32_t keyCode);
     const HotKeyInfo& CapturedKey(HotKeyEdit edit) const;
 
-    // A colour chosen for button 0 to 5.
-    void ChooseColor(std::size_t button, tabctl::OleColor color);
+    // The colour chooser closed over button 0 to 5: the colour chosen, none when cancelled.
+    void ChooseColor(std::size_t button, std::optional<tabctl::OleColor> color);
     // The colour chooser's sixteen custom colours: a grey ramp at opening, then what the user
     // left in the chooser, offered again at each click while the dialog is open.
     std::array<tabctl::OleColor, 16>& ChooserColors() { return chooserColors_; }

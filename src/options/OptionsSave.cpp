@@ -2,6 +2,7 @@
 
 #include "options/TabWidthText.h"
 #include "shared/AddinKeys.h"
+#include "shared/HotKeyCombination.h"
 #include "shared/Numbers.h"
 
 namespace morvane {
@@ -46,6 +47,11 @@ class NoLiveApply : public LiveApply {
     void RefreshTabBar() override {}
 };
 
+// The edit to change is the bar key's, unless only the next-tab key collides.
+Rejection HotKeyConflict(OptionsField field) {
+    return {OptionsPage::PopularPosition, field, L"HotKey", L"Shortcuts conflict, Please change."};
+}
+
 Rejection WidthRejected(OptionsField field) {
     return {OptionsPage::AppearanceColor, field, L"Number",
             L"The number of width must be between 70-400."};
@@ -54,11 +60,26 @@ Rejection WidthRejected(OptionsField field) {
 }  // namespace
 
 std::optional<Rejection> OptionsModel::CheckHotKeys() const {
-    // Two default keys never conflict; the switches do not matter.
-    if (barKey_.KeyCode != 0 && barKey_.KeyCode == tabKey_.KeyCode &&
-        barKey_.ModKeyCode == tabKey_.ModKeyCode) {
-        return Rejection{OptionsPage::PopularPosition, OptionsField::BarHotKeyEdit, L"HotKey",
-                         L"Shortcuts conflict, Please change."};
+    // What the keys will register, a default key as its built-in combination; the two keys'
+    // switches do not matter, Alt+1 to Alt+9 count while their box is checked.
+    const KeyCombination bar = RegisteredCombination(barKey_, BuiltInBarKey);
+    const KeyCombination tab = RegisteredCombination(tabKey_, BuiltInNextTabKey);
+    const auto selectsATab = [this](KeyCombination key) {
+        if (!controls_.altKeys.checked) {
+            return false;
+        }
+        for (std::int32_t number = FirstTabNumber; number <= LastTabNumber; ++number) {
+            if (key == TabNumberKey(number)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    if (bar == tab || selectsATab(bar)) {
+        return HotKeyConflict(OptionsField::BarHotKeyEdit);
+    }
+    if (selectsATab(tab)) {
+        return HotKeyConflict(OptionsField::TabHotKeyEdit);
     }
     return std::nullopt;
 }

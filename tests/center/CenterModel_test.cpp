@@ -158,6 +158,26 @@ TEST_F(CenterModel, AChosenColourAlsoTurnsTheColourPreviewsSwitchOff) {
     EXPECT_EQ(C().colorPreview.colors.Get(ColorRole::FaceDark), 0x123456u);
 }
 
+TEST_F(CenterModel, ACancelledChooserWritesTheAppearancePreviewAgainOnlyHere) {
+    for (const auto kind : {DialogKind::Center, DialogKind::Options}) {
+        SCOPED_TRACE(kind == DialogKind::Center ? "settings center" : "options dialog");
+        auto& m = Open(kind);
+        const auto buttons = C().colorButtons;
+        // A preview that drifted from the buttons, as a vendor control's may.
+        auto& drifted = const_cast<ColorPreview&>(C().appearancePreview);
+        drifted.paintSwitch8 = true;
+        drifted.SetColor(ColorRole::SelectedTab, 0x010203);
+        m.ChooseColor(0, std::nullopt);
+        const bool center = kind == DialogKind::Center;
+        EXPECT_EQ(C().appearancePreview.paintSwitch8, !center);
+        EXPECT_EQ(C().appearancePreview.colors.Get(ColorRole::SelectedTab),
+                  center ? buttons[0].color : 0x010203u);
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            EXPECT_EQ(C().colorButtons[i].color, buttons[i].color) << "button " << i;
+        }
+    }
+}
+
 TEST_F(CenterModel, TheColourPreviewOpensWithTheStoredColours) {
     settings.CusColor = 0;
     OpenCenter();

@@ -1,5 +1,7 @@
 #include "dialogs/DialogScript_win.h"
 
+#include <algorithm>
+
 namespace morvane::dialogs::test {
 
 namespace {
@@ -84,6 +86,48 @@ void ClickCloseBox(HWND dialog) {
 
 int FocusedId() {
     return GetDlgCtrlID(GetFocus());
+}
+
+std::vector<DialogScript::Step> Join(std::initializer_list<std::vector<DialogScript::Step>> parts) {
+    std::vector<DialogScript::Step> all;
+    for (const auto& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+void HoldKeys(std::initializer_list<BYTE> keys) {
+    BYTE state[256] = {};
+    for (const BYTE key : keys) {
+        state[key] = 0x80;
+    }
+    SetKeyboardState(state);
+}
+
+std::vector<DialogScript::Step> PressWithHeld(std::initializer_list<BYTE> held, BYTE key) {
+    const bool alt = std::find(held.begin(), held.end(), VK_MENU) != held.end();
+    const UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    const UINT up = alt ? WM_SYSKEYUP : WM_KEYUP;
+    // Bit 29: the Alt key is down; bits 30 and 31: a key going up.
+    const LPARAM context = alt ? (1 << 29) | 1 : 1;
+    const LPARAM release = context | (3 << 30);
+    const std::vector<BYTE> modifiers(held);
+    return {
+        [=](HWND) {
+            HoldKeys(held);
+            for (const BYTE modifier : modifiers) {
+                PostMessageW(GetFocus(), down, modifier, context);
+            }
+            PostMessageW(GetFocus(), down, key, context);
+        },
+        [=](HWND) {
+            HoldKeys({});
+            PostMessageW(GetFocus(), up, key, release);
+            for (const BYTE modifier : modifiers) {
+                PostMessageW(GetFocus(), up, modifier, release);
+            }
+        },
+    };
 }
 
 }  // namespace morvane::dialogs::test

@@ -40,6 +40,9 @@ class DialogScript {
 // The dialog box this thread shows on top (the one that takes input); nullptr when none is shown.
 HWND ShownDialog();
 
+// Steps played one after the other.
+std::vector<DialogScript::Step> Join(std::initializer_list<std::vector<DialogScript::Step>> parts);
+
 // What a user does.
 void PressKey(UINT virtualKey);       // to the control with the focus
 void PressAlt(wchar_t letter);        // Alt and a letter: an access key
@@ -48,5 +51,11 @@ void ClickOn(HWND dialog, int id);    // a mouse click on a button or check box
 void ClickCloseBox(HWND dialog);
 // The id of the control with the focus.
 int FocusedId();
+
+// The keyboard's state as if these keys were held, and nothing else.
+void HoldKeys(std::initializer_list<BYTE> keys);
+// Two steps: `key` pressed in the control with the focus while `held` are down, as the system
+// queues it (with Alt held, as system keys), then everything let go.
+std::vector<DialogScript::Step> PressWithHeld(std::initializer_list<BYTE> held, BYTE key);
 
 }  // namespace morvane::dialogs::test

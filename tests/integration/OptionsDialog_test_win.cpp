@@ -22,7 +22,10 @@ namespace {
 using dialogs::test::ClickOn;
 using dialogs::test::DialogScript;
 using dialogs::test::FocusedId;
+using dialogs::test::HoldKeys;
+using dialogs::test::Join;
 using dialogs::test::PressKey;
+using dialogs::test::PressWithHeld;
 using dialogs::test::Type;
 using Steps = std::vector<DialogScript::Step>;
 using namespace frmOption;
@@ -79,40 +82,6 @@ void FocusOn(HWND dialog, int id) {
     SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
 }
 
-// The keyboard's state as if these keys were held.
-void Hold(std::initializer_list<BYTE> keys) {
-    BYTE state[256] = {};
-    for (const BYTE key : keys) {
-        state[key] = 0x80;
-    }
-    SetKeyboardState(state);
-}
-
-// A key pressed in the capture edit with the focus while `held` are down, then let go.
-Steps PressWithHeld(std::initializer_list<BYTE> held, UINT key) {
-    return {
-        [held, key](HWND) {
-            Hold(held);
-            for (const BYTE modifier : held) {
-                PostMessageW(GetFocus(), WM_KEYDOWN, modifier, 1);
-            }
-            PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
-        },
-        [](HWND) {
-            Hold({});
-            PostMessageW(GetFocus(), WM_KEYUP, 'Q', 1);
-        },
-    };
-}
-
-Steps Join(std::initializer_list<Steps> parts) {
-    Steps all;
-    for (const auto& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
-}
-
 class OptionsInHost : public BarInHost {
   protected:
     // Opens the dialog as the add-in's commands do and plays `steps` on it.
@@ -121,7 +90,7 @@ class OptionsInHost : public BarInHost {
         OpenOptionsDialog(state, Hooks(), page);
         EXPECT_TRUE(script.Finished());
         EXPECT_FALSE(script.Stuck()) << "the dialog stayed open";
-        Hold({});
+        HoldKeys({});
         host->Pump();
     }
 
@@ -167,7 +136,9 @@ TEST_F(OptionsInHost, OpensOverProjectWithTheStoredValuesAndCancelWritesNothing)
               lists.push_back(Chosen(dialog, ComboBox2));
               lists.push_back(Chosen(dialog, ComboBox3));
               boxes.push_back(Checked(dialog, CheckBox3));
-              enabled = {Enabled(dialog, FlatEdit1), Enabled(dialog, FlatEdit2),
+              enabled = {Enabled(dialog, FlatEdit1),         Enabled(dialog, Label9),
+                         Enabled(dialog, FlatEdit2),         Enabled(dialog, Label15),
+                         Enabled(dialog, Label16_0),         Enabled(dialog, Label16_1),
                          Enabled(dialog, PushButton_Color0), Enabled(dialog, Label4)};
               fixWidth = TextOf(GetDlgItem(dialog, FlatEdit2));
               // From the page strip, Tab goes to the page's first list.
@@ -186,8 +157,9 @@ TEST_F(OptionsInHost, OpensOverProjectWithTheStoredValuesAndCancelWritesNothing)
     EXPECT_EQ(lists, (std::vector<int>{BarLeft, 5, 2}));
     // OneHide 5 checked, DoubleC 0 checked (inverted), EnableCreate 1 unchecked, CusColor 0.
     EXPECT_EQ(boxes, (std::vector<bool>{true, true, false, false}));
-    // Fixed layout: only the fixed width; no custom colours: the colour controls are off.
-    EXPECT_EQ(enabled, (std::vector<bool>{false, true, false, false}));
+    // Fixed layout: only the fixed width and its caption, the two "Pixels" labels stay as they
+    // are; no custom colours: the colour controls are off.
+    EXPECT_EQ(enabled, (std::vector<bool>{false, false, true, true, true, true, false, false}));
     EXPECT_EQ(fixWidth, L"120");
     EXPECT_EQ(focus, TabControl1);
     EXPECT_EQ(shown, (std::vector<bool>{true, false, false, true}));

@@ -334,6 +334,75 @@ TEST_F(OptionsSave, RejectedInputWritesAndAppliesNothing) {
     }
 }
 
+TEST_F(OptionsSave, HotKeysConflictByTheCombinationsTheyRegister) {
+    constexpr std::int32_t kCtrl = 2;
+    constexpr std::int32_t kAlt = 4;
+    constexpr std::int32_t kTab = 9;
+    constexpr std::int32_t kWin = 91;
+    struct Case {
+        const char* what;
+        std::function<void(OptionsModel&)> edit;
+        std::optional<OptionsField> conflict;
+    };
+    const auto altKeysOff = [](OptionsModel& m) { m.SetChecked(OptionsBox::AltKeys, false); };
+    const Case cases[] = {
+        {"next-tab key back to its default, Ctrl+Tab captured for the bar",
+         [](OptionsModel& m) {
+             m.KeyDown(HotKeyEdit::Tab, 'Q', 0);
+             m.KeyDown(HotKeyEdit::Bar, kTab, kCtrl);
+         },
+         OptionsField::BarHotKeyEdit},
+        {"bar key back to its default, Win+Q captured for the next tab",
+         [](OptionsModel& m) {
+             m.KeyDown(HotKeyEdit::Bar, 'Q', 0);
+             m.KeyDown(HotKeyEdit::Tab, kWin, 0);
+             m.KeyDown(HotKeyEdit::Tab, 'Q', 0);
+         },
+         OptionsField::BarHotKeyEdit},
+        {"both keys at their defaults",
+         [](OptionsModel& m) {
+             m.KeyDown(HotKeyEdit::Bar, 'Q', 0);
+             m.KeyDown(HotKeyEdit::Tab, 'Q', 0);
+         },
+         std::nullopt},
+        {"Alt+1 for the bar", [](OptionsModel& m) { m.KeyDown(HotKeyEdit::Bar, '1', kAlt); },
+         OptionsField::BarHotKeyEdit},
+        {"Alt+9 for the next tab", [](OptionsModel& m) { m.KeyDown(HotKeyEdit::Tab, '9', kAlt); },
+         OptionsField::TabHotKeyEdit},
+        {"Alt+9 for the next tab, switched off",
+         [](OptionsModel& m) {
+             m.KeyDown(HotKeyEdit::Tab, '9', kAlt);
+             m.SetChecked(OptionsBox::TabHotKey, false);
+         },
+         OptionsField::TabHotKeyEdit},
+        {"Alt+1 for the bar while the Alt+number keys are off",
+         [&](OptionsModel& m) {
+             m.KeyDown(HotKeyEdit::Bar, '1', kAlt);
+             altKeysOff(m);
+         },
+         std::nullopt},
+        {"Alt+0 and Ctrl+Alt+1 select no tab",
+         [](OptionsModel& m) {
+             m.KeyDown(HotKeyEdit::Bar, '0', kAlt);
+             m.KeyDown(HotKeyEdit::Tab, '1', kAlt | kCtrl);
+         },
+         std::nullopt},
+    };
+    for (const auto kind : {DialogKind::Options, DialogKind::Center}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.what);
+            auto& m = Open(kind);
+            c.edit(m);
+            const auto rejected = m.Check();
+            EXPECT_EQ(rejected ? std::optional(rejected->field) : std::nullopt, c.conflict);
+            if (rejected) {
+                EXPECT_EQ(rejected->page, OptionsPage::PopularPosition);
+                EXPECT_EQ(rejected->messageKey, L"HotKey");
+            }
+        }
+    }
+}
+
 TEST_F(OptionsSave, CancelLeavesTheRunningAddInAsItWas) {
     const TabSettings before = settings;
     auto& m = Open();

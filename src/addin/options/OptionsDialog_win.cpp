@@ -1,23 +1,23 @@
 #include "addin/options/OptionsDialog_win.h"
 
-#include <commdlg.h>
-
-#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
 
 #include "addin/dialogs/Dialogs_win.h"
 #include "addin/dialogs/ModalDialog_win.h"
-#include "addin/options/OptionsPictures_win.h"
 #include "addin/options/frmOption.h"
-#include "options/CaptionPlate.h"
+#include "options/CaptureEdit_win.h"
+#include "options/ColorButton_win.h"
+#include "options/ColorPreview_win.h"
+#include "options/OptionsPictures_win.h"
 #include "options/ScreenFonts_win.h"
 #include "options/SystemKeyNamer_win.h"
 #include "shared/Browser_win.h"
 #include "shared/WebPages.h"
 #include "shared/GdiObject_win.h"
 #include "shared/Trace.h"
+#include "shared/WindowText_win.h"
 #include "tabctl/TabControl_win.h"
 
 namespace morvane {
@@ -27,30 +27,8 @@ namespace {
 using namespace frmOption;
 using tabctl::TabControl;
 
-// The window property that leads a capture edit's procedure to its dialog.
-constexpr const wchar_t* kDialogProp = L"MorvaneOptionsDialog";
 // The colour of the home-page link.
 constexpr COLORREF kLinkColor = RGB(0, 102, 204);
-
-bool KeyHeld(int key) {
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
-// The key event's Shift argument: 1 Shift, 2 Ctrl, 4 Alt.
-std::int32_t ShiftState() {
-    return (KeyHeld(VK_SHIFT) ? 1 : 0) | (KeyHeld(VK_CONTROL) ? 2 : 0) | (KeyHeld(VK_MENU) ? 4 : 0);
-}
-
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::wstring ComboText(HWND combo) {
-    return WindowText(combo);
-}
 
 class OptionsDialog final : public dialogs::WindowForm,
                             public DialogShell,
@@ -96,7 +74,8 @@ class OptionsDialog final : public dialogs::WindowForm,
             model_.SetChecked(*box, view.Checked(id));
             Show();
         } else if (id >= PushButton_Color0 && id < PushButton_Color0 + 6) {
-            PickColor(static_cast<std::size_t>(id - PushButton_Color0));
+            PickButtonColor(dialog_, model_, static_cast<std::size_t>(id - PushButton_Color0));
+            Show();
         } else if (id == Labelblog) {
             OpenHomePage();
         } else if (id == cmdOK) {
@@ -152,9 +131,6 @@ class OptionsDialog final : public dialogs::WindowForm,
                     SetWindowTextW(dialog_, Caption().c_str());
                 }
                 return std::nullopt;
-            case WM_DESTROY:
-                RestoreEdits();
-                return std::nullopt;
             default:
                 return std::nullopt;
         }
@@ -179,6 +155,11 @@ class OptionsDialog final : public dialogs::WindowForm,
 
     dialogs::PixelRect Place(int id) {
         return dialogs::ToPixels(spec_.Find(id)->place, dpiX_, dpiY_);
+    }
+
+    RECT PlaceRect(int id) {
+        const auto place = Place(id);
+        return {place.left, place.top, place.right, place.bottom};
     }
 
     // Makes the page's deferred controls, right after the page strip in the tab order (only
@@ -209,18 +190,11 @@ class OptionsDialog final : public dialogs::WindowForm,
         const auto& c = model_.Controls();
         if (page == OptionsPage::PopularPosition) {
             FillList(ComboBox1, c.position.items);
-            for (const int id : {FlatEdit3, FlatEdit4}) {
-                const HWND edit = Item(id);
-                SetPropW(edit, kDialogProp, this);
-                editProcs_[EditIndex(id)] = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-                    edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CaptureProc)));
-            }
+            barKeyEdit_.emplace(Item(FlatEdit3), model_, HotKeyEdit::Bar);
+            tabKeyEdit_.emplace(Item(FlatEdit4), model_, HotKeyEdit::Tab);
         } else if (page == OptionsPage::AppearanceColor) {
-            appearancePreview_ = MakeTabs(Place(TabControl2), TabControl2, 0, {L"", L""});
-            colorPreview_ = MakeTabs(Place(TabControl3), TabControl3, 0, {L"", L""});
-            // The two tabs of a preview share its width, whatever the appearance.
-            appearancePreview_->SetLayout(tabctl::TabLayout::SizeToFit);
-            colorPreview_->SetLayout(tabctl::TabLayout::SizeToFit);
+            appearancePreview_ = MakePreviewTabs(dialog_, PlaceRect(TabControl2), TabControl2);
+            colorPreview_ = MakePreviewTabs(dialog_, PlaceRect(TabControl3), TabControl3);
             FillList(ComboBox2, c.appearance.items);
             FillList(ComboBox3, c.layout.items);
             FillList(ComboBox_FontSize, c.fontSizes.items);
@@ -301,8 +275,9 @@ class OptionsDialog final : public dialogs::WindowForm,
         }
         ShowEdit(FlatEdit3, c.barHotKeyEdit, {});
         ShowEdit(FlatEdit4, c.tabHotKeyEdit, {});
-        ShowEdit(FlatEdit1, c.maxWidth, {Label9, Label16_0});
-        ShowEdit(FlatEdit2, c.fixWidth, {Label15, Label16_1});
+        // The "Pixels" labels beside the two edits stay as they are.
+        ShowEdit(FlatEdit1, c.maxWidth, {Label9});
+        ShowEdit(FlatEdit2, c.fixWidth, {Label15});
         ShowList(ComboBox1, c.position);
         ShowList(ComboBox2, c.appearance);
         ShowList(ComboBox3, c.layout);
@@ -345,24 +320,10 @@ class OptionsDialog final : public dialogs::WindowForm,
     // A list that can be typed into shows the model's text.
     void ShowTypedList(int id, const ListState& state) const {
         const HWND list = Item(id);
-        if (ComboText(list) != state.text) {
+        if (WindowText(list) != state.text) {
             SetWindowTextW(list, state.text.c_str());
         }
         EnableWindow(list, state.enabled);
-    }
-
-    static void ShowPreview(TabControl& tabs, const ColorPreview& preview) {
-        for (int i = 0; i < 2; ++i) {
-            tabs.SetCaption(i, preview.captions[static_cast<std::size_t>(i)]);
-            tabs.SetEnabled(i, preview.tabsEnabled);
-        }
-        tabs.SetAppearance(preview.appearance);
-        tabs.SetColorStyle(preview.colorStyle);
-        tabs.SetPaintSwitch(tabctl::PaintSwitch::Gloss, preview.paintSwitch8);
-        for (const auto role : tabctl::kColorRoles) {
-            tabs.SetColor(role, preview.colors.Get(role));
-        }
-        EnableWindow(tabs.Hwnd(), preview.enabled);
     }
 
     // The page strip's selection.
@@ -399,7 +360,7 @@ class OptionsDialog final : public dialogs::WindowForm,
         if (syncing_) {
             return std::nullopt;
         }
-        const auto list = ListOf(id);
+        const auto list = kModelControls.ListOf(id);
         if (code == CBN_SELCHANGE && list) {
             const auto index = SendMessageW(Item(id), CB_GETCURSEL, 0, 0);
             model_.SelectItem(*list, static_cast<std::int32_t>(index));
@@ -409,7 +370,7 @@ class OptionsDialog final : public dialogs::WindowForm,
             FillList(ComboBox_Font, model_.Controls().fontNames.items);
             syncing_ = false;
         } else if (code == CBN_EDITCHANGE && list) {
-            model_.SetListText(*list, ComboText(Item(id)));
+            model_.SetListText(*list, WindowText(Item(id)));
             return TRUE;
         } else if (code == EN_CHANGE && (id == FlatEdit1 || id == FlatEdit2)) {
             model_.SetWidthText(id == FlatEdit1 ? WidthEdit::Max : WidthEdit::Fix,
@@ -420,23 +381,6 @@ class OptionsDialog final : public dialogs::WindowForm,
         }
         Show();
         return TRUE;
-    }
-
-    static std::optional<OptionsList> ListOf(int id) {
-        switch (id) {
-            case ComboBox1:
-                return OptionsList::Position;
-            case ComboBox2:
-                return OptionsList::Appearance;
-            case ComboBox3:
-                return OptionsList::Layout;
-            case ComboBox_Font:
-                return OptionsList::FontNames;
-            case ComboBox_FontSize:
-                return OptionsList::FontSizes;
-            default:
-                return std::nullopt;
-        }
     }
 
     std::optional<INT_PTR> Draw(const DRAWITEMSTRUCT& item) {
@@ -459,82 +403,19 @@ class OptionsDialog final : public dialogs::WindowForm,
         return TRUE;
     }
 
-    // A push button whose caption is drawn in `color`.
-    void DrawColorButton(const DRAWITEMSTRUCT& item, tabctl::OleColor color) const {
-        RECT box = item.rcItem;
-        const bool pushed = (item.itemState & ODS_SELECTED) != 0;
-        DrawFrameControl(item.hDC, &box, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-        const bool enabled = (item.itemState & ODS_DISABLED) == 0;
-        // A swatch along the bottom keeps a light colour visible on the button's face.
-        if (enabled) {
-            const RECT swatch{box.left + 4, box.bottom - 8, box.right - 4, box.bottom - 3};
-            const GdiBrush brush(CreateSolidBrush(color));
-            FillRect(item.hDC, &swatch, brush.Get());
-            const GdiBrush edge(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
-            FrameRect(item.hDC, &swatch, edge.Get());
-        }
-        // A colour that melts into the face gets a plate behind the caption.
-        DrawCaption(item, color, nullptr, DT_CENTER,
-                    enabled ? CaptionPlate(color, GetSysColor(COLOR_BTNFACE)) : std::nullopt);
-    }
-
     void DrawLink(const DRAWITEMSTRUCT& item) const {
         const GdiBrush face(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
         FillRect(item.hDC, &item.rcItem, face.Get());
-        DrawCaption(item, kLinkColor, linkFont_.Get(), DT_LEFT);
-    }
-
-    void DrawCaption(const DRAWITEMSTRUCT& item, COLORREF color, HFONT font, UINT align,
-                     std::optional<COLORREF> plate = std::nullopt) const {
-        const std::wstring caption = WindowText(item.hwndItem);
         RECT text = item.rcItem;
         InflateRect(&text, -4, -3);
         SetBkMode(item.hDC, TRANSPARENT);
-        const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-        SetTextColor(item.hDC, disabled ? GetSysColor(COLOR_GRAYTEXT) : color);
-        const ScopedSelect select(item.hDC, font ? static_cast<HGDIOBJ>(font)
-                                                 : reinterpret_cast<HGDIOBJ>(SendMessageW(
-                                                       item.hwndItem, WM_GETFONT, 0, 0)));
-        if (plate) {
-            DrawPlate(item.hDC, caption, text, *plate);
-        }
+        SetTextColor(item.hDC, kLinkColor);
+        const ScopedSelect select(item.hDC, linkFont_.Get());
+        const std::wstring caption = WindowText(item.hwndItem);
         DrawTextW(item.hDC, caption.c_str(), -1, &text,
-                  align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
         if (item.itemState & ODS_FOCUS) {
             DrawFocusRect(item.hDC, &text);
-        }
-    }
-
-    // A plate just larger than the caption, centred in `text` as the caption is.
-    static void DrawPlate(HDC dc, const std::wstring& caption, const RECT& text, COLORREF color) {
-        RECT extent = text;
-        DrawTextW(dc, caption.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        const int width = std::min(extent.right - extent.left + 8, text.right - text.left);
-        const int height = std::min(extent.bottom - extent.top + 2, text.bottom - text.top);
-        const int left = text.left + (text.right - text.left - width) / 2;
-        const int top = text.top + (text.bottom - text.top - height) / 2;
-        const RECT plate{left, top, left + width, top + height};
-        const GdiBrush brush(CreateSolidBrush(color));
-        FillRect(dc, &plate, brush.Get());
-    }
-
-    // The system's colour chooser over this dialog, with the colour of the button preselected.
-    void PickColor(std::size_t button) {
-        auto& saved = model_.ChooserColors();
-        std::array<COLORREF, 16> custom{};
-        std::copy(saved.begin(), saved.end(), custom.begin());
-        CHOOSECOLORW chooser{};
-        chooser.lStructSize = sizeof(chooser);
-        chooser.hwndOwner = dialog_;
-        chooser.rgbResult = model_.Controls().colorButtons[button].color;
-        chooser.lpCustColors = custom.data();
-        chooser.Flags = CC_RGBINIT | CC_FULLOPEN;
-        const bool chosen = ChooseColorW(&chooser) != FALSE;
-        // The custom colours the user left are offered again at the next click.
-        std::copy(custom.begin(), custom.end(), saved.begin());
-        if (chosen) {
-            model_.ChooseColor(button, static_cast<tabctl::OleColor>(chooser.rgbResult));
-            Show();
         }
     }
 
@@ -551,76 +432,12 @@ class OptionsDialog final : public dialogs::WindowForm,
         MessageBeep(MB_OK);
         ShowMessage(parts_.texts(std::wstring(rejected->messageKey),
                                  std::wstring(rejected->messageDefault)));
+        // The page that holds the refused edit, which gets the focus with its text selected.
         pages_->SetSelectedIndex(static_cast<int>(rejected->page));
-        const int id = rejected->field == OptionsField::BarHotKeyEdit  ? FlatEdit3
-                       : rejected->field == OptionsField::MaxWidthEdit ? FlatEdit1
-                                                                       : FlatEdit2;
-        SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
-        SendMessageW(Item(id), EM_SETSEL, 0, -1);
-    }
-
-    // The hot-key edits: every key press is captured, no character is typed.
-    static std::size_t EditIndex(int id) { return id == FlatEdit3 ? 0 : 1; }
-
-    static LRESULT CALLBACK CaptureProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = static_cast<OptionsDialog*>(GetPropW(edit, kDialogProp));
-        if (!self) {
-            return DefWindowProcW(edit, message, wParam, lParam);
-        }
-        const WNDPROC previous = self->editProcs_[EditIndex(GetDlgCtrlID(edit))];
-        try {
-            if (const auto handled = self->Capture(edit, message, wParam)) {
-                return *handled;
-            }
-        } catch (...) {
-            TraceException(L"the options dialog's hot-key capture");
-            return 0;
-        }
-        const LRESULT result = CallWindowProcW(previous, edit, message, wParam, lParam);
-        if (message == WM_GETDLGCODE &&
-            (KeyHeld(VK_CONTROL) || KeyHeld(VK_MENU) || KeyHeld(VK_LWIN))) {
-            // With a modifier held, Tab, Enter, Esc and access keys are keys to capture.
-            return result | DLGC_WANTALLKEYS;
-        }
-        return result;
-    }
-
-    std::optional<LRESULT> Capture(HWND edit, UINT message, WPARAM key) {
-        const HotKeyEdit which =
-            GetDlgCtrlID(edit) == FlatEdit3 ? HotKeyEdit::Bar : HotKeyEdit::Tab;
-        switch (message) {
-            case WM_KEYDOWN:
-            case WM_SYSKEYDOWN: {
-                model_.KeyDown(which, static_cast<std::int32_t>(key), ShiftState());
-                const auto& c = model_.Controls();
-                const std::wstring& text =
-                    which == HotKeyEdit::Bar ? c.barHotKeyEdit.text : c.tabHotKeyEdit.text;
-                SetWindowTextW(edit, text.c_str());
-                const auto end = static_cast<WPARAM>(text.size());
-                SendMessageW(edit, EM_SETSEL, end, static_cast<LPARAM>(end));
-                return 0;
-            }
-            case WM_KEYUP:
-            case WM_SYSKEYUP:
-                model_.KeyUp(which, static_cast<std::int32_t>(key));
-                return 0;
-            case WM_CHAR:
-            case WM_SYSCHAR:
-                return 0;
-            default:
-                return std::nullopt;
-        }
-    }
-
-    void RestoreEdits() {
-        for (const int id : {FlatEdit3, FlatEdit4}) {
-            const HWND edit = Item(id);
-            if (edit && editProcs_[EditIndex(id)]) {
-                SetWindowLongPtrW(edit, GWLP_WNDPROC,
-                                  reinterpret_cast<LONG_PTR>(editProcs_[EditIndex(id)]));
-            }
-            RemovePropW(edit, kDialogProp);
-        }
+        ShowPage(rejected->page);
+        const HWND edit = Item(kModelControls.EditOf(rejected->field));
+        SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+        SendMessageW(edit, EM_SETSEL, 0, -1);
     }
 
     OptionsDialogParts parts_;
@@ -639,7 +456,8 @@ class OptionsDialog final : public dialogs::WindowForm,
     int dpiY_ = 96;
     std::array<bool, 3> built_{};
     mutable std::map<int, HWND> items_;
-    std::array<WNDPROC, 2> editProcs_{};
+    std::optional<CaptureEdit> barKeyEdit_;
+    std::optional<CaptureEdit> tabKeyEdit_;
     // Set while the controls are being brought to the model's values.
     bool syncing_ = false;
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "addin/dialogs/FormDesign.h"
+#include "options/OptionsControlIds.h"
 #include "options/OptionsModel.h"
 
 namespace morvane::frmOption {
@@ -79,6 +80,12 @@ std::optional<OptionsPage> PageOf(int id);
 
 // The check box behind a control id; none for other controls.
 std::optional<OptionsBox> BoxOf(int id);
+
+// The lists and edits the options model drives.
+inline constexpr OptionsControlIds kModelControls{
+    ComboBox1, ComboBox2, ComboBox3, ComboBox_Font, ComboBox_FontSize,
+    FlatEdit3, FlatEdit4, FlatEdit1, FlatEdit2,
+};
 
 // The language key and English text of the window's caption.
 inline constexpr const wchar_t* kCaptionKey = L"KovoOptions";

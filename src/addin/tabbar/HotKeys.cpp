@@ -1,15 +1,13 @@
 #include "addin/tabbar/HotKeys.h"
 
+#include "shared/HotKeyCombination.h"
+
 namespace morvane {
 
 namespace {
 
-HotKeyRegistration FromSetting(std::int32_t id, const HotKeyInfo& key, std::int32_t modifiers,
-                               std::int32_t code) {
-    if (key.KeyCode == 0) {
-        return {id, modifiers, code};
-    }
-    return {id, key.ModKeyCode, key.KeyCode};
+HotKeyRegistration Registration(std::int32_t id, KeyCombination combination) {
+    return {id, combination.modifiers, combination.key};
 }
 
 // The first visible tab in [from, to), or -1.
@@ -25,17 +23,20 @@ std::int32_t FirstVisible(const TabStrip& strip, std::int32_t from, std::int32_t
 }  // namespace
 
 HotKeyRegistration BarHotKey(const TabSettings& settings) {
-    return FromSetting(HotKeyBase + HotKeyShowBar, settings.HotKeyBar, ModWin, 'Q');
+    return Registration(HotKeyBase + HotKeyShowBar,
+                        RegisteredCombination(settings.HotKeyBar, BuiltInBarKey));
 }
 
 HotKeyRegistration NextTabHotKey(const TabSettings& settings) {
-    return FromSetting(HotKeyBase + HotKeyNextTab, settings.HotKeyTabit, ModControl, 9);
+    return Registration(HotKeyBase + HotKeyNextTab,
+                        RegisteredCombination(settings.HotKeyTabit, BuiltInNextTabKey));
 }
 
 std::vector<HotKeyRegistration> TabNumberHotKeys() {
     std::vector<HotKeyRegistration> keys;
-    for (std::int32_t digit = 1; digit <= 9; ++digit) {
-        keys.push_back({HotKeyBase + digit + 2, ModAlt, '0' + digit});
+    for (std::int32_t number = FirstTabNumber; number <= LastTabNumber; ++number) {
+        keys.push_back(
+            Registration(HotKeyBase + HotKeyFirstNumber + number - 1, TabNumberKey(number)));
     }
     return keys;
 }

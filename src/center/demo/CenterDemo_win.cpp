@@ -3,7 +3,8 @@
 // Starts the program, then for each view (center_popular, center_appearance, center_about,
 // center_off) puts the window in that state, writes "<folder>\ready-<view>" holding the
 // window's place as "WxH+X+Y" and waits for "<folder>\shot-<view>" (at most a minute). Then
-// cancels the window.
+// cancels the window, stores custom colours that are light, and starts the program again for
+// the view center_colors (the appearance page with those colours); they are removed after it.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "center/CenterForm.h"
+#include "shared/SettingsSchema.h"
 
 namespace {
 
@@ -49,25 +51,18 @@ void PageKey(HWND window, WPARAM key) {
     SendMessageW(GetDlgItem(window, TabControl_Dorrik0), WM_KEYDOWN, key, 1);
 }
 
-}  // namespace
+using View = std::pair<std::wstring, std::function<void(HWND)>>;
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    int count = 0;
-    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!args || count < 3) {
-        return 2;
-    }
-    const std::wstring folder = args[1];
-    std::wstring exe = args[2];
-    LocalFree(args);
-
+// Starts the program and shows each view in turn; then cancels the window.
+void ShowViews(const std::wstring& exe, const std::wstring& folder,
+               const std::vector<View>& views) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
     std::wstring command = L"\"" + exe + L"\"";
     if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        return 1;
+        return;
     }
     HWND window = nullptr;
     WaitFor(
@@ -76,22 +71,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             return window && IsWindowVisible(window);
         },
         30000);
-    const std::vector<std::pair<std::wstring, std::function<void()>>> views{
-        {L"center_popular", [] {}},
-        {L"center_appearance", [&] { PageKey(window, VK_RIGHT); }},
-        {L"center_about", [&] { Click(window, PushButton_Top1); }},
-        {L"center_off",
-         [&] {
-             Click(window, PushButton_Top0);
-             PageKey(window, VK_LEFT);
-             Click(window, CheckBox_Enbeld);
-         }},
-    };
     for (const auto& [view, action] : views) {
         if (!window) {
             break;
         }
-        action();
+        action(window);
         SetForegroundWindow(window);
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         Sleep(500);
@@ -109,5 +93,57 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+}
+
+// Custom colours as light as the button's face: the selected tab white, the faces light grey.
+const std::pair<const wchar_t*, COLORREF> kLightColors[] = {
+    {L"CoSelect", RGB(255, 255, 255)}, {L"CoNormal", RGB(250, 250, 235)},
+    {L"CoBack", RGB(240, 240, 240)},   {L"CoBackii", RGB(225, 230, 240)},
+    {L"CoText", RGB(21, 66, 139)},     {L"CoTextSe", RGB(0, 0, 0)},
+};
+
+void StoreSetting(const wchar_t* name, DWORD value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, std::wstring(morvane::SettingsKey).c_str(), name, REG_DWORD,
+                    &value, sizeof(value));
+}
+
+void RemoveSetting(const wchar_t* name) {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, std::wstring(morvane::SettingsKey).c_str(), name);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    int count = 0;
+    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!args || count < 3) {
+        return 2;
+    }
+    const std::wstring folder = args[1];
+    const std::wstring exe = args[2];
+    LocalFree(args);
+
+    ShowViews(exe, folder,
+              {
+                  {L"center_popular", [](HWND) {}},
+                  {L"center_appearance", [](HWND window) { PageKey(window, VK_RIGHT); }},
+                  {L"center_about", [](HWND window) { Click(window, PushButton_Top1); }},
+                  {L"center_off",
+                   [](HWND window) {
+                       Click(window, PushButton_Top0);
+                       PageKey(window, VK_LEFT);
+                       Click(window, CheckBox_Enbeld);
+                   }},
+              });
+
+    StoreSetting(L"CusColor", 1);
+    for (const auto& [name, color] : kLightColors) {
+        StoreSetting(name, color);
+    }
+    ShowViews(exe, folder, {{L"center_colors", [](HWND window) { PageKey(window, VK_RIGHT); }}});
+    RemoveSetting(L"CusColor");
+    for (const auto& [name, color] : kLightColors) {
+        RemoveSetting(name);
+    }
     return 0;
 }

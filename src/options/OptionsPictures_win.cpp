@@ -1,4 +1,4 @@
-#include "addin/options/OptionsPictures_win.h"
+#include "options/OptionsPictures_win.h"
 
 #include <algorithm>
 
@@ -30,8 +30,19 @@ constexpr COLORREF kBar = RGB(214, 226, 242);
 constexpr COLORREF kTab = RGB(242, 246, 252);
 constexpr COLORREF kSelectedTab = RGB(255, 213, 120);
 
+// A greyed picture washes each colour out to a light grey of its brightness.
+COLORREF Shade(COLORREF color, bool greyed) {
+    if (!greyed) {
+        return color;
+    }
+    const int brightness =
+        (GetRValue(color) * 30 + GetGValue(color) * 59 + GetBValue(color) * 11) / 100;
+    const int grey = 128 + brightness / 2;
+    return RGB(grey, grey, grey);
+}
+
 // Three tabs along the bar, the first one selected.
-void DrawTabs(HDC dc, const RECT& bar, bool vertical) {
+void DrawTabs(HDC dc, const RECT& bar, bool vertical, bool greyed) {
     const int length = vertical ? bar.bottom - bar.top : bar.right - bar.left;
     const int tab = std::max(6, length / 5);
     for (int i = 0; i < 3; ++i) {
@@ -39,14 +50,14 @@ void DrawTabs(HDC dc, const RECT& bar, bool vertical) {
         RECT rect =
             vertical ? RECT{bar.left + 2, bar.top + start, bar.right - 2, bar.top + start + tab}
                      : RECT{bar.left + start, bar.top + 2, bar.left + start + tab, bar.bottom - 2};
-        Fill(dc, rect, i == 0 ? kSelectedTab : kTab);
-        Outline(dc, rect, kFrame);
+        Fill(dc, rect, Shade(i == 0 ? kSelectedTab : kTab, greyed));
+        Outline(dc, rect, Shade(kFrame, greyed));
     }
 }
 
 }  // namespace
 
-void DrawPositionPicture(HDC dc, const RECT& box, std::int32_t position) {
+void DrawPositionPicture(HDC dc, const RECT& box, std::int32_t position, bool greyed) {
     Fill(dc, box, GetSysColor(COLOR_BTNFACE));
     const int width = box.right - box.left;
     const int height = box.bottom - box.top;
@@ -54,15 +65,19 @@ void DrawPositionPicture(HDC dc, const RECT& box, std::int32_t position) {
     const auto x = [&](int px) { return box.left + px * width / 185; };
     const auto y = [&](int px) { return box.top + px * height / 75; };
     const RECT window{x(4), y(2), x(181), y(73)};
-    Fill(dc, window, kWorkspace);
-    Fill(dc, {window.left, window.top, window.right, y(11)}, kTitle);
-    Fill(dc, {window.left, y(11), window.right, y(19)}, GetSysColor(COLOR_MENU));
-    Outline(dc, window, kFrame);
+    Fill(dc, window, Shade(kWorkspace, greyed));
+    Fill(dc, {window.left, window.top, window.right, y(11)}, Shade(kTitle, greyed));
+    Fill(dc, {window.left, y(11), window.right, y(19)}, Shade(GetSysColor(COLOR_MENU), greyed));
+    Outline(dc, window, Shade(kFrame, greyed));
 
     RECT workspace{window.left + 1, y(19), window.right - 1, window.bottom - 1};
     const int thickness = std::max(8, 12 * height / 75);
     RECT bar = workspace;
     switch (position) {
+        case 0:
+            bar.bottom = workspace.top + thickness;
+            workspace.top = bar.bottom;
+            break;
         case 1:
             bar.top = workspace.bottom - thickness;
             workspace.bottom = bar.top;
@@ -76,17 +91,18 @@ void DrawPositionPicture(HDC dc, const RECT& box, std::int32_t position) {
             workspace.right = bar.left;
             break;
         default:
-            bar.bottom = workspace.top + thickness;
-            workspace.top = bar.bottom;
+            bar = {};
             break;
     }
-    Fill(dc, bar, kBar);
-    DrawTabs(dc, bar, position == 2 || position == 3);
+    if (!IsRectEmpty(&bar)) {
+        Fill(dc, bar, Shade(kBar, greyed));
+        DrawTabs(dc, bar, position == 2 || position == 3, greyed);
+    }
     // The active project window in the room the bar leaves.
     const RECT document{workspace.left + 4, workspace.top + 3, workspace.right - 4,
                         workspace.bottom - 3};
-    Fill(dc, document, kDocument);
-    Outline(dc, document, kFrame);
+    Fill(dc, document, Shade(kDocument, greyed));
+    Outline(dc, document, Shade(kFrame, greyed));
 }
 
 void DrawProductIcon(HDC dc, const RECT& box) {
