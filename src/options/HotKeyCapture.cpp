@@ -64,6 +64,10 @@ std::wstring HotKeyCapture::KeyDown(std::int32_t keyCode, std::int32_t shift, Ho
     if (keyCode == VkLeftWin) {
         winKeyDown_ = true;
     }
+    // Shift alone may begin Shift+Tab, the way back out of the edit: the captured key stays.
+    if (keyCode == VkShift && shift == 1 && !winKeyDown_) {
+        return key.KeyCode != 0 ? key.KeyName : defaultText_;
+    }
     std::wstring prefix = winKeyDown_ ? L"Win+" : L"";
     key.ModKeyCode = winKeyDown_ ? ModWin : 0;
     // A key without any modifier makes no hot key.

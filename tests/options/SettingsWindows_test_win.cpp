@@ -220,6 +220,23 @@ TEST_P(SettingsWindows, TabLeavesTheHotKeyEditAndKeepsTheCapturedKey) {
     EXPECT_EQ(settings.HotKeyBar, (HotKeyInfo{L"Win+B", 'B', ModWin}));
 }
 
+TEST_P(SettingsWindows, ShiftTabLeavesTheHotKeyEditBackwardsAndKeepsTheCapturedKey) {
+    int focus = 0;
+    std::wstring shown;
+    Run(Join(
+        {FocusOn(W().barEdit),
+         PressWithHeld({VK_LWIN}, 'B'),
+         PressWithHeld({VK_SHIFT}, VK_TAB),
+         {[&](HWND window) {
+              focus = FocusedId();
+              shown = TextOf(GetDlgItem(window, W().barEdit));
+          },
+          [this](HWND window) { PostMessageW(GetDlgItem(window, W().ok), BM_CLICK, 0, 0); }}}));
+    EXPECT_NE(focus, W().barEdit);
+    EXPECT_EQ(shown, L"Win+B");
+    EXPECT_EQ(settings.HotKeyBar, (HotKeyInfo{L"Win+B", 'B', ModWin}));
+}
+
 TEST_P(SettingsWindows, EnterInTheHotKeyEditIsOk) {
     Run(Join({FocusOn(W().tabEdit), PressWithHeld({VK_CONTROL, VK_SHIFT}, 'B'), {[](HWND) {
                   PressKey(VK_RETURN);
