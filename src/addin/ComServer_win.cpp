@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "addin/tabbar/cSubclass_win.h"
 #include "shared/Trace.h"
 
 namespace morvane::ComServer {
@@ -51,7 +52,9 @@ void Lock(bool lock) {
 }
 
 bool CanUnload() {
-    return liveObjects == 0 && serverLocks == 0;
+    // A host may let go of the add-in from inside a message of a window we hook: our procedure is
+    // still on the stack then and must be able to return into this module.
+    return liveObjects == 0 && serverLocks == 0 && cSubclass::CallsInProgress() == 0;
 }
 
 com::ComPtr<ITypeInfo> TypeInfoOf(REFGUID guid) {

@@ -15,7 +15,8 @@ namespace morvane::ComServer {
 HMODULE Module();
 std::wstring ModulePath();
 
-// Objects and server locks alive; the library may unload when both are 0.
+// Objects and server locks alive; the library may unload when both are 0 and no call of a
+// window hook's procedure is on the stack.
 void ObjectCreated();
 void ObjectDestroyed();
 void Lock(bool lock);

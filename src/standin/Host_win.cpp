@@ -170,7 +170,12 @@ LRESULT Host::OnMainMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 WS_EX_CLIENTEDGE, L"MDIClient", nullptr,
                 WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL,
                 0, 0, 0, 0, hwnd, nullptr, GetModuleHandleW(nullptr), &ccs);
-            return client_ ? 0 : -1;
+            if (!client_) {
+                return -1;
+            }
+            clientPrevious_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                client_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Host::ClientProc)));
+            return 0;
         }
         case WM_SIZE: {
             const LRESULT r = DefFrameProcW(hwnd, client_, msg, wParam, lParam);
@@ -194,6 +199,9 @@ LRESULT Host::OnMainMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 case kMenuExit:
                     PostMessageW(hwnd, WM_CLOSE, 0, 0);
                     return 0;
+                case AddinsOffCommand:
+                    SwitchAddinsOff();
+                    return 0;
                 default:
                     break;
             }
@@ -208,6 +216,38 @@ LRESULT Host::OnMainMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefFrameProcW(hwnd, client_, msg, wParam, lParam);
+}
+
+// The main window's user data holds the host from before the client window is made until after
+// it is gone.
+LRESULT CALLBACK Host::ClientProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* host = reinterpret_cast<Host*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+    if (!host) {
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    try {
+        if (msg == WM_COMMAND && LOWORD(wParam) == AddinsOffCommand) {
+            host->SwitchAddinsOff();
+            return 0;
+        }
+    } catch (...) {
+    }
+    return CallWindowProcW(host->clientPrevious_, hwnd, msg, wParam, lParam);
+}
+
+void Host::SwitchAddinsOff() {
+    if (addins_) {
+        for (const auto& progId : addins_->Connected()) {
+            addins_->Disconnect(progId);
+        }
+        addins_->FreeUnusedLibraries();
+    }
+    CoFreeUnusedLibrariesEx(0, 0);
+    // The dialog closes: the main window is active again and the client window repaints.
+    SendMessageW(main_, WM_NCACTIVATE, TRUE, 0);
+    SendMessageW(main_, WM_ACTIVATE, WA_ACTIVE, 0);
+    RedrawWindow(client_, nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 LRESULT CALLBACK Host::DocumentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

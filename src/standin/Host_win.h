@@ -94,6 +94,11 @@ class Host {
     int LoadAddins();
     // The add-ins, as the host's COM add-ins dialog manages them.
     AddinLoader& Addins();
+    // The command of the COM add-ins dialog with every add-in unticked, as Project's own window
+    // opens the dialog: WM_COMMAND with this id, sent to the main window or the client window,
+    // disconnects and releases every connected add-in and frees the libraries no longer used
+    // from inside that message, and the windows then get the messages of the dialog closing.
+    static constexpr UINT AddinsOffCommand = 110;
     // Raises an application event with arguments of the caller's choosing, in natural order.
     void RaiseEvent(DISPID id, std::vector<com::Variant> args) { Fire(id, L"", std::move(args)); }
     // Closes the host as its close box does; false when an event handler kept it open.
@@ -143,10 +148,13 @@ class Host {
 
   private:
     static LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The host's own procedure on its client window, above the system's.
+    static LRESULT CALLBACK ClientProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK DocumentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OnMainMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OnDocumentMessage(Document& doc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+    void SwitchAddinsOff();
     void Fire(DISPID id, const std::wstring& subject, std::vector<com::Variant> args);
     void OnMdiActivate(Document& doc, bool activated);
     bool CloseDocument(Document& doc);
@@ -161,6 +169,7 @@ class Host {
     std::shared_ptr<HostLink> link_;
     HWND main_ = nullptr;
     HWND client_ = nullptr;
+    WNDPROC clientPrevious_ = nullptr;
     HWND preview_ = nullptr;
     HWND dialog_ = nullptr;
     com::ComPtr<ApplicationObject> application_;

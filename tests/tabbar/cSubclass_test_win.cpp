@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ constexpr UINT TestMsg = WM_APP + 1;
 constexpr UINT OtherMsg = WM_APP + 2;
 // The test class's procedure destroys its window on this one, as a host does on WM_CLOSE.
 constexpr UINT DestroyMsg = WM_APP + 3;
+// On this one it runs baseAction and answers 7, as a host runs a command.
+constexpr UINT CommandMsg = WM_APP + 4;
 
 // What the window's own procedure saw, for every window of the test class.
 struct BaseCall {
@@ -23,6 +26,7 @@ struct BaseCall {
     WPARAM wParam;
 };
 std::vector<BaseCall> baseCalls;
+std::function<void(HWND)> baseAction;
 
 LRESULT CALLBACK BaseProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (uMsg == TestMsg || uMsg == OtherMsg) {
@@ -32,6 +36,12 @@ LRESULT CALLBACK BaseProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     if (uMsg == DestroyMsg) {
         DestroyWindow(hWnd);
         return 0;
+    }
+    if (uMsg == CommandMsg) {
+        if (baseAction) {
+            baseAction(hWnd);
+        }
+        return 7;
     }
     return DefWindowProcW(hWnd, uMsg, wParam, lParam);
 }
@@ -95,6 +105,50 @@ class FreeingOwner : public ISubclass {
     }
 };
 
+// One object on a page of its own: once the object is ended the page is made inaccessible and
+// kept, so that any later use of the object fails at once.
+template <typename T>
+class GuardedBox {
+  public:
+    GuardedBox()
+        : page_(VirtualAlloc(nullptr, sizeof(T), MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE)),
+          object_(new (page_) T()) {}
+    ~GuardedBox() {
+        End();
+        VirtualFree(page_, 0, MEM_RELEASE);
+    }
+    GuardedBox(const GuardedBox&) = delete;
+    GuardedBox& operator=(const GuardedBox&) = delete;
+
+    T* operator->() const { return object_; }
+    bool Ended() const { return object_ == nullptr; }
+    void End() {
+        if (object_) {
+            object_->~T();
+            object_ = nullptr;
+            DWORD previous = 0;
+            VirtualProtect(page_, sizeof(T), PAGE_NOACCESS, &previous);
+        }
+    }
+
+  private:
+    void* page_;
+    T* object_;
+};
+
+// An owner that runs `act` on each call, told whether it is the before call and of which message.
+class ActingOwner : public ISubclass {
+  public:
+    std::function<void(bool, UINT)> act;
+
+    void Proc(bool bBefore, bool&, std::intptr_t&, WindowHandle&, std::uint32_t& uMsg,
+              std::uintptr_t&, std::intptr_t&) override {
+        if (act) {
+            act(bBefore, uMsg);
+        }
+    }
+};
+
 struct WindowDeleter {
     void operator()(HWND hWnd) const { DestroyWindow(hWnd); }
 };
@@ -112,8 +166,10 @@ class SubclassTest : public ::testing::Test {
 
     void SetUp() override {
         baseCalls.clear();
+        baseAction = nullptr;
         chainedCalls = 0;
     }
+    void TearDown() override { baseAction = nullptr; }
 
     static Window NewWindow() {
         return Window(CreateWindowExW(0, L"MorvaneSubclassTest", L"", WS_OVERLAPPED, 0, 0, 10, 10,
@@ -381,6 +437,72 @@ TEST_F(SubclassTest, AnOwnerThatLetGoHearsNoFinalMessage) {
     EXPECT_FALSE(IsWindow(window));
     EXPECT_TRUE(owner.events.empty());
     EXPECT_NE(owner.subclass, nullptr);
+}
+
+TEST_F(SubclassTest, AnObjectEndedInsideACallOfItsProcedureIsNeverTouchedAgain) {
+    // As a host that switches the add-in off from inside a message of a window it hooks: the
+    // object goes while its procedure is on the stack, and the module must stay until that call
+    // has returned.
+    enum class EndedBy { PreviousProcedure, BeforeCall, AfterCall, NestedCall };
+    struct Case {
+        const char* name;
+        EndedBy endedBy;
+    };
+    const Case cases[] = {
+        {"by the previous procedure", EndedBy::PreviousProcedure},
+        {"by the owner's before call", EndedBy::BeforeCall},
+        {"by the owner's after call", EndedBy::AfterCall},
+        {"in a nested call", EndedBy::NestedCall},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto window = NewWindow();
+        GuardedBox<cSubclass> subclass;
+        ActingOwner owner;
+        int callsWhenEnded = 0;
+        const auto end = [&] {
+            callsWhenEnded = cSubclass::CallsInProgress();
+            subclass.End();
+        };
+        owner.act = [&](bool before, UINT uMsg) {
+            if ((c.endedBy == EndedBy::BeforeCall && before && uMsg == CommandMsg) ||
+                (c.endedBy == EndedBy::AfterCall && !before && uMsg == CommandMsg) ||
+                (c.endedBy == EndedBy::NestedCall && before && uMsg == OtherMsg)) {
+                end();
+            }
+        };
+        baseAction = [&](HWND hWnd) {
+            if (c.endedBy == EndedBy::PreviousProcedure) {
+                end();
+            } else if (c.endedBy == EndedBy::NestedCall) {
+                SendMessageW(hWnd, OtherMsg, 0, 0);
+            }
+        };
+        subclass->AddMsg(CommandMsg, MsgBefore | MsgAfter);
+        subclass->AddMsg(OtherMsg, MsgBefore | MsgAfter);
+        ASSERT_TRUE(subclass->Subclass(reinterpret_cast<WindowHandle>(window.get()), &owner));
+
+        EXPECT_EQ(SendMessageW(window.get(), CommandMsg, 0, 0), 7);
+        ASSERT_TRUE(subclass.Ended());
+        EXPECT_GT(callsWhenEnded, 0);
+        EXPECT_EQ(cSubclass::CallsInProgress(), 0);
+        // Nothing of ours is left in the chain, and the window works on.
+        EXPECT_EQ(ProcOf(window.get()), BaseProc);
+        baseAction = nullptr;
+        EXPECT_EQ(SendMessageW(window.get(), CommandMsg, 0, 0), 7);
+        EXPECT_EQ(SendMessageW(window.get(), TestMsg, 1, 0), 101);
+    }
+}
+
+TEST_F(SubclassTest, TheTestsBuildPoisonsAFreedStub) {
+    // What the tests above rely on to fail loudly: a stub freed is no longer reachable at all.
+    auto subclass = std::make_unique<cSubclass>();
+    const WNDPROC procedure = subclass->Procedure();
+    ASSERT_NE(procedure, nullptr);
+    subclass.reset();
+    MEMORY_BASIC_INFORMATION memory{};
+    ASSERT_NE(VirtualQuery(reinterpret_cast<const void*>(procedure), &memory, sizeof memory), 0u);
+    EXPECT_NE(memory.State, static_cast<DWORD>(MEM_COMMIT));
 }
 
 }  // namespace

@@ -1,18 +1,20 @@
 #include "addin/tabbar/cSubclass_win.h"
 
+#include <atomic>
 #include <cstring>
 #include <new>
 
+#include "addin/tabbar/MessageTable.h"
+#include "addin/tabbar/StubMemory_win.h"
 #include "shared/Trace.h"
 
 namespace morvane {
 
 LRESULT CALLBACK StubProc(HWND stub, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
-// The per-object window procedure and what it knows. The code puts the stub's own address in
-// place of the window handle and jumps to StubProc, as ATL's window thunks do. A stub that
-// was left in another procedure's chain outlives its object as a pass-through to the previous
-// procedure and frees itself when its window is destroyed.
+// The per-object window procedure and everything it works with. The code puts the stub's own
+// address in place of the window handle and jumps to StubProc, as ATL's window thunks do. The
+// procedure never reaches the object: the object may be gone while a call is on the stack.
 struct cSubclass::Stub {
 #pragma pack(push, 1)
 #if defined(_M_X64) || defined(__x86_64__)
@@ -36,48 +38,36 @@ struct cSubclass::Stub {
 #pragma pack(pop)
 
     Code code;
-    cSubclass* object;  // null once the stub is a pass-through
-    HWND hWnd;          // the window whose chain holds the stub
-    WNDPROC previous;   // that window's procedure before the stub
+    MessageTable before;
+    MessageTable after;
+    ISubclass* owner = nullptr;  // called while attached
+    HWND hWnd = nullptr;         // the window subclassed; 0 = not attached
+    WNDPROC previous = nullptr;  // that window's procedure before the stub
+    bool inChain = false;        // the window's chain holds the stub
+    bool held = true;            // its object holds it
+    bool destroyed = false;      // the window's last message passed while the owner was attached
+    int calls = 0;               // calls of the procedure on the stack
 };
 
 namespace {
 
-// One process-wide heap whose blocks may hold code; small stubs need not take whole pages.
-class CodeHeap {
+std::atomic<int> callsInProgress{0};
+
+// Counts one call of a subclass's procedure for as long as it is on the stack.
+class CallInProgress {
   public:
-    CodeHeap() : heap_(HeapCreate(HEAP_CREATE_ENABLE_EXECUTE, 0, 0)) {}
-    ~CodeHeap() {
-        if (heap_) {
-            HeapDestroy(heap_);
-        }
-    }
-    CodeHeap(const CodeHeap&) = delete;
-    CodeHeap& operator=(const CodeHeap&) = delete;
-
-    void* Allocate(std::size_t size) { return heap_ ? HeapAlloc(heap_, 0, size) : nullptr; }
-    void Free(void* block) {
-        if (heap_ && block) {
-            HeapFree(heap_, 0, block);
-        }
-    }
-
-  private:
-    HANDLE heap_;
+    CallInProgress() { ++callsInProgress; }
+    ~CallInProgress() { --callsInProgress; }
+    CallInProgress(const CallInProgress&) = delete;
+    CallInProgress& operator=(const CallInProgress&) = delete;
 };
 
-CodeHeap& Heap() {
-    static CodeHeap heap;
-    return heap;
-}
-
-cSubclass::Stub* NewStub(cSubclass* object) {
-    void* memory = Heap().Allocate(sizeof(cSubclass::Stub));
+cSubclass::Stub* NewStub() {
+    void* memory = AllocateStubMemory(sizeof(cSubclass::Stub));
     if (!memory) {
         return nullptr;
     }
     auto* stub = new (memory) cSubclass::Stub{};
-    stub->object = object;
     auto& code = stub->code;
 #if defined(_M_X64) || defined(__x86_64__)
     code.movRcx[0] = 0x48;
@@ -101,10 +91,18 @@ cSubclass::Stub* NewStub(cSubclass* object) {
     return stub;
 }
 
-void FreeStub(cSubclass::Stub* stub) {
-    if (stub) {
+// Frees a stub once nothing can reach it: no object holds it, no chain and no call.
+void FreeIfUnreachable(cSubclass::Stub* stub) {
+    if (!stub->held && !stub->inChain && stub->calls == 0) {
         stub->~Stub();
-        Heap().Free(stub);
+        FreeStubMemory(stub);
+    }
+}
+
+void LetGo(cSubclass::Stub* stub) {
+    if (stub) {
+        stub->held = false;
+        FreeIfUnreachable(stub);
     }
 }
 
@@ -126,117 +124,14 @@ LRESULT PassOn(WNDPROC previous, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPa
                     : DefWindowProcW(hWnd, uMsg, wParam, lParam);
 }
 
-}  // namespace
-
-LRESULT CALLBACK StubProc(HWND stubAsWindow, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    auto* stub = reinterpret_cast<cSubclass::Stub*>(stubAsWindow);
-    if (stub->object) {
-        return stub->object->WindowProc(stub->hWnd, uMsg, wParam, lParam);
+// The owner works on copies; a call that throws leaves the message as it was. The owner may end
+// itself and the object: nothing of either is touched once it returns.
+void CallOwner(const cSubclass::Stub& stub, bool before, bool& handled, LRESULT& result, HWND& hWnd,
+               UINT& uMsg, WPARAM& wParam, LPARAM& lParam) {
+    ISubclass* const owner = stub.owner;
+    if (!owner) {
+        return;
     }
-    const LRESULT result = PassOn(stub->previous, stub->hWnd, uMsg, wParam, lParam);
-    if (uMsg == WM_NCDESTROY) {
-        // The window's last message: nothing can call this stub again.
-        FreeStub(stub);
-    }
-    return result;
-}
-
-cSubclass::cSubclass() : stub_(NewStub(this)) {}
-
-cSubclass::~cSubclass() {
-    UnSubclass();
-    FreeStub(stub_);
-}
-
-WNDPROC cSubclass::Procedure() const {
-    return stub_ ? AsProc(stub_) : nullptr;
-}
-
-void cSubclass::AddMsg(std::int32_t uMsg, std::int32_t When) {
-    if (When & MsgBefore) {
-        before_.Add(uMsg);
-    }
-    if (When & MsgAfter) {
-        after_.Add(uMsg);
-    }
-}
-
-void cSubclass::DelMsg(std::int32_t uMsg, std::int32_t When) {
-    if (When & MsgBefore) {
-        before_.Remove(uMsg);
-    }
-    if (When & MsgAfter) {
-        after_.Remove(uMsg);
-    }
-}
-
-std::intptr_t cSubclass::CallOrigWndProc(std::uint32_t uMsg, std::uintptr_t wParam,
-                                         std::intptr_t lParam) {
-    if (!hWnd_ || !stub_) {
-        return 0;
-    }
-    return PassOn(stub_->previous, hWnd_, uMsg, wParam, lParam);
-}
-
-bool cSubclass::Subclass(WindowHandle hWnd, ISubclass* Owner) {
-    if (hWnd_ || !stub_ || hWnd == 0) {
-        return false;
-    }
-    const HWND window = reinterpret_cast<HWND>(hWnd);
-    if (!IsWindow(window)) {
-        return false;
-    }
-    hWnd_ = window;
-    owner_ = Owner;
-    stub_->hWnd = window;
-    stub_->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-    const LONG_PTR replaced =
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AsProc(stub_)));
-    if (replaced == 0) {
-        TraceFailure(L"SetWindowLongPtrW GWLP_WNDPROC", HRESULT_FROM_WIN32(GetLastError()));
-        hWnd_ = nullptr;
-        owner_ = nullptr;
-        return false;
-    }
-    stub_->previous = reinterpret_cast<WNDPROC>(replaced);
-    return true;
-}
-
-bool cSubclass::UnSubclass() {
-    if (!hWnd_) {
-        return false;
-    }
-    // First stop calling the owner: from here on the stub only passes messages on.
-    before_.Remove(AllMessages);
-    after_.Remove(AllMessages);
-    const bool inChain = stub_->hWnd != nullptr;
-    if (inChain && IsWindow(hWnd_)) {
-        const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hWnd_, GWLP_WNDPROC));
-        if (current == AsProc(stub_)) {
-            SetWindowLongPtrW(hWnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(stub_->previous));
-        } else {
-            // Another procedure is chained on top and calls this stub: leave it there as a
-            // pass-through of its own and take a fresh stub for a later Subclass.
-            PinThisModule();
-            stub_->object = nullptr;
-            stub_ = NewStub(this);
-        }
-    }
-    if (stub_) {
-        stub_->hWnd = nullptr;
-        stub_->previous = nullptr;
-    }
-    hWnd_ = nullptr;
-    owner_ = nullptr;
-    return true;
-}
-
-bool cSubclass::CallOwner(bool before, bool& handled, LRESULT& result, HWND& hWnd, UINT& uMsg,
-                          WPARAM& wParam, LPARAM& lParam) {
-    if (!owner_) {
-        return false;
-    }
-    // The owner works on copies; a call that throws leaves the message as it was.
     bool h = handled;
     std::intptr_t r = result;
     WindowHandle w = reinterpret_cast<WindowHandle>(hWnd);
@@ -244,10 +139,10 @@ bool cSubclass::CallOwner(bool before, bool& handled, LRESULT& result, HWND& hWn
     std::uintptr_t wp = wParam;
     std::intptr_t lp = lParam;
     try {
-        owner_->Proc(before, h, r, w, m, wp, lp);
+        owner->Proc(before, h, r, w, m, wp, lp);
     } catch (...) {
         TraceException(L"a window hook's procedure");
-        return false;
+        return;
     }
     handled = h;
     result = r;
@@ -255,37 +150,165 @@ bool cSubclass::CallOwner(bool before, bool& handled, LRESULT& result, HWND& hWn
     uMsg = m;
     wParam = wp;
     lParam = lp;
+}
+
+LRESULT WindowProc(cSubclass::Stub& stub, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC previous = stub.previous;
+    LRESULT result = 0;
+    bool handled = false;
+    if (stub.before.Matches(uMsg)) {
+        CallOwner(stub, true, handled, result, hWnd, uMsg, wParam, lParam);
+    }
+    if (handled) {
+        return result;
+    }
+    result = PassOn(previous, hWnd, uMsg, wParam, lParam);
+    if (stub.after.Matches(uMsg)) {
+        CallOwner(stub, false, handled, result, hWnd, uMsg, wParam, lParam);
+    }
+    return result;
+}
+
+void TellFinalMessage(ISubclass& owner, HWND hWnd) {
+    try {
+        owner.OnFinalMessage(reinterpret_cast<WindowHandle>(hWnd));
+    } catch (...) {
+        TraceException(L"a window hook's final message");
+    }
+}
+
+}  // namespace
+
+LRESULT CALLBACK StubProc(HWND stubAsWindow, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const CallInProgress call;
+    auto* stub = reinterpret_cast<cSubclass::Stub*>(stubAsWindow);
+    const HWND hWnd = stub->hWnd;
+    ++stub->calls;
+    const LRESULT result = WindowProc(*stub, hWnd, uMsg, wParam, lParam);
+    if (uMsg == WM_NCDESTROY && stub->inChain) {
+        // The window is gone; its chain no longer holds the stub.
+        stub->inChain = false;
+        stub->destroyed = stub->owner != nullptr;
+    }
+    if (--stub->calls > 0) {
+        return result;
+    }
+    ISubclass* const finalOwner = stub->destroyed ? stub->owner : nullptr;
+    stub->destroyed = false;
+    FreeIfUnreachable(stub);
+    if (finalOwner) {
+        // The owner may free the object, and with it the stub: nothing of it is touched after.
+        TellFinalMessage(*finalOwner, hWnd);
+    }
+    return result;
+}
+
+int cSubclass::CallsInProgress() {
+    return callsInProgress;
+}
+
+cSubclass::cSubclass() : stub_(NewStub()) {}
+
+cSubclass::~cSubclass() {
+    UnSubclass();
+    LetGo(stub_);
+}
+
+WNDPROC cSubclass::Procedure() const {
+    return stub_ ? AsProc(stub_) : nullptr;
+}
+
+void cSubclass::AddMsg(std::int32_t uMsg, std::int32_t When) {
+    if (!stub_) {
+        return;
+    }
+    if (When & MsgBefore) {
+        stub_->before.Add(uMsg);
+    }
+    if (When & MsgAfter) {
+        stub_->after.Add(uMsg);
+    }
+}
+
+void cSubclass::DelMsg(std::int32_t uMsg, std::int32_t When) {
+    if (!stub_) {
+        return;
+    }
+    if (When & MsgBefore) {
+        stub_->before.Remove(uMsg);
+    }
+    if (When & MsgAfter) {
+        stub_->after.Remove(uMsg);
+    }
+}
+
+std::intptr_t cSubclass::CallOrigWndProc(std::uint32_t uMsg, std::uintptr_t wParam,
+                                         std::intptr_t lParam) {
+    if (!stub_ || !stub_->hWnd) {
+        return 0;
+    }
+    return PassOn(stub_->previous, stub_->hWnd, uMsg, wParam, lParam);
+}
+
+bool cSubclass::Subclass(WindowHandle hWnd, ISubclass* Owner) {
+    if (!stub_ || stub_->hWnd || hWnd == 0) {
+        return false;
+    }
+    const HWND window = reinterpret_cast<HWND>(hWnd);
+    if (!IsWindow(window)) {
+        return false;
+    }
+    stub_->hWnd = window;
+    stub_->owner = Owner;
+    stub_->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
+    const LONG_PTR replaced =
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AsProc(stub_)));
+    if (replaced == 0) {
+        TraceFailure(L"SetWindowLongPtrW GWLP_WNDPROC", HRESULT_FROM_WIN32(GetLastError()));
+        stub_->hWnd = nullptr;
+        stub_->owner = nullptr;
+        stub_->previous = nullptr;
+        return false;
+    }
+    stub_->previous = reinterpret_cast<WNDPROC>(replaced);
+    stub_->inChain = true;
     return true;
 }
 
-LRESULT cSubclass::WindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC previous = stub_->previous;
-    const UINT received = uMsg;
-    ++calls_;
-    LRESULT result = 0;
-    bool handled = false;
-    if (before_.Matches(uMsg)) {
-        CallOwner(true, handled, result, hWnd, uMsg, wParam, lParam);
+bool cSubclass::UnSubclass() {
+    if (!stub_ || !stub_->hWnd) {
+        return false;
     }
-    if (!handled) {
-        result = PassOn(previous, hWnd, uMsg, wParam, lParam);
-        if (after_.Matches(uMsg)) {
-            CallOwner(false, handled, result, hWnd, uMsg, wParam, lParam);
+    Stub* const stub = stub_;
+    // First stop calling the owner: from here on the stub only passes messages on.
+    stub->owner = nullptr;
+    stub->destroyed = false;
+    stub->before.Remove(AllMessages);
+    stub->after.Remove(AllMessages);
+    if (stub->inChain && !IsWindow(stub->hWnd)) {
+        stub->inChain = false;
+    }
+    if (stub->inChain) {
+        const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(stub->hWnd, GWLP_WNDPROC));
+        if (current == AsProc(stub)) {
+            SetWindowLongPtrW(stub->hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(stub->previous));
+            stub->inChain = false;
+        } else {
+            // Another procedure is chained on top and calls this stub: it stays there as a
+            // pass-through of its own.
+            PinThisModule();
         }
     }
-    if (received == WM_NCDESTROY && stub_ && stub_->hWnd == hWnd_) {
-        // The window is gone; its chain no longer holds the stub.
-        stub_->hWnd = nullptr;
-        destroyed_ = true;
+    if (stub->inChain || stub->calls > 0) {
+        // A chain or a call on the stack still reaches the stub: it goes on without this object,
+        // which takes a fresh one for a later Subclass.
+        stub_ = NewStub();
+        LetGo(stub);
+    } else {
+        stub->hWnd = nullptr;
+        stub->previous = nullptr;
     }
-    if (--calls_ == 0 && destroyed_) {
-        destroyed_ = false;
-        if (owner_) {
-            // The owner may free this object: nothing of it is touched afterwards.
-            owner_->OnFinalMessage(reinterpret_cast<WindowHandle>(hWnd_));
-        }
-    }
-    return result;
+    return true;
 }
 
 }  // namespace morvane
