@@ -207,7 +207,7 @@ void frmQorCenter::PushButton_Apply_Click() {
 
 void frmQorCenter::ShowMessage(const std::wstring& text) {
     MessageBeep(MB_OK);
-    dialogs::ShowMessage(nullptr, texts_, text);
+    dialogs::ShowMessage(hwnd_, texts_, text);
 }
 
 void frmQorCenter::Close() {

@@ -270,6 +270,30 @@ TEST_P(SettingsWindows, ModifiersMakeTabAndTheAccessKeysPartOfTheCombination) {
     EXPECT_EQ(settings.HotKeyBar, (HotKeyInfo{L"Alt+C", 'C', ModAlt}));
 }
 
+TEST_P(SettingsWindows, AMessageHoldsTheWindowUntilItIsAnswered) {
+    settings.MaxWidth = 500;
+    HWND main = nullptr;
+    bool shown = false;
+    bool held = false;
+    bool freed = false;
+    Run({[&](HWND window) {
+             main = window;
+             PostMessageW(GetDlgItem(window, W().ok), BM_CLICK, 0, 0);
+         },
+         [&](HWND) {
+             shown = MessageBoxShown() != nullptr;
+             held = IsWindowEnabled(main) == FALSE;
+             AnswerMessage();
+         },
+         [&](HWND window) {
+             freed = window == main && IsWindowEnabled(main) != FALSE;
+             SendMessageW(GetDlgItem(window, W().cancel), BM_CLICK, 0, 0);
+         }});
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(held) << "the window could be used while its message was up";
+    EXPECT_TRUE(freed);
+}
+
 TEST_P(SettingsWindows, ARefusedInputIsFocusedOnThePageThatShowsIt) {
     struct Refusal {
         const char* what;
