@@ -1,12 +1,10 @@
 #include "options/TabWidthText.h"
 
+#include "shared/Numbers.h"
+
 namespace morvane {
 
 namespace {
-
-bool IsDigit(wchar_t c) {
-    return c >= L'0' && c <= L'9';
-}
 
 // The leading decimal number of a text, blanks anywhere ignored, read up to the first character
 // that cannot continue it; 0 when there is none.
@@ -24,12 +22,12 @@ double LeadingNumber(const std::wstring& text) {
         ++i;
     }
     double number = 0;
-    for (; i < kept.size() && IsDigit(kept[i]); ++i) {
+    for (; i < kept.size() && IsAsciiDigit(kept[i]); ++i) {
         number = number * 10 + (kept[i] - L'0');
     }
     if (i < kept.size() && kept[i] == L'.') {
         double scale = 0.1;
-        for (++i; i < kept.size() && IsDigit(kept[i]); ++i) {
+        for (++i; i < kept.size() && IsAsciiDigit(kept[i]); ++i) {
             number += (kept[i] - L'0') * scale;
             scale /= 10;
         }
