@@ -62,6 +62,10 @@ bool AppEventHandlers::ConfirmClose(const std::function<bool()>& keepHostOpen) {
     }
     parts_.beep();
     closeChoice_ = parts_.dialogs->ConfirmClose(parts_.hMainWnd);
+    if (!Standing()) {
+        // Switched off while the question was open: the host closes as if we were not there.
+        return false;
+    }
     switch (closeChoice_) {
         case CloseChoice::Cancel:
             return keepHostOpen();
@@ -134,6 +138,10 @@ void AppEventHandlers::GuardLockedProject(const HostProjectPtr& pj, bool& cancel
     parts_.beep();
     unlocked_ = parts_.dialogs &&
                 parts_.dialogs->WarnLocked(parts_.hMainWnd, pj->Name().value_or(*fullName));
+    if (!Standing()) {
+        // Switched off while the warning was open: a lock of a switched-off add-in holds nothing.
+        return;
+    }
     if (unlocked_) {
         parts_.lockedProjects.erase(*fullName);
     } else {

@@ -40,6 +40,8 @@ struct AppEventParts {
     std::map<std::wstring, HostWindowPtr>& projectWindows;
     std::set<std::wstring, NoCaseLess>& lockedProjects;
     bool& updating;
+    // The connection was switched off: nothing more is done, also after a question returns.
+    const bool& ending;
     // The exit work-around ran, or host "12.0" showed its save-as dialog: for the whole process.
     bool& exitHandled;
 };
@@ -47,6 +49,9 @@ struct AppEventParts {
 class AppEventHandlers {
   public:
     explicit AppEventHandlers(AppEventParts parts);
+
+    // False once the connection was switched off: the host's events are then left alone.
+    bool Standing() const { return !parts_.ending; }
 
     // keepHostOpen sets the event's Cancel; false when that fails.
     void oAppPro_ApplicationBeforeClose(const std::function<bool()>& keepHostOpen);

@@ -4,6 +4,7 @@
 
 #include "host/HostAppDispatch_win.h"
 #include "shared/Office_win.h"
+#include "shared/LibraryUse.h"
 #include "shared/Trace.h"
 
 namespace morvane {
@@ -71,11 +72,13 @@ class AppEvents::Sink final : public com::EventSink {
 
     STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                         UINT*) override {
-        // A handler's dialog may end the connection, and with it the host's reference to us.
+        // A handler's dialog may end the connection, and with it the host's reference to us;
+        // what the handlers work with lives until this call has returned.
+        const LibraryUse::Entry entry;
         const com::ComPtr<Sink> hold(this);
         // The host goes on with its own work whatever a handler met.
         try {
-            if (handlers_) {
+            if (handlers_ && handlers_->Standing()) {
                 const DISPPARAMS none{};
                 Dispatch(id, params ? *params : none);
             }

@@ -3,13 +3,13 @@
 #include <atomic>
 
 #include "addin/tabbar/cSubclass_win.h"
+#include "shared/LibraryUse.h"
 #include "shared/Trace.h"
 
 namespace morvane::ComServer {
 
 namespace {
 
-std::atomic<long> liveObjects{0};
 std::atomic<long> serverLocks{0};
 
 }  // namespace
@@ -39,14 +39,6 @@ std::wstring ModulePath() {
     }
 }
 
-void ObjectCreated() {
-    ++liveObjects;
-}
-
-void ObjectDestroyed() {
-    --liveObjects;
-}
-
 void Lock(bool lock) {
     lock ? ++serverLocks : --serverLocks;
 }
@@ -54,7 +46,8 @@ void Lock(bool lock) {
 bool CanUnload() {
     // A host may let go of the add-in from inside a message of a window we hook: our procedure is
     // still on the stack then and must be able to return into this module.
-    return liveObjects == 0 && serverLocks == 0 && cSubclass::CallsInProgress() == 0;
+    return serverLocks == 0 && LibraryUse::LiveObjects() == 0 &&
+           LibraryUse::CallsInProgress() == 0 && cSubclass::CallsInProgress() == 0;
 }
 
 com::ComPtr<ITypeInfo> TypeInfoOf(REFGUID guid) {

@@ -1,6 +1,6 @@
 #pragma once
 // What the add-in library knows about itself as a COM server: its own module (the DLL, or the
-// program the class is linked into), its live objects and locks for DllCanUnloadNow, and its
+// program the class is linked into), whether DllCanUnloadNow may answer yes, and its
 // type library, loaded from the module's own resource.
 
 #include <windows.h>
@@ -15,10 +15,9 @@ namespace morvane::ComServer {
 HMODULE Module();
 std::wstring ModulePath();
 
-// Objects and server locks alive; the library may unload when both are 0 and no call of a
-// window hook's procedure is on the stack.
-void ObjectCreated();
-void ObjectDestroyed();
+// Server locks held. The library may unload when none is held, no object it made is alive
+// (`LibraryUse`) and none of its code is on the stack: no call into it from outside and no call
+// of a window hook's procedure.
 void Lock(bool lock);
 bool CanUnload();
 

@@ -16,7 +16,7 @@ constexpr const wchar_t* NeverSavedText = L"Please save this Workbook before you
 CommandDispatcher::CommandDispatcher(CommandParts parts) : parts_(std::move(parts)) {}
 
 void CommandDispatcher::OnClick(const CommandBarControlPtr& clicked) {
-    if (!clicked) {
+    if (!clicked || !Standing()) {
         return;
     }
     const std::wstring command = clicked->Parameter().value_or(L"");
@@ -55,6 +55,9 @@ void CommandDispatcher::OnClick(const CommandBarControlPtr& clicked) {
 }
 
 void CommandDispatcher::OnTask(Backstage::Action task) {
+    if (!Standing()) {
+        return;
+    }
     switch (task) {
         case Backstage::Action::ToggleBar:
             SetTabShow(parts_.settings.TabShow != 0 ? 0 : 1);
@@ -88,7 +91,9 @@ void CommandDispatcher::SetTabShow(std::int32_t tabShow) {
     parts_.settings.TabShow = tabShow;
     parts_.writeTabShow(tabShow);
     parts_.reframeClient();
-    parts_.invalidateRibbon();
+    if (Standing()) {
+        parts_.invalidateRibbon();
+    }
 }
 
 void CommandDispatcher::Close() {
@@ -101,6 +106,9 @@ void CommandDispatcher::Close() {
 void CommandDispatcher::SaveAll() {
     const WindowHandle active = parts_.windows.ActiveChild();
     for (const auto& project : parts_.host.Projects().value_or(std::vector<HostProjectPtr>{})) {
+        if (!Standing()) {
+            return;
+        }
         if (project && project->Activate()) {
             parts_.host.FileSave();
         }
@@ -128,7 +136,7 @@ void CommandDispatcher::Rename() {
     }
     if (parts_.lockedProjects.contains(*oldFullName)) {
         parts_.shell.Beep();
-        if (!parts_.dialogs.AskUnlock(project->Name().value_or(*oldFullName))) {
+        if (!parts_.dialogs.AskUnlock(project->Name().value_or(*oldFullName)) || !Standing()) {
             return;
         }
         parts_.lockedProjects.erase(*oldFullName);
@@ -141,8 +149,12 @@ void CommandDispatcher::Rename() {
         Refresh();
         return;
     }
-    // A refused save keeps the old file; the host's own words say why.
+    // A refused save keeps the old file; the host's own words say why. Switched off while the
+    // host saved, the old file stays: nothing is deleted after the switch-off.
     const HostResult saved = project->SaveAs(newFullName);
+    if (!Standing()) {
+        return;
+    }
     if (!saved.ok) {
         parts_.dialogs.ShowMessage(
             !saved.error.empty()
@@ -186,7 +198,7 @@ std::wstring CommandDispatcher::AskNewFullName(const std::wstring& folder, const
     std::wstring typed = name.base;
     for (;;) {
         typed = parts_.dialogs.AskNewName(prompt, typed);
-        if (typed.empty() || SameNameIgnoringCase(typed, name.base)) {
+        if (!Standing() || typed.empty() || SameNameIgnoringCase(typed, name.base)) {
             return L"";
         }
         const std::wstring fileName = typed + name.extension;
@@ -236,11 +248,15 @@ void CommandDispatcher::CloseWindows(bool keepActive) {
     // Closing a window takes its handle out of the collection: walk a copy.
     const std::vector<WindowHandle> handles = parts_.childHandles.Items();
     for (const WindowHandle handle : handles) {
+        if (!Standing()) {
+            break;
+        }
         if (!keepActive || handle != active) {
             parts_.windows.SendClose(handle);
         }
     }
     Refresh();
+    // Also after a switch-off: the host must not be left without its questions.
     if (alertsOff) {
         parts_.host.SetAlerts(true);
     }
@@ -297,6 +313,9 @@ void CommandDispatcher::Lock(CommandBarControl& clicked) {
 }
 
 void CommandDispatcher::Refresh(const std::function<void()>& whileBusy) {
+    if (!Standing()) {
+        return;
+    }
     const ScopedFlag busy(parts_.updating);
     if (TabBarWindow* bar = parts_.tabBar()) {
         bar->UpdateMenu();

@@ -34,6 +34,9 @@ struct CommandParts {
     const HandleCollection& childHandles;
     std::set<std::wstring, NoCaseLess>& lockedProjects;
     bool& updating;
+    // The connection was switched off: a command stops at its next step, also when a dialog
+    // or a host call returns.
+    const bool& ending;
     // The tab bar while the client window is hooked; nullptr otherwise.
     std::function<TabBarWindow*()> tabBar;
     std::function<void()> reframeClient;
@@ -58,6 +61,7 @@ class CommandDispatcher {
     void OnTask(Backstage::Action task);
 
   private:
+    bool Standing() const { return !parts_.ending; }
     void ShowOrHide(CommandBarControl& clicked);
     // TabShow set and stored, the bar shown or hidden, the ribbon's image redrawn.
     void SetTabShow(std::int32_t tabShow);
@@ -77,7 +81,8 @@ class CommandDispatcher {
     bool AllSaved(bool keepActive) const;
     void OpenFolder();
     void Lock(CommandBarControl& clicked);
-    // The tabs rebuilt under the busy flag; then `whileBusy`, still under it.
+    // The tabs rebuilt under the busy flag; then `whileBusy`, still under it. Nothing once the
+    // connection was switched off.
     void Refresh(const std::function<void()>& whileBusy = {});
 
     CommandParts parts_;

@@ -47,6 +47,7 @@ MenuCommands::MenuCommands(AddinState& state, TabBarHooks& hooks, CommandSeams s
           .childHandles = state.ChildHandles,
           .lockedProjects = state.LockedProjects,
           .updating = state.Updating,
+          .ending = state.Ending,
           .tabBar = [&hooks] { return hooks.client.TabBarForm(); },
           .reframeClient = [&hooks] { hooks.client.ReframeClient(); },
           .writeTabShow =

@@ -7,6 +7,7 @@
 #include "addin/Backstage.h"
 #include "addin/HostDialogs_win.h"
 #include "addin/dialogs/Dialogs_win.h"
+#include "shared/LibraryUse.h"
 #include "shared/Trace.h"
 #include "host/HostAppDispatch_win.h"
 #include "shared/mdLang.h"
@@ -133,7 +134,7 @@ Morvane::Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
         dialogs_ = std::make_shared<ModalHostDialogs>(AddinTexts(state_.Lang), state_.Registry,
                                                       state_.Settings);
     }
-    ComServer::ObjectCreated();
+    LibraryUse::ObjectCreated();
 }
 
 Morvane::~Morvane() {
@@ -141,7 +142,7 @@ Morvane::~Morvane() {
     Guarded(L"Morvane's end", [this] { Disconnect(); });
     // A state the caller keeps must not call back into a gone object.
     state_.InvalidateRibbon = nullptr;
-    ComServer::ObjectDestroyed();
+    LibraryUse::ObjectDestroyed();
 }
 
 STDMETHODIMP Morvane::QueryInterface(REFIID riid, void** out) {
@@ -170,7 +171,10 @@ STDMETHODIMP_(ULONG) Morvane::AddRef() {
 STDMETHODIMP_(ULONG) Morvane::Release() {
     const ULONG left = InterlockedDecrement(&refs_);
     if (left == 0) {
-        delete this;
+        // Let go of from inside a call of ours (a command, an event, a window's message), the
+        // object and its connection live until that call has returned.
+        Guarded(L"Morvane's release",
+                [this] { LibraryUse::AfterOutermostCall([this] { delete this; }); });
     }
     return left;
 }
@@ -205,6 +209,12 @@ void Morvane::Connect(IDispatch* application, int connectMode) {
     }
     if (connected_) {
         Disconnect();
+    }
+    if (connection_.Ending()) {
+        // Switched off inside a call of ours that has not returned yet: the last connection
+        // still stands until then, and a second one on the same windows would cross it.
+        TraceFailure(L"OnConnection while the last connection is ending", E_UNEXPECTED);
+        return;
     }
     connected_ = true;
     oAppPro = com::ComPtr<IDispatch>(application);
@@ -300,6 +310,8 @@ STDMETHODIMP Morvane::getImage(IDispatch* control, IDispatch** image) {
 }
 
 STDMETHODIMP Morvane::pr_OnAction(IDispatch* control) {
+    // The task may switch the add-in off from inside its dialog: it is a call into the library.
+    const LibraryUse::Entry entry;
     return GuardedResult(L"pr_OnAction", [&] {
         connection_.RunTask(Backstage::ActionOf(IdOf(control)));
         return S_OK;

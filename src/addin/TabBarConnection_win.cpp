@@ -8,6 +8,7 @@
 #include "host/CommandBarsDispatch_win.h"
 #include "host/HostAppDispatch_win.h"
 #include "shared/HostDispIds.h"
+#include "shared/LibraryUse.h"
 #include "shared/WindowHandle_win.h"
 #include "shared/LoadSettings.h"
 #include "shared/Trace.h"
@@ -88,6 +89,7 @@ struct TabBarConnection::HostEvents {
               .projectWindows = state.ProjectWindows,
               .lockedProjects = state.LockedProjects,
               .updating = state.Updating,
+              .ending = state.Ending,
               .exitHandled = state.ExitHandled,
           }),
           events(std::move(application), handlers) {}
@@ -115,6 +117,11 @@ void TabBarConnection::ConnectCommands(CommandSeams seams) {
 bool TabBarConnection::Connect(com::ComPtr<IDispatch> application,
                                std::shared_ptr<HostDialogs> dialogs, CommandSeams commands) {
     AddinState& state = state_;
+    if (takeDownPending_) {
+        TraceFailure(L"connecting while the last connection is ending", E_UNEXPECTED);
+        return false;
+    }
+    state.Ending = false;
     mdPub::UseWindowsPlatform(state.Registry, state.System);
     state.HostApp = std::make_shared<HostAppDispatch>(application);
     state.HostVersion = ParseHostVersion(state.HostApp->Version().value_or(L""));
@@ -164,6 +171,20 @@ void TabBarConnection::RunTask(Backstage::Action task) {
 }
 
 void TabBarConnection::Disconnect() {
+    state_.Ending = true;
+    if (takeDownPending_) {
+        return;
+    }
+    takeDownPending_ = true;
+    LibraryUse::AfterOutermostCall([this, alive = std::weak_ptr<const bool>(life_)] {
+        if (alive.lock()) {
+            TakeDown();
+        }
+    });
+}
+
+void TabBarConnection::TakeDown() {
+    takeDownPending_ = false;
     Unhook();
     // The menus stay on the host's bars (they are temporary); only our references go.
     state_.MenuClicks = nullptr;

@@ -37,7 +37,8 @@ class TabBarConnection {
     // connects to the host's application events, which ask their questions through the
     // dialogs, and connects the menu commands (`commands` replaces their shell or dialogs).
     // False when the host has no main window of Project's class: nothing is hooked then, and the
-    // menus, the host's events and the commands are connected all the same.
+    // menus, the host's events and the commands are connected all the same. False and nothing
+    // done while the last connection is ending.
     bool Connect(com::ComPtr<IDispatch> application, std::shared_ptr<HostDialogs> dialogs = nullptr,
                  CommandSeams commands = {});
 
@@ -45,8 +46,13 @@ class TabBarConnection {
     void RunTask(Backstage::Action task);
 
     // Disconnects from the host's events, unhooks the client window (the bar goes), then the
-    // main window, and lets go of the host's objects. Harmless when not connected.
+    // main window, and lets go of the host's objects. Harmless when not connected. Called from
+    // inside a call into the library (a command's dialog, a host event, a window's message), it
+    // marks the state as ending, so that the code running there goes no further, and takes the
+    // connection down once the outermost call has returned: until then all it uses lives.
     void Disconnect();
+    // Disconnected, but not yet taken down: a call into the library is still on the stack.
+    bool Ending() const { return takeDownPending_; }
 
     // The connection's window hooks: the bar, the hot keys, the client window's frame.
     TabBarHooks& Hooks() { return hooks_; }
@@ -55,6 +61,8 @@ class TabBarConnection {
     struct HostEvents;
 
     void ConnectCommands(CommandSeams seams);
+    // Unhooks and lets go of the host's objects.
+    void TakeDown();
     // Lets go of the commands and the host's events, then unhooks the windows.
     void Unhook();
 
@@ -62,6 +70,9 @@ class TabBarConnection {
     TabBarHooks hooks_;
     std::unique_ptr<HostEvents> hostEvents_;
     std::unique_ptr<MenuCommands> menuCommands_;
+    bool takeDownPending_ = false;
+    // Tells a take-down still waiting that the connection itself is gone.
+    std::shared_ptr<const bool> life_ = std::make_shared<const bool>(true);
 };
 
 }  // namespace morvane

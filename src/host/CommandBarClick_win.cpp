@@ -8,6 +8,7 @@
 #include "shared/Com_win.h"
 #include "shared/EventSink_win.h"
 #include "shared/Office_win.h"
+#include "shared/LibraryUse.h"
 #include "shared/Trace.h"
 
 namespace morvane {
@@ -34,12 +35,18 @@ class ClickSink final : public com::EventSink {
         if (!params || params->cArgs != 2 || !params->rgvarg) {
             return DISP_E_BADPARAMCOUNT;
         }
-        // The handler may end the connection, and with it the source's reference to this sink.
+        // The handler may end the connection, and with it the source's reference to this sink;
+        // what the handler works with lives until this call has returned.
+        const LibraryUse::Entry entry;
         const com::ComPtr<ClickSink> hold(this);
+        if (!handler_) {
+            return S_OK;
+        }
         try {
             VARIANT_BOOL* cancel = CancelSlot(params->rgvarg[0]);
             bool cancelDefault = cancel && *cancel != VARIANT_FALSE;
-            handler_(com::ObjectOf(params->rgvarg[1]), cancelDefault);
+            const DispatchClickHandler handler = handler_;
+            handler(com::ObjectOf(params->rgvarg[1]), cancelDefault);
             if (cancel) {
                 *cancel = cancelDefault ? VARIANT_TRUE : VARIANT_FALSE;
             }
@@ -51,18 +58,24 @@ class ClickSink final : public com::EventSink {
         }
     }
 
+    // The source may still call the sink after the connection is gone: it does nothing then.
+    void Detach() { handler_ = nullptr; }
+
   private:
     ~ClickSink() override = default;
-    const DispatchClickHandler handler_;
+    DispatchClickHandler handler_;
 };
 
 class PointConnection final : public ClickConnection {
   public:
-    PointConnection(IDispatch* button, IDispatch* sink)
-        : connection_(button, office::IID_CommandBarButtonEvents, sink) {}
+    PointConnection(IDispatch* button, com::ComPtr<ClickSink> sink)
+        : sink_(std::move(sink)),
+          connection_(button, office::IID_CommandBarButtonEvents, sink_.Get()) {}
+    ~PointConnection() override { sink_->Detach(); }
     bool Connected() const { return connection_.Connected(); }
 
   private:
+    const com::ComPtr<ClickSink> sink_;
     com::SinkConnection connection_;
 };
 
@@ -75,7 +88,7 @@ std::unique_ptr<ClickConnection> ConnectClick(IDispatch* button, DispatchClickHa
     }
     const auto sink = com::ComPtr<ClickSink>::Attach(created);
     auto connection =
-        std::unique_ptr<PointConnection>(new (std::nothrow) PointConnection(button, sink.Get()));
+        std::unique_ptr<PointConnection>(new (std::nothrow) PointConnection(button, sink));
     if (!connection || !connection->Connected()) {
         return nullptr;
     }

@@ -4,11 +4,18 @@
 #include <string>
 
 #include "shared/DispatchArgs_win.h"
+#include "shared/LibraryUse.h"
 #include "shared/Trace.h"
 
 namespace morvane::com {
 
-DispatchObject::DispatchObject(std::vector<Member> members) : members_(std::move(members)) {}
+DispatchObject::DispatchObject(std::vector<Member> members) : members_(std::move(members)) {
+    LibraryUse::ObjectCreated();
+}
+
+DispatchObject::~DispatchObject() {
+    LibraryUse::ObjectDestroyed();
+}
 
 STDMETHODIMP DispatchObject::QueryInterface(REFIID riid, void** out) {
     if (!out) {

@@ -37,7 +37,8 @@ class DispatchObject : public IDispatch {
 
   protected:
     explicit DispatchObject(std::vector<Member> members);
-    virtual ~DispatchObject() = default;
+    // Counted as one of the module's live objects (`LibraryUse`) for its whole life.
+    virtual ~DispatchObject();
 
     // One member call. `args` are in natural order (first argument first), positional only.
     // Returns DISP_E_MEMBERNOTFOUND for members it does not know.

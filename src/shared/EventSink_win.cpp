@@ -1,8 +1,17 @@
 #include "shared/EventSink_win.h"
 
+#include "shared/LibraryUse.h"
 #include "shared/Trace.h"
 
 namespace morvane::com {
+
+EventSink::EventSink(const IID& events) : events_(events) {
+    LibraryUse::ObjectCreated();
+}
+
+EventSink::~EventSink() {
+    LibraryUse::ObjectDestroyed();
+}
 
 STDMETHODIMP EventSink::QueryInterface(REFIID riid, void** out) {
     if (!out) {

@@ -10,7 +10,8 @@
 namespace morvane::com {
 
 // A sink of one event interface, which its source calls by dispatch id through Invoke; the
-// derived sink answers Invoke. It offers no type information and no names.
+// derived sink answers Invoke. It offers no type information and no names. It counts as one of
+// the library's live objects: the source may call and release it after we disconnected it.
 class EventSink : public IDispatch {
   public:
     EventSink(const EventSink&) = delete;
@@ -25,8 +26,8 @@ class EventSink : public IDispatch {
                                DISPID* ids) override;
 
   protected:
-    explicit EventSink(const IID& events) : events_(events) {}
-    virtual ~EventSink() = default;
+    explicit EventSink(const IID& events);
+    virtual ~EventSink();
 
   private:
     IID events_;

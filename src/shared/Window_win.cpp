@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "shared/LibraryUse.h"
 #include "shared/Trace.h"
 #include "shared/WindowHandle_win.h"
 
@@ -84,6 +85,9 @@ LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Last to go: what waited for the outermost call may end this window, once nothing here
+    // touches it any more.
+    const LibraryUse::Entry entry;
     if (message == WM_NCCREATE) {
         auto* created = reinterpret_cast<CREATESTRUCTW*>(lParam);
         auto* self = static_cast<Window*>(created->lpCreateParams);

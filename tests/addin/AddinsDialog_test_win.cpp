@@ -1,12 +1,22 @@
-// The user switches Morvane.dll off in the host's COM add-ins dialog, which a command of the
-// host's own window opens: the add-in is disconnected, released and its library freed while that
-// window's procedure chain, ours included, is on the stack.
+// The add-in is switched off while its own code runs: by the host's COM add-ins dialog, which a
+// command of the host's own window opens, or directly (disconnected, released and its library
+// freed) by a macro or another add-in. That may come inside a message of a window we hook,
+// inside our dialogs' message loops, inside a window's closing that a command of ours sent, or
+// from another handler of the host's events called before ours. The host runs on, nothing is
+// saved or deleted after the switch-off, nothing of ours stays in a window chain, and the library
+// goes at the next free once the host lets go of it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <map>
+#include <string>
 
 #include "AddinDll_win.h"
+#include "dialogs/DialogScript_win.h"
+#include "shared/EventSink_win.h"
+#include "shared/Office_win.h"
+#include "support/TempFolder_win.h"
 
 namespace morvane::test {
 namespace {
@@ -16,7 +26,7 @@ struct SwitchOffCase {
     bool fromClient;  // the command reaches the client window, else the main window
 };
 
-class AddinsDialogTest : public AddinDllTest, public ::testing::WithParamInterface<SwitchOffCase> {
+class SwitchOffFixture : public AddinDllTest {
   protected:
     // Every project window's procedure, as the host made it.
     std::map<HWND, LONG_PTR> DocumentProcedures() const {
@@ -27,6 +37,9 @@ class AddinsDialogTest : public AddinDllTest, public ::testing::WithParamInterfa
         return procedures;
     }
 };
+
+class AddinsDialogTest : public SwitchOffFixture,
+                         public ::testing::WithParamInterface<SwitchOffCase> {};
 
 TEST_P(AddinsDialogTest, SwitchedOffInsideAMessageOfAHookedWindowTheHostRunsOn) {
     const SwitchOffCase c = GetParam();
@@ -73,6 +86,248 @@ INSTANTIATE_TEST_SUITE_P(Windows, AddinsDialogTest,
                                            SwitchOffCase{L"14.0", true},
                                            SwitchOffCase{L"11.0", false},
                                            SwitchOffCase{L"11.0", true}));
+
+// How the add-in is switched off.
+enum class Way {
+    Sent,    // the COM add-ins dialog, opened by a command sent to the host's main window
+    Posted,  // the same command posted, so that whatever message loop runs delivers it
+    Direct,  // disconnected, released and unused libraries freed by other code of the host
+};
+
+// Where our code is when it happens.
+enum class Moment {
+    RenamePrompt,        // the rename's prompt is open
+    LockWarning,         // closing a locked project shows the lock warning
+    CloseQuestion,       // quitting with several projects asks what to close
+    CloseAll,            // Close All's closing of the second window, in its ProjectBeforeClose
+    ProjectBeforeClose,  // another handler of the host's events, called before ours
+    WindowActivate,      // the same on WindowActivate
+    Quit,                // the same on the application's quit
+};
+
+struct MomentCase {
+    Moment moment;
+    Way way;
+};
+
+std::string Name(const ::testing::TestParamInfo<MomentCase>& info) {
+    static const char* const moments[] = {"RenamePrompt", "LockWarning",        "CloseQuestion",
+                                          "CloseAll",     "ProjectBeforeClose", "WindowActivate",
+                                          "Quit"};
+    static const char* const ways[] = {"Sent", "Posted", "Direct"};
+    return std::string(moments[static_cast<int>(info.param.moment)]) +
+           ways[static_cast<int>(info.param.way)];
+}
+
+// A handler of the host's application events connected before ours, as another add-in's.
+class OtherHandler final : public com::EventSink {
+  public:
+    // The action runs at each event of its kind until it says it is done.
+    OtherHandler(DISPID event, std::function<bool()> action)
+        : EventSink(office::IID_EProjectApp2), event_(event), action_(std::move(action)) {}
+
+    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                        UINT*) override {
+        if (id == event_ && !done_) {
+            done_ = action_();
+        }
+        return S_OK;
+    }
+
+  private:
+    DISPID event_;
+    std::function<bool()> action_;
+    bool done_ = false;
+};
+
+class SwitchOffTest : public SwitchOffFixture, public ::testing::WithParamInterface<MomentCase> {
+  protected:
+    std::wstring folder = TempFolder(L"MorvaneSwitchOff");
+
+    void TearDown() override {
+        for (const wchar_t* name : {L"Plan.mpp", L"Renamed.mpp"}) {
+            DeleteFileW((folder + L"\\" + name).c_str());
+        }
+        SwitchOffFixture::TearDown();
+    }
+
+    // Three projects, the second a file in the folder, the third active.
+    void StartWithFiles(std::initializer_list<std::pair<const wchar_t*, DWORD>> settings = {}) {
+        StartHost(0, settings);
+        const HANDLE file = CreateFileW((folder + L"\\Plan.mpp").c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        CloseHandle(file);
+        host->OpenProject(L"Plan 1.mpp", L"C:\\Plans");
+        host->OpenProject(L"Plan.mpp", folder);
+        host->OpenProject(L"Plan 3.mpp", L"C:\\Plans");
+        host->Pump();
+    }
+
+    void SwitchOff(Way way) {
+        switch (way) {
+            case Way::Sent:
+                SendMessageW(host->MainWindow(), WM_COMMAND, standin::Host::AddinsOffCommand, 0);
+                break;
+            case Way::Posted:
+                PostMessageW(host->MainWindow(), WM_COMMAND, standin::Host::AddinsOffCommand, 0);
+                break;
+            case Way::Direct:
+                host->Addins().Disconnect(kProgId);
+                host->Addins().FreeUnusedLibraries();
+                CoFreeUnusedLibrariesEx(0, 0);
+                break;
+        }
+    }
+
+    // A context-menu entry of the selected tab, clicked.
+    void ClickItem(long position) {
+        ASSERT_TRUE(host->CommandBars().ClickItem(L"PupTabOnItem", position).clicked);
+    }
+
+    bool FileThere(const std::wstring& name) const {
+        return GetFileAttributesW((folder + L"\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+};
+
+// Context-menu positions of the tab's menu.
+constexpr long kCloseAll = 5;
+constexpr long kRename = 10;
+constexpr long kLock = 11;
+
+TEST_P(SwitchOffTest, TheHostRunsOnAndTheLibraryGoesOnceLetGo) {
+    using namespace dialogs::test;
+    const MomentCase c = GetParam();
+    const bool asks = c.moment == Moment::CloseQuestion;
+    StartWithFiles({{L"ExitInfor", asks ? 0u : 1u}});
+    const auto documents = DocumentProcedures();
+
+    // Another add-in's handler, first in the host's list.
+    const DISPID otherEvent = c.moment == Moment::WindowActivate ? office::WindowActivate
+                              : c.moment == Moment::Quit         ? office::ApplicationBeforeClose
+                                                                 : office::ProjectBeforeClose;
+    const bool otherSwitchesOff = c.moment == Moment::CloseAll ||
+                                  c.moment == Moment::ProjectBeforeClose ||
+                                  c.moment == Moment::WindowActivate || c.moment == Moment::Quit;
+    int closes = 0;
+    const auto other = com::ComPtr<OtherHandler>::Attach(new OtherHandler(otherEvent, [&] {
+        // Close All closes the first window, then the second: the switch-off comes there.
+        if (c.moment == Moment::CloseAll && ++closes < 2) {
+            return false;
+        }
+        SwitchOff(c.way);
+        return true;
+    }));
+    std::unique_ptr<com::SinkConnection> otherConnection;
+    if (otherSwitchesOff) {
+        otherConnection = std::make_unique<com::SinkConnection>(
+            host->Application().Get(), office::IID_EProjectApp2, other.Get());
+        ASSERT_TRUE(otherConnection->Connected());
+    }
+    ASSERT_EQ(host->LoadAddins(), 1);
+    host->Pump();
+    ASSERT_TRUE(MainHooked());
+    ASSERT_TRUE(ClientHooked());
+
+    // In a dialog of ours, the switch-off comes first, then the user answers: a new name for
+    // the rename, Esc for the questions.
+    std::vector<DialogScript::Step> answered = {[&](HWND) { SwitchOff(c.way); }, [](HWND) {}};
+    if (c.moment == Moment::RenamePrompt) {
+        answered.push_back([](HWND) { Type(L"Renamed"); });
+        answered.push_back([](HWND) { PressKey(VK_RETURN); });
+    } else {
+        answered.push_back([](HWND) { PressKey(VK_ESCAPE); });
+    }
+    std::unique_ptr<DialogScript> script;
+    if (!otherSwitchesOff) {
+        script = std::make_unique<DialogScript>(std::move(answered));
+    }
+    switch (c.moment) {
+        case Moment::RenamePrompt:
+            ASSERT_TRUE(host->Activate(L"Plan.mpp"));
+            host->Pump();
+            ClickItem(kRename);
+            break;
+        case Moment::LockWarning:
+            ASSERT_TRUE(host->Activate(L"Plan.mpp"));
+            host->Pump();
+            ClickItem(kLock);
+            host->CloseProject(L"Plan.mpp");
+            break;
+        case Moment::CloseQuestion:
+        case Moment::Quit:
+            host->Close();
+            break;
+        case Moment::CloseAll:
+            ClickItem(kCloseAll);
+            break;
+        case Moment::ProjectBeforeClose:
+            host->CloseProject(L"Plan 1.mpp");
+            break;
+        case Moment::WindowActivate:
+            host->Activate(L"Plan 1.mpp");
+            break;
+    }
+    host->Pump();
+    if (script) {
+        EXPECT_TRUE(script->Finished());
+        EXPECT_FALSE(script->Stuck());
+    }
+    otherConnection.reset();
+
+    // Nothing was saved or deleted after the switch-off.
+    EXPECT_TRUE(FileThere(L"Plan.mpp"));
+    EXPECT_FALSE(FileThere(L"Renamed.mpp"));
+    if (c.moment == Moment::CloseQuestion || c.moment == Moment::Quit) {
+        // The host quits as if the add-in had never been there.
+        EXPECT_FALSE(host->IsOpen());
+        CoFreeUnusedLibrariesEx(0, 0);
+        EXPECT_FALSE(DllLoaded());
+        return;
+    }
+    ASSERT_TRUE(host->IsOpen());
+    if (c.moment == Moment::CloseAll) {
+        // The loop closed no window after the switch-off, and gave the host its alerts back.
+        EXPECT_EQ(host->Documents().size(), 1u);
+        EXPECT_TRUE(host->Alerts());
+    }
+    EXPECT_TRUE(host->Addins().Connected().empty());
+    EXPECT_FALSE(MainHooked());
+    EXPECT_FALSE(ClientHooked());
+    for (const auto& doc : host->Documents()) {
+        EXPECT_EQ(GetWindowLongPtrW(doc->window, GWLP_WNDPROC), documents.at(doc->window));
+    }
+    EXPECT_EQ(Bar(), nullptr);
+    host->Addins().FreeUnusedLibraries();
+    CoFreeUnusedLibrariesEx(0, 0);
+    EXPECT_FALSE(DllLoaded());
+
+    // The host's windows work on without the library.
+    ASSERT_NE(host->OpenProject(L"After.mpp", L"C:\\Plans"), nullptr);
+    host->PressHotKey(401, MOD_WIN, 'Q');
+    host->Pump();
+    EXPECT_TRUE(host->CloseProject(L"After.mpp"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, SwitchOffTest,
+                         ::testing::Values(MomentCase{Moment::RenamePrompt, Way::Sent},
+                                           MomentCase{Moment::RenamePrompt, Way::Posted},
+                                           MomentCase{Moment::RenamePrompt, Way::Direct},
+                                           MomentCase{Moment::LockWarning, Way::Sent},
+                                           MomentCase{Moment::LockWarning, Way::Posted},
+                                           MomentCase{Moment::LockWarning, Way::Direct},
+                                           MomentCase{Moment::CloseQuestion, Way::Sent},
+                                           MomentCase{Moment::CloseQuestion, Way::Posted},
+                                           MomentCase{Moment::CloseQuestion, Way::Direct},
+                                           MomentCase{Moment::CloseAll, Way::Sent},
+                                           MomentCase{Moment::CloseAll, Way::Direct},
+                                           MomentCase{Moment::ProjectBeforeClose, Way::Sent},
+                                           MomentCase{Moment::ProjectBeforeClose, Way::Direct},
+                                           MomentCase{Moment::WindowActivate, Way::Sent},
+                                           MomentCase{Moment::WindowActivate, Way::Direct},
+                                           MomentCase{Moment::Quit, Way::Sent},
+                                           MomentCase{Moment::Quit, Way::Direct}),
+                         Name);
 
 }  // namespace
 }  // namespace morvane::test

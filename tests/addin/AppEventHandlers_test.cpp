@@ -49,6 +49,7 @@ class AppEventsTest : public TabBarFixture {
     bool hasBar = true;
     bool hasDialogs = true;
     bool exitHandled = false;
+    bool ending = false;
     std::wstring osVersion = L"6.1";
     int beeps = 0;
     int reframes = 0;
@@ -61,6 +62,7 @@ class AppEventsTest : public TabBarFixture {
         dialogs = FakeHostDialogs{};
         hasBar = hasDialogs = true;
         exitHandled = false;
+        ending = false;
         beeps = reframes = cancels = 0;
     }
 
@@ -85,6 +87,7 @@ class AppEventsTest : public TabBarFixture {
             .projectWindows = ProjectWindows,
             .lockedProjects = LockedProjects,
             .updating = Updating,
+            .ending = ending,
             .exitHandled = exitHandled,
         });
     }
@@ -394,6 +397,40 @@ TEST_F(AppEventsTest, LockGuardOnCloseAndSave) {
             EXPECT_EQ(cancel, c.cancels);
             EXPECT_EQ(LockedProjects.size(), c.stillLocked ? 1u : 0u);
         }
+    }
+}
+
+// Switched off while a question is open, the handler acts on no answer: the host is not kept
+// open, no window is closed and no tab refreshed; a kept lock no longer holds the project back.
+TEST_F(AppEventsTest, AQuestionAnsweredAfterASwitchOffChangesNothing) {
+    for (const CloseChoice answer :
+         {CloseChoice::Cancel, CloseChoice::CloseAll, CloseChoice::CloseCurrent}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        Restart();
+        auto handlers = Handlers(L"11.0");
+        OpenThree();
+        strip.Select(1);
+        dialogs.closeAnswer = answer;
+        dialogs.whileShown = [this] { ending = true; };
+        handlers.oAppPro_ApplicationBeforeClose(KeepHostOpen());
+        EXPECT_EQ(cancels, 0);
+        EXPECT_TRUE(Closes().empty());
+        EXPECT_EQ(bar.updates, 0);
+        EXPECT_FALSE(handlers.Standing());
+    }
+    for (const bool unlock : {false, true}) {
+        SCOPED_TRACE(unlock ? "unlocked" : "kept");
+        Restart();
+        LockedProjects.insert(L"C:\\Plans\\A.mpp");
+        dialogs.unlockAnswer = unlock;
+        dialogs.whileShown = [this] { ending = true; };
+        auto handlers = Handlers(L"14.0");
+        Open(L"A.mpp");
+        bool cancel = false;
+        handlers.oAppPro_ProjectBeforeClose(host->projects[0], cancel);
+        EXPECT_EQ(dialogs.lockWarnings.size(), 1u);
+        EXPECT_FALSE(cancel);
+        EXPECT_EQ(LockedProjects.size(), 1u);
     }
 }
 

@@ -15,6 +15,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::SizeIs;
 
 // The bar as the commands see it: each refresh logged with the busy flag it found.
 class LoggingBar : public TabBarWindow {
@@ -51,6 +52,7 @@ class CommandDispatcherTest : public ::testing::Test {
     HandleCollection childHandles;
     std::set<std::wstring, NoCaseLess> locked;
     bool updating = false;
+    bool ending = false;
     LoggingBar bar{log, updating};
     bool hasBar = true;
     std::vector<std::int32_t> tabShowWritten;
@@ -66,6 +68,7 @@ class CommandDispatcherTest : public ::testing::Test {
         .childHandles = childHandles,
         .lockedProjects = locked,
         .updating = updating,
+        .ending = ending,
         .tabBar = [this]() -> TabBarWindow* { return hasBar ? &bar : nullptr; },
         .reframeClient = [this] { ++reframes; },
         .writeTabShow = [this](std::int32_t value) { tabShowWritten.push_back(value); },
@@ -211,6 +214,21 @@ TEST_F(CommandDispatcherTest, CloseAllSendsToEveryWindowInTabOrderFromACopyThenR
     };
     Click(L"CloseAll_Project");
     EXPECT_THAT(log, ElementsAre(L"send close 30", L"send close 10", L"send close 20", L"refresh"));
+}
+
+// Switched off inside a window's closing, the loop closes no further window and refreshes
+// nothing; the host gets its alerts back all the same.
+TEST_F(CommandDispatcherTest, CloseAllStopsClosingWhenSwitchedOffInsideAClose) {
+    for (WindowHandle handle : {30, 10, 20}) {
+        childHandles.Add(handle);
+    }
+    windows.onSendClose = [&](WindowHandle handle) {
+        childHandles.Remove(std::to_wstring(handle));
+        ending = handle == 10;
+    };
+    Click(L"CloseAll_Project");
+    EXPECT_THAT(log, ElementsAre(L"send close 30", L"send close 10"));
+    EXPECT_TRUE(host.alerts);
 }
 
 TEST_F(CommandDispatcherTest, CloseOthersKeepsTheActiveWindow) {
@@ -375,6 +393,57 @@ TEST_F(CommandDispatcherTest, RenameOfALockedProjectAsksToUnlockFirst) {
             EXPECT_THAT(log, ElementsAre(L"beep", L"ask unlock Plan.mpp"));
         }
     }
+}
+
+// Switched off while the rename asks or the host saves, the command goes no further: nothing is
+// saved after the switch-off, no file is deleted, nothing more is asked or refreshed.
+TEST_F(CommandDispatcherTest, RenameSwitchedOffOnTheWaySavesAndDeletesNothingMore) {
+    enum class At { UnlockQuestion, NamePrompt, HostSave };
+    for (const At at : {At::UnlockQuestion, At::NamePrompt, At::HostSave}) {
+        SCOPED_TRACE(static_cast<int>(at));
+        log.clear();
+        ending = false;
+        auto project = SavedProject(L"Plan.mpp");
+        const std::wstring oldFullName = project->fullName;
+        locked = {oldFullName};
+        dialogs.unlockAnswer = true;
+        dialogs.newNames = {L"Plan2"};
+        dialogs.namesShown.clear();
+        // The unlock question comes first, then the name prompt.
+        int questions = 0;
+        dialogs.whileShown = [&] {
+            ++questions;
+            ending = ending || (at == At::UnlockQuestion && questions == 1) ||
+                     (at == At::NamePrompt && questions == 2);
+        };
+        project->whileSaving = [&] { ending = ending || at == At::HostSave; };
+        Click(L"Rename_Project");
+        EXPECT_TRUE(disk.Exists(oldFullName));
+        EXPECT_THAT(log, ElementsAre(L"beep", L"ask unlock Plan.mpp"));
+        if (at == At::HostSave) {
+            EXPECT_THAT(project->savedAs, ElementsAre(L"C:\\Plans\\Plan2.mpp"));
+        } else {
+            EXPECT_THAT(project->savedAs, IsEmpty());
+        }
+        EXPECT_THAT(dialogs.namesShown, SizeIs(at == At::UnlockQuestion ? 0U : 1U));
+        disk.Remove(L"C:\\Plans\\Plan2.mpp");
+    }
+}
+
+// A click that arrives after the switch-off runs no command.
+TEST_F(CommandDispatcherTest, NothingRunsOnceSwitchedOff) {
+    ending = true;
+    SavedProject(L"Plan.mpp");
+    dialogs.newNames = {L"Plan2"};
+    for (const wchar_t* command : {L"Rename_Project", L"SaveAll_Project", L"CloseAll_Project",
+                                   L"Option_Project", L"show_Project"}) {
+        Click(command);
+    }
+    dispatcher.OnTask(Backstage::Action::ToggleBar);
+    EXPECT_THAT(log, IsEmpty());
+    EXPECT_THAT(dialogs.namesShown, IsEmpty());
+    EXPECT_THAT(tabShowWritten, IsEmpty());
+    EXPECT_EQ(host.saveCalls, 0);
 }
 
 // The host's description of the refusal is the message; a host that gives none is named with

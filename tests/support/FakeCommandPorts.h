@@ -83,14 +83,18 @@ class FakeCommandDialogs : public CommandDialogs {
     std::vector<std::wstring> newNames;
     // What each rename prompt showed in its edit box.
     std::vector<std::wstring> namesShown;
+    // Runs while a question is up, as the user's world goes on during a modal dialog.
+    std::function<void()> whileShown;
 
     void Alert(const std::wstring& text) override { log_.push_back(L"alert " + text); }
     bool AskUnlock(const std::wstring& projectName) override {
         log_.push_back(L"ask unlock " + projectName);
+        Shown();
         return unlockAnswer;
     }
     std::wstring AskNewName(const std::wstring&, const std::wstring& current) override {
         namesShown.push_back(current);
+        Shown();
         if (newNames.empty()) {
             return L"";
         }
@@ -104,6 +108,12 @@ class FakeCommandDialogs : public CommandDialogs {
     }
 
   private:
+    void Shown() const {
+        if (whileShown) {
+            whileShown();
+        }
+    }
+
     CommandLog& log_;
 };
 

@@ -60,6 +60,9 @@ bool FakeProject::Activate() {
 HostResult FakeProject::SaveAs(const std::wstring& newFullName) {
     const bool ok = Command(*this, "SaveAs", [&] {
         savedAs.push_back(newFullName);
+        if (whileSaving) {
+            whileSaving();
+        }
         if (saveAsWrites && host && host->disk) {
             host->disk->Write(newFullName, content);
         }

@@ -30,6 +30,8 @@ class FakeProject : public HostProject, public Faults {
     // was.
     bool saveAsWrites = true;
     bool saveAsMoves = true;
+    // Runs while the host saves, as its own code goes on then.
+    std::function<void()> whileSaving;
 
     std::optional<std::wstring> Name() const override;
     std::optional<std::wstring> Path() const override;

@@ -65,6 +65,9 @@ struct AddinState {
     std::set<std::wstring, NoCaseLess> LockedProjects;
     // Set while code refreshes or selects tabs, so that a selection activates no window.
     bool Updating = false;
+    // The connection was switched off: code that returns from a dialog or a host call goes no
+    // further. Its parts live on until the outermost call into the library has returned.
+    bool Ending = false;
     // The bar's thickness in whole pixels.
     std::int32_t TabBarSize = 0;
     // The bar is placed again at the next non-client paint (the position changed).

@@ -105,6 +105,10 @@ void MainWindowHotKeys::ToggleTabShow() {
     if (parts_.reframeClient) {
         parts_.reframeClient();
     }
+    // Re-framing runs the host's code, which may have switched the add-in off.
+    if (parts_.state.Ending) {
+        return;
+    }
     if (parts_.state.HostVersion.Number > 12) {
         if (parts_.invalidateRibbon) {
             parts_.invalidateRibbon();

@@ -6,6 +6,7 @@
 
 #include "addin/tabbar/MessageTable.h"
 #include "addin/tabbar/StubMemory_win.h"
+#include "shared/LibraryUse.h"
 #include "shared/Trace.h"
 
 namespace morvane {
@@ -180,6 +181,7 @@ void TellFinalMessage(ISubclass& owner, HWND hWnd) {
 }  // namespace
 
 LRESULT CALLBACK StubProc(HWND stubAsWindow, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const LibraryUse::Entry entry;
     const CallInProgress call;
     auto* stub = reinterpret_cast<cSubclass::Stub*>(stubAsWindow);
     const HWND hWnd = stub->hWnd;
