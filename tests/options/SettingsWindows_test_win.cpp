@@ -50,6 +50,7 @@ struct Window {
     int barEdit;
     int tabEdit;
     int afterBarEdit;  // the next control in the tab order
+    const wchar_t* barDefaultText;
     int ok;
     int cancel;
     int maxWidthEdit;
@@ -71,6 +72,7 @@ const Window kOptionsDialog{
     frmOption::FlatEdit3,
     frmOption::FlatEdit4,
     frmOption::CheckBox2,
+    L"Default",
     frmOption::cmdOK,
     frmOption::PushButton_Cancel,
     frmOption::FlatEdit1,
@@ -97,6 +99,7 @@ const Window kSettingsCenter{
     center::FlatEdit4,
     center::FlatEdit5,
     center::CheckBox4,
+    L"Default(Win+Q)",
     center::PushButton_Apply,
     center::PushButton_Cancel,
     center::FlatEdit3,
@@ -268,6 +271,64 @@ TEST_P(SettingsWindows, ModifiersMakeTabAndTheAccessKeysPartOfTheCombination) {
     EXPECT_EQ(shown, (std::vector<std::wstring>{L"Ctrl+Tab", L"Alt+C"}));
     EXPECT_EQ(settings.HotKeyTabit, (HotKeyInfo{L"Ctrl+Tab", VK_TAB, ModControl}));
     EXPECT_EQ(settings.HotKeyBar, (HotKeyInfo{L"Alt+C", 'C', ModAlt}));
+}
+
+// WM_KEYF1, which the system posts after F1 goes down; the SDK headers do not name it.
+constexpr UINT kKeyF1 = 0x004D;
+
+// F1 pressed in the control with the focus while `held` are down, as the system queues it: the
+// key, then WM_KEYF1, whose default handling asks the window's parents and owner for help.
+Steps PressF1WithHeld(std::initializer_list<BYTE> held) {
+    Steps steps = PressWithHeld(held, VK_F1);
+    steps[0] = [down = steps[0]](HWND window) {
+        down(window);
+        PostMessageW(GetFocus(), kKeyF1, 0, 0);
+    };
+    return steps;
+}
+
+// Counts the help requests sent to any window of this thread while it lives.
+class HelpRequests {
+  public:
+    HelpRequests() {
+        count_ = 0;
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &Seen, nullptr, GetCurrentThreadId());
+    }
+    ~HelpRequests() { UnhookWindowsHookEx(hook_); }
+    HelpRequests(const HelpRequests&) = delete;
+    HelpRequests& operator=(const HelpRequests&) = delete;
+    bool Hooked() const { return hook_ != nullptr; }
+    int Count() const { return count_; }
+
+  private:
+    static LRESULT CALLBACK Seen(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_HELP) {
+            ++count_;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline int count_ = 0;
+    HHOOK hook_ = nullptr;
+};
+
+TEST_P(SettingsWindows, F1InTheHotKeyEditIsCapturedAndAsksForNoHelp) {
+    HelpRequests help;
+    ASSERT_TRUE(help.Hooked());
+    std::vector<std::wstring> shown;
+    const auto show = [&](HWND window) {
+        shown.push_back(TextOf(GetDlgItem(window, W().barEdit)));
+    };
+    Run(Join({FocusOn(W().barEdit),
+              PressF1WithHeld({}),
+              {show},
+              PressF1WithHeld({VK_CONTROL}),
+              {show, [this](HWND window) {
+                   PostMessageW(GetDlgItem(window, W().ok), BM_CLICK, 0, 0);
+               }}}));
+    // F1 alone is no combination; Ctrl+F1 is one.
+    EXPECT_EQ(shown, (std::vector<std::wstring>{W().barDefaultText, L"Ctrl+F1"}));
+    EXPECT_EQ(settings.HotKeyBar, (HotKeyInfo{L"Ctrl+F1", VK_F1, ModControl}));
+    EXPECT_EQ(help.Count(), 0);
 }
 
 TEST_P(SettingsWindows, AMessageHoldsTheWindowUntilItIsAnswered) {
