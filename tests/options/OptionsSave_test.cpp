@@ -369,12 +369,18 @@ TEST_F(OptionsSave, HotKeysConflictByTheCombinationsTheyRegister) {
          OptionsField::BarHotKeyEdit},
         {"Alt+9 for the next tab", [](OptionsModel& m) { m.KeyDown(HotKeyEdit::Tab, '9', kAlt); },
          OptionsField::TabHotKeyEdit},
-        {"Alt+9 for the next tab, switched off",
+        {"Alt+9 for the next tab, switched off: its box, as its edit is disabled",
          [](OptionsModel& m) {
              m.KeyDown(HotKeyEdit::Tab, '9', kAlt);
              m.SetChecked(OptionsBox::TabHotKey, false);
          },
-         OptionsField::TabHotKeyEdit},
+         OptionsField::TabHotKeyBox},
+        {"Alt+1 for the bar, switched off",
+         [](OptionsModel& m) {
+             m.KeyDown(HotKeyEdit::Bar, '1', kAlt);
+             m.SetChecked(OptionsBox::BarHotKey, false);
+         },
+         OptionsField::BarHotKeyBox},
         {"Alt+1 for the bar while the Alt+number keys are off",
          [&](OptionsModel& m) {
              m.KeyDown(HotKeyEdit::Bar, '1', kAlt);

@@ -50,6 +50,7 @@ struct Window {
     int barEdit;
     int tabEdit;
     int afterBarEdit;  // the next control in the tab order
+    int barBox;        // the bar hot key's box, which enables its edit
     const wchar_t* barDefaultText;
     int ok;
     int cancel;
@@ -72,6 +73,7 @@ const Window kOptionsDialog{
     frmOption::FlatEdit3,
     frmOption::FlatEdit4,
     frmOption::CheckBox2,
+    frmOption::CheckBox5,
     L"Default",
     frmOption::cmdOK,
     frmOption::PushButton_Cancel,
@@ -99,6 +101,7 @@ const Window kSettingsCenter{
     center::FlatEdit4,
     center::FlatEdit5,
     center::CheckBox4,
+    center::CheckBox3,
     L"Default(Win+Q)",
     center::PushButton_Apply,
     center::PushButton_Cancel,
@@ -359,16 +362,22 @@ TEST_P(SettingsWindows, ARefusedInputIsFocusedOnThePageThatShowsIt) {
     struct Refusal {
         const char* what;
         std::function<void(TabSettings&)> store;
-        int edit;
+        int control;  // the control focused
         OptionsPage page;
         const wchar_t* message;
     };
-    const Refusal refusals[] = {
+    std::vector<Refusal> refusals = {
         {"two keys on one combination",
          [](TabSettings& s) {
              s.HotKeyBar = s.HotKeyTabit = {L"Ctrl+B", 'B', ModControl};
          },
          W().barEdit, OptionsPage::PopularPosition, L"Shortcuts conflict, Please change."},
+        {"two keys on one combination, the bar's switched off with its edit",
+         [](TabSettings& s) {
+             s.HotKeyBar = s.HotKeyTabit = {L"Ctrl+B", 'B', ModControl};
+             s.EnableTa = 1;
+         },
+         W().barBox, OptionsPage::PopularPosition, L"Shortcuts conflict, Please change."},
         {"the next-tab key on a tab's Alt+number key",
          [](TabSettings& s) {
              s.HotKeyTabit = {L"Alt+9", '9', ModAlt};
@@ -377,6 +386,17 @@ TEST_P(SettingsWindows, ARefusedInputIsFocusedOnThePageThatShowsIt) {
         {"a width out of range", [](TabSettings& s) { s.MaxWidth = 500; }, W().maxWidthEdit,
          OptionsPage::AppearanceColor, L"The number of width must be between 70-400."},
     };
+    if (W().kind == DialogKind::Center) {
+        // Every option control is disabled with the add-in; a conflict still stops switching
+        // it off.
+        refusals.push_back({"two keys on one combination, the add-in off",
+                            [](TabSettings& s) {
+                                s.HotKeyBar = s.HotKeyTabit = {L"Ctrl+B", 'B', ModControl};
+                                s.EnabledApp = 1;
+                            },
+                            center::CheckBox_Enbeld, OptionsPage::PopularPosition,
+                            L"Shortcuts conflict, Please change."});
+    }
     const std::pair<Route, const char*> routes[] = {
         {Route::Popular, "from the first page"},
         {Route::Appearance, "from the second page"},
@@ -391,6 +411,7 @@ TEST_P(SettingsWindows, ARefusedInputIsFocusedOnThePageThatShowsIt) {
             messages.clear();
             int focus = 0;
             bool focusShown = false;
+            bool focusEnabled = false;
             std::map<OptionsPage, bool> pagesShown;
             Run({[&, route = route](HWND window) { W().reach(window, route); },
                  [&](HWND window) { PostMessageW(GetDlgItem(window, W().ok), BM_CLICK, 0, 0); },
@@ -398,6 +419,7 @@ TEST_P(SettingsWindows, ARefusedInputIsFocusedOnThePageThatShowsIt) {
                  [&](HWND window) {
                      focus = FocusedId();
                      focusShown = IsWindowVisible(GetFocus()) != FALSE;
+                     focusEnabled = IsWindowEnabled(GetFocus()) != FALSE;
                      for (const auto& [page, mark] : W().pageMarks) {
                          pagesShown[page] = IsWindowVisible(GetDlgItem(window, mark)) != FALSE;
                      }
@@ -405,8 +427,9 @@ TEST_P(SettingsWindows, ARefusedInputIsFocusedOnThePageThatShowsIt) {
                  }},
                 W().openOn(route));
             EXPECT_EQ(messages, (std::vector<std::wstring>{refusal.message}));
-            EXPECT_EQ(focus, refusal.edit);
+            EXPECT_EQ(focus, refusal.control);
             EXPECT_TRUE(focusShown);
+            EXPECT_TRUE(focusEnabled);
             for (const auto& [page, shown] : pagesShown) {
                 EXPECT_EQ(shown, page == refusal.page) << "page " << static_cast<int>(page);
             }
