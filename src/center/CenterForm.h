@@ -85,10 +85,20 @@ enum CenterId : int {
     TabControl3,
 };
 
-// The lists and edits the options model drives.
+// The lists, edits and boxes the options model drives or names.
 inline constexpr OptionsControlIds kModelControls{
-    ComboBox2, ComboBox1, ComboBox3, ComboBox_Font, ComboBox_FontSize,
-    FlatEdit4, FlatEdit5, FlatEdit3, FlatEdit2,
+    .positionList = ComboBox2,
+    .appearanceList = ComboBox1,
+    .layoutList = ComboBox3,
+    .fontNameList = ComboBox_Font,
+    .fontSizeList = ComboBox_FontSize,
+    .barHotKeyEdit = FlatEdit4,
+    .tabHotKeyEdit = FlatEdit5,
+    .maxWidthEdit = FlatEdit3,
+    .fixWidthEdit = FlatEdit2,
+    .barHotKeyBox = CheckBox3,
+    .tabHotKeyBox = CheckBox4,
+    .addinBox = CheckBox_Enbeld,
 };
 
 // The tag that marks an input control without a caption of its own.

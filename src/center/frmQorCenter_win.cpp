@@ -5,6 +5,7 @@
 #include "addin/dialogs/Dialogs_win.h"
 #include "options/ColorButton_win.h"
 #include "options/ColorPreview_win.h"
+#include "options/FocusRefused_win.h"
 #include "options/OptionsPictures_win.h"
 #include "shared/Browser_win.h"
 #include "shared/WebPages.h"
@@ -197,12 +198,10 @@ void frmQorCenter::PushButton_Apply_Click() {
         return;
     }
     ShowMessage(texts_(std::wstring(rejected->messageKey), std::wstring(rejected->messageDefault)));
-    // The page that holds the refused edit, also over the about page; the edit gets the focus
-    // with its text selected.
+    // The page that holds the refused input, also over the about page; its control gets the
+    // focus.
     ShowPage(rejected->page);
-    const HWND control = GetDlgItem(hwnd_, kModelControls.EditOf(rejected->field));
-    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-    SendMessageW(control, EM_SETSEL, 0, -1);
+    FocusRefused(hwnd_, GetDlgItem(hwnd_, kModelControls.ControlOf(rejected->field)));
 }
 
 void frmQorCenter::ShowMessage(const std::wstring& text) {

@@ -10,6 +10,10 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 
+// WM_KEYF1, which the system posts after F1 goes down and whose default handling sends WM_HELP up
+// the window's parents and its owner; the SDK headers do not name it.
+constexpr UINT kKeyF1 = 0x004D;
+
 bool KeyHeld(int key) {
     return GetKeyState(key) < 0;
 }
@@ -71,6 +75,10 @@ std::optional<LRESULT> CaptureEdit::Handle(UINT message, WPARAM wParam, LPARAM l
         case WM_DEADCHAR:
         case WM_SYSDEADCHAR:
             // The edit shows the combination, never what was typed.
+            return 0;
+        case kKeyF1:
+            // F1 is a key to capture here; passed on, it would reach the window's owner, the
+            // host's main window, as a request for the host's help.
             return 0;
         default:
             return std::nullopt;

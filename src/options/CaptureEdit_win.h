@@ -2,7 +2,7 @@
 // The hot-key edit of the options dialog and the settings center: every key pressed in it goes
 // to the options model's capture, and the edit shows the combination the capture names. Tab,
 // Esc and Enter keep their meaning in the window (move on, cancel, OK) unless Ctrl, Alt or the
-// left Windows key is held; then they belong to the combination.
+// left Windows key is held; then they belong to the combination. F1 asks for no help here.
 
 #include <windows.h>
 

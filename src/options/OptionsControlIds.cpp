@@ -21,7 +21,7 @@ std::optional<OptionsList> OptionsControlIds::ListOf(int id) const {
     return std::nullopt;
 }
 
-int OptionsControlIds::EditOf(OptionsField field) const {
+int OptionsControlIds::ControlOf(OptionsField field) const {
     switch (field) {
         case OptionsField::BarHotKeyEdit:
             return barHotKeyEdit;
@@ -30,9 +30,15 @@ int OptionsControlIds::EditOf(OptionsField field) const {
         case OptionsField::MaxWidthEdit:
             return maxWidthEdit;
         case OptionsField::FixWidthEdit:
+            return fixWidthEdit;
+        case OptionsField::BarHotKeyBox:
+            return barHotKeyBox;
+        case OptionsField::TabHotKeyBox:
+            return tabHotKeyBox;
+        case OptionsField::AddinBox:
             break;
     }
-    return fixWidthEdit;
+    return addinBox;
 }
 
 }  // namespace morvane

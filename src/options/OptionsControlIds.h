@@ -19,11 +19,14 @@ struct OptionsControlIds {
     int tabHotKeyEdit = 0;
     int maxWidthEdit = 0;
     int fixWidthEdit = 0;
+    int barHotKeyBox = 0;
+    int tabHotKeyBox = 0;
+    int addinBox = 0;  // the settings center's only
 
     // The list a control is; none for any other control.
     std::optional<OptionsList> ListOf(int id) const;
-    // The edit that gets the focus when saving refuses `field`.
-    int EditOf(OptionsField field) const;
+    // The control that gets the focus when saving refuses an input.
+    int ControlOf(OptionsField field) const;
 };
 
 }  // namespace morvane

@@ -134,9 +134,19 @@ enum class OptionsList { Position, Appearance, Layout, FontNames, FontSizes };
 enum class HotKeyEdit { Bar, Tab };
 enum class WidthEdit { Max, Fix };
 
-// An input that saving refused: the page to show, the edit to focus with its text selected, and
-// the message (language key and its default). Nothing has been written.
-enum class OptionsField { BarHotKeyEdit, TabHotKeyEdit, MaxWidthEdit, FixWidthEdit };
+// An input that saving refused: the page to show, the control to focus (an edit with its text
+// selected), and the message (language key and its default). Nothing has been written. A
+// disabled edit is never focused: the box that keeps it disabled is, the settings center's
+// add-in box while the add-in is off, else the hot key's own box.
+enum class OptionsField {
+    BarHotKeyEdit,
+    TabHotKeyEdit,
+    MaxWidthEdit,
+    FixWidthEdit,
+    BarHotKeyBox,
+    TabHotKeyBox,
+    AddinBox,
+};
 struct Rejection {
     OptionsPage page;
     OptionsField field;
@@ -230,6 +240,8 @@ class OptionsModel {
 
     // Saving.
     std::optional<Rejection> CheckHotKeys() const;
+    // The control to focus for a refused hot key: its edit, or the box that disables it.
+    OptionsField FocusableFor(HotKeyEdit edit) const;
     std::optional<Rejection> CheckWidths() const;
     void SaveWidths();
     void WriteInt(Setting id, std::int32_t value);

@@ -47,7 +47,7 @@ class NoLiveApply : public LiveApply {
     void RefreshTabBar() override {}
 };
 
-// The edit to change is the bar key's, unless only the next-tab key collides.
+// The key to change is the bar key, unless only the next-tab key collides.
 Rejection HotKeyConflict(OptionsField field) {
     return {OptionsPage::PopularPosition, field, L"HotKey", L"Shortcuts conflict, Please change."};
 }
@@ -76,12 +76,23 @@ std::optional<Rejection> OptionsModel::CheckHotKeys() const {
         return false;
     };
     if (bar == tab || selectsATab(bar)) {
-        return HotKeyConflict(OptionsField::BarHotKeyEdit);
+        return HotKeyConflict(FocusableFor(HotKeyEdit::Bar));
     }
     if (selectsATab(tab)) {
-        return HotKeyConflict(OptionsField::TabHotKeyEdit);
+        return HotKeyConflict(FocusableFor(HotKeyEdit::Tab));
     }
     return std::nullopt;
+}
+
+OptionsField OptionsModel::FocusableFor(HotKeyEdit edit) const {
+    const auto& c = controls_;
+    if (!c.optionsEnabled) {
+        return OptionsField::AddinBox;
+    }
+    if (edit == HotKeyEdit::Bar) {
+        return c.barHotKeyEdit.enabled ? OptionsField::BarHotKeyEdit : OptionsField::BarHotKeyBox;
+    }
+    return c.tabHotKeyEdit.enabled ? OptionsField::TabHotKeyEdit : OptionsField::TabHotKeyBox;
 }
 
 std::optional<Rejection> OptionsModel::CheckWidths() const {

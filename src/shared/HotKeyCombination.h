@@ -18,9 +18,15 @@ struct KeyCombination {
 inline constexpr KeyCombination BuiltInBarKey{ModWin, 'Q'};
 inline constexpr KeyCombination BuiltInNextTabKey{ModControl, 9};
 
+// The modifier bits that identify a hot key. A stored mask may carry more, such as the no-repeat
+// flag 0x4000 left by a hand edit; the system takes two keys that differ only there for one
+// combination, so only these bits are registered and compared.
+inline constexpr std::int32_t HotKeyModifiers = ModAlt | ModControl | ModShift | ModWin;
+
 // What `key` registers; `builtIn` while its key code is 0.
 inline KeyCombination RegisteredCombination(const HotKeyInfo& key, KeyCombination builtIn) {
-    return key.KeyCode == 0 ? builtIn : KeyCombination{key.ModKeyCode, key.KeyCode};
+    return key.KeyCode == 0 ? builtIn
+                            : KeyCombination{key.ModKeyCode & HotKeyModifiers, key.KeyCode};
 }
 
 // Alt+1 to Alt+9 select the first nine tabs.

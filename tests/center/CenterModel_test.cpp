@@ -246,7 +246,9 @@ TEST_F(CenterModel, AHotKeyConflictStopsEvenSwitchingOff) {
     m.SetAddinOn(false);
     const auto rejected = SaveCenter();
     ASSERT_TRUE(rejected);
-    EXPECT_EQ(rejected->field, OptionsField::BarHotKeyEdit);
+    // The hot-key edits are disabled with every option: the add-in box takes the focus.
+    EXPECT_EQ(rejected->field, OptionsField::AddinBox);
+    EXPECT_EQ(rejected->page, OptionsPage::PopularPosition);
     EXPECT_EQ(rejected->messageKey, L"HotKey");
     EXPECT_TRUE(registry.writes.empty());
     EXPECT_TRUE(trace.empty());

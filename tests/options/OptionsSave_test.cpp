@@ -369,12 +369,18 @@ TEST_F(OptionsSave, HotKeysConflictByTheCombinationsTheyRegister) {
          OptionsField::BarHotKeyEdit},
         {"Alt+9 for the next tab", [](OptionsModel& m) { m.KeyDown(HotKeyEdit::Tab, '9', kAlt); },
          OptionsField::TabHotKeyEdit},
-        {"Alt+9 for the next tab, switched off",
+        {"Alt+9 for the next tab, switched off: its box, as its edit is disabled",
          [](OptionsModel& m) {
              m.KeyDown(HotKeyEdit::Tab, '9', kAlt);
              m.SetChecked(OptionsBox::TabHotKey, false);
          },
-         OptionsField::TabHotKeyEdit},
+         OptionsField::TabHotKeyBox},
+        {"Alt+1 for the bar, switched off",
+         [](OptionsModel& m) {
+             m.KeyDown(HotKeyEdit::Bar, '1', kAlt);
+             m.SetChecked(OptionsBox::BarHotKey, false);
+         },
+         OptionsField::BarHotKeyBox},
         {"Alt+1 for the bar while the Alt+number keys are off",
          [&](OptionsModel& m) {
              m.KeyDown(HotKeyEdit::Bar, '1', kAlt);
@@ -399,6 +405,46 @@ TEST_F(OptionsSave, HotKeysConflictByTheCombinationsTheyRegister) {
                 EXPECT_EQ(rejected->page, OptionsPage::PopularPosition);
                 EXPECT_EQ(rejected->messageKey, L"HotKey");
             }
+        }
+    }
+}
+
+TEST_F(OptionsSave, OnlyTheFourModifierBitsTellStoredHotKeysApart) {
+    constexpr std::int32_t kNoRepeat = 0x4000;
+    struct Case {
+        const char* what;
+        HotKeyInfo bar, tab;
+        std::optional<OptionsField> conflict;
+    };
+    const Case cases[] = {
+        {"Ctrl+Q with the no-repeat flag and Ctrl+Q",
+         {L"Ctrl+Q", 'Q', kNoRepeat | ModControl},
+         {L"Ctrl+Q", 'Q', ModControl},
+         OptionsField::BarHotKeyEdit},
+        {"Ctrl+Q with two different stray bits",
+         {L"Ctrl+Q", 'Q', 0x8000 | ModControl},
+         {L"Ctrl+Q", 'Q', 0x0100 | ModControl},
+         OptionsField::BarHotKeyEdit},
+        {"the next-tab key on the bar's built-in Win+Q",
+         {L"Default(Win+Q)", 0, kNoRepeat | ModWin},
+         {L"Win+Q", 'Q', kNoRepeat | ModWin},
+         OptionsField::BarHotKeyEdit},
+        {"the next-tab key on a tab's Alt+9",
+         {L"Default(Win+Q)", 0, 0},
+         {L"Alt+9", '9', kNoRepeat | ModAlt},
+         OptionsField::TabHotKeyEdit},
+        {"Ctrl+Q and Ctrl+Shift+Q, both with the flag",
+         {L"Ctrl+Q", 'Q', kNoRepeat | ModControl},
+         {L"Ctrl+Shift+Q", 'Q', kNoRepeat | ModControl | ModShift},
+         std::nullopt},
+    };
+    for (const auto kind : {DialogKind::Options, DialogKind::Center}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.what);
+            settings.HotKeyBar = c.bar;
+            settings.HotKeyTabit = c.tab;
+            const auto rejected = Open(kind).Check();
+            EXPECT_EQ(rejected ? std::optional(rejected->field) : std::nullopt, c.conflict);
         }
     }
 }

@@ -50,6 +50,8 @@ struct Window {
     int barEdit;
     int tabEdit;
     int afterBarEdit;  // the next control in the tab order
+    int barBox;        // the bar hot key's box, which enables its edit
+    const wchar_t* barDefaultText;
     int ok;
     int cancel;
     int maxWidthEdit;
@@ -71,6 +73,8 @@ const Window kOptionsDialog{
     frmOption::FlatEdit3,
     frmOption::FlatEdit4,
     frmOption::CheckBox2,
+    frmOption::CheckBox5,
+    L"Default",
     frmOption::cmdOK,
     frmOption::PushButton_Cancel,
     frmOption::FlatEdit1,
@@ -97,6 +101,8 @@ const Window kSettingsCenter{
     center::FlatEdit4,
     center::FlatEdit5,
     center::CheckBox4,
+    center::CheckBox3,
+    L"Default(Win+Q)",
     center::PushButton_Apply,
     center::PushButton_Cancel,
     center::FlatEdit3,
@@ -270,6 +276,64 @@ TEST_P(SettingsWindows, ModifiersMakeTabAndTheAccessKeysPartOfTheCombination) {
     EXPECT_EQ(settings.HotKeyBar, (HotKeyInfo{L"Alt+C", 'C', ModAlt}));
 }
 
+// WM_KEYF1, which the system posts after F1 goes down; the SDK headers do not name it.
+constexpr UINT kKeyF1 = 0x004D;
+
+// F1 pressed in the control with the focus while `held` are down, as the system queues it: the
+// key, then WM_KEYF1, whose default handling asks the window's parents and owner for help.
+Steps PressF1WithHeld(std::initializer_list<BYTE> held) {
+    Steps steps = PressWithHeld(held, VK_F1);
+    steps[0] = [down = steps[0]](HWND window) {
+        down(window);
+        PostMessageW(GetFocus(), kKeyF1, 0, 0);
+    };
+    return steps;
+}
+
+// Counts the help requests sent to any window of this thread while it lives.
+class HelpRequests {
+  public:
+    HelpRequests() {
+        count_ = 0;
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &Seen, nullptr, GetCurrentThreadId());
+    }
+    ~HelpRequests() { UnhookWindowsHookEx(hook_); }
+    HelpRequests(const HelpRequests&) = delete;
+    HelpRequests& operator=(const HelpRequests&) = delete;
+    bool Hooked() const { return hook_ != nullptr; }
+    int Count() const { return count_; }
+
+  private:
+    static LRESULT CALLBACK Seen(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_HELP) {
+            ++count_;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline int count_ = 0;
+    HHOOK hook_ = nullptr;
+};
+
+TEST_P(SettingsWindows, F1InTheHotKeyEditIsCapturedAndAsksForNoHelp) {
+    HelpRequests help;
+    ASSERT_TRUE(help.Hooked());
+    std::vector<std::wstring> shown;
+    const auto show = [&](HWND window) {
+        shown.push_back(TextOf(GetDlgItem(window, W().barEdit)));
+    };
+    Run(Join({FocusOn(W().barEdit),
+              PressF1WithHeld({}),
+              {show},
+              PressF1WithHeld({VK_CONTROL}),
+              {show, [this](HWND window) {
+                   PostMessageW(GetDlgItem(window, W().ok), BM_CLICK, 0, 0);
+               }}}));
+    // F1 alone is no combination; Ctrl+F1 is one.
+    EXPECT_EQ(shown, (std::vector<std::wstring>{W().barDefaultText, L"Ctrl+F1"}));
+    EXPECT_EQ(settings.HotKeyBar, (HotKeyInfo{L"Ctrl+F1", VK_F1, ModControl}));
+    EXPECT_EQ(help.Count(), 0);
+}
+
 TEST_P(SettingsWindows, AMessageHoldsTheWindowUntilItIsAnswered) {
     settings.MaxWidth = 500;
     HWND main = nullptr;
@@ -298,16 +362,22 @@ TEST_P(SettingsWindows, ARefusedInputIsFocusedOnThePageThatShowsIt) {
     struct Refusal {
         const char* what;
         std::function<void(TabSettings&)> store;
-        int edit;
+        int control;  // the control focused
         OptionsPage page;
         const wchar_t* message;
     };
-    const Refusal refusals[] = {
+    std::vector<Refusal> refusals = {
         {"two keys on one combination",
          [](TabSettings& s) {
              s.HotKeyBar = s.HotKeyTabit = {L"Ctrl+B", 'B', ModControl};
          },
          W().barEdit, OptionsPage::PopularPosition, L"Shortcuts conflict, Please change."},
+        {"two keys on one combination, the bar's switched off with its edit",
+         [](TabSettings& s) {
+             s.HotKeyBar = s.HotKeyTabit = {L"Ctrl+B", 'B', ModControl};
+             s.EnableTa = 1;
+         },
+         W().barBox, OptionsPage::PopularPosition, L"Shortcuts conflict, Please change."},
         {"the next-tab key on a tab's Alt+number key",
          [](TabSettings& s) {
              s.HotKeyTabit = {L"Alt+9", '9', ModAlt};
@@ -316,6 +386,17 @@ TEST_P(SettingsWindows, ARefusedInputIsFocusedOnThePageThatShowsIt) {
         {"a width out of range", [](TabSettings& s) { s.MaxWidth = 500; }, W().maxWidthEdit,
          OptionsPage::AppearanceColor, L"The number of width must be between 70-400."},
     };
+    if (W().kind == DialogKind::Center) {
+        // Every option control is disabled with the add-in; a conflict still stops switching
+        // it off.
+        refusals.push_back({"two keys on one combination, the add-in off",
+                            [](TabSettings& s) {
+                                s.HotKeyBar = s.HotKeyTabit = {L"Ctrl+B", 'B', ModControl};
+                                s.EnabledApp = 1;
+                            },
+                            center::CheckBox_Enbeld, OptionsPage::PopularPosition,
+                            L"Shortcuts conflict, Please change."});
+    }
     const std::pair<Route, const char*> routes[] = {
         {Route::Popular, "from the first page"},
         {Route::Appearance, "from the second page"},
@@ -330,6 +411,7 @@ TEST_P(SettingsWindows, ARefusedInputIsFocusedOnThePageThatShowsIt) {
             messages.clear();
             int focus = 0;
             bool focusShown = false;
+            bool focusEnabled = false;
             std::map<OptionsPage, bool> pagesShown;
             Run({[&, route = route](HWND window) { W().reach(window, route); },
                  [&](HWND window) { PostMessageW(GetDlgItem(window, W().ok), BM_CLICK, 0, 0); },
@@ -337,6 +419,7 @@ TEST_P(SettingsWindows, ARefusedInputIsFocusedOnThePageThatShowsIt) {
                  [&](HWND window) {
                      focus = FocusedId();
                      focusShown = IsWindowVisible(GetFocus()) != FALSE;
+                     focusEnabled = IsWindowEnabled(GetFocus()) != FALSE;
                      for (const auto& [page, mark] : W().pageMarks) {
                          pagesShown[page] = IsWindowVisible(GetDlgItem(window, mark)) != FALSE;
                      }
@@ -344,8 +427,9 @@ TEST_P(SettingsWindows, ARefusedInputIsFocusedOnThePageThatShowsIt) {
                  }},
                 W().openOn(route));
             EXPECT_EQ(messages, (std::vector<std::wstring>{refusal.message}));
-            EXPECT_EQ(focus, refusal.edit);
+            EXPECT_EQ(focus, refusal.control);
             EXPECT_TRUE(focusShown);
+            EXPECT_TRUE(focusEnabled);
             for (const auto& [page, shown] : pagesShown) {
                 EXPECT_EQ(shown, page == refusal.page) << "page " << static_cast<int>(page);
             }

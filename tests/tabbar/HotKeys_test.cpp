@@ -5,6 +5,7 @@
 #include "TabBarFixture.h"
 #include "addin/Menus.h"
 #include "addin/tabbar/MainWindowHotKeys.h"
+#include "shared/HotKeyCombination.h"
 
 namespace morvane::test {
 namespace {
@@ -156,6 +157,20 @@ TEST_F(MainHotKeys, ATakenCombinationStaysUnregistered) {
     hook->OnActivate(1);
     EXPECT_EQ(keys.registered.size(), 10u);
     EXPECT_EQ(keys.registered.count(402), 0u);
+}
+
+TEST_F(MainHotKeys, ExtraModifierBitsAreNeitherRegisteredNorTellTwoKeysApart) {
+    // Hand edits: the no-repeat flag with Ctrl, and a bit no modifier has.
+    settings.HotKeyBar = {L"Ctrl+Q", 'Q', 0x4000 | ModControl};
+    settings.HotKeyTabit = {L"Ctrl+Q", 'Q', 0x0100 | ModControl};
+    // One combination for the rule the options windows check with...
+    EXPECT_EQ(RegisteredCombination(settings.HotKeyBar, BuiltInBarKey),
+              RegisteredCombination(settings.HotKeyTabit, BuiltInNextTabKey));
+    // ...and for the registration.
+    auto hook = Hooked(L"14.0");
+    hook->OnActivate(1);
+    EXPECT_EQ(keys.registered[401], (HotKeyRegistration{401, ModControl, 'Q'}));
+    EXPECT_EQ(keys.registered[402], (HotKeyRegistration{402, ModControl, 'Q'}));
 }
 
 TEST_F(MainHotKeys, ShowHideTogglesTabShowTwiceBackToItsStart) {

@@ -10,6 +10,7 @@
 #include "options/CaptureEdit_win.h"
 #include "options/ColorButton_win.h"
 #include "options/ColorPreview_win.h"
+#include "options/FocusRefused_win.h"
 #include "options/OptionsPictures_win.h"
 #include "options/ScreenFonts_win.h"
 #include "options/SystemKeyNamer_win.h"
@@ -432,12 +433,10 @@ class OptionsDialog final : public dialogs::WindowForm,
         MessageBeep(MB_OK);
         ShowMessage(parts_.texts(std::wstring(rejected->messageKey),
                                  std::wstring(rejected->messageDefault)));
-        // The page that holds the refused edit, which gets the focus with its text selected.
+        // The page that holds the refused input, whose control gets the focus.
         pages_->SetSelectedIndex(static_cast<int>(rejected->page));
         ShowPage(rejected->page);
-        const HWND edit = Item(kModelControls.EditOf(rejected->field));
-        SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
-        SendMessageW(edit, EM_SETSEL, 0, -1);
+        FocusRefused(dialog_, Item(kModelControls.ControlOf(rejected->field)));
     }
 
     OptionsDialogParts parts_;

@@ -81,10 +81,19 @@ std::optional<OptionsPage> PageOf(int id);
 // The check box behind a control id; none for other controls.
 std::optional<OptionsBox> BoxOf(int id);
 
-// The lists and edits the options model drives.
+// The lists, edits and boxes the options model drives or names.
 inline constexpr OptionsControlIds kModelControls{
-    ComboBox1, ComboBox2, ComboBox3, ComboBox_Font, ComboBox_FontSize,
-    FlatEdit3, FlatEdit4, FlatEdit1, FlatEdit2,
+    .positionList = ComboBox1,
+    .appearanceList = ComboBox2,
+    .layoutList = ComboBox3,
+    .fontNameList = ComboBox_Font,
+    .fontSizeList = ComboBox_FontSize,
+    .barHotKeyEdit = FlatEdit3,
+    .tabHotKeyEdit = FlatEdit4,
+    .maxWidthEdit = FlatEdit1,
+    .fixWidthEdit = FlatEdit2,
+    .barHotKeyBox = CheckBox5,
+    .tabHotKeyBox = CheckBox2,
 };
 
 // The language key and English text of the window's caption.
