@@ -232,11 +232,13 @@ TEST_F(BarInHost, TwoProjectsOfOneNameEachKeepTheirOwnTab) {
 }
 
 // Two projects named Plan.mpp from two folders, both open before the add-in connects, in either
-// order of opening: each tab names its own window's project, with its unsaved mark and lock,
-// and the window active before the connection is active after it.
+// order of opening, one of them perhaps with its window hidden: each tab names its own window's
+// project, with its unsaved mark and lock, and the window active before the connection is active
+// after it.
 struct OpeningOrder {
     const char* name;
     std::vector<const wchar_t*> folders;
+    const wchar_t* hidden = nullptr;  // the folder of the project whose window is hidden
 };
 
 class SameNameBeforeConnecting : public BarInHost,
@@ -249,6 +251,14 @@ TEST_P(SameNameBeforeConnecting, EachTabNamesItsOwnWindowsProject) {
     }
     for (const auto& doc : host->Documents()) {
         doc->saved = doc->folder != L"C:\\B";
+        if (GetParam().hidden && doc->folder == GetParam().hidden) {
+            ShowWindow(doc->window, SW_HIDE);  // as Project's Hide command does
+        }
+    }
+    for (const auto& doc : host->Documents()) {
+        if (IsWindowVisible(doc->window)) {
+            host->ActivateDocument(*doc);  // the last visible one ends active, the hidden one never
+        }
     }
     const HWND active = host->ActiveDocument()->window;
     Connect();
@@ -276,10 +286,13 @@ TEST_P(SameNameBeforeConnecting, EachTabNamesItsOwnWindowsProject) {
     EXPECT_FALSE(Updating);
 }
 
-INSTANTIATE_TEST_SUITE_P(OpeningOrders, SameNameBeforeConnecting,
-                         ::testing::Values(OpeningOrder{"AThenB", {L"C:\\A", L"C:\\B"}},
-                                           OpeningOrder{"BThenA", {L"C:\\B", L"C:\\A"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    OpeningOrders, SameNameBeforeConnecting,
+    ::testing::Values(OpeningOrder{"AThenB", {L"C:\\A", L"C:\\B"}},
+                      OpeningOrder{"BThenA", {L"C:\\B", L"C:\\A"}},
+                      OpeningOrder{"HiddenAThenB", {L"C:\\A", L"C:\\B"}, L"C:\\A"},
+                      OpeningOrder{"AThenHiddenB", {L"C:\\A", L"C:\\B"}, L"C:\\B"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Three projects opened after connecting, so the tabs are A, B, C and C is active.
 class TabClicks : public BarInHost {

@@ -57,6 +57,20 @@ std::vector<std::wstring> ChildNames(const XmlElement& element) {
     return names;
 }
 
+struct KeyText {
+    const wchar_t* key;
+    std::wstring text;
+};
+
+// The text of each key's element among the section's children.
+void ExpectTexts(const XmlElement& section, const std::vector<KeyText>& cases) {
+    for (const auto& c : cases) {
+        const auto element = section.FirstChild(c.key);
+        ASSERT_NE(element, nullptr) << c.key;
+        EXPECT_EQ(element->Text(), c.text) << c.key;
+    }
+}
+
 TEST_P(XmlReaderContract, AMissingDocumentHasNoRoot) {
     EXPECT_EQ(world->Reader().LoadRoot(world->Missing()), nullptr);
 }
@@ -98,19 +112,43 @@ TEST_P(XmlReaderContract, TextIsTheWholeSubtreesText) {
     ASSERT_NE(loaded, nullptr);
     const auto english = loaded->FirstChild(L"UID_1033");
     ASSERT_NE(english, nullptr);
-    const struct {
-        const wchar_t* key;
-        const wchar_t* text;
-    } cases[] = {
-        {L"Plain", L"&Save all"}, {L"Marks", L"a < b > c & d"}, {L"Chinese", L"\x786E\x5B9A"},
-        {L"Empty", L""},          {L"Mixed", L"SaveAllNow"},    {L"Nested", L"Deep"},
-    };
-    for (const auto& c : cases) {
-        const auto element = english->FirstChild(c.key);
-        ASSERT_NE(element, nullptr) << c.key;
-        EXPECT_EQ(element->Text(), c.text) << c.key;
-    }
+    ExpectTexts(*english, {
+                              {L"Plain", L"&Save all"},
+                              {L"Marks", L"a < b > c & d"},
+                              {L"Chinese", L"\x786E\x5B9A"},
+                              {L"Empty", L""},
+                              {L"Mixed", L"SaveAllNow"},
+                              {L"Nested", L"Deep"},
+                          });
     EXPECT_EQ(english->Text(), L"&Save alla < b > c & d\x786E\x5B9ASaveAllNowDeep");
+}
+
+// White space is not preserved, the reader's default: an element's text loses the blanks and
+// line breaks at its two ends, wherever in the subtree they are, and every run of white space
+// between words becomes one blank. Wine's reader trims the ends alike but keeps the runs
+// between words as they are.
+TEST_P(XmlReaderContract, TextLosesTheWhiteSpaceAtItsEnds) {
+    FakeXmlNode root{L"Language", L"", {}};
+    FakeXmlNode& section = root.Add(L"UID_1033");
+    section.Add(L"Blanks", L"  Show all windows  ");
+    section.Add(L"Lines", L"\r\n\t Show all windows \n  \t\r\n");
+    section.Add(L"OnlyWhiteSpace", L" \r\n\t ");
+    FakeXmlNode& mixed = section.Add(L"Mixed", L"\n  Save ");
+    mixed.Add(L"b", L"all\n  ");
+    section.Add(L"Runs", L" two  blanks\n\tand a line ");
+    const auto loaded = Load(root);
+    ASSERT_NE(loaded, nullptr);
+    const auto english = loaded->FirstChild(L"UID_1033");
+    ASSERT_NE(english, nullptr);
+    ExpectTexts(*english,
+                {
+                    {L"Blanks", L"Show all windows"},
+                    {L"Lines", L"Show all windows"},
+                    {L"OnlyWhiteSpace", L""},
+                    {L"Mixed", L"Save all"},
+                    {L"Runs", GetParam().keepsRunsBetweenWords ? L"two  blanks\n\tand a line"
+                                                               : L"two blanks and a line"},
+                });
 }
 
 TEST_P(XmlReaderContract, AnElementOutlivesItsParentAndTheReadersNextLoad) {

@@ -29,6 +29,9 @@ class XmlWorld {
 struct XmlTarget {
     std::string name;
     std::function<std::unique_ptr<XmlWorld>()> make;
+    // Wine's reader keeps runs of white space between words, which Microsoft's documents as
+    // collapsed into one blank.
+    bool keepsRunsBetweenWords = false;
 
     friend void PrintTo(const XmlTarget& target, std::ostream* os) { *os << target.name; }
 };

@@ -7,7 +7,7 @@ namespace morvane::test {
 
 namespace {
 
-// As the real reader's: the element's own text, then its children's, in document order.
+// The element's own text, then its children's, in document order.
 std::wstring SubtreeText(const FakeXmlNode& node) {
     std::wstring text = node.text;
     for (const FakeXmlNode& child : node.children) {
@@ -16,13 +16,36 @@ std::wstring SubtreeText(const FakeXmlNode& node) {
     return text;
 }
 
+bool IsXmlSpace(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
+}
+
+// As the real reader documents its text while white space is not preserved: without leading
+// and trailing white space, and every run of it between words one blank.
+std::wstring Normalized(const std::wstring& text) {
+    std::wstring normal;
+    bool inSpace = false;
+    for (const wchar_t c : text) {
+        if (IsXmlSpace(c)) {
+            inSpace = true;
+            continue;
+        }
+        if (inSpace && !normal.empty()) {
+            normal += L' ';
+        }
+        inSpace = false;
+        normal += c;
+    }
+    return normal;
+}
+
 // A loaded document keeps its own copy, as a parsed file does.
 class FakeElement final : public XmlElement {
   public:
     FakeElement(std::shared_ptr<const FakeXmlNode> document, const FakeXmlNode& node)
         : document_(std::move(document)), node_(node) {}
 
-    std::wstring Text() const override { return SubtreeText(node_); }
+    std::wstring Text() const override { return Normalized(SubtreeText(node_)); }
 
     std::unique_ptr<XmlElement> FirstChild(const std::wstring& name) const override {
         for (const FakeXmlNode& child : node_.children) {

@@ -191,6 +191,69 @@ TEST_F(UpdateMenu, WindowsOfOneCaptionOpenBeforeTheFirstFillEachNameTheirOwnProj
     }
 }
 
+// A hidden and a visible window of one caption, both new at the fill: the hidden one is never
+// activated, yet each tab names its own window's project, whichever comes first in the host's
+// windows and whether or not the visible one could be activated.
+TEST_F(UpdateMenu, AHiddenAndAVisibleWindowOfOneCaptionEachNameTheirOwnProject) {
+    struct Case {
+        const char* name;
+        bool hiddenFirst;       // in the host's windows, which follow the opening order
+        const char* hostFault;  // a member of the host that fails, or none
+        bool visibleFails;      // the visible window cannot be activated
+    };
+    const Case cases[] = {
+        {"hidden first", true, nullptr, false},
+        {"visible first", false, nullptr, false},
+        {"hidden first, no active host window", true, "ActiveWindow", false},
+        {"visible first, no active host window", false, "ActiveWindow", false},
+        {"hidden first, the visible one cannot be activated", true, nullptr, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        NewHost();
+        NewForm(L"14.0");
+        // The visible one has unsaved changes and is locked: its marks must not move.
+        const auto openHidden = [this] { return Open(L"Plan.mpp", L"C:\\H", true, false); };
+        const auto openVisible = [this] { return Open(L"Plan.mpp", L"C:\\V", false); };
+        const WindowHandle first = c.hiddenFirst ? openHidden() : openVisible();
+        const WindowHandle second = c.hiddenFirst ? openVisible() : openHidden();
+        const WindowHandle hidden = c.hiddenFirst ? first : second;
+        const WindowHandle visible = c.hiddenFirst ? second : first;
+        const auto hiddenWindow = host->windows[c.hiddenFirst ? 0 : 1];
+        const auto visibleWindow = host->windows[c.hiddenFirst ? 1 : 0];
+        visibleWindow->Activate();  // the hidden window is never the active one
+        hiddenWindow->activations = 0;
+        LockedProjects.insert(L"C:\\V\\Plan.mpp");
+        if (c.hostFault) {
+            host->Fail(c.hostFault);
+        }
+        if (c.visibleFails) {
+            visibleWindow->Fail("Activate");
+        }
+
+        Updating = true;
+        form->UpdateMenu();
+        Updating = false;
+
+        EXPECT_EQ(ProjectWindows[HandleText(hidden)].get(), hiddenWindow.get());
+        EXPECT_EQ(ProjectWindows[HandleText(visible)].get(), visibleWindow.get());
+        ASSERT_EQ(strip.Count(), 2);
+        const std::size_t h = c.hiddenFirst ? 0 : 1;
+        const std::size_t v = 1 - h;
+        EXPECT_EQ(strip.tabs[h].tag, HandleText(hidden));
+        EXPECT_EQ(strip.tabs[h].toolTip, L"C:\\H\\Plan.mpp");
+        EXPECT_EQ(strip.tabs[h].caption, L"  Plan.mpp  ");
+        EXPECT_EQ(strip.tabs[h].image, 0);
+        EXPECT_FALSE(strip.tabs[h].visible);
+        EXPECT_EQ(strip.tabs[v].tag, HandleText(visible));
+        EXPECT_EQ(strip.tabs[v].toolTip, L"C:\\V\\Plan.mpp");
+        EXPECT_EQ(strip.tabs[v].caption, L"  Plan.mpp  *  ");
+        EXPECT_EQ(strip.tabs[v].image, 1);
+        EXPECT_EQ(hiddenWindow->activations, 0) << "a hidden window stays hidden";
+        EXPECT_EQ(windows.activeChild[client], visible);
+    }
+}
+
 // Where a window cannot be activated, or is hidden, the fill goes on without activating it.
 TEST_F(UpdateMenu, AWindowThatCannotBeActivatedStillGetsATab) {
     Open(L"Plan.mpp", L"C:\\A");

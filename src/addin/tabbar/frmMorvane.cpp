@@ -216,15 +216,17 @@ void frmMorvane::ResynchroniseProjectWindows(WindowHandle active) {
         WindowHandle found = UnrecordedWindow(identity->first);
         // Only activation tells which of several handles of one caption is the window's own. A
         // hidden window stays hidden, and without the active window to go back to nothing is
-        // activated.
-        if (found != 0 && UnrecordedWindow(identity->first, found) != 0 &&
-            window->Visible().value_or(false)) {
-            if (!previous) {
-                previous = host->ActiveWindow();
+        // activated: such a window takes a handle as visible as it is.
+        if (found != 0 && UnrecordedWindow(identity->first, found) != 0) {
+            const auto visible = window->Visible();
+            WindowHandle own = 0;
+            if (visible.value_or(false)) {
+                if (!previous) {
+                    previous = host->ActiveWindow();
+                }
+                own = previous ? HandleByActivating(*window, *identity) : 0;
             }
-            if (const WindowHandle own = previous ? HandleByActivating(*window, *identity) : 0) {
-                found = own;
-            }
+            found = own != 0 ? own : UnrecordedWindowAsVisible(identity->first, visible);
         }
         if (found == 0) {
             continue;
@@ -264,6 +266,20 @@ WindowHandle frmMorvane::UnrecordedWindow(const std::wstring& caption, WindowHan
         found = windows.FindByClass(client, found, DocWindowClass, caption);
     } while (found != 0 && State().ProjectWindows.count(HandleText(found)) != 0);
     return found;
+}
+
+WindowHandle frmMorvane::UnrecordedWindowAsVisible(const std::wstring& caption,
+                                                   std::optional<bool> visible) {
+    const WindowHandle first = UnrecordedWindow(caption);
+    if (!visible) {
+        return first;
+    }
+    for (WindowHandle found = first; found != 0; found = UnrecordedWindow(caption, found)) {
+        if (parts_.windows.IsWindowVisible(found) == *visible) {
+            return found;
+        }
+    }
+    return first;
 }
 
 std::int32_t frmMorvane::MeasuredTabBarSize() const {

@@ -75,6 +75,11 @@ class frmMorvane {
     // The topmost project window of the caption, below `after` (0: from the top), whose handle
     // ProjectWindows does not hold yet.
     WindowHandle UnrecordedWindow(const std::wstring& caption, WindowHandle after = 0);
+    // The topmost unrecorded window of the caption whose visibility is the one given; the
+    // topmost unrecorded one when none has it (a hidden host shows no window) or the visibility
+    // is not known.
+    WindowHandle UnrecordedWindowAsVisible(const std::wstring& caption,
+                                           std::optional<bool> visible);
     // The handle the window takes once the host has activated it; 0 when the activation failed
     // or gave a handle of another window.
     WindowHandle HandleByActivating(HostWindow& window, const WindowIdentity& identity);
