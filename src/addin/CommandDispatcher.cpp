@@ -1,5 +1,6 @@
 #include "addin/CommandDispatcher.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "addin/state/ScopedFlag.h"
@@ -144,7 +145,7 @@ void CommandDispatcher::Rename() {
     const std::wstring separator = parts_.host.PathSeparator().value_or(L"\\");
     const SplitName name = SplitAtLastDot(FileNameOf(*oldFullName, separator));
     const std::optional<FileIdentity> oldFile = parts_.files.Identity(*oldFullName);
-    const std::wstring newFullName = AskNewFullName(folder + separator, name, oldFile);
+    const std::wstring newFullName = AskNewFullName(FolderPrefix(folder, separator), name, oldFile);
     if (newFullName.empty()) {
         Refresh();
         return;
@@ -163,25 +164,27 @@ void CommandDispatcher::Rename() {
                       newFullName);
         return;
     }
-    switch (OutcomeOfSave(project->FullName(), newFullName, oldFile,
-                          parts_.files.Identity(newFullName))) {
+    const auto projectFullName = project->FullName();
+    switch (OutcomeOfSave(projectFullName ? parts_.files.Identity(*projectFullName) : std::nullopt,
+                          oldFile, parts_.files.Identity(newFullName))) {
         case RenameOutcome::DeleteOld:
             if (const auto error = parts_.files.Delete(*oldFullName)) {
-                parts_.dialogs.ShowMessage(*error);
+                ShowAboutFile(L"RenameOldFileKept",
+                              L"The project is saved under its new name, but its old file could "
+                              L"not be deleted and is kept:",
+                              *oldFullName, *error);
                 return;
             }
             break;
         case RenameOutcome::NotMoved:
-            parts_.dialogs.ShowMessage(
-                parts_.text(L"RenameNotMoved",
-                            L"The project was not saved under its new name, so its file is kept:") +
-                L" " + *oldFullName);
+            ShowAboutFile(L"RenameNotMoved",
+                          L"The project was not saved under its new name, so its file is kept:",
+                          *oldFullName);
             break;
         case RenameOutcome::NoNewFile:
-            parts_.dialogs.ShowMessage(
-                parts_.text(L"RenameNoNewFile",
-                            L"The new name does not lead to a new file, so the old file is kept:") +
-                L" " + *oldFullName);
+            ShowAboutFile(L"RenameNoNewFile",
+                          L"The new name does not lead to a new file, so the old file is kept:",
+                          *oldFullName);
             break;
         case RenameOutcome::NoOldFile:
             break;
@@ -201,25 +204,63 @@ std::wstring CommandDispatcher::AskNewFullName(const std::wstring& folder, const
         if (!Standing() || typed.empty() || SameNameIgnoringCase(typed, name.base)) {
             return L"";
         }
-        const std::wstring fileName = typed + name.extension;
+        // The file is judged by the name Windows gives it: a trailing dot or blank goes.
+        const std::wstring fileName = NameWindowsUses(typed + name.extension);
+        if (SameNameIgnoringCase(fileName, name.base + name.extension)) {
+            return L"";
+        }
         const std::wstring fullName = folder + fileName;
         if (const auto fault = FaultOfNewName(typed, fileName, fullName)) {
             parts_.dialogs.ShowMessage(FaultText(*fault));
             continue;
         }
-        if (!parts_.files.Exists(fullName)) {
-            return fullName;
+        const Existence existence = parts_.files.Exists(fullName);
+        if (existence.answer == Existence::Answer::Unknown) {
+            ShowAboutFile(L"RenameExistsUnknown",
+                          L"Windows cannot tell whether another file has this name, so the "
+                          L"project is not saved under it:",
+                          fullName, existence.reason);
+            continue;
         }
-        // Windows drops a trailing dot or blank: such a name is the project's own file again.
-        if (oldFile && parts_.files.Identity(fullName) == oldFile) {
-            return L"";
+        if (existence.answer == Existence::Answer::Present) {
+            // Another spelling of the project's own file (its short name, say).
+            if (oldFile && parts_.files.Identity(fullName) == oldFile) {
+                return L"";
+            }
+            ShowAboutFile(L"RenameFileExists",
+                          L"Another file already has this name, so the project is not saved over "
+                          L"it:",
+                          fullName);
+            continue;
         }
-        parts_.dialogs.ShowMessage(
-            parts_.text(L"RenameFileExists",
-                        L"Another file already has this name, so the project is not saved over "
-                        L"it:") +
-            L" " + fullName);
+        // A project not saved since it was named has no file yet; a save of it would write
+        // over the renamed one.
+        if (IsOpenProjectsName(fullName)) {
+            ShowAboutFile(L"RenameProjectOpen",
+                          L"Another open project already has this name, so the project is not "
+                          L"renamed to it:",
+                          fullName);
+            continue;
+        }
+        return fullName;
     }
+}
+
+bool CommandDispatcher::IsOpenProjectsName(const std::wstring& fullName) const {
+    const auto projects = parts_.host.Projects().value_or(std::vector<HostProjectPtr>{});
+    return std::ranges::any_of(projects, [&](const HostProjectPtr& project) {
+        const auto name = project ? project->FullName() : std::nullopt;
+        return name && SameNameIgnoringCase(*name, fullName);
+    });
+}
+
+void CommandDispatcher::ShowAboutFile(const std::wstring& key, const std::wstring& text,
+                                      const std::wstring& fullName, const std::wstring& reason) {
+    std::wstring message = parts_.text(key, text) + L" " + fullName;
+    if (!reason.empty()) {
+        message += L"\n" + reason;
+    }
+    parts_.dialogs.ShowMessage(message);
 }
 
 std::wstring CommandDispatcher::FaultText(NameFault fault) const {

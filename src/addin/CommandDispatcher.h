@@ -69,11 +69,18 @@ class CommandDispatcher {
     void SaveAll();
     void Rename();
     // The full name to save the project under, in `folder` (separator included) with the old
-    // extension: asked until the user gives a name that can be saved and that no other file
-    // has. Empty when the user cancels or keeps the name (in other letters' case, or in another
-    // spelling of the project's own file).
+    // extension, spelled as Windows names the file: asked until the user gives a name that can
+    // be saved and that no other file and no other open project has. Empty when the user
+    // cancels or keeps the name (in other letters' case, or in another spelling of the
+    // project's own file).
     std::wstring AskNewFullName(const std::wstring& folder, const SplitName& name,
                                 const std::optional<FileIdentity>& oldFile);
+    // True when an open project has this full name, ignoring case.
+    bool IsOpenProjectsName(const std::wstring& fullName) const;
+    // The text of `key` in the user's language, then the file's full name, then the reason when
+    // one is given.
+    void ShowAboutFile(const std::wstring& key, const std::wstring& text,
+                       const std::wstring& fullName, const std::wstring& reason = L"");
     // Why a typed name is refused, in the user's language.
     std::wstring FaultText(NameFault fault) const;
     void CloseWindows(bool keepActive);

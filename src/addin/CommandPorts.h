@@ -31,11 +31,18 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
+// Whether anything answers to a name: a file, a folder or a device. Unknown when the system
+// cannot tell (access denied, a network fault); `reason` then holds its words.
+struct Existence {
+    enum class Answer { Absent, Present, Unknown };
+    Answer answer = Answer::Absent;
+    std::wstring reason;
+};
+
 class CommandFiles {
   public:
     virtual ~CommandFiles() = default;
-    // True when anything answers to the name: a file, a folder or a device.
-    virtual bool Exists(const std::wstring& path) = 0;
+    virtual Existence Exists(const std::wstring& path) = 0;
     // The identity of the file on disk the name leads to; none when it is missing, a folder or
     // a device.
     virtual std::optional<FileIdentity> Identity(const std::wstring& path) = 0;

@@ -23,33 +23,6 @@ void Post(HWND window, UINT message, WPARAM wParam, const wchar_t* call) {
     }
 }
 
-// The text of a failure: the object's own description when it gave one, else the system's.
-std::wstring DescribeError(HRESULT hr) {
-    com::ComPtr<IErrorInfo> info;
-    if (GetErrorInfo(0, info.Put()) == S_OK && info) {
-        BSTR description = nullptr;
-        if (SUCCEEDED(info->GetDescription(&description)) && description) {
-            std::wstring text(description, SysStringLen(description));
-            SysFreeString(description);
-            if (!text.empty()) {
-                return text;
-            }
-        }
-    }
-    // Scripting's own errors, by their Basic numbers.
-    if (HRESULT_FACILITY(hr) == FACILITY_CONTROL) {
-        switch (HRESULT_CODE(hr)) {
-            case 53:
-                return L"File not found";
-            case 70:
-                return L"Permission denied";
-            default:
-                break;
-        }
-    }
-    return com::SystemErrorText(hr);
-}
-
 }  // namespace
 
 WindowHandle Win32CommandWindows::ActiveChild() {
@@ -72,8 +45,16 @@ void Win32CommandWindows::PostActivate(WindowHandle window) {
          L"PostMessageW WM_MDIACTIVATE");
 }
 
-bool Win32CommandFiles::Exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+Existence Win32CommandFiles::Exists(const std::wstring& path) {
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        return {.answer = Existence::Answer::Present, .reason = {}};
+    }
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+        return {.answer = Existence::Answer::Absent, .reason = {}};
+    }
+    return {.answer = Existence::Answer::Unknown,
+            .reason = com::SystemErrorText(HRESULT_FROM_WIN32(error))};
 }
 
 std::optional<FileIdentity> Win32CommandFiles::Identity(const std::wstring& path) {
@@ -109,21 +90,33 @@ std::optional<std::wstring> Win32CommandFiles::Delete(const std::wstring& path) 
             TraceFailure(L"CoCreateInstance Scripting.FileSystemObject", hr);
         }
     }
+    DISPID deleteFile = DISPID_UNKNOWN;
     if (SUCCEEDED(hr)) {
-        hr = com::InvokeByName(fso.Get(), L"DeleteFile", DISPATCH_METHOD,
-                               {com::Variant::Text(path), com::Variant::Bool(true)}, nullptr);
+        hr = com::DispIdOf(fso.Get(), L"DeleteFile", deleteFile);
+        if (FAILED(hr)) {
+            TraceFailure(L"GetIDsOfNames FileSystemObject.DeleteFile", hr);
+        }
+    }
+    // The object's own words say why, where it gives them.
+    std::wstring error;
+    if (SUCCEEDED(hr)) {
+        hr = com::InvokeDescribed(fso.Get(), deleteFile, DISPATCH_METHOD,
+                                  {com::Variant::Text(path), com::Variant::Bool(true)}, nullptr,
+                                  error, L"FileSystemObject.DeleteFile");
     }
     if (FAILED(hr)) {
-        return DescribeError(hr);
+        return error.empty() ? com::SystemErrorText(hr) : error;
     }
     return std::nullopt;
 }
 
 OwnedHandle StartWindowsProgram(const std::wstring& program, const std::wstring& arguments) {
+    // The system's Windows folder: on a terminal server GetWindowsDirectoryW may give the user's
+    // own one, which the user can write.
     wchar_t windows[MAX_PATH] = {};
-    const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
+    const UINT length = GetSystemWindowsDirectoryW(windows, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) {
-        TraceFailure(L"GetWindowsDirectoryW", HRESULT_FROM_WIN32(GetLastError()));
+        TraceFailure(L"GetSystemWindowsDirectoryW", HRESULT_FROM_WIN32(GetLastError()));
         return nullptr;
     }
     const std::wstring path = std::wstring(windows, length) + L"\\" + program;

@@ -31,7 +31,8 @@ class Win32CommandWindows final : public CommandWindows {
 // Files by their identity (volume and file index), deleted through Scripting.FileSystemObject.
 class Win32CommandFiles final : public CommandFiles {
   public:
-    bool Exists(const std::wstring& path) override;
+    // Only "file not found" and "path not found" say that nothing has the name.
+    Existence Exists(const std::wstring& path) override;
     std::optional<FileIdentity> Identity(const std::wstring& path) override;
     std::optional<std::wstring> Delete(const std::wstring& path) override;
 };
@@ -42,9 +43,9 @@ struct HandleCloser {
 };
 using OwnedHandle = std::unique_ptr<void, HandleCloser>;
 
-// Starts a program of the Windows folder by its full path, its window shown normally: a program
-// started by its bare name is searched in the current folder first, and Project's current folder
-// is whatever its file dialogs last showed. The new process, or none when it did not start.
+// Starts a program of the system's Windows folder by its full path, its window shown normally: a
+// program started by its bare name is searched in the current folder first, and Project's current
+// folder is whatever its file dialogs last showed. The new process, or none when it did not start.
 OwnedHandle StartWindowsProgram(const std::wstring& program, const std::wstring& arguments);
 
 class Win32CommandShell final : public CommandShell {

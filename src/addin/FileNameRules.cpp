@@ -36,6 +36,15 @@ SplitName SplitAtLastDot(const std::wstring& fileName) {
     return {fileName.substr(0, dot), fileName.substr(dot)};
 }
 
+std::wstring FolderPrefix(const std::wstring& folder, const std::wstring& separator) {
+    return folder.ends_with(separator) ? folder : folder + separator;
+}
+
+std::wstring NameWindowsUses(const std::wstring& fileName) {
+    const auto kept = fileName.find_last_not_of(L". ");
+    return kept == std::wstring::npos ? L"" : fileName.substr(0, kept + 1);
+}
+
 bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b) {
     return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) {
         return std::towupper(static_cast<std::wint_t>(x)) ==
@@ -80,11 +89,10 @@ std::optional<NameFault> FaultOfNewName(const std::wstring& baseName, const std:
     return std::nullopt;
 }
 
-RenameOutcome OutcomeOfSave(const std::optional<std::wstring>& projectFullName,
-                            const std::wstring& newFullName,
+RenameOutcome OutcomeOfSave(const std::optional<FileIdentity>& projectFile,
                             const std::optional<FileIdentity>& oldFile,
                             const std::optional<FileIdentity>& newFile) {
-    if (!projectFullName || !SameNameIgnoringCase(*projectFullName, newFullName)) {
+    if (projectFile != newFile) {
         return RenameOutcome::NotMoved;
     }
     if (!newFile || newFile == oldFile) {

@@ -22,6 +22,14 @@ std::wstring FileNameOf(const std::wstring& fullName, const std::wstring& separa
 
 SplitName SplitAtLastDot(const std::wstring& fileName);
 
+// A folder as the start of its files' full names: the separator added, unless the folder ends
+// with it already, as a drive's root does ("C:\\").
+std::wstring FolderPrefix(const std::wstring& folder, const std::wstring& separator);
+
+// The file name Windows gives a file saved under this name: trailing dots and blanks dropped
+// ("Plan2. " is "Plan2"; "Plan2 .mpp" stays).
+std::wstring NameWindowsUses(const std::wstring& fileName);
+
 // Equal letter for letter, ignoring case.
 bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b);
 
@@ -55,10 +63,11 @@ enum class RenameOutcome {
 };
 
 // The old file may go only when the project now names the new file, that file is on disk and it
-// is another file than the old one. The rename never saves over a file that was there before,
-// so a new file that is on disk is the one the save wrote.
-RenameOutcome OutcomeOfSave(const std::optional<std::wstring>& projectFullName,
-                            const std::wstring& newFullName,
+// is another file than the old one. Files are told by identity, not by spelling: `projectFile`
+// is the file the project's full name leads to now, `newFile` the one the new name leads to
+// (none when no file is there). The rename never saves over a file that was there before, so a
+// new file that is on disk is the one the save wrote.
+RenameOutcome OutcomeOfSave(const std::optional<FileIdentity>& projectFile,
                             const std::optional<FileIdentity>& oldFile,
                             const std::optional<FileIdentity>& newFile);
 

@@ -179,6 +179,22 @@ std::wstring SystemMessage(DWORD code) {
     return text;
 }
 
+// The words of a Basic run-time error, by its number, as automation objects such as the file
+// system object raise them; the system has none for them. Empty for other codes.
+std::wstring BasicErrorText(HRESULT hr) {
+    if (HRESULT_FACILITY(hr) != FACILITY_CONTROL) {
+        return L"";
+    }
+    switch (HRESULT_CODE(hr)) {
+        case 53:
+            return L"File not found";
+        case 70:
+            return L"Permission denied";
+        default:
+            return L"";
+    }
+}
+
 }  // namespace
 
 std::wstring SystemErrorText(HRESULT hr) {
@@ -186,6 +202,9 @@ std::wstring SystemErrorText(HRESULT hr) {
     // A Windows error wrapped in a failure code: its own message.
     if (text.empty() && HRESULT_FACILITY(hr) == FACILITY_WIN32) {
         text = SystemMessage(HRESULT_CODE(hr));
+    }
+    if (text.empty()) {
+        text = BasicErrorText(hr);
     }
     if (text.empty()) {
         wchar_t code[16];

@@ -153,8 +153,9 @@ HRESULT DispIdOf(IDispatch* object, const std::wstring& name, DISPID& id);
 HRESULT InvokeDescribed(IDispatch* object, DISPID id, WORD flags, const std::vector<Variant>& args,
                         Variant* result, std::wstring& error, std::wstring_view call = {});
 
-// The system's text for a failure code, without the line break; "Error 0x..." when the system
-// has none.
+// The system's text for a failure code, without the line break; for a Basic run-time error of an
+// automation object (file not found, permission denied), its Basic words; "Error 0x..." when
+// there are none.
 std::wstring SystemErrorText(HRESULT hr);
 
 }  // namespace morvane::com

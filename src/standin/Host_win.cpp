@@ -83,13 +83,15 @@ std::wstring AbsolutePath(const std::wstring& path) {
     return full;
 }
 
-// Splits a full file name at its last separator into folder and file name.
+// Splits a full file name at its last separator into folder and file name. A drive's root keeps
+// its separator, as Project's Path gives it ("C:\\").
 std::pair<std::wstring, std::wstring> SplitPath(const std::wstring& fullName) {
     const auto cut = fullName.find_last_of(L"\\/");
     if (cut == std::wstring::npos) {
         return {L"", fullName};
     }
-    return {fullName.substr(0, cut), fullName.substr(cut + 1)};
+    const bool root = cut == 2 && fullName[1] == L':';
+    return {fullName.substr(0, root ? cut + 1 : cut), fullName.substr(cut + 1)};
 }
 
 }  // namespace

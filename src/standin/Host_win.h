@@ -38,14 +38,16 @@ struct HostOptions {
 // One open project with its document window and automation objects.
 struct Document {
     std::wstring name;
-    std::wstring folder;  // empty while never saved
+    std::wstring folder;  // empty while never saved; a drive's root ends with "\\" ("C:\\")
     bool saved = true;
     bool closing = false;
     HWND window = nullptr;
     com::ComPtr<IDispatch> windowObject;
     com::ComPtr<IDispatch> projectObject;
 
-    std::wstring FullName() const { return folder.empty() ? name : folder + L"\\" + name; }
+    std::wstring FullName() const {
+        return folder.empty() || folder.ends_with(L'\\') ? folder + name : folder + L"\\" + name;
+    }
 };
 using DocumentPtr = std::shared_ptr<Document>;
 

@@ -322,30 +322,41 @@ TEST_F(CommandDispatcherTest, LockWithoutABarDoesNothing) {
 }
 
 // Rename: the prompt shows the base name; the save carries the old extension and writes the new
-// file; the old file goes after the save.
+// file; the old file goes after the save. Windows drops trailing dots and blanks, and a drive's
+// root folder ends with its separator: the project is saved under the name Windows gives its
+// file, and such a rename ends as any other.
 TEST_F(CommandDispatcherTest, RenameSavesUnderTheNewNameThenDeletesTheOldFile) {
     struct Case {
+        const wchar_t* folder;
         const wchar_t* fileName;
         const wchar_t* typed;
         const wchar_t* shown;
         const wchar_t* savedAs;
     };
     const Case cases[] = {
-        {L"Plan.mpp", L"Plan2", L"Plan", L"C:\\Plans\\Plan2.mpp"},
-        {L"a.b.mpp", L"c", L"a.b", L"C:\\Plans\\c.mpp"},
-        {L"Plan", L"Plan2", L"Plan", L"C:\\Plans\\Plan2"},
-        {L"Plan.mpp", L"x.mpp", L"Plan", L"C:\\Plans\\x.mpp.mpp"},
+        {L"C:\\Plans", L"Plan.mpp", L"Plan2", L"Plan", L"C:\\Plans\\Plan2.mpp"},
+        {L"C:\\Plans", L"a.b.mpp", L"c", L"a.b", L"C:\\Plans\\c.mpp"},
+        {L"C:\\Plans", L"Plan", L"Plan2", L"Plan", L"C:\\Plans\\Plan2"},
+        {L"C:\\Plans", L"Plan.mpp", L"x.mpp", L"Plan", L"C:\\Plans\\x.mpp.mpp"},
+        {L"C:\\Plans", L"Plan", L"Plan2.", L"Plan", L"C:\\Plans\\Plan2"},
+        {L"C:\\Plans", L"Plan", L"Plan2 ", L"Plan", L"C:\\Plans\\Plan2"},
+        {L"C:\\Plans", L"Plan", L"Plan2. .", L"Plan", L"C:\\Plans\\Plan2"},
+        {L"C:\\Plans", L"Plan.mpp", L"Plan2 ", L"Plan", L"C:\\Plans\\Plan2 .mpp"},
+        {L"C:\\", L"advroot.mpp", L"advroot2", L"advroot", L"C:\\advroot2.mpp"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(c.fileName) + L" to " + c.typed));
         log.clear();
-        auto project = SavedProject(c.fileName);
+        host.projects.clear();
+        host.windows.clear();
+        auto project = host.AddProject(c.fileName, c.folder)->project;
         const std::wstring oldFullName = project->fullName;
         dialogs.newNames = {c.typed};
         dialogs.namesShown.clear();
         Click(L"Rename_Project");
         EXPECT_THAT(dialogs.namesShown, ElementsAre(c.shown));
         EXPECT_THAT(project->savedAs, ElementsAre(c.savedAs));
+        EXPECT_EQ(project->fullName, c.savedAs);
         EXPECT_THAT(log, ElementsAre(L"delete " + oldFullName, L"refresh"));
         EXPECT_FALSE(disk.Exists(oldFullName));
         EXPECT_EQ(disk.Content(c.savedAs), project->content);
@@ -470,12 +481,18 @@ TEST_F(CommandDispatcherTest, RenameRefusedByTheHostKeepsTheOldFileAndSaysWhy) {
     }
 }
 
+// The project is under its new name already: the message says so, names the old file and why
+// it stays.
 TEST_F(CommandDispatcherTest, RenameReportsAFailedDeletionWithoutRefreshing) {
     SavedProject(L"Plan.mpp");
     files.deleteError = L"Permission denied";
     dialogs.newNames = {L"Plan2"};
     Click(L"Rename_Project");
-    EXPECT_THAT(log, ElementsAre(L"delete C:\\Plans\\Plan.mpp", L"message Permission denied"));
+    EXPECT_THAT(log, ElementsAre(L"delete C:\\Plans\\Plan.mpp",
+                                 L"message The project is saved under its new name, but its old "
+                                 L"file could not be deleted and is kept: C:\\Plans\\Plan.mpp\n"
+                                 L"Permission denied"));
+    EXPECT_TRUE(disk.Exists(L"C:\\Plans\\Plan2.mpp"));
 }
 
 // A name Windows reads as the old file's (a trailing dot) leaves the name as it is: nothing is
@@ -507,27 +524,64 @@ TEST_F(CommandDispatcherTest, RenameRefusesNamesWindowsWouldNotTakeAndAsksAgain)
     }
 }
 
-// Another project's file of the new name, in any case, is never saved over: the user is told
-// which file is in the way and asked again.
-TEST_F(CommandDispatcherTest, RenameOntoAnotherFilesNameAsksAgainAndKeepsBoth) {
-    for (const wchar_t* taken : {L"B", L"b"}) {
-        SCOPED_TRACE(testing::PrintToString(std::wstring(taken)));
+// A name another project has, in any case, is never taken: its file is not saved over, and an
+// open project that has no file yet keeps its full name (a save of it would write over the
+// renamed project). The user is told what is in the way and asked again.
+TEST_F(CommandDispatcherTest, RenameOntoAnotherProjectsNameAsksAgainAndKeepsBoth) {
+    struct Case {
+        const wchar_t* taken;
+        bool onDisk;  // the other project's file
+        const wchar_t* message;
+    };
+    const wchar_t* const fileThere =
+        L"message Another file already has this name, so the project is not saved over it: ";
+    const wchar_t* const projectOpen =
+        L"message Another open project already has this name, so "
+        L"the project is not renamed to it: ";
+    const Case cases[] = {
+        {L"B", true, fileThere},
+        {L"b", true, fileThere},
+        {L"B", false, projectOpen},
+        {L"b", false, projectOpen},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(
+            testing::PrintToString(std::wstring(c.taken) + (c.onDisk ? L" on disk" : L"")));
         log.clear();
         dialogs.namesShown.clear();
+        host.projects.clear();
+        host.windows.clear();
         host.AddProject(L"B.mpp", L"C:\\Plans");
+        if (!c.onDisk) {
+            disk.Remove(L"C:\\Plans\\B.mpp");
+        }
         auto a = SavedProject(L"A.mpp");
-        dialogs.newNames = {taken, L"C"};
+        dialogs.newNames = {c.taken, L"C"};
         Click(L"Rename_Project");
-        EXPECT_THAT(dialogs.namesShown, ElementsAre(L"A", taken));
+        EXPECT_THAT(dialogs.namesShown, ElementsAre(L"A", c.taken));
         EXPECT_THAT(a->savedAs, ElementsAre(L"C:\\Plans\\C.mpp"));
-        EXPECT_THAT(log, ElementsAre(L"message Another file already has this name, so the project "
-                                     L"is not saved over it: C:\\Plans\\" +
-                                         std::wstring(taken) + L".mpp",
+        EXPECT_THAT(log, ElementsAre(c.message + (L"C:\\Plans\\" + std::wstring(c.taken) + L".mpp"),
                                      L"delete C:\\Plans\\A.mpp", L"refresh"));
-        EXPECT_EQ(disk.Content(L"C:\\Plans\\B.mpp"), L"content of B.mpp");
+        EXPECT_EQ(disk.Content(L"C:\\Plans\\B.mpp"),
+                  c.onDisk ? std::optional<std::wstring>(L"content of B.mpp") : std::nullopt);
         EXPECT_EQ(disk.Content(L"C:\\Plans\\C.mpp"), L"content of A.mpp");
         disk.Remove(L"C:\\Plans\\C.mpp");
     }
+}
+
+// When Windows cannot tell whether a file has the new name (access denied, a network fault),
+// nothing is saved over what may be there: the name is refused with the reason, and asked again.
+TEST_F(CommandDispatcherTest, RenameRefusesANameWhoseFileCannotBeLookedUp) {
+    auto project = SavedProject(L"Plan.mpp");
+    files.lookupErrors[L"C:\\Plans\\Plan2.mpp"] = L"Access is denied.";
+    dialogs.newNames = {L"Plan2", L"Plan3"};
+    Click(L"Rename_Project");
+    EXPECT_THAT(dialogs.namesShown, ElementsAre(L"Plan", L"Plan2"));
+    EXPECT_THAT(project->savedAs, ElementsAre(L"C:\\Plans\\Plan3.mpp"));
+    EXPECT_THAT(log, ElementsAre(L"message Windows cannot tell whether another file has this name, "
+                                 L"so the project is not saved under it: C:\\Plans\\Plan2.mpp\n"
+                                 L"Access is denied.",
+                                 L"delete C:\\Plans\\Plan.mpp", L"refresh"));
 }
 
 // Windows reads these names as devices: a save into one writes nothing, so they are refused as

@@ -83,33 +83,66 @@ TEST(FileNameRules, FaultsOfANewName) {
               NameFault::TooLong);
 }
 
-// The old file goes only when the project names the new file and that is another file on disk.
+// The old file goes only when the project's full name leads to the new file, in whatever
+// spelling the host gives it, and that is another file on disk.
 TEST(FileNameRules, WhetherTheOldFileGoesAfterTheSave) {
-    const std::wstring target = L"C:\\P\\New.mpp";
     const FileIdentity oldFile{1, 10};
     const FileIdentity newFile{1, 11};
+    const FileIdentity otherFile{1, 12};
     const FileIdentity sameIndexOtherVolume{2, 10};
     struct Case {
         const char* name;
-        std::optional<std::wstring> projectNow;
-        std::optional<FileIdentity> oldId, newId;
+        std::optional<FileIdentity> projectFile, oldId, newId;
         RenameOutcome outcome;
     };
     const Case cases[] = {
-        {"moved to a new file", target, oldFile, newFile, RenameOutcome::DeleteOld},
-        {"names it in other case", L"c:\\p\\NEW.MPP", oldFile, newFile, RenameOutcome::DeleteOld},
-        {"same index on another volume", target, oldFile, sameIndexOtherVolume,
+        {"moved to a new file", newFile, oldFile, newFile, RenameOutcome::DeleteOld},
+        {"same index on another volume", sameIndexOtherVolume, oldFile, sameIndexOtherVolume,
          RenameOutcome::DeleteOld},
-        {"project stayed", L"C:\\P\\Old.mpp", oldFile, newFile, RenameOutcome::NotMoved},
+        {"project stayed", oldFile, oldFile, newFile, RenameOutcome::NotMoved},
+        {"project stayed, nothing written", oldFile, oldFile, std::nullopt,
+         RenameOutcome::NotMoved},
+        {"project names a third file", otherFile, oldFile, newFile, RenameOutcome::NotMoved},
         {"project's name unknown", std::nullopt, oldFile, newFile, RenameOutcome::NotMoved},
-        {"no new file (or a device)", target, oldFile, std::nullopt, RenameOutcome::NoNewFile},
-        {"the new name is the old file", target, oldFile, oldFile, RenameOutcome::NoNewFile},
-        {"old file gone", target, std::nullopt, newFile, RenameOutcome::NoOldFile},
+        {"moved, but no new file (or a device)", std::nullopt, oldFile, std::nullopt,
+         RenameOutcome::NoNewFile},
+        {"the new name is the old file", oldFile, oldFile, oldFile, RenameOutcome::NoNewFile},
+        {"old file gone", newFile, std::nullopt, newFile, RenameOutcome::NoOldFile},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(OutcomeOfSave(c.projectNow, target, c.oldId, c.newId), c.outcome);
+        EXPECT_EQ(OutcomeOfSave(c.projectFile, c.oldId, c.newId), c.outcome);
     }
+}
+
+// Windows drops trailing dots and blanks from a file name, not those before an extension.
+TEST(FileNameRules, TheNameWindowsUses) {
+    struct Case {
+        const wchar_t* typed;
+        const wchar_t* used;
+    };
+    const Case cases[] = {
+        {L"Plan2", L"Plan2"},
+        {L"Plan2.", L"Plan2"},
+        {L"Plan2 ", L"Plan2"},
+        {L"Plan2. .", L"Plan2"},
+        {L"Plan2 .mpp", L"Plan2 .mpp"},
+        {L"x..mpp", L"x..mpp"},
+        {L" Plan2", L" Plan2"},
+        {L"a.b.", L"a.b"},
+        {L"...", L""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NameWindowsUses(c.typed), c.used)
+            << testing::PrintToString(std::wstring(c.typed));
+    }
+}
+
+TEST(FileNameRules, AFolderEndsWithOneSeparator) {
+    EXPECT_EQ(FolderPrefix(L"C:\\Plans", L"\\"), L"C:\\Plans\\");
+    EXPECT_EQ(FolderPrefix(L"C:\\", L"\\"), L"C:\\");
+    EXPECT_EQ(FolderPrefix(L"\\\\server\\share\\", L"\\"), L"\\\\server\\share\\");
+    EXPECT_EQ(FolderPrefix(L"/srv", L"/"), L"/srv/");
 }
 
 }  // namespace

@@ -121,6 +121,11 @@ TEST(SystemErrorText, GivesTheSystemsWordsOrTheCode) {
     EXPECT_FALSE(denied.starts_with(L"Error 0x")) << testing::PrintToString(denied);
     EXPECT_FALSE(denied.ends_with(L"\n"));
     EXPECT_EQ(SystemErrorText(static_cast<HRESULT>(0xA0041234)), L"Error 0xA0041234");
+    // Basic's run-time errors, as the file system object raises them.
+    EXPECT_EQ(SystemErrorText(MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, 53)),
+              L"File not found");
+    EXPECT_EQ(SystemErrorText(MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, 70)),
+              L"Permission denied");
 }
 
 }  // namespace

@@ -395,6 +395,59 @@ TEST_F(CommandsInHost, RenameOntoAnotherProjectsFileKeepsBothFiles) {
     EXPECT_EQ(OpenNames(), (std::vector<std::wstring>{L"B.mpp", L"A.mpp"}));
 }
 
+// Another open project that has no file yet keeps its full name: the name is refused, in any
+// case, and asked again; both projects keep names of their own.
+TEST_F(CommandsInHost, RenameOntoAnOpenProjectsNameAsksAgain) {
+    StartWith({L"A.mpp"});
+    host->OpenProject(L"B.mpp", folder);  // named in the folder, no file there yet
+    host->Activate(L"A.mpp");
+    host->Pump();
+    commandDialogs->newNames = {L"b", L"C"};
+    ClickItem(Rename);
+    EXPECT_EQ(log,
+              (std::vector<std::wstring>{L"message Another open project already has this name, "
+                                         L"so the project is not renamed to it: " +
+                                         folder + L"\\b.mpp"}));
+    EXPECT_FALSE(FileExists(folder + L"\\B.mpp"));
+    EXPECT_FALSE(FileExists(folder + L"\\A.mpp"));
+    EXPECT_TRUE(FileExists(folder + L"\\C.mpp"));
+    EXPECT_EQ(OpenNames(), (std::vector<std::wstring>{L"C.mpp", L"B.mpp"}));
+}
+
+// Windows drops trailing dots and blanks, and a drive's root folder ends with its separator:
+// such renames end as any other, the new file written, the old one gone, nothing to say.
+TEST_F(CommandsInHost, RenameUnderANameWindowsShortensOrInADrivesRoot) {
+    struct Case {
+        std::wstring folder;
+        const wchar_t* fileName;
+        const wchar_t* typed;
+        const wchar_t* newFile;
+    };
+    const std::wstring root = folder.substr(0, 3);
+    const Case cases[] = {
+        {folder + L"\\", L"Plan", L"Plan2.", L"Plan2"},
+        {folder + L"\\", L"Plan", L"Plan2 ", L"Plan2"},
+        {root, L"morvane-advroot.mpp", L"morvane-advroot2", L"morvane-advroot2.mpp"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.folder + c.fileName + L" to " + c.typed));
+        StartWith({});
+        WriteFile(c.folder + c.fileName);
+        host->OpenProject(c.fileName, c.folder == root ? root : folder);
+        host->Pump();
+        commandDialogs->newNames = {c.typed};
+        ClickItem(Rename);
+        EXPECT_TRUE(log.empty()) << testing::PrintToString(log);
+        EXPECT_FALSE(FileExists(c.folder + c.fileName));
+        EXPECT_TRUE(FileExists(c.folder + c.newFile));
+        EXPECT_EQ(OpenNames(), std::vector<std::wstring>{c.newFile});
+        EXPECT_EQ(Control().ToolTip(0), c.folder + c.newFile);
+        DeleteFileW((c.folder + c.fileName).c_str());
+        DeleteFileW((c.folder + c.newFile).c_str());
+        EndHost();
+    }
+}
+
 // A device name, or a path longer than a file's may be, is refused before anything is saved.
 TEST_F(CommandsInHost, RenameToADeviceOrATooLongNameKeepsTheOnlyFile) {
     StartWith({L"Plan.mpp"});
@@ -433,9 +486,17 @@ TEST_F(CommandsInHost, RenameReportsAnOldFileThatCannotBeDeleted) {
     ClickItem(Rename);
     CloseHandle(held);
     EXPECT_TRUE(FileExists(folder + L"\\Plan2.mpp"));
+    EXPECT_TRUE(FileExists(folder + L"\\Plan.mpp"));
+    // The project is under its new name; the old file is named, with the reason it stays.
+    const std::wstring said =
+        L"message The project is saved under its new name, but its old file "
+        L"could not be deleted and is kept: " +
+        folder + L"\\Plan.mpp\n";
     ASSERT_EQ(log.size(), 1u);
-    EXPECT_TRUE(log[0].starts_with(L"message ")) << testing::PrintToString(log[0]);
-    EXPECT_GT(log[0].size(), std::wstring(L"message ").size());
+    ASSERT_TRUE(log[0].starts_with(said)) << testing::PrintToString(log[0]);
+    const std::wstring reason = log[0].substr(said.size());
+    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(reason.starts_with(L"Error 0x")) << testing::PrintToString(reason);
 }
 
 TEST_F(CommandsInHost, LockTwiceLocksThenUnlocksTheSelectedTab) {

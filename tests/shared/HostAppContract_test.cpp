@@ -39,6 +39,7 @@ class FakeWorld {
     }
     bool Alerts() const { return host.alerts; }
     std::wstring Folder() const { return L"C:\\Plans"; }
+    std::wstring Root() const { return L"C:\\"; }
     bool HasFile(const std::wstring& path) const { return disk.Id(path).has_value(); }
     void RemoveFile(const std::wstring& path) { disk.Remove(path); }
 

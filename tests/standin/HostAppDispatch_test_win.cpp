@@ -80,6 +80,8 @@ class StandinWorld {
         CreateDirectoryW(folder.c_str(), nullptr);
         return folder;
     }
+    // The root of the temporary folder's drive.
+    std::wstring Root() const { return Folder().substr(0, 3); }
     bool HasFile(const std::wstring& path) const {
         return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     }

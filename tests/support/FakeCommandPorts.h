@@ -3,6 +3,7 @@
 // tests can check the order of steps across ports.
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,8 +43,17 @@ class FakeCommandFiles : public CommandFiles {
   public:
     FakeCommandFiles(CommandLog& log, FakeDisk& disk) : log_(log), disk_(disk) {}
     std::optional<std::wstring> deleteError;
+    // Names the system cannot look up, with its reason.
+    std::map<std::wstring, std::wstring> lookupErrors;
 
-    bool Exists(const std::wstring& path) override { return disk_.Exists(path); }
+    Existence Exists(const std::wstring& path) override {
+        if (const auto error = lookupErrors.find(path); error != lookupErrors.end()) {
+            return {.answer = Existence::Answer::Unknown, .reason = error->second};
+        }
+        return {
+            .answer = disk_.Exists(path) ? Existence::Answer::Present : Existence::Answer::Absent,
+            .reason = {}};
+    }
     std::optional<FileIdentity> Identity(const std::wstring& path) override {
         const auto id = disk_.Id(path);
         return id ? std::optional(FileIdentity{.volume = 1, .index = *id}) : std::nullopt;

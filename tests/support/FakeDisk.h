@@ -1,7 +1,8 @@
 #pragma once
 // Files in memory, shared by the doubles of the host and of the commands' file port: the host's
 // save writes here, the file port reads here, so a test sees what the save really wrote. Names
-// are compared as Windows compares them, without regard to case.
+// are read as Windows reads them: without regard to case, trailing dots and blanks dropped from
+// the file name, a doubled separator read as one.
 
 #include <cstdint>
 #include <cwctype>
@@ -45,6 +46,20 @@ class FakeDisk {
     }
     std::size_t FileCount() const { return files_.size(); }
 
+    // The full name as Windows spells the file it leads to: "C:\\P\Plan2. ." is "C:\P\Plan2".
+    static std::wstring WindowsName(std::wstring path) {
+        for (auto doubled = path.find(L"\\\\", 1); doubled != std::wstring::npos;
+             doubled = path.find(L"\\\\", doubled)) {
+            path.erase(doubled, 1);
+        }
+        const auto kept = path.find_last_not_of(L". ");
+        const auto file = path.rfind(L'\\');
+        if (kept != std::wstring::npos && (file == std::wstring::npos || kept > file)) {
+            path.erase(kept + 1);
+        }
+        return path;
+    }
+
   private:
     struct File {
         std::uint64_t id;
@@ -58,9 +73,9 @@ class FakeDisk {
         }
         return false;
     }
-    // The name upper-cased, through its alias.
+    // The name as Windows reads it, upper-cased, through its alias.
     std::wstring Key(const std::wstring& path) const {
-        std::wstring key = Upper(path);
+        std::wstring key = Upper(WindowsName(path));
         for (const auto& [alias, target] : aliases) {
             if (Upper(alias) == key) {
                 return Upper(target);

@@ -67,12 +67,17 @@ HostResult FakeProject::SaveAs(const std::wstring& newFullName) {
             host->disk->Write(newFullName, content);
         }
         if (saveAsMoves) {
+            // The project names the file as Windows spells it; a drive's root keeps its
+            // separator ("C:\\").
+            const std::wstring written = FakeDisk::WindowsName(newFullName);
             const std::wstring separator = host ? host->pathSeparator : L"\\";
-            const auto at = newFullName.rfind(separator);
-            path = at == std::wstring::npos ? L"" : newFullName.substr(0, at);
-            name =
-                at == std::wstring::npos ? newFullName : newFullName.substr(at + separator.size());
-            fullName = newFullName;
+            const auto at = written.rfind(separator);
+            path = at == std::wstring::npos ? L"" : written.substr(0, at);
+            if (path.size() == 2 && path[1] == L':') {
+                path += separator;
+            }
+            name = at == std::wstring::npos ? written : written.substr(at + separator.size());
+            fullName = written;
             saved = true;
         }
     });
@@ -104,7 +109,9 @@ std::shared_ptr<FakeWindow> FakeHost::AddProject(const std::wstring& name,
     project->host = this;
     project->name = name;
     project->path = folder;
-    project->fullName = folder.empty() ? name : folder + pathSeparator + name;
+    project->fullName = folder.empty() || folder.ends_with(pathSeparator)
+                            ? folder + name
+                            : folder + pathSeparator + name;
     project->content = L"content of " + name;
     if (disk && !folder.empty()) {
         disk->Write(project->fullName, project->content);

@@ -12,6 +12,7 @@
 //                                 // the host
 //   bool Alerts() const;
 //   std::wstring Folder() const;  // a folder that exists, for saving
+//   std::wstring Root() const;    // a drive's root folder, for saving, its separator included
 //   bool HasFile(path) const;  void RemoveFile(path);  // the files the host's saves write
 
 #include <gtest/gtest.h>
@@ -150,6 +151,28 @@ TYPED_TEST_P(HostAppContract, SaveUnderANewFullName) {
     EXPECT_EQ(a->Saved(), true);
 }
 
+// In a drive's root the project's folder ends with the separator and its full name holds one.
+// A name with trailing dots or blanks is saved, and named, as Windows spells the file.
+TYPED_TEST_P(HostAppContract, SaveIntoARootAndUnderANameWindowsShortens) {
+    const auto a = this->world.App().WindowByCaption(L"A.mpp")->Project();
+    const std::wstring root = this->world.Root();
+    const std::wstring inRoot = root + L"morvane-contract.mpp";
+    ASSERT_TRUE(a->SaveAs(inRoot).ok);
+    EXPECT_TRUE(this->world.HasFile(inRoot));
+    EXPECT_EQ(a->FullName(), inRoot);
+    EXPECT_EQ(a->Path(), root);
+    this->world.RemoveFile(inRoot);
+
+    const std::wstring plain = this->world.Folder() + L"\\Renamed";
+    this->world.RemoveFile(plain);
+    ASSERT_TRUE(a->SaveAs(plain + L". .").ok);
+    EXPECT_TRUE(this->world.HasFile(plain));
+    EXPECT_EQ(a->FullName(), plain);
+    EXPECT_EQ(a->Name(), L"Renamed");
+    EXPECT_EQ(a->Path(), this->world.Folder());
+    this->world.RemoveFile(plain);
+}
+
 TYPED_TEST_P(HostAppContract, CommandsReachTheHost) {
     const std::vector<std::pair<std::string, std::function<bool(HostApp&)>>> commands = {
         {"FileNew", [](HostApp& app) { return app.FileNew(); }},
@@ -226,7 +249,7 @@ TYPED_TEST_P(HostAppContract, AFailingMemberGivesNoValue) {
 REGISTER_TYPED_TEST_SUITE_P(HostAppContract, ProjectsAndWindowsInOrderWithTheirProjects,
                             WindowsOfOneCaptionKeepTheirOwnProjects, WindowByCaption,
                             ActivationMovesTheActiveProjectAndWindow, StateFollowsTheHost, Switches,
-                            SaveUnderANewFullName, CommandsReachTheHost,
-                            AFailingMemberGivesNoValue);
+                            SaveUnderANewFullName, SaveIntoARootAndUnderANameWindowsShortens,
+                            CommandsReachTheHost, AFailingMemberGivesNoValue);
 
 }  // namespace morvane::test
