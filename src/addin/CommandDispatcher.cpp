@@ -199,7 +199,8 @@ std::wstring CommandDispatcher::AskNewFullName(const std::wstring& folder, const
                     L"Please Input the new filename(Does not contain the file name suffix) to "
                     L"rename Current Project.");
     std::wstring typed = name.base;
-    for (;;) {
+    // Each message and each prompt may be answered after a switch-off.
+    while (Standing()) {
         typed = parts_.dialogs.AskNewName(prompt, typed);
         if (!Standing() || typed.empty() || SameNameIgnoringCase(typed, name.base)) {
             return L"";
@@ -244,6 +245,7 @@ std::wstring CommandDispatcher::AskNewFullName(const std::wstring& folder, const
         }
         return fullName;
     }
+    return L"";
 }
 
 bool CommandDispatcher::IsOpenProjectsName(const std::wstring& fullName) const {

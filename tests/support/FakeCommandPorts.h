@@ -112,7 +112,10 @@ class FakeCommandDialogs : public CommandDialogs {
         newNames.erase(newNames.begin());
         return name;
     }
-    void ShowMessage(const std::wstring& text) override { log_.push_back(L"message " + text); }
+    void ShowMessage(const std::wstring& text) override {
+        log_.push_back(L"message " + text);
+        Shown();
+    }
     void ShowOptions(OptionsPage page) override {
         log_.push_back(page == OptionsPage::About ? L"options about" : L"options");
     }
