@@ -57,14 +57,6 @@ class AppEventsInHost : public BarInHost {
         return selected >= 0 ? Control().Caption(selected) : L"";
     }
 
-    std::vector<std::wstring> OpenNames() const {
-        std::vector<std::wstring> names;
-        for (const auto& doc : host->Documents()) {
-            names.push_back(doc->name);
-        }
-        return names;
-    }
-
     std::shared_ptr<FakeSystem> system = std::make_shared<FakeSystem>();
     const std::wstring folder = TempFolder(L"morvane-events");
 };

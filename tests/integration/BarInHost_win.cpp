@@ -1,5 +1,6 @@
 #include "BarInHost_win.h"
 
+#include "addin/Menus.h"
 #include "shared/SettingsSchema.h"
 
 namespace morvane::test {
@@ -117,6 +118,19 @@ HWND BarInHost::Window(const std::wstring& name) const {
 std::wstring BarInHost::ActiveName() const {
     const auto doc = host->ActiveDocument();
     return doc ? doc->name : L"";
+}
+
+std::vector<std::wstring> BarInHost::OpenNames() const {
+    std::vector<std::wstring> names;
+    for (const auto& doc : host->Documents()) {
+        names.push_back(doc->name);
+    }
+    return names;
+}
+
+void BarInHost::ClickItem(long position) {
+    ASSERT_TRUE(host->CommandBars().ClickItem(PupTabOnItemName, position).clicked);
+    host->Pump();
 }
 
 }  // namespace morvane::test

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "addin/Morvane_win.h"
 #include "addin/TabBarConnection_win.h"
@@ -74,6 +75,11 @@ class BarInHost : public ::testing::Test {
     void Click(UINT down, UINT up, POINT at);
     HWND Window(const std::wstring& name) const;
     std::wstring ActiveName() const;
+    // The host's open projects' names, in the order they were opened.
+    std::vector<std::wstring> OpenNames() const;
+    // The entry at this position of a tab's context menu, clicked; then every waiting message
+    // handled.
+    void ClickItem(long position);
 };
 
 }  // namespace morvane::test

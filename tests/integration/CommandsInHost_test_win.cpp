@@ -121,19 +121,6 @@ class CommandsInHost : public BarInHost {
         log.clear();
     }
 
-    void ClickItem(Item item) {
-        ASSERT_TRUE(host->CommandBars().ClickItem(PupTabOnItemName, item).clicked);
-        host->Pump();
-    }
-
-    std::vector<std::wstring> OpenNames() const {
-        std::vector<std::wstring> names;
-        for (const auto& doc : host->Documents()) {
-            names.push_back(doc->name);
-        }
-        return names;
-    }
-
     // The projects the host closed, in order.
     std::vector<std::wstring> Closed() const {
         std::vector<std::wstring> names;

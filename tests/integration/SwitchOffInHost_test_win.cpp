@@ -59,19 +59,6 @@ class SwitchOffInHost : public BarInHost {
         addin = nullptr;
     }
 
-    void ClickItem(long position) {
-        ASSERT_TRUE(host->CommandBars().ClickItem(L"PupTabOnItem", position).clicked);
-        host->Pump();
-    }
-
-    std::vector<std::wstring> OpenNames() const {
-        std::vector<std::wstring> names;
-        for (const auto& doc : host->Documents()) {
-            names.push_back(doc->name);
-        }
-        return names;
-    }
-
     // Nothing of ours is left on the host's windows.
     void ExpectUnhooked() const {
         EXPECT_EQ(GetWindowLongPtrW(host->MainWindow(), GWLP_WNDPROC), mainProc);
