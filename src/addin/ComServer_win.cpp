@@ -2,7 +2,6 @@
 
 #include <atomic>
 
-#include "addin/tabbar/cSubclass_win.h"
 #include "shared/LibraryUse.h"
 #include "shared/Trace.h"
 
@@ -44,10 +43,9 @@ void Lock(bool lock) {
 }
 
 bool CanUnload() {
-    // A host may let go of the add-in from inside a message of a window we hook: our procedure is
-    // still on the stack then and must be able to return into this module.
-    return serverLocks == 0 && LibraryUse::LiveObjects() == 0 &&
-           LibraryUse::CallsInProgress() == 0 && cSubclass::CallsInProgress() == 0;
+    // A host may let go of the add-in from inside a message of a window we hook or a call of ours:
+    // our code is still on the stack then and must be able to return into this module.
+    return serverLocks == 0 && LibraryUse::LiveObjects() == 0 && LibraryUse::CallsInProgress() == 0;
 }
 
 com::ComPtr<ITypeInfo> TypeInfoOf(REFGUID guid) {

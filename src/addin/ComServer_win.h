@@ -15,9 +15,8 @@ namespace morvane::ComServer {
 HMODULE Module();
 std::wstring ModulePath();
 
-// Server locks held. The library may unload when none is held, no object it made is alive
-// (`LibraryUse`) and none of its code is on the stack: no call into it from outside and no call
-// of a window hook's procedure.
+// Server locks held. The library may unload when none is held, no object it made is alive and
+// none of its code is on the stack (`LibraryUse`).
 void Lock(bool lock);
 bool CanUnload();
 

@@ -117,10 +117,6 @@ void TabBarConnection::ConnectCommands(CommandSeams seams) {
 bool TabBarConnection::Connect(com::ComPtr<IDispatch> application,
                                std::shared_ptr<HostDialogs> dialogs, CommandSeams commands) {
     AddinState& state = state_;
-    if (takeDownPending_) {
-        TraceFailure(L"connecting while the last connection is ending", E_UNEXPECTED);
-        return false;
-    }
     state.Ending = false;
     mdPub::UseWindowsPlatform(state.Registry, state.System);
     state.HostApp = std::make_shared<HostAppDispatch>(application);

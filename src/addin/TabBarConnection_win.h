@@ -37,8 +37,8 @@ class TabBarConnection {
     // connects to the host's application events, which ask their questions through the
     // dialogs, and connects the menu commands (`commands` replaces their shell or dialogs).
     // False when the host has no main window of Project's class: nothing is hooked then, and the
-    // menus, the host's events and the commands are connected all the same. False and nothing
-    // done while the last connection is ending.
+    // menus, the host's events and the commands are connected all the same. Not while the last
+    // connection is ending (`Ending`): its parts are still in use.
     bool Connect(com::ComPtr<IDispatch> application, std::shared_ptr<HostDialogs> dialogs = nullptr,
                  CommandSeams commands = {});
 

@@ -13,7 +13,7 @@ namespace {
 std::atomic<long> liveObjects{0};
 int entries = 0;
 // The waiting work is running: it is the outermost call then.
-bool ending = false;
+bool runningWaiting = false;
 std::vector<std::function<void()>> waiting;
 
 void Run(const std::function<void()>& work) noexcept {
@@ -22,7 +22,7 @@ void Run(const std::function<void()>& work) noexcept {
 
 // Work may add work, and calls made by it end without running any: this loop takes it all.
 void RunWaiting() {
-    ending = true;
+    runningWaiting = true;
     while (!waiting.empty()) {
         const auto work = std::move(waiting.front());
         waiting.erase(waiting.begin());
@@ -30,7 +30,7 @@ void RunWaiting() {
     }
     // Nothing stays allocated between two uses.
     std::vector<std::function<void()>>().swap(waiting);
-    ending = false;
+    runningWaiting = false;
 }
 
 }  // namespace
@@ -52,13 +52,13 @@ Entry::Entry() {
 }
 
 Entry::~Entry() {
-    if (--entries == 0 && !ending) {
+    if (--entries == 0 && !runningWaiting) {
         RunWaiting();
     }
 }
 
 int CallsInProgress() {
-    return entries + (ending ? 1 : 0);
+    return entries + (runningWaiting ? 1 : 0);
 }
 
 void AfterOutermostCall(std::function<void()> work) {

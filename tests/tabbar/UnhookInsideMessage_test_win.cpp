@@ -14,6 +14,7 @@
 #include "addin/tabbar/mdSubClass_win.h"
 #include "addin/tabbar/mdxlMainHwndSubClass_win.h"
 #include "support/HotKeyProbe_win.h"
+#include "shared/LibraryUse.h"
 
 namespace morvane::test {
 namespace {
@@ -115,7 +116,7 @@ TEST_P(UnhookInsideMessageTest, TheHooksEndedInsideAMessageLeaveNothingOfOursRea
     // The connection ends as a disconnection ends it: the client window's hook, then the main
     // window's; then the host goes on with the same message.
     hostCommand = [&] {
-        callsWhenEnded = cSubclass::CallsInProgress();
+        callsWhenEnded = LibraryUse::CallsInProgress();
         clientHook.reset();
         mainHook.reset();
         SendMessageW(windows->main, WM_NCACTIVATE, TRUE, 0);
@@ -125,7 +126,7 @@ TEST_P(UnhookInsideMessageTest, TheHooksEndedInsideAMessageLeaveNothingOfOursRea
     EXPECT_EQ(SendMessageW(TargetWindow(), WM_COMMAND, HostCommand, 0), 0);
 
     EXPECT_GT(callsWhenEnded, 0);
-    EXPECT_EQ(cSubclass::CallsInProgress(), 0);
+    EXPECT_EQ(LibraryUse::CallsInProgress(), 0);
     for (const HWND window : {windows->main, windows->client, document}) {
         EXPECT_EQ(ProcOf(window), &HostProc);
     }

@@ -1,4 +1,5 @@
 #include "addin/tabbar/cSubclass_win.h"
+#include "shared/LibraryUse.h"
 
 #include <gtest/gtest.h>
 
@@ -461,7 +462,7 @@ TEST_F(SubclassTest, AnObjectEndedInsideACallOfItsProcedureIsNeverTouchedAgain) 
         ActingOwner owner;
         int callsWhenEnded = 0;
         const auto end = [&] {
-            callsWhenEnded = cSubclass::CallsInProgress();
+            callsWhenEnded = LibraryUse::CallsInProgress();
             subclass.End();
         };
         owner.act = [&](bool before, UINT uMsg) {
@@ -485,7 +486,7 @@ TEST_F(SubclassTest, AnObjectEndedInsideACallOfItsProcedureIsNeverTouchedAgain) 
         EXPECT_EQ(SendMessageW(window.get(), CommandMsg, 0, 0), 7);
         ASSERT_TRUE(subclass.Ended());
         EXPECT_GT(callsWhenEnded, 0);
-        EXPECT_EQ(cSubclass::CallsInProgress(), 0);
+        EXPECT_EQ(LibraryUse::CallsInProgress(), 0);
         // Nothing of ours is left in the chain, and the window works on.
         EXPECT_EQ(ProcOf(window.get()), BaseProc);
         baseAction = nullptr;

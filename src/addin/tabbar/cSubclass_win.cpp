@@ -1,6 +1,5 @@
 #include "addin/tabbar/cSubclass_win.h"
 
-#include <atomic>
 #include <cstring>
 #include <new>
 
@@ -51,17 +50,6 @@ struct cSubclass::Stub {
 };
 
 namespace {
-
-std::atomic<int> callsInProgress{0};
-
-// Counts one call of a subclass's procedure for as long as it is on the stack.
-class CallInProgress {
-  public:
-    CallInProgress() { ++callsInProgress; }
-    ~CallInProgress() { --callsInProgress; }
-    CallInProgress(const CallInProgress&) = delete;
-    CallInProgress& operator=(const CallInProgress&) = delete;
-};
 
 cSubclass::Stub* NewStub() {
     void* memory = AllocateStubMemory(sizeof(cSubclass::Stub));
@@ -181,8 +169,8 @@ void TellFinalMessage(ISubclass& owner, HWND hWnd) {
 }  // namespace
 
 LRESULT CALLBACK StubProc(HWND stubAsWindow, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    // A call into the library: while it is on the stack the module stays loaded.
     const LibraryUse::Entry entry;
-    const CallInProgress call;
     auto* stub = reinterpret_cast<cSubclass::Stub*>(stubAsWindow);
     const HWND hWnd = stub->hWnd;
     ++stub->calls;
@@ -203,10 +191,6 @@ LRESULT CALLBACK StubProc(HWND stubAsWindow, UINT uMsg, WPARAM wParam, LPARAM lP
         TellFinalMessage(*finalOwner, hWnd);
     }
     return result;
-}
-
-int cSubclass::CallsInProgress() {
-    return callsInProgress;
 }
 
 cSubclass::cSubclass() : stub_(NewStub()) {}

@@ -34,10 +34,6 @@ class cSubclass final : public WindowSubclass {
     // The procedure this object installs; 0 when no executable memory could be had.
     WNDPROC Procedure() const;
 
-    // Calls of any subclass's window procedure now on the stack: while there is one, the module
-    // must not be unloaded, whoever has let go of it.
-    static int CallsInProgress();
-
     struct Stub;
 
   private:
