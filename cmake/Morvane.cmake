@@ -31,22 +31,34 @@ function(morvane_add_layer name)
 endfunction()
 
 # One GoogleTest program run by ctest (under Wine in the cross builds).
-#   morvane_add_test(<name> SOURCES <files...> [LIBS <targets...>] [LOCKS <resources...>])
+#   morvane_add_test(<name> SOURCES <files...> [LIBS <targets...>] [LOCKS <resources...>]
+#                    [EACH_CASE <cases...>])
 # LOCKS names shared state (such as "registry") that tests must not use at the same time.
+# EACH_CASE runs the program once per case, in a process of its own (ctest test <name>/<case>,
+# the program's tests whose names end in <case>), for cases that may spoil their process.
 function(morvane_add_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LOCKS" ${ARGN})
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LOCKS;EACH_CASE" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+    set(tests)
+    if(T_EACH_CASE)
+        foreach(case ${T_EACH_CASE})
+            add_test(NAME ${name}/${case} COMMAND ${name} --gtest_filter=*${case})
+            list(APPEND tests ${name}/${case})
+        endforeach()
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+        set(tests ${name})
+    endif()
+    set_tests_properties(${tests} PROPERTIES TIMEOUT 600)
     # Under Wine every test program shares one desktop: activation and focus in one would
     # disturb another, so they run one at a time.
     if(CMAKE_CROSSCOMPILING)
         list(APPEND T_LOCKS desktop)
     endif()
     if(T_LOCKS)
-        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
+        set_tests_properties(${tests} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
     endif()
 endfunction()
 

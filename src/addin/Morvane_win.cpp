@@ -103,6 +103,16 @@ HRESULT GuardedResult(std::wstring_view where, Body&& body) noexcept {
     }
 }
 
+// The library's one connection to its host, whichever object of the class holds it: two on the
+// same windows would cross (their hooks, the hot keys' ids). A connection switched off inside a
+// call of ours is taken down once that call has returned; one asked for until then waits for
+// it, and follows it in order.
+struct LibraryConnection {
+    bool held = false;
+    int takeDownsWaiting = 0;
+};
+LibraryConnection library;
+
 }  // namespace
 
 com::ComPtr<Morvane> Morvane::Create(std::int32_t enabledApp) {
@@ -171,18 +181,21 @@ STDMETHODIMP_(ULONG) Morvane::AddRef() {
 STDMETHODIMP_(ULONG) Morvane::Release() {
     const ULONG left = InterlockedDecrement(&refs_);
     if (left == 0) {
-        // Let go of from inside a call of ours (a command, an event, a window's message), the
-        // object and its connection live until that call has returned.
-        Guarded(L"Morvane's release",
-                [this] { LibraryUse::AfterOutermostCall([this] { delete this; }); });
+        // A host may let go without disconnecting: the connection goes (or, waiting, is dropped)
+        // at once, so that the next object's can follow it. Let go of from inside a call of ours
+        // (a command, an event, a window's message), the object and its connection live until
+        // that call has returned.
+        Guarded(L"Morvane's release", [this] {
+            Disconnect();
+            LibraryUse::AfterOutermostCall([this] { delete this; });
+        });
     }
     return left;
 }
 
 STDMETHODIMP Morvane::OnConnection(IDispatch* Application, int ConnectMode, IDispatch*,
                                    SAFEARRAY**) {
-    Guarded(L"OnConnection", [&] { Connect(Application, ConnectMode); });
-    return S_OK;
+    return GuardedResult(L"OnConnection", [&] { return Connect(Application, ConnectMode); });
 }
 
 STDMETHODIMP Morvane::OnDisconnection(int, SAFEARRAY**) {
@@ -203,22 +216,41 @@ STDMETHODIMP Morvane::OnBeginShutdown(SAFEARRAY**) {
     return S_OK;
 }
 
-void Morvane::Connect(IDispatch* application, int connectMode) {
+HRESULT Morvane::Connect(IDispatch* application, int connectMode) {
     if (state_.Settings.EnabledApp != 0) {
-        return;
+        return S_OK;
     }
     if (connected_) {
         Disconnect();
     }
-    if (connection_.Ending()) {
-        // Switched off inside a call of ours that has not returned yet: the last connection
-        // still stands until then, and a second one on the same windows would cross it.
-        TraceFailure(L"OnConnection while the last connection is ending", E_UNEXPECTED);
-        return;
+    if (library.held) {
+        // Another object of the class holds the host's windows and hot keys: the host shows
+        // this one as not loaded.
+        TraceFailure(L"OnConnection while another object of the class is connected",
+                     CONNECT_E_CANNOTCONNECT);
+        return CONNECT_E_CANNOTCONNECT;
     }
+    library.held = true;
     connected_ = true;
     oAppPro = com::ComPtr<IDispatch>(application);
     mConnectMode = connectMode;
+    if (library.takeDownsWaiting == 0) {
+        MakeConnection();
+        return S_OK;
+    }
+    // Switched off and on again inside a call of ours that has not returned: the last
+    // connection holds the windows until then, and this one follows its take-down.
+    connectionWaits_ = true;
+    LibraryUse::AfterOutermostCall([this] {
+        if (connectionWaits_) {
+            connectionWaits_ = false;
+            MakeConnection();
+        }
+    });
+    return S_OK;
+}
+
+void Morvane::MakeConnection() {
     Guarded(L"the tab bar's connection", [this] {
         // The bar and its windows are created under the library's own manifest.
         const ActivationScope scope;
@@ -241,9 +273,17 @@ void Morvane::Disconnect() {
     if (state_.Settings.EnabledApp != 0 || !connected_) {
         return;
     }
-    Guarded(L"the tab bar's disconnection", [this] { connection_.Disconnect(); });
-    oAppPro = nullptr;
     connected_ = false;
+    library.held = false;
+    if (connectionWaits_) {
+        // Never made: there is nothing to take down.
+        connectionWaits_ = false;
+    } else {
+        ++library.takeDownsWaiting;
+        Guarded(L"the tab bar's disconnection", [this] { connection_.Disconnect(); });
+        LibraryUse::AfterOutermostCall([] { --library.takeDownsWaiting; });
+    }
+    oAppPro = nullptr;
 }
 
 STDMETHODIMP Morvane::GetCustomUI(BSTR, BSTR* RibbonXml) {

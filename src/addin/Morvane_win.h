@@ -71,7 +71,10 @@ class Morvane final : public com::TypeInfoDispatch<_Morvane>,
             std::shared_ptr<HostDialogs> dialogs, CommandSeams commands);
     ~Morvane();
 
-    void Connect(IDispatch* application, int connectMode);
+    // A failure code when the library's connection is another object's.
+    HRESULT Connect(IDispatch* application, int connectMode);
+    // Brings the tab bar up for the connection asked for.
+    void MakeConnection();
     void InvalidateRibbon();
     void ApplyTaskbarSwitch();
     void Disconnect();
@@ -93,7 +96,9 @@ class Morvane final : public com::TypeInfoDispatch<_Morvane>,
     // The ribbon Office handed to the backstage's onLoad; kept for the host's whole run.
     com::ComPtr<IDispatch> RibbonUI;
     int mConnectMode = 0;
+    // Connected, or the connection waits for the last one's take-down.
     bool connected_ = false;
+    bool connectionWaits_ = false;
 };
 
 }  // namespace morvane

@@ -204,6 +204,11 @@ LRESULT Host::OnMainMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 case AddinsOffCommand:
                     SwitchAddinsOff();
                     return 0;
+                case MacroCommand:
+                    if (macro_) {
+                        macro_();
+                    }
+                    return 0;
                 default:
                     break;
             }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -101,6 +102,11 @@ class Host {
     // disconnects and releases every connected add-in and frees the libraries no longer used
     // from inside that message, and the windows then get the messages of the dialog closing.
     static constexpr UINT AddinsOffCommand = 110;
+    // A command of the main window that runs a macro: WM_COMMAND with this id, sent or posted
+    // to the main window, runs what SetMacro gave inside that message, as a macro bound to a
+    // menu command or a button runs inside the host's own window.
+    static constexpr UINT MacroCommand = 111;
+    void SetMacro(std::function<void()> macro) { macro_ = std::move(macro); }
     // Raises an application event with arguments of the caller's choosing, in natural order.
     void RaiseEvent(DISPID id, std::vector<com::Variant> args) { Fire(id, L"", std::move(args)); }
     // Closes the host as its close box does; false when an event handler kept it open.
@@ -177,6 +183,7 @@ class Host {
     com::ComPtr<ApplicationObject> application_;
     com::ComPtr<standin::CommandBars> commandBars_;
     std::unique_ptr<AddinLoader> addins_;
+    std::function<void()> macro_;
     std::vector<DocumentPtr> documents_;
     bool state_ = true;
     bool alerts_ = true;

@@ -384,7 +384,10 @@ bool RibbonHost::Click(const std::wstring& id) {
         return false;
     }
     const auto control = ControlFor(*e);
-    return SUCCEEDED(com::Invoke(addin_.Get(), dispId, DISPATCH_METHOD,
+    // Office holds the add-in while it calls it: the action may unload the add-in, and this
+    // ribbon with it.
+    const com::ComPtr<IDispatch> addin = addin_;
+    return SUCCEEDED(com::Invoke(addin.Get(), dispId, DISPATCH_METHOD,
                                  {Variant::Object(control.Get())}, nullptr));
 }
 
