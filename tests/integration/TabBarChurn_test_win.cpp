@@ -10,6 +10,7 @@
 #include "BarInHost_win.h"
 #include "addin/state/AddinState.h"
 #include "shared/GdiObject_win.h"
+#include "shared/Office_win.h"
 #include "support/ThreadWindows_win.h"
 
 namespace morvane::test {
@@ -75,6 +76,42 @@ TEST_P(TabBarChurn, ThousandWindowsAndHundredHooksLeaveNothingBehind) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, TabBarChurn, ::testing::Values(L"14.0", L"11.0"));
+
+// The restart macro run from a command of the host's window, below our hook: each time the
+// connection that waited for the last one's take-down brings up what that one had.
+class RestartChurn : public BarInHost {};
+
+TEST_F(RestartChurn, AHundredRestartsInsideAHostCommandLeaveNothingBehind) {
+    StartHost(L"14.0");
+    host->OpenProject(L"Kept.mpp", L"C:\\Plans");
+    Connect();
+    host->SetMacro([this] {
+        addin->OnDisconnection(office::ext_dm_UserClosed, nullptr);
+        ASSERT_EQ(addin->OnConnection(host->Application().Get(), office::ext_cm_AfterStartup,
+                                      nullptr, nullptr),
+                  S_OK);
+    });
+    const auto restart = [this] {
+        SendMessageW(host->MainWindow(), WM_COMMAND, standin::Host::MacroCommand, 0);
+        host->Pump();
+    };
+    restart();
+    const auto startWindows = ThreadWindows().size();
+    const long startGdi = GdiLiveCount();
+    const SIZE_T startMemory = WorkingSet();
+
+    for (int i = 0; i < 100; ++i) {
+        restart();
+    }
+
+    host->SetMacro(nullptr);
+    EXPECT_EQ(ThreadWindows().size(), startWindows);
+    EXPECT_EQ(GdiLiveCount(), startGdi);
+    EXPECT_LT(WorkingSet(), startMemory + 2 * 1024 * 1024);
+    ASSERT_NE(Form(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(Bar()));
+    EXPECT_EQ(Control().Count(), 1);
+}
 
 }  // namespace
 }  // namespace morvane::test
