@@ -63,7 +63,11 @@ bool AppEventHandlers::ConfirmClose(const std::function<bool()>& keepHostOpen) {
     parts_.beep();
     closeChoice_ = parts_.dialogs->ConfirmClose(parts_.hMainWnd);
     if (!Standing()) {
-        // Switched off while the question was open: the host closes as if we were not there.
+        // Switched off while the question was open: the answer may still keep the host open,
+        // as closing the current tab only also does, but nothing of ours runs on.
+        if (closeChoice_ != CloseChoice::CloseAll) {
+            keepHostOpen();
+        }
         return false;
     }
     switch (closeChoice_) {
@@ -138,14 +142,11 @@ void AppEventHandlers::GuardLockedProject(const HostProjectPtr& pj, bool& cancel
     parts_.beep();
     unlocked_ = parts_.dialogs &&
                 parts_.dialogs->WarnLocked(parts_.hMainWnd, pj->Name().value_or(*fullName));
-    if (!Standing()) {
-        // Switched off while the warning was open: a lock of a switched-off add-in holds nothing.
-        return;
-    }
-    if (unlocked_) {
-        parts_.lockedProjects.erase(*fullName);
-    } else {
+    if (!unlocked_) {
+        // Refused, also when switched off while the warning was open: the user was told so.
         cancel = true;
+    } else if (Standing()) {
+        parts_.lockedProjects.erase(*fullName);
     }
 }
 

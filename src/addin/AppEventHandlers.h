@@ -40,7 +40,8 @@ struct AppEventParts {
     std::map<std::wstring, HostWindowPtr>& projectWindows;
     std::set<std::wstring, NoCaseLess>& lockedProjects;
     bool& updating;
-    // The connection was switched off: nothing more is done, also after a question returns.
+    // The connection was switched off: nothing more is done; a question that returns after it
+    // may still cancel what the host is doing, but starts nothing.
     const bool& ending;
     // The exit work-around ran, or host "12.0" showed its save-as dialog: for the whole process.
     bool& exitHandled;

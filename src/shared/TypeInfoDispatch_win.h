@@ -7,6 +7,7 @@
 #include <oaidl.h>
 
 #include "shared/Com_win.h"
+#include "shared/LibraryUse.h"
 
 namespace morvane::com {
 
@@ -53,7 +54,12 @@ class TypeInfoDispatch : public I {
         if (!info_) {
             return DISP_E_MEMBERNOTFOUND;
         }
-        return DispInvoke(static_cast<I*>(this), info_.Get(), id, flags, params, result, excepInfo,
+        // A member may run a command or a dialog in which the add-in is switched off and this
+        // object let go of: it, and the type information DispInvoke works with, go only after
+        // DispInvoke has returned.
+        const LibraryUse::Entry entry;
+        const ComPtr<ITypeInfo> info = info_;
+        return DispInvoke(static_cast<I*>(this), info.Get(), id, flags, params, result, excepInfo,
                           argError);
     }
 

@@ -3,8 +3,8 @@
 // freed) by a macro or another add-in. That may come inside a message of a window we hook,
 // inside our dialogs' message loops, inside a window's closing that a command of ours sent, or
 // from another handler of the host's events called before ours. The host runs on, nothing is
-// saved or deleted after the switch-off, nothing of ours stays in a window chain, and the library
-// goes at the next free once the host lets go of it.
+// saved or deleted after the switch-off, a Cancel the user gives after it still holds, nothing of
+// ours stays in a window chain, and the library goes at the next free once the host lets go of it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -242,6 +242,7 @@ TEST_P(SwitchOffTest, TheHostRunsOnAndTheLibraryGoesOnceLetGo) {
     if (!otherSwitchesOff) {
         script = std::make_unique<DialogScript>(std::move(answered));
     }
+    bool cancelled = false;
     switch (c.moment) {
         case Moment::RenamePrompt:
             ASSERT_TRUE(host->Activate(L"Plan.mpp"));
@@ -252,9 +253,11 @@ TEST_P(SwitchOffTest, TheHostRunsOnAndTheLibraryGoesOnceLetGo) {
             ASSERT_TRUE(host->Activate(L"Plan.mpp"));
             host->Pump();
             ClickItem(kLock);
-            host->CloseProject(L"Plan.mpp");
+            cancelled = !host->CloseProject(L"Plan.mpp");
             break;
         case Moment::CloseQuestion:
+            cancelled = !host->Close();
+            break;
         case Moment::Quit:
             host->Close();
             break;
@@ -278,7 +281,7 @@ TEST_P(SwitchOffTest, TheHostRunsOnAndTheLibraryGoesOnceLetGo) {
     // Nothing was saved or deleted after the switch-off.
     EXPECT_TRUE(FileThere(L"Plan.mpp"));
     EXPECT_FALSE(FileThere(L"Renamed.mpp"));
-    if (c.moment == Moment::CloseQuestion || c.moment == Moment::Quit) {
+    if (c.moment == Moment::Quit) {
         // The host quits as if the add-in had never been there.
         EXPECT_FALSE(host->IsOpen());
         CoFreeUnusedLibrariesEx(0, 0);
@@ -286,6 +289,16 @@ TEST_P(SwitchOffTest, TheHostRunsOnAndTheLibraryGoesOnceLetGo) {
         return;
     }
     ASSERT_TRUE(host->IsOpen());
+    if (c.moment == Moment::CloseQuestion || c.moment == Moment::LockWarning) {
+        // Esc, pressed after the switch-off, still refused the quit or the locked project's
+        // close: every project is open.
+        EXPECT_TRUE(cancelled);
+        std::vector<std::wstring> open;
+        for (const auto& doc : host->Documents()) {
+            open.push_back(doc->name);
+        }
+        EXPECT_EQ(open, (std::vector<std::wstring>{L"Plan 1.mpp", L"Plan.mpp", L"Plan 3.mpp"}));
+    }
     if (c.moment == Moment::CloseAll) {
         // The loop closed no window after the switch-off, and gave the host its alerts back.
         EXPECT_EQ(host->Documents().size(), 1u);

@@ -400,37 +400,60 @@ TEST_F(AppEventsTest, LockGuardOnCloseAndSave) {
     }
 }
 
-// Switched off while a question is open, the handler acts on no answer: the host is not kept
-// open, no window is closed and no tab refreshed; a kept lock no longer holds the project back.
-TEST_F(AppEventsTest, AQuestionAnsweredAfterASwitchOffChangesNothing) {
-    for (const CloseChoice answer :
-         {CloseChoice::Cancel, CloseChoice::CloseAll, CloseChoice::CloseCurrent}) {
-        SCOPED_TRACE(static_cast<int>(answer));
-        Restart();
-        auto handlers = Handlers(L"11.0");
-        OpenThree();
-        strip.Select(1);
-        dialogs.closeAnswer = answer;
-        dialogs.whileShown = [this] { ending = true; };
-        handlers.oAppPro_ApplicationBeforeClose(KeepHostOpen());
-        EXPECT_EQ(cancels, 0);
-        EXPECT_TRUE(Closes().empty());
-        EXPECT_EQ(bar.updates, 0);
-        EXPECT_FALSE(handlers.Standing());
+// Switched off while a question is open, the answer may still cancel what the host is doing, but
+// starts nothing: Cancel and "close the current tab" keep the host open and close no window,
+// "close all" lets it close; no tab is refreshed and the exit work-around does not run. A kept
+// lock still refuses the close or save; an unlock lets it go on.
+TEST_F(AppEventsTest, AnAnswerAfterASwitchOffMayCancelButStartsNothing) {
+    struct Case {
+        CloseChoice answer;
+        bool keepsOpen;
+    };
+    const Case cases[] = {
+        {CloseChoice::Cancel, true},
+        {CloseChoice::CloseAll, false},
+        {CloseChoice::CloseCurrent, true},
+    };
+    for (const std::wstring version : {L"11.0", L"12.0"}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message()
+                         << Narrow(version) << " answer " << static_cast<int>(c.answer));
+            Restart();
+            osVersion = L"6.1";
+            auto handlers = Handlers(version);
+            OpenThree();
+            strip.Select(1);
+            dialogs.closeAnswer = c.answer;
+            dialogs.whileShown = [this] { ending = true; };
+            handlers.oAppPro_ApplicationBeforeClose(KeepHostOpen());
+            EXPECT_EQ(cancels, c.keepsOpen ? 1 : 0);
+            EXPECT_TRUE(Closes().empty());
+            EXPECT_EQ(bar.updates, 0);
+            EXPECT_EQ(bar.timerStarts, 0);
+            EXPECT_EQ(host->saveAsCalls, 0);
+            EXPECT_FALSE(exitHandled);
+            EXPECT_FALSE(handlers.Standing());
+        }
     }
-    for (const bool unlock : {false, true}) {
-        SCOPED_TRACE(unlock ? "unlocked" : "kept");
-        Restart();
-        LockedProjects.insert(L"C:\\Plans\\A.mpp");
-        dialogs.unlockAnswer = unlock;
-        dialogs.whileShown = [this] { ending = true; };
-        auto handlers = Handlers(L"14.0");
-        Open(L"A.mpp");
-        bool cancel = false;
-        handlers.oAppPro_ProjectBeforeClose(host->projects[0], cancel);
-        EXPECT_EQ(dialogs.lockWarnings.size(), 1u);
-        EXPECT_FALSE(cancel);
-        EXPECT_EQ(LockedProjects.size(), 1u);
+    for (const bool saving : {false, true}) {
+        for (const bool unlock : {false, true}) {
+            SCOPED_TRACE(testing::Message()
+                         << (saving ? "save, " : "close, ") << (unlock ? "unlocked" : "kept"));
+            Restart();
+            LockedProjects.insert(L"C:\\Plans\\A.mpp");
+            dialogs.unlockAnswer = unlock;
+            dialogs.whileShown = [this] { ending = true; };
+            auto handlers = Handlers(L"14.0");
+            Open(L"A.mpp");
+            bool cancel = false;
+            if (saving) {
+                handlers.oAppPro_ProjectBeforeSave(host->projects[0], false, cancel);
+            } else {
+                handlers.oAppPro_ProjectBeforeClose(host->projects[0], cancel);
+            }
+            EXPECT_EQ(dialogs.lockWarnings.size(), 1u);
+            EXPECT_EQ(cancel, !unlock);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 // poisoned in this program, so a part used after it was freed fails at once.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -85,42 +86,80 @@ TEST_F(SwitchOffInHost, ARenamePromptAnsweredAfterTheSwitchOffSavesAndDeletesNot
 }
 
 // Close All sends each window its closing; B's brings up the lock warning, and the switch-off
-// comes while it is open: B closes as the host goes on, and the loop closes nothing more.
+// comes while it is open: the kept lock still refuses B's close, and the loop closes nothing more.
 TEST_F(SwitchOffInHost, CloseAllStopsAfterASwitchOffInsideAWindowsClosing) {
     StartWithThree();
     LockedProjects.insert(Path(L"B.mpp"));
     dialogs->unlockAnswer = false;
     dialogs->whileShown = [this] { SwitchOff(); };
-    // The windows Close All reaches after B's, in tab order, stay open.
-    std::vector<std::wstring> afterB;
-    bool pastB = false;
+    // B and the windows Close All reaches after it, in tab order, stay open.
+    std::set<std::wstring> kept;
     for (const WindowHandle handle : ChildHandles.Items()) {
         for (const auto& doc : host->Documents()) {
-            if (AsHandle(doc->window) == handle) {
-                if (pastB) {
-                    afterB.push_back(doc->name);
-                }
-                pastB = pastB || doc->name == L"B.mpp";
+            if (AsHandle(doc->window) == handle && (!kept.empty() || doc->name == L"B.mpp")) {
+                kept.insert(doc->name);
             }
         }
     }
-    ASSERT_FALSE(afterB.empty()) << "B's tab must not be the last for this case";
+    ASSERT_GT(kept.size(), 1u) << "B's tab must not be the last for this case";
     ClickItem(kCloseAll);
     EXPECT_EQ(dialogs->lockWarnings.size(), 1u);
-    EXPECT_EQ(OpenNames(), afterB);
+    const auto open = OpenNames();
+    EXPECT_EQ(std::set<std::wstring>(open.begin(), open.end()), kept);
     EXPECT_TRUE(host->Alerts());
     ExpectUnhooked();
 }
 
-// Switched off while the question before quitting is open, the add-in holds nothing back: the
-// host quits as if it had never asked.
-TEST_F(SwitchOffInHost, TheQuitQuestionAnsweredAfterTheSwitchOffKeepsNothingOpen) {
-    StartWithThree({{L"ExitInfor", 0}});
-    dialogs->closeAnswer = CloseChoice::Cancel;
-    dialogs->whileShown = [this] { SwitchOff(); };
-    EXPECT_TRUE(host->Close());
-    EXPECT_EQ(dialogs->closeOwners.size(), 1u);
-    EXPECT_FALSE(host->IsOpen());
+// Switched off while the question before quitting is open, the answer may still keep the host
+// open, but closes no window of its own: Cancel and "close the current tab" keep every project
+// open, "close all" lets the host quit.
+TEST_F(SwitchOffInHost, AQuitQuestionAnsweredAfterTheSwitchOffMayKeepTheHostOpenButClosesNothing) {
+    struct Case {
+        const char* name;
+        CloseChoice answer;
+        bool keepsOpen;
+    };
+    const Case cases[] = {
+        {"cancel", CloseChoice::Cancel, true},
+        {"close the current tab", CloseChoice::CloseCurrent, true},
+        {"close all", CloseChoice::CloseAll, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs = std::make_shared<FakeHostDialogs>();
+        StartWithThree({{L"ExitInfor", 0}});
+        dialogs->closeAnswer = c.answer;
+        dialogs->whileShown = [this] { SwitchOff(); };
+        EXPECT_EQ(host->Close(), !c.keepsOpen);
+        host->Pump();
+        EXPECT_EQ(dialogs->closeOwners.size(), 1u);
+        EXPECT_EQ(host->IsOpen(), c.keepsOpen);
+        if (c.keepsOpen) {
+            EXPECT_EQ(OpenNames(), (std::vector<std::wstring>{L"A.mpp", L"B.mpp", L"C.mpp"}));
+            ExpectUnhooked();
+        }
+        host.reset();
+    }
+}
+
+// Switched off while the lock warning is open, a kept lock still refuses the project's close; an
+// unlock lets it close.
+TEST_F(SwitchOffInHost, ALockWarningAnsweredAfterTheSwitchOffStillRefusesTheClose) {
+    for (const bool unlock : {false, true}) {
+        SCOPED_TRACE(unlock ? "unlocked" : "kept");
+        dialogs = std::make_shared<FakeHostDialogs>();
+        StartWithThree();
+        LockedProjects.insert(Path(L"B.mpp"));
+        dialogs->unlockAnswer = unlock;
+        dialogs->whileShown = [this] { SwitchOff(); };
+        EXPECT_EQ(host->CloseProject(L"B.mpp"), unlock);
+        EXPECT_EQ(dialogs->lockWarnings.size(), 1u);
+        EXPECT_EQ(OpenNames(), unlock ? (std::vector<std::wstring>{L"A.mpp", L"C.mpp"})
+                                      : (std::vector<std::wstring>{L"A.mpp", L"B.mpp", L"C.mpp"}));
+        ExpectUnhooked();
+        host.reset();
+        LockedProjects.clear();
+    }
 }
 
 }  // namespace
