@@ -23,18 +23,7 @@ const std::wstring kSettings(SettingsKey);
 // The class made from the DLL as COM makes it, for driving the connection step by step.
 class DirectAddin {
   public:
-    DirectAddin() : module_(LoadLibraryW(DllPath().c_str())) {
-        using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-        const auto get = reinterpret_cast<GetClassObject>(
-            reinterpret_cast<void (*)()>(GetProcAddress(module_, "DllGetClassObject")));
-        CLSID clsid{};
-        com::ComPtr<IClassFactory> factory;
-        if (get && SUCCEEDED(CLSIDFromString(L"{D504026E-642D-4F32-8AC3-46DA8206141B}", &clsid)) &&
-            SUCCEEDED(get(clsid, IID_IClassFactory, reinterpret_cast<void**>(factory.Put())))) {
-            factory->CreateInstance(nullptr, __uuidof(IDTExtensibility2),
-                                    reinterpret_cast<void**>(addin.Put()));
-        }
-    }
+    DirectAddin() : module_(LoadLibraryW(DllPath().c_str())) { addin = NewAddinObject(module_); }
     DirectAddin(const DirectAddin&) = delete;
     DirectAddin& operator=(const DirectAddin&) = delete;
     ~DirectAddin() {

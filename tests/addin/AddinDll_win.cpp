@@ -146,6 +146,21 @@ bool DllLoaded() {
     return GetModuleHandleW(L"Morvane.dll") != nullptr;
 }
 
+com::ComPtr<IDTExtensibility2> NewAddinObject(HMODULE library) {
+    com::ComPtr<IDTExtensibility2> addin;
+    using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+    const auto get = reinterpret_cast<GetClassObject>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library, "DllGetClassObject")));
+    CLSID clsid{};
+    com::ComPtr<IClassFactory> factory;
+    if (get && SUCCEEDED(CLSIDFromString(L"{D504026E-642D-4F32-8AC3-46DA8206141B}", &clsid)) &&
+        SUCCEEDED(get(clsid, IID_IClassFactory, reinterpret_cast<void**>(factory.Put())))) {
+        factory->CreateInstance(nullptr, __uuidof(IDTExtensibility2),
+                                reinterpret_cast<void**>(addin.Put()));
+    }
+    return addin;
+}
+
 void AddinDllTest::SetUp() {
     ASSERT_FALSE(DllLoaded()) << "an earlier test left the add-in loaded";
     RegDeleteTreeW(HKEY_CURRENT_USER, std::wstring(SettingsKey).c_str());
@@ -197,6 +212,34 @@ HWND AddinDllTest::Bar() const {
 bool AddinDllTest::HasMenus() const {
     const auto names = host->CommandBars().BarNames();
     return std::find(names.begin(), names.end(), L"PupTabOnItem") != names.end();
+}
+
+void ProjectFilesTest::TearDown() {
+    for (const wchar_t* name : {L"Plan.mpp", L"Renamed.mpp"}) {
+        DeleteFileW((folder + L"\\" + name).c_str());
+    }
+    AddinDllTest::TearDown();
+}
+
+void ProjectFilesTest::StartWithFiles(
+    std::initializer_list<std::pair<const wchar_t*, DWORD>> settings) {
+    StartHost(0, settings);
+    const HANDLE file = CreateFileW((folder + L"\\Plan.mpp").c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    host->OpenProject(L"Plan 1.mpp", L"C:\\Plans");
+    host->OpenProject(L"Plan.mpp", folder);
+    host->OpenProject(L"Plan 3.mpp", L"C:\\Plans");
+    host->Pump();
+}
+
+bool ProjectFilesTest::FileThere(const std::wstring& name) const {
+    return GetFileAttributesW((folder + L"\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void ProjectFilesTest::ClickItem(long position) {
+    ASSERT_TRUE(host->CommandBars().ClickItem(L"PupTabOnItem", position).clicked);
 }
 
 }  // namespace morvane::test

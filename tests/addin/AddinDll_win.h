@@ -6,13 +6,17 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "shared/Com_win.h"
+#include "shared/EventSink_win.h"
+#include "shared/Office_win.h"
 #include "standin/Host_win.h"
+#include "support/TempFolder_win.h"
 
 namespace morvane::test {
 
@@ -35,6 +39,8 @@ std::vector<HWND> WindowsOfClass(const wchar_t* className);
 // True when someone holds the hot key.
 bool HotKeyTaken(UINT modifiers, UINT key);
 bool DllLoaded();
+// A new object of the add-in's class, made from the loaded library as COM makes one.
+com::ComPtr<IDTExtensibility2> NewAddinObject(HMODULE library);
 
 // A stand-in host with projects open and the DLL registered for the current user; afterwards
 // the host is closed, the registrations and settings removed and the DLL must be unloaded.
@@ -57,6 +63,43 @@ class AddinDllTest : public ::testing::Test {
     bool ClientHooked() const;
     HWND Bar() const;
     bool HasMenus() const;
+};
+
+// The same host with three projects, the second a file of its own in a folder of the test's;
+// the files are removed afterwards.
+class ProjectFilesTest : public AddinDllTest {
+  protected:
+    explicit ProjectFilesTest(const wchar_t* folderName) : folder(TempFolder(folderName)) {}
+    void TearDown() override;
+
+    // Plan 1, Plan (the file) and Plan 3, the last active.
+    void StartWithFiles(std::initializer_list<std::pair<const wchar_t*, DWORD>> settings = {});
+    bool FileThere(const std::wstring& name) const;
+    // A context-menu entry of the selected tab, clicked.
+    void ClickItem(long position);
+
+    const std::wstring folder;
+};
+
+// A handler of the host's application events connected before ours, as another add-in's.
+class OtherHandler final : public com::EventSink {
+  public:
+    // The action runs at each event of its kind until it says it is done.
+    OtherHandler(DISPID event, std::function<bool()> action)
+        : EventSink(office::IID_EProjectApp2), event_(event), action_(std::move(action)) {}
+
+    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                        UINT*) override {
+        if (id == event_ && !done_) {
+            done_ = action_();
+        }
+        return S_OK;
+    }
+
+  private:
+    DISPID event_;
+    std::function<bool()> action_;
+    bool done_ = false;
 };
 
 }  // namespace morvane::test

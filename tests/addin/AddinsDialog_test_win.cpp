@@ -26,25 +26,22 @@ struct SwitchOffCase {
     bool fromClient;  // the command reaches the client window, else the main window
 };
 
-class SwitchOffFixture : public AddinDllTest {
-  protected:
-    // Every project window's procedure, as the host made it.
-    std::map<HWND, LONG_PTR> DocumentProcedures() const {
-        std::map<HWND, LONG_PTR> procedures;
-        for (const auto& doc : host->Documents()) {
-            procedures[doc->window] = GetWindowLongPtrW(doc->window, GWLP_WNDPROC);
-        }
-        return procedures;
+// Every project window's procedure, as the host made it.
+std::map<HWND, LONG_PTR> DocumentProcedures(const standin::Host& host) {
+    std::map<HWND, LONG_PTR> procedures;
+    for (const auto& doc : host.Documents()) {
+        procedures[doc->window] = GetWindowLongPtrW(doc->window, GWLP_WNDPROC);
     }
-};
+    return procedures;
+}
 
-class AddinsDialogTest : public SwitchOffFixture,
+class AddinsDialogTest : public AddinDllTest,
                          public ::testing::WithParamInterface<SwitchOffCase> {};
 
 TEST_P(AddinsDialogTest, SwitchedOffInsideAMessageOfAHookedWindowTheHostRunsOn) {
     const SwitchOffCase c = GetParam();
     StartHost(3, {}, c.hostVersion);
-    const auto documents = DocumentProcedures();
+    const auto documents = DocumentProcedures(*host);
     ASSERT_EQ(host->LoadAddins(), 1);
     host->Pump();
     ASSERT_TRUE(MainHooked());
@@ -56,7 +53,7 @@ TEST_P(AddinsDialogTest, SwitchedOffInsideAMessageOfAHookedWindowTheHostRunsOn) 
     EXPECT_TRUE(host->Addins().Connected().empty());
     EXPECT_FALSE(MainHooked());
     EXPECT_FALSE(ClientHooked());
-    EXPECT_EQ(DocumentProcedures(), documents);
+    EXPECT_EQ(DocumentProcedures(*host), documents);
     EXPECT_EQ(Bar(), nullptr);
     EXPECT_FALSE(HotKeyTaken(MOD_ALT, '1'));
     // Our procedure was on the stack when the host asked: the library stayed for it, and goes
@@ -119,50 +116,9 @@ std::string Name(const ::testing::TestParamInfo<MomentCase>& info) {
            ways[static_cast<int>(info.param.way)];
 }
 
-// A handler of the host's application events connected before ours, as another add-in's.
-class OtherHandler final : public com::EventSink {
-  public:
-    // The action runs at each event of its kind until it says it is done.
-    OtherHandler(DISPID event, std::function<bool()> action)
-        : EventSink(office::IID_EProjectApp2), event_(event), action_(std::move(action)) {}
-
-    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                        UINT*) override {
-        if (id == event_ && !done_) {
-            done_ = action_();
-        }
-        return S_OK;
-    }
-
-  private:
-    DISPID event_;
-    std::function<bool()> action_;
-    bool done_ = false;
-};
-
-class SwitchOffTest : public SwitchOffFixture, public ::testing::WithParamInterface<MomentCase> {
+class SwitchOffTest : public ProjectFilesTest, public ::testing::WithParamInterface<MomentCase> {
   protected:
-    std::wstring folder = TempFolder(L"MorvaneSwitchOff");
-
-    void TearDown() override {
-        for (const wchar_t* name : {L"Plan.mpp", L"Renamed.mpp"}) {
-            DeleteFileW((folder + L"\\" + name).c_str());
-        }
-        SwitchOffFixture::TearDown();
-    }
-
-    // Three projects, the second a file in the folder, the third active.
-    void StartWithFiles(std::initializer_list<std::pair<const wchar_t*, DWORD>> settings = {}) {
-        StartHost(0, settings);
-        const HANDLE file = CreateFileW((folder + L"\\Plan.mpp").c_str(), GENERIC_WRITE, 0, nullptr,
-                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        CloseHandle(file);
-        host->OpenProject(L"Plan 1.mpp", L"C:\\Plans");
-        host->OpenProject(L"Plan.mpp", folder);
-        host->OpenProject(L"Plan 3.mpp", L"C:\\Plans");
-        host->Pump();
-    }
+    SwitchOffTest() : ProjectFilesTest(L"MorvaneSwitchOff") {}
 
     void SwitchOff(Way way) {
         switch (way) {
@@ -179,15 +135,6 @@ class SwitchOffTest : public SwitchOffFixture, public ::testing::WithParamInterf
                 break;
         }
     }
-
-    // A context-menu entry of the selected tab, clicked.
-    void ClickItem(long position) {
-        ASSERT_TRUE(host->CommandBars().ClickItem(L"PupTabOnItem", position).clicked);
-    }
-
-    bool FileThere(const std::wstring& name) const {
-        return GetFileAttributesW((folder + L"\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
-    }
 };
 
 // Context-menu positions of the tab's menu.
@@ -200,7 +147,7 @@ TEST_P(SwitchOffTest, TheHostRunsOnAndTheLibraryGoesOnceLetGo) {
     const MomentCase c = GetParam();
     const bool asks = c.moment == Moment::CloseQuestion;
     StartWithFiles({{L"ExitInfor", asks ? 0u : 1u}});
-    const auto documents = DocumentProcedures();
+    const auto documents = DocumentProcedures(*host);
 
     // Another add-in's handler, first in the host's list.
     const DISPID otherEvent = c.moment == Moment::WindowActivate ? office::WindowActivate

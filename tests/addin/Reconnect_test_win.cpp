@@ -65,27 +65,6 @@ constexpr long kRename = 10;
 constexpr long kLock = 11;
 constexpr long kOptions = 13;
 
-// A handler of the host's application events connected before ours, as another add-in's.
-class OtherHandler final : public com::EventSink {
-  public:
-    // The action runs at each event of its kind until it says it is done.
-    OtherHandler(DISPID event, std::function<bool()> action)
-        : EventSink(office::IID_EProjectApp2), event_(event), action_(std::move(action)) {}
-
-    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                        UINT*) override {
-        if (id == event_ && !done_) {
-            done_ = action_();
-        }
-        return S_OK;
-    }
-
-  private:
-    DISPID event_;
-    std::function<bool()> action_;
-    bool done_ = false;
-};
-
 // Runs an action from a thread timer inside whatever message loop runs next (the popup menu's),
 // then closes the menu with the keys given, or without a choice.
 class InMenuLoop {
@@ -135,29 +114,9 @@ class InMenuLoop {
     UINT_PTR timer_ = 0;
 };
 
-class ReconnectTest : public AddinDllTest, public ::testing::WithParamInterface<ReconnectCase> {
+class ReconnectTest : public ProjectFilesTest, public ::testing::WithParamInterface<ReconnectCase> {
   protected:
-    std::wstring folder = TempFolder(L"MorvaneReconnect");
-
-    void TearDown() override {
-        for (const wchar_t* name : {L"Plan.mpp", L"Renamed.mpp"}) {
-            DeleteFileW((folder + L"\\" + name).c_str());
-        }
-        AddinDllTest::TearDown();
-    }
-
-    // Three projects, the second a file in the folder, the third active; the add-in loaded.
-    void StartWithFiles() {
-        StartHost(0);
-        const HANDLE file = CreateFileW((folder + L"\\Plan.mpp").c_str(), GENERIC_WRITE, 0, nullptr,
-                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        CloseHandle(file);
-        host->OpenProject(L"Plan 1.mpp", L"C:\\Plans");
-        host->OpenProject(L"Plan.mpp", folder);
-        host->OpenProject(L"Plan 3.mpp", L"C:\\Plans");
-        host->Pump();
-    }
+    ReconnectTest() : ProjectFilesTest(L"MorvaneReconnect") {}
 
     static HRESULT Reconnect(IDispatch* application, IDTExtensibility2& addin) {
         SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
@@ -198,10 +157,6 @@ class ReconnectTest : public AddinDllTest, public ::testing::WithParamInterface<
         const LPARAM at = MAKELPARAM(20, rect.bottom / 2);
         SendMessageW(controls.front(), WM_RBUTTONDOWN, MK_RBUTTON, at);
         SendMessageW(controls.front(), WM_RBUTTONUP, 0, at);
-    }
-
-    void ClickItem(long position) {
-        ASSERT_TRUE(host->CommandBars().ClickItem(L"PupTabOnItem", position).clicked);
     }
 
     // The bar shown in the strip the client window gives up on the workspace's upper edge,
@@ -359,8 +314,7 @@ TEST_P(ReconnectTest, EndsAsTheSameSwitchingOutsideAnyCallOfOurs) {
     otherConnection.reset();
     ASSERT_TRUE(host->IsOpen());
     // Nothing was renamed after the switch-off.
-    EXPECT_FALSE(GetFileAttributesW((folder + L"\\Renamed.mpp").c_str()) !=
-                 INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(FileThere(L"Renamed.mpp"));
 
     if (c.turns == Turns::OffOnOff) {
         ExpectNothingLeft();
@@ -421,29 +375,13 @@ TEST_F(ReconnectTest, AHundredRestartsInsideAHostCommandLeaveNothingBehind) {
     ExpectNothingLeft();
 }
 
-// A second object of the class, made as COM makes one from the loaded library.
-com::ComPtr<IDTExtensibility2> AnotherObject() {
-    com::ComPtr<IDTExtensibility2> addin;
-    using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-    const auto get = reinterpret_cast<GetClassObject>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"Morvane.dll"), "DllGetClassObject")));
-    CLSID clsid{};
-    com::ComPtr<IClassFactory> factory;
-    if (get && SUCCEEDED(CLSIDFromString(L"{D504026E-642D-4F32-8AC3-46DA8206141B}", &clsid)) &&
-        SUCCEEDED(get(clsid, IID_IClassFactory, reinterpret_cast<void**>(factory.Put())))) {
-        factory->CreateInstance(nullptr, __uuidof(IDTExtensibility2),
-                                reinterpret_cast<void**>(addin.Put()));
-    }
-    return addin;
-}
-
 // Two connections on the same windows would cross: while one object's stands, another's is
 // refused with a failure code, so that the host shows it as not loaded.
 TEST_F(ReconnectTest, AnotherObjectCannotConnectWhileOneIsConnected) {
     StartWithFiles();
     ASSERT_EQ(host->LoadAddins(), 1);
     host->Pump();
-    auto second = AnotherObject();
+    auto second = NewAddinObject(GetModuleHandleW(L"Morvane.dll"));
     ASSERT_TRUE(second);
     SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
     EXPECT_TRUE(FAILED(second->OnConnection(host->Application().Get(), office::ext_cm_AfterStartup,
