@@ -285,18 +285,19 @@ std::wstring CommandDispatcher::FaultText(NameFault fault) const {
 }
 
 void CommandDispatcher::CloseWindows(bool keepActive) {
+    // Closing a window takes its handle out of the collection: walk a copy. The windows judged
+    // below are the ones closed.
+    std::vector<WindowHandle> closing = parts_.childHandles.Items();
+    if (keepActive) {
+        std::erase(closing, parts_.windows.ActiveChild());
+    }
     // Unsaved work keeps the host's questions: the alerts go off only when nothing is lost.
-    const bool alertsOff = AllSaved(keepActive) && parts_.host.SetAlerts(false);
-    const WindowHandle active = keepActive ? parts_.windows.ActiveChild() : 0;
-    // Closing a window takes its handle out of the collection: walk a copy.
-    const std::vector<WindowHandle> handles = parts_.childHandles.Items();
-    for (const WindowHandle handle : handles) {
+    const bool alertsOff = AllSaved(closing) && parts_.host.SetAlerts(false);
+    for (const WindowHandle handle : closing) {
         if (!Standing()) {
             break;
         }
-        if (!keepActive || handle != active) {
-            parts_.windows.SendClose(handle);
-        }
+        parts_.windows.SendClose(handle);
     }
     Refresh();
     // Also after a switch-off: the host must not be left without its questions.
@@ -305,28 +306,14 @@ void CommandDispatcher::CloseWindows(bool keepActive) {
     }
 }
 
-bool CommandDispatcher::AllSaved(bool keepActive) const {
-    const auto projects = parts_.host.Projects();
-    if (!projects) {
-        return false;
-    }
-    const HostProjectPtr active = keepActive ? parts_.host.ActiveProject() : nullptr;
-    const auto activeName = active ? active->FullName() : std::nullopt;
-    if (keepActive && !activeName) {
-        return false;
-    }
-    for (const auto& project : *projects) {
-        if (!project) {
-            return false;
-        }
-        if (keepActive && project->FullName() == activeName) {
-            continue;
-        }
-        if (project->Saved() != true) {
-            return false;
-        }
-    }
-    return true;
+bool CommandDispatcher::AllSaved(const std::vector<WindowHandle>& windows) const {
+    return std::ranges::all_of(windows, [&](WindowHandle handle) {
+        const auto known = parts_.projectWindows.find(HandleText(handle));
+        const HostProjectPtr project = known != parts_.projectWindows.end() && known->second
+                                           ? known->second->Project()
+                                           : nullptr;
+        return project && project->Saved() == true;
+    });
 }
 
 void CommandDispatcher::OpenFolder() {

@@ -6,9 +6,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "addin/Backstage.h"
 #include "addin/CommandPorts.h"
@@ -32,6 +34,9 @@ struct CommandParts {
     CommandDialogs& dialogs;
     // The project windows' handles in tab order.
     const HandleCollection& childHandles;
+    // The host's window objects by their window handle's decimal text: which project a
+    // window shows.
+    const std::map<std::wstring, HostWindowPtr>& projectWindows;
     std::set<std::wstring, NoCaseLess>& lockedProjects;
     bool& updating;
     // The connection was switched off: a command stops at its next step, also when a dialog
@@ -84,8 +89,9 @@ class CommandDispatcher {
     // Why a typed name is refused, in the user's language.
     std::wstring FaultText(NameFault fault) const;
     void CloseWindows(bool keepActive);
-    // True when every project that closing the windows would close is saved.
-    bool AllSaved(bool keepActive) const;
+    // True when the project of every one of these windows is saved; a window whose project
+    // cannot be told counts as unsaved.
+    bool AllSaved(const std::vector<WindowHandle>& windows) const;
     void OpenFolder();
     void Lock(CommandBarControl& clicked);
     // The tabs rebuilt under the busy flag; then `whileBusy`, still under it. Nothing once the

@@ -1,6 +1,11 @@
 // The menu commands over doubles of the host, the windows, the files, the shell and the dialogs.
 #include "addin/CommandDispatcher.h"
 
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -50,6 +55,7 @@ class CommandDispatcherTest : public ::testing::Test {
     FakeCommandShell shell{log};
     FakeCommandDialogs dialogs{log};
     HandleCollection childHandles;
+    std::map<std::wstring, HostWindowPtr> projectWindows;
     std::set<std::wstring, NoCaseLess> locked;
     bool updating = false;
     bool ending = false;
@@ -66,6 +72,7 @@ class CommandDispatcherTest : public ::testing::Test {
         .shell = shell,
         .dialogs = dialogs,
         .childHandles = childHandles,
+        .projectWindows = projectWindows,
         .lockedProjects = locked,
         .updating = updating,
         .ending = ending,
@@ -91,6 +98,15 @@ class CommandDispatcherTest : public ::testing::Test {
     // A saved project in C:\Plans, active, with its file on disk.
     std::shared_ptr<FakeProject> SavedProject(const std::wstring& fileName) {
         return host.AddProject(fileName, L"C:\\Plans")->project;
+    }
+
+    // A project whose window has this handle, its tab last, its window object known.
+    std::shared_ptr<FakeProject> ProjectInWindow(const std::wstring& fileName,
+                                                 WindowHandle handle) {
+        const auto window = host.AddProject(fileName, L"C:\\P");
+        childHandles.Add(handle);
+        projectWindows[HandleText(handle)] = window;
+        return window->project;
     }
 };
 
@@ -247,34 +263,52 @@ TEST_F(CommandDispatcherTest, CloseOthersWithOneWindowSendsNothingAndRefreshes) 
     EXPECT_THAT(log, ElementsAre(L"refresh"));
 }
 
-// The alerts go off only while nothing unsaved is closed, and always come back on.
+// The alerts go off only while nothing unsaved is closed, and always come back on. What is
+// closed is told by the windows: Close Others keeps the window the client window names active,
+// whichever project the host calls active, and a window whose project is not known counts as
+// unsaved.
 TEST_F(CommandDispatcherTest, AlertsAreSwitchedOffOnlyWhenEveryClosedProjectIsSaved) {
     struct Case {
         const char* name;
         const wchar_t* command;
-        bool activeSaved, otherSaved;
+        bool firstSaved, secondSaved;
+        WindowHandle activeChild;  // 0: the client window names none
+        int hostsActive;           // 1 or 2: the project the host calls active
+        bool firstKnown;           // the first window's object is known
         bool alertsOffWhileClosing;
     };
     const Case cases[] = {
-        {"all saved, close all", L"CloseAll_Project", true, true, true},
-        {"active unsaved, close all", L"CloseAll_Project", false, true, false},
-        {"other unsaved, close all", L"CloseAll_Project", true, false, false},
-        {"all saved, close others", L"CloseOther_Project", true, true, true},
-        {"active unsaved, close others", L"CloseOther_Project", false, true, true},
-        {"other unsaved, close others", L"CloseOther_Project", true, false, false},
+        {"all saved, close all", L"CloseAll_Project", true, true, 2, 2, true, true},
+        {"active unsaved, close all", L"CloseAll_Project", true, false, 2, 2, true, false},
+        {"other unsaved, close all", L"CloseAll_Project", false, true, 2, 2, true, false},
+        {"all saved, close others", L"CloseOther_Project", true, true, 2, 2, true, true},
+        {"kept unsaved, close others", L"CloseOther_Project", true, false, 2, 2, true, true},
+        {"other unsaved, close others", L"CloseOther_Project", false, true, 2, 2, true, false},
+        {"no active child, host's active unsaved", L"CloseOther_Project", true, false, 0, 2, true,
+         false},
+        {"host's active unsaved in a closed window", L"CloseOther_Project", false, true, 2, 1, true,
+         false},
+        {"host's active saved in a closed window, kept unsaved", L"CloseOther_Project", true, false,
+         2, 1, true, true},
+        {"closed window not known, close others", L"CloseOther_Project", true, true, 2, 2, false,
+         false},
+        {"window not known, close all", L"CloseAll_Project", true, true, 2, 2, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         host.projects.clear();
         host.windows.clear();
         childHandles.Clear();
-        auto other = host.AddProject(L"Other.mpp", L"C:\\P")->project;
-        auto active = host.AddProject(L"Active.mpp", L"C:\\P")->project;
-        other->saved = c.otherSaved;
-        active->saved = c.activeSaved;
-        childHandles.Add(1);
-        childHandles.Add(2);
-        windows.active = 2;
+        projectWindows.clear();
+        auto first = ProjectInWindow(L"First.mpp", 1);
+        auto second = ProjectInWindow(L"Second.mpp", 2);
+        first->saved = c.firstSaved;
+        second->saved = c.secondSaved;
+        host.activeProject = c.hostsActive == 1 ? first : second;
+        if (!c.firstKnown) {
+            projectWindows.erase(HandleText(1));
+        }
+        windows.active = c.activeChild;
         std::vector<bool> alertsSeen;
         windows.onSendClose = [&](WindowHandle) { alertsSeen.push_back(host.alerts); };
         Click(c.command);
@@ -286,14 +320,26 @@ TEST_F(CommandDispatcherTest, AlertsAreSwitchedOffOnlyWhenEveryClosedProjectIsSa
     }
 }
 
+// A host that cannot say whether a project is saved, or which project a window shows, keeps
+// its questions.
 TEST_F(CommandDispatcherTest, AlertsStayOnWhenTheHostCannotSayWhatIsSaved) {
-    auto project = host.AddProject(L"A.mpp", L"C:\\P")->project;
-    project->Fail("Saved");
-    childHandles.Add(1);
-    std::vector<bool> alertsSeen;
-    windows.onSendClose = [&](WindowHandle) { alertsSeen.push_back(host.alerts); };
-    Click(L"CloseAll_Project");
-    EXPECT_THAT(alertsSeen, ElementsAre(true));
+    for (const char* failing : {"Saved", "Project"}) {
+        SCOPED_TRACE(failing);
+        host.projects.clear();
+        host.windows.clear();
+        childHandles.Clear();
+        projectWindows.clear();
+        auto project = ProjectInWindow(L"A.mpp", 1);
+        if (std::string(failing) == "Saved") {
+            project->Fail("Saved");
+        } else {
+            host.windows.front()->Fail("Project");
+        }
+        std::vector<bool> alertsSeen;
+        windows.onSendClose = [&](WindowHandle) { alertsSeen.push_back(host.alerts); };
+        Click(L"CloseAll_Project");
+        EXPECT_THAT(alertsSeen, ElementsAre(true));
+    }
 }
 
 TEST_F(CommandDispatcherTest, OpenFolderQuotesTheFullName) {
