@@ -202,12 +202,12 @@ std::wstring CommandDispatcher::AskNewFullName(const std::wstring& folder, const
     // Each message and each prompt may be answered after a switch-off.
     while (Standing()) {
         typed = parts_.dialogs.AskNewName(prompt, typed);
-        if (!Standing() || typed.empty() || SameNameIgnoringCase(typed, name.base)) {
+        if (!Standing() || typed.empty() || parts_.files.SameName(typed, name.base)) {
             return L"";
         }
         // The file is judged by the name Windows gives it: a trailing dot or blank goes.
         const std::wstring fileName = NameWindowsUses(typed + name.extension);
-        if (SameNameIgnoringCase(fileName, name.base + name.extension)) {
+        if (parts_.files.SameName(fileName, name.base + name.extension)) {
             return L"";
         }
         const std::wstring fullName = folder + fileName;
@@ -252,7 +252,7 @@ bool CommandDispatcher::IsOpenProjectsName(const std::wstring& fullName) const {
     const auto projects = parts_.host.Projects().value_or(std::vector<HostProjectPtr>{});
     return std::ranges::any_of(projects, [&](const HostProjectPtr& project) {
         const auto name = project ? project->FullName() : std::nullopt;
-        return name && SameNameIgnoringCase(*name, fullName);
+        return name && parts_.files.SameName(*name, fullName);
     });
 }
 

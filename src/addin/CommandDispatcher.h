@@ -80,7 +80,7 @@ class CommandDispatcher {
     // project's own file).
     std::wstring AskNewFullName(const std::wstring& folder, const SplitName& name,
                                 const std::optional<FileIdentity>& oldFile);
-    // True when an open project has this full name, ignoring case.
+    // True when an open project has a full name the file system takes for this one.
     bool IsOpenProjectsName(const std::wstring& fullName) const;
     // The text of `key` in the user's language, then the file's full name, then the reason when
     // one is given.

@@ -14,6 +14,7 @@
 #include "support/FakeCommandPorts.h"
 #include "support/FakeHost.h"
 #include "support/FakeTabStrip.h"
+#include "support/SameNameCases.h"
 
 namespace morvane::test {
 namespace {
@@ -109,6 +110,17 @@ class CommandDispatcherTest : public ::testing::Test {
         return window->project;
     }
 };
+
+// The file port's double takes names for one as Windows does.
+TEST(FakeCommandFiles, TakesNamesForOneAsTheFileSystemDoes) {
+    CommandLog log;
+    FakeDisk disk;
+    FakeCommandFiles files{log, disk};
+    for (const SameNameCase& c : SameNameCases) {
+        EXPECT_EQ(files.SameName(c.a, c.b), c.same)
+            << testing::PrintToString(std::wstring(c.a) + L" | " + c.b);
+    }
+}
 
 TEST_F(CommandDispatcherTest, HostCommandsCallTheirHostMember) {
     Click(L"New_Project");
@@ -574,11 +586,12 @@ TEST_F(CommandDispatcherTest, RenameRefusesNamesWindowsWouldNotTakeAndAsksAgain)
     }
 }
 
-// A name another project has, in any case, is never taken: its file is not saved over, and an
-// open project that has no file yet keeps its full name (a save of it would write over the
-// renamed project). The user is told what is in the way and asked again.
+// A name another project has, in any case of any alphabet, is never taken: its file is not
+// saved over, and an open project that has no file yet keeps its full name (a save of it would
+// write over the renamed one). The user is told what is in the way and asked again.
 TEST_F(CommandDispatcherTest, RenameOntoAnotherProjectsNameAsksAgainAndKeepsBoth) {
     struct Case {
+        const wchar_t* other;  // the other project's file name
         const wchar_t* taken;
         bool onDisk;  // the other project's file
         const wchar_t* message;
@@ -589,21 +602,26 @@ TEST_F(CommandDispatcherTest, RenameOntoAnotherProjectsNameAsksAgainAndKeepsBoth
         L"message Another open project already has this name, so "
         L"the project is not renamed to it: ";
     const Case cases[] = {
-        {L"B", true, fileThere},
-        {L"b", true, fileThere},
-        {L"B", false, projectOpen},
-        {L"b", false, projectOpen},
+        {L"B.mpp", L"B", true, fileThere},
+        {L"B.mpp", L"b", true, fileThere},
+        {L"B.mpp", L"B", false, projectOpen},
+        {L"B.mpp", L"b", false, projectOpen},
+        {L"\u00C4nderung.mpp", L"\u00E4nderung", true, fileThere},  // Änderung, änderung
+        {L"\u00C4nderung.mpp", L"\u00E4nderung", false, projectOpen},
+        {L"\u0416.mpp", L"\u0436", false, projectOpen},  // Ж, ж
+        {L"\u043F\u043B\u0430\u043D.mpp", L"\u041F\u041B\u0410\u041D", false, projectOpen},  // план
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(
-            testing::PrintToString(std::wstring(c.taken) + (c.onDisk ? L" on disk" : L"")));
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.other) + L" to " + c.taken +
+                                            (c.onDisk ? L", on disk" : L"")));
         log.clear();
         dialogs.namesShown.clear();
         host.projects.clear();
         host.windows.clear();
-        host.AddProject(L"B.mpp", L"C:\\Plans");
+        const std::wstring otherFile = L"C:\\Plans\\" + std::wstring(c.other);
+        host.AddProject(c.other, L"C:\\Plans");
         if (!c.onDisk) {
-            disk.Remove(L"C:\\Plans\\B.mpp");
+            disk.Remove(otherFile);
         }
         auto a = SavedProject(L"A.mpp");
         dialogs.newNames = {c.taken, L"C"};
@@ -612,9 +630,10 @@ TEST_F(CommandDispatcherTest, RenameOntoAnotherProjectsNameAsksAgainAndKeepsBoth
         EXPECT_THAT(a->savedAs, ElementsAre(L"C:\\Plans\\C.mpp"));
         EXPECT_THAT(log, ElementsAre(c.message + (L"C:\\Plans\\" + std::wstring(c.taken) + L".mpp"),
                                      L"delete C:\\Plans\\A.mpp", L"refresh"));
-        EXPECT_EQ(disk.Content(L"C:\\Plans\\B.mpp"),
-                  c.onDisk ? std::optional<std::wstring>(L"content of B.mpp") : std::nullopt);
+        EXPECT_EQ(disk.Content(otherFile),
+                  c.onDisk ? std::optional(L"content of " + std::wstring(c.other)) : std::nullopt);
         EXPECT_EQ(disk.Content(L"C:\\Plans\\C.mpp"), L"content of A.mpp");
+        disk.Remove(otherFile);
         disk.Remove(L"C:\\Plans\\C.mpp");
     }
 }

@@ -66,6 +66,9 @@ class FakeCommandFiles : public CommandFiles {
         disk_.Remove(path);
         return std::nullopt;
     }
+    bool SameName(const std::wstring& a, const std::wstring& b) override {
+        return FakeDisk::Upper(a) == FakeDisk::Upper(b);
+    }
 
   private:
     CommandLog& log_;
