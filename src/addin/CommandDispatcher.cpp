@@ -164,32 +164,71 @@ void CommandDispatcher::Rename() {
                       newFullName);
         return;
     }
-    const auto projectFullName = project->FullName();
-    switch (OutcomeOfSave(projectFullName ? parts_.files.Identity(*projectFullName) : std::nullopt,
-                          oldFile, parts_.files.Identity(newFullName))) {
+    if (SettleOldFile(*project, *oldFullName, oldFile, newFullName)) {
+        Refresh();
+    }
+}
+
+bool CommandDispatcher::SettleOldFile(const HostProject& project, const std::wstring& oldFullName,
+                                      const std::optional<FileIdentity>& oldFile,
+                                      const std::wstring& newFullName) {
+    // Without the project's full name nothing tells where the host saved it: both files stay.
+    const auto projectFullName = project.FullName();
+    if (!projectFullName) {
+        ShowAboutFile(L"RenameNotChecked",
+                      L"The project was saved, but where it is now could not be checked, so its "
+                      L"old file is kept:",
+                      oldFullName);
+        return true;
+    }
+    switch (OutcomeOfSave(parts_.files.Identity(*projectFullName), oldFile,
+                          parts_.files.Identity(newFullName))) {
         case RenameOutcome::DeleteOld:
-            if (const auto error = parts_.files.Delete(*oldFullName)) {
-                ShowAboutFile(L"RenameOldFileKept",
-                              L"The project is saved under its new name, but its old file could "
-                              L"not be deleted and is kept:",
-                              *oldFullName, *error);
-                return;
-            }
-            break;
+            return DeleteOldFile(oldFullName);
         case RenameOutcome::NotMoved:
             ShowAboutFile(L"RenameNotMoved",
                           L"The project was not saved under its new name, so its file is kept:",
-                          *oldFullName);
+                          oldFullName);
             break;
         case RenameOutcome::NoNewFile:
             ShowAboutFile(L"RenameNoNewFile",
                           L"The new name does not lead to a new file, so the old file is kept:",
-                          *oldFullName);
+                          oldFullName);
             break;
         case RenameOutcome::NoOldFile:
             break;
     }
-    Refresh();
+    return true;
+}
+
+bool CommandDispatcher::DeleteOldFile(const std::wstring& oldFullName) {
+    const auto error = parts_.files.Delete(oldFullName);
+    if (!error) {
+        return true;
+    }
+    // The delete's failure alone does not say whether the file is still there: it may have
+    // gone meanwhile, which is no fault.
+    switch (parts_.files.Exists(oldFullName).answer) {
+        case Existence::Answer::Absent:
+            ShowAboutFile(L"RenameOldFileGone",
+                          L"The project is saved under its new name, and its old file is gone "
+                          L"already:",
+                          oldFullName);
+            return true;
+        case Existence::Answer::Present:
+            ShowAboutFile(L"RenameOldFileKept",
+                          L"The project is saved under its new name, but its old file could not "
+                          L"be deleted and is kept:",
+                          oldFullName, *error);
+            break;
+        case Existence::Answer::Unknown:
+            ShowAboutFile(L"RenameOldFileUnknown",
+                          L"The project is saved under its new name, but its old file could not "
+                          L"be deleted, and Windows cannot tell whether it is still there:",
+                          oldFullName, *error);
+            break;
+    }
+    return false;
 }
 
 std::wstring CommandDispatcher::AskNewFullName(const std::wstring& folder, const SplitName& name,

@@ -82,6 +82,13 @@ class CommandDispatcher {
                                 const std::optional<FileIdentity>& oldFile);
     // True when an open project has a full name the file system takes for this one.
     bool IsOpenProjectsName(const std::wstring& fullName) const;
+    // After the host answered that it saved the project under `newFullName`: the old file
+    // deleted when the project now lives in the new file, and the user told what became of
+    // the old file. False when the rename ends on an error, without a refresh.
+    bool SettleOldFile(const HostProject& project, const std::wstring& oldFullName,
+                       const std::optional<FileIdentity>& oldFile, const std::wstring& newFullName);
+    // The old file deleted; what is known of it told when that fails. False on an error.
+    bool DeleteOldFile(const std::wstring& oldFullName);
     // The text of `key` in the user's language, then the file's full name, then the reason when
     // one is given.
     void ShowAboutFile(const std::wstring& key, const std::wstring& text,

@@ -543,17 +543,68 @@ TEST_F(CommandDispatcherTest, RenameRefusedByTheHostKeepsTheOldFileAndSaysWhy) {
     }
 }
 
-// The project is under its new name already: the message says so, names the old file and why
-// it stays.
-TEST_F(CommandDispatcherTest, RenameReportsAFailedDeletionWithoutRefreshing) {
-    SavedProject(L"Plan.mpp");
-    files.deleteError = L"Permission denied";
+// The project is under its new name already when the old file's delete fails: the message says
+// so, names the old file and what is known of it. A file that is there still is kept, with the
+// reason; one that went meanwhile is gone, as the rename would have it; one that cannot be
+// looked up is neither. Only a file gone ends the rename without an error.
+TEST_F(CommandDispatcherTest, RenameTellsWhatBecameOfAnOldFileItCouldNotDelete) {
+    const std::wstring oldFile = L"C:\\Plans\\Plan.mpp";
+    struct Case {
+        const char* name;
+        std::function<void()> meanwhile;  // while the host saves
+        std::vector<std::wstring> after;  // the log after the delete
+    };
+    const Case cases[] = {
+        {"held by another program",
+         [&] { files.deleteError = L"Permission denied"; },
+         {L"message The project is saved under its new name, but its old file could not be "
+          L"deleted and is kept: " +
+          oldFile + L"\nPermission denied"}},
+        {"gone meanwhile",
+         [&] { disk.Remove(oldFile); },
+         {L"message The project is saved under its new name, and its old file is gone already: " +
+              oldFile,
+          L"refresh"}},
+        {"cannot be looked up",
+         [&] {
+             files.deleteError = L"Permission denied";
+             files.lookupErrors[oldFile] = L"The network path was not found.";
+         },
+         {L"message The project is saved under its new name, but its old file could not be "
+          L"deleted, and Windows cannot tell whether it is still there: " +
+          oldFile + L"\nPermission denied"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        log.clear();
+        host.projects.clear();
+        host.windows.clear();
+        files.deleteError.reset();
+        files.lookupErrors.clear();
+        disk.Remove(L"C:\\Plans\\Plan2.mpp");
+        auto project = SavedProject(L"Plan.mpp");
+        project->whileSaving = c.meanwhile;
+        dialogs.newNames = {L"Plan2"};
+        Click(L"Rename_Project");
+        std::vector<std::wstring> expected{L"delete " + oldFile};
+        expected.insert(expected.end(), c.after.begin(), c.after.end());
+        EXPECT_EQ(log, expected);
+        EXPECT_EQ(project->fullName, L"C:\\Plans\\Plan2.mpp");
+        EXPECT_TRUE(disk.Exists(L"C:\\Plans\\Plan2.mpp"));
+    }
+}
+
+// The host answered that it saved, but the project's full name cannot be read: where the
+// project is was not checked, so nothing is deleted, and the message says just that.
+TEST_F(CommandDispatcherTest, RenameWhoseProjectCannotBeFoundAfterTheSaveKeepsTheOldFile) {
+    auto project = SavedProject(L"Plan.mpp");
+    project->whileSaving = [&] { project->Fail("FullName"); };
     dialogs.newNames = {L"Plan2"};
     Click(L"Rename_Project");
-    EXPECT_THAT(log, ElementsAre(L"delete C:\\Plans\\Plan.mpp",
-                                 L"message The project is saved under its new name, but its old "
-                                 L"file could not be deleted and is kept: C:\\Plans\\Plan.mpp\n"
-                                 L"Permission denied"));
+    EXPECT_THAT(log, ElementsAre(L"message The project was saved, but where it is now could not "
+                                 L"be checked, so its old file is kept: C:\\Plans\\Plan.mpp",
+                                 L"refresh"));
+    EXPECT_EQ(disk.Content(L"C:\\Plans\\Plan.mpp"), L"content of Plan.mpp");
     EXPECT_TRUE(disk.Exists(L"C:\\Plans\\Plan2.mpp"));
 }
 
