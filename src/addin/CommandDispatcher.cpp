@@ -164,32 +164,71 @@ void CommandDispatcher::Rename() {
                       newFullName);
         return;
     }
-    const auto projectFullName = project->FullName();
-    switch (OutcomeOfSave(projectFullName ? parts_.files.Identity(*projectFullName) : std::nullopt,
-                          oldFile, parts_.files.Identity(newFullName))) {
+    if (SettleOldFile(*project, *oldFullName, oldFile, newFullName)) {
+        Refresh();
+    }
+}
+
+bool CommandDispatcher::SettleOldFile(const HostProject& project, const std::wstring& oldFullName,
+                                      const std::optional<FileIdentity>& oldFile,
+                                      const std::wstring& newFullName) {
+    // Without the project's full name nothing tells where the host saved it: both files stay.
+    const auto projectFullName = project.FullName();
+    if (!projectFullName) {
+        ShowAboutFile(L"RenameNotChecked",
+                      L"The project was saved, but where it is now could not be checked, so its "
+                      L"old file is kept:",
+                      oldFullName);
+        return true;
+    }
+    switch (OutcomeOfSave(parts_.files.Identity(*projectFullName), oldFile,
+                          parts_.files.Identity(newFullName))) {
         case RenameOutcome::DeleteOld:
-            if (const auto error = parts_.files.Delete(*oldFullName)) {
-                ShowAboutFile(L"RenameOldFileKept",
-                              L"The project is saved under its new name, but its old file could "
-                              L"not be deleted and is kept:",
-                              *oldFullName, *error);
-                return;
-            }
-            break;
+            return DeleteOldFile(oldFullName);
         case RenameOutcome::NotMoved:
             ShowAboutFile(L"RenameNotMoved",
                           L"The project was not saved under its new name, so its file is kept:",
-                          *oldFullName);
+                          oldFullName);
             break;
         case RenameOutcome::NoNewFile:
             ShowAboutFile(L"RenameNoNewFile",
                           L"The new name does not lead to a new file, so the old file is kept:",
-                          *oldFullName);
+                          oldFullName);
             break;
         case RenameOutcome::NoOldFile:
             break;
     }
-    Refresh();
+    return true;
+}
+
+bool CommandDispatcher::DeleteOldFile(const std::wstring& oldFullName) {
+    const auto error = parts_.files.Delete(oldFullName);
+    if (!error) {
+        return true;
+    }
+    // The delete's failure alone does not say whether the file is still there: it may have
+    // gone meanwhile, which is no fault.
+    switch (parts_.files.Exists(oldFullName).answer) {
+        case Existence::Answer::Absent:
+            ShowAboutFile(L"RenameOldFileGone",
+                          L"The project is saved under its new name, and its old file is gone "
+                          L"already:",
+                          oldFullName);
+            return true;
+        case Existence::Answer::Present:
+            ShowAboutFile(L"RenameOldFileKept",
+                          L"The project is saved under its new name, but its old file could not "
+                          L"be deleted and is kept:",
+                          oldFullName, *error);
+            break;
+        case Existence::Answer::Unknown:
+            ShowAboutFile(L"RenameOldFileUnknown",
+                          L"The project is saved under its new name, but its old file could not "
+                          L"be deleted, and Windows cannot tell whether it is still there:",
+                          oldFullName, *error);
+            break;
+    }
+    return false;
 }
 
 std::wstring CommandDispatcher::AskNewFullName(const std::wstring& folder, const SplitName& name,
@@ -202,12 +241,12 @@ std::wstring CommandDispatcher::AskNewFullName(const std::wstring& folder, const
     // Each message and each prompt may be answered after a switch-off.
     while (Standing()) {
         typed = parts_.dialogs.AskNewName(prompt, typed);
-        if (!Standing() || typed.empty() || SameNameIgnoringCase(typed, name.base)) {
+        if (!Standing() || typed.empty() || parts_.files.SameName(typed, name.base)) {
             return L"";
         }
         // The file is judged by the name Windows gives it: a trailing dot or blank goes.
         const std::wstring fileName = NameWindowsUses(typed + name.extension);
-        if (SameNameIgnoringCase(fileName, name.base + name.extension)) {
+        if (parts_.files.SameName(fileName, name.base + name.extension)) {
             return L"";
         }
         const std::wstring fullName = folder + fileName;
@@ -252,7 +291,7 @@ bool CommandDispatcher::IsOpenProjectsName(const std::wstring& fullName) const {
     const auto projects = parts_.host.Projects().value_or(std::vector<HostProjectPtr>{});
     return std::ranges::any_of(projects, [&](const HostProjectPtr& project) {
         const auto name = project ? project->FullName() : std::nullopt;
-        return name && SameNameIgnoringCase(*name, fullName);
+        return name && parts_.files.SameName(*name, fullName);
     });
 }
 
@@ -285,18 +324,19 @@ std::wstring CommandDispatcher::FaultText(NameFault fault) const {
 }
 
 void CommandDispatcher::CloseWindows(bool keepActive) {
+    // Closing a window takes its handle out of the collection: walk a copy. The windows judged
+    // below are the ones closed.
+    std::vector<WindowHandle> closing = parts_.childHandles.Items();
+    if (keepActive) {
+        std::erase(closing, parts_.windows.ActiveChild());
+    }
     // Unsaved work keeps the host's questions: the alerts go off only when nothing is lost.
-    const bool alertsOff = AllSaved(keepActive) && parts_.host.SetAlerts(false);
-    const WindowHandle active = keepActive ? parts_.windows.ActiveChild() : 0;
-    // Closing a window takes its handle out of the collection: walk a copy.
-    const std::vector<WindowHandle> handles = parts_.childHandles.Items();
-    for (const WindowHandle handle : handles) {
+    const bool alertsOff = AllSaved(closing) && parts_.host.SetAlerts(false);
+    for (const WindowHandle handle : closing) {
         if (!Standing()) {
             break;
         }
-        if (!keepActive || handle != active) {
-            parts_.windows.SendClose(handle);
-        }
+        parts_.windows.SendClose(handle);
     }
     Refresh();
     // Also after a switch-off: the host must not be left without its questions.
@@ -305,28 +345,14 @@ void CommandDispatcher::CloseWindows(bool keepActive) {
     }
 }
 
-bool CommandDispatcher::AllSaved(bool keepActive) const {
-    const auto projects = parts_.host.Projects();
-    if (!projects) {
-        return false;
-    }
-    const HostProjectPtr active = keepActive ? parts_.host.ActiveProject() : nullptr;
-    const auto activeName = active ? active->FullName() : std::nullopt;
-    if (keepActive && !activeName) {
-        return false;
-    }
-    for (const auto& project : *projects) {
-        if (!project) {
-            return false;
-        }
-        if (keepActive && project->FullName() == activeName) {
-            continue;
-        }
-        if (project->Saved() != true) {
-            return false;
-        }
-    }
-    return true;
+bool CommandDispatcher::AllSaved(const std::vector<WindowHandle>& windows) const {
+    return std::ranges::all_of(windows, [&](WindowHandle handle) {
+        const auto known = parts_.projectWindows.find(HandleText(handle));
+        const HostProjectPtr project = known != parts_.projectWindows.end() && known->second
+                                           ? known->second->Project()
+                                           : nullptr;
+        return project && project->Saved() == true;
+    });
 }
 
 void CommandDispatcher::OpenFolder() {

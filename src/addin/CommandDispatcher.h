@@ -6,9 +6,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "addin/Backstage.h"
 #include "addin/CommandPorts.h"
@@ -32,6 +34,9 @@ struct CommandParts {
     CommandDialogs& dialogs;
     // The project windows' handles in tab order.
     const HandleCollection& childHandles;
+    // The host's window objects by their window handle's decimal text: which project a
+    // window shows.
+    const std::map<std::wstring, HostWindowPtr>& projectWindows;
     std::set<std::wstring, NoCaseLess>& lockedProjects;
     bool& updating;
     // The connection was switched off: a command stops at its next step, also when a dialog
@@ -75,8 +80,15 @@ class CommandDispatcher {
     // project's own file).
     std::wstring AskNewFullName(const std::wstring& folder, const SplitName& name,
                                 const std::optional<FileIdentity>& oldFile);
-    // True when an open project has this full name, ignoring case.
+    // True when an open project has a full name the file system takes for this one.
     bool IsOpenProjectsName(const std::wstring& fullName) const;
+    // After the host answered that it saved the project under `newFullName`: the old file
+    // deleted when the project now lives in the new file, and the user told what became of
+    // the old file. False when the rename ends on an error, without a refresh.
+    bool SettleOldFile(const HostProject& project, const std::wstring& oldFullName,
+                       const std::optional<FileIdentity>& oldFile, const std::wstring& newFullName);
+    // The old file deleted; what is known of it told when that fails. False on an error.
+    bool DeleteOldFile(const std::wstring& oldFullName);
     // The text of `key` in the user's language, then the file's full name, then the reason when
     // one is given.
     void ShowAboutFile(const std::wstring& key, const std::wstring& text,
@@ -84,8 +96,9 @@ class CommandDispatcher {
     // Why a typed name is refused, in the user's language.
     std::wstring FaultText(NameFault fault) const;
     void CloseWindows(bool keepActive);
-    // True when every project that closing the windows would close is saved.
-    bool AllSaved(bool keepActive) const;
+    // True when the project of every one of these windows is saved; a window whose project
+    // cannot be told counts as unsaved.
+    bool AllSaved(const std::vector<WindowHandle>& windows) const;
     void OpenFolder();
     void Lock(CommandBarControl& clicked);
     // The tabs rebuilt under the busy flag; then `whileBusy`, still under it. Nothing once the

@@ -48,6 +48,9 @@ class CommandFiles {
     virtual std::optional<FileIdentity> Identity(const std::wstring& path) = 0;
     // Deletes the file, read-only or not; the error's description when it fails.
     virtual std::optional<std::wstring> Delete(const std::wstring& path) = 0;
+    // True when the file system takes the two names for one: letter for letter, case ignored
+    // in every alphabet ("Änderung" and "änderung", "Ж" and "ж").
+    virtual bool SameName(const std::wstring& a, const std::wstring& b) = 0;
 };
 
 class CommandShell {

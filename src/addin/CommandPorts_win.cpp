@@ -110,6 +110,11 @@ std::optional<std::wstring> Win32CommandFiles::Delete(const std::wstring& path) 
     return std::nullopt;
 }
 
+bool Win32CommandFiles::SameName(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
 OwnedHandle StartWindowsProgram(const std::wstring& program, const std::wstring& arguments) {
     // The system's Windows folder: on a terminal server GetWindowsDirectoryW may give the user's
     // own one, which the user can write.

@@ -35,6 +35,8 @@ class Win32CommandFiles final : public CommandFiles {
     Existence Exists(const std::wstring& path) override;
     std::optional<FileIdentity> Identity(const std::wstring& path) override;
     std::optional<std::wstring> Delete(const std::wstring& path) override;
+    // As the file system compares names: ordinal, through the system's upper-case table.
+    bool SameName(const std::wstring& a, const std::wstring& b) override;
 };
 
 // A kernel handle (a file, a process), closed by its holder.

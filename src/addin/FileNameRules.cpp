@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cwctype>
 #include <string_view>
 
 namespace morvane {
@@ -43,13 +42,6 @@ std::wstring FolderPrefix(const std::wstring& folder, const std::wstring& separa
 std::wstring NameWindowsUses(const std::wstring& fileName) {
     const auto kept = fileName.find_last_not_of(L". ");
     return kept == std::wstring::npos ? L"" : fileName.substr(0, kept + 1);
-}
-
-bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b) {
-    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) {
-        return std::towupper(static_cast<std::wint_t>(x)) ==
-               std::towupper(static_cast<std::wint_t>(y));
-    });
 }
 
 bool IsAcceptableFileName(const std::wstring& name) {

@@ -30,9 +30,6 @@ std::wstring FolderPrefix(const std::wstring& folder, const std::wstring& separa
 // ("Plan2. " is "Plan2"; "Plan2 .mpp" stays).
 std::wstring NameWindowsUses(const std::wstring& fileName);
 
-// Equal letter for letter, ignoring case.
-bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b);
-
 // False for a name Windows would refuse or read as another place: one holding \ / : * ? " < >
 // |, a control character, or nothing but blanks and dots.
 bool IsAcceptableFileName(const std::wstring& name);

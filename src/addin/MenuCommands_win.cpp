@@ -45,6 +45,7 @@ MenuCommands::MenuCommands(AddinState& state, TabBarHooks& hooks, CommandSeams s
           .shell = *shell_,
           .dialogs = *dialogs_,
           .childHandles = state.ChildHandles,
+          .projectWindows = state.ProjectWindows,
           .lockedProjects = state.LockedProjects,
           .updating = state.Updating,
           .ending = state.Ending,

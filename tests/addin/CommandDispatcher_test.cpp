@@ -1,6 +1,11 @@
 // The menu commands over doubles of the host, the windows, the files, the shell and the dialogs.
 #include "addin/CommandDispatcher.h"
 
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,6 +14,7 @@
 #include "support/FakeCommandPorts.h"
 #include "support/FakeHost.h"
 #include "support/FakeTabStrip.h"
+#include "support/SameNameCases.h"
 
 namespace morvane::test {
 namespace {
@@ -50,6 +56,7 @@ class CommandDispatcherTest : public ::testing::Test {
     FakeCommandShell shell{log};
     FakeCommandDialogs dialogs{log};
     HandleCollection childHandles;
+    std::map<std::wstring, HostWindowPtr> projectWindows;
     std::set<std::wstring, NoCaseLess> locked;
     bool updating = false;
     bool ending = false;
@@ -66,6 +73,7 @@ class CommandDispatcherTest : public ::testing::Test {
         .shell = shell,
         .dialogs = dialogs,
         .childHandles = childHandles,
+        .projectWindows = projectWindows,
         .lockedProjects = locked,
         .updating = updating,
         .ending = ending,
@@ -92,7 +100,27 @@ class CommandDispatcherTest : public ::testing::Test {
     std::shared_ptr<FakeProject> SavedProject(const std::wstring& fileName) {
         return host.AddProject(fileName, L"C:\\Plans")->project;
     }
+
+    // A project whose window has this handle, its tab last, its window object known.
+    std::shared_ptr<FakeProject> ProjectInWindow(const std::wstring& fileName,
+                                                 WindowHandle handle) {
+        const auto window = host.AddProject(fileName, L"C:\\P");
+        childHandles.Add(handle);
+        projectWindows[HandleText(handle)] = window;
+        return window->project;
+    }
 };
+
+// The file port's double takes names for one as Windows does.
+TEST(FakeCommandFiles, TakesNamesForOneAsTheFileSystemDoes) {
+    CommandLog log;
+    FakeDisk disk;
+    FakeCommandFiles files{log, disk};
+    for (const SameNameCase& c : SameNameCases) {
+        EXPECT_EQ(files.SameName(c.a, c.b), c.same)
+            << testing::PrintToString(std::wstring(c.a) + L" | " + c.b);
+    }
+}
 
 TEST_F(CommandDispatcherTest, HostCommandsCallTheirHostMember) {
     Click(L"New_Project");
@@ -247,34 +275,52 @@ TEST_F(CommandDispatcherTest, CloseOthersWithOneWindowSendsNothingAndRefreshes) 
     EXPECT_THAT(log, ElementsAre(L"refresh"));
 }
 
-// The alerts go off only while nothing unsaved is closed, and always come back on.
+// The alerts go off only while nothing unsaved is closed, and always come back on. What is
+// closed is told by the windows: Close Others keeps the window the client window names active,
+// whichever project the host calls active, and a window whose project is not known counts as
+// unsaved.
 TEST_F(CommandDispatcherTest, AlertsAreSwitchedOffOnlyWhenEveryClosedProjectIsSaved) {
     struct Case {
         const char* name;
         const wchar_t* command;
-        bool activeSaved, otherSaved;
+        bool firstSaved, secondSaved;
+        WindowHandle activeChild;  // 0: the client window names none
+        int hostsActive;           // 1 or 2: the project the host calls active
+        bool firstKnown;           // the first window's object is known
         bool alertsOffWhileClosing;
     };
     const Case cases[] = {
-        {"all saved, close all", L"CloseAll_Project", true, true, true},
-        {"active unsaved, close all", L"CloseAll_Project", false, true, false},
-        {"other unsaved, close all", L"CloseAll_Project", true, false, false},
-        {"all saved, close others", L"CloseOther_Project", true, true, true},
-        {"active unsaved, close others", L"CloseOther_Project", false, true, true},
-        {"other unsaved, close others", L"CloseOther_Project", true, false, false},
+        {"all saved, close all", L"CloseAll_Project", true, true, 2, 2, true, true},
+        {"active unsaved, close all", L"CloseAll_Project", true, false, 2, 2, true, false},
+        {"other unsaved, close all", L"CloseAll_Project", false, true, 2, 2, true, false},
+        {"all saved, close others", L"CloseOther_Project", true, true, 2, 2, true, true},
+        {"kept unsaved, close others", L"CloseOther_Project", true, false, 2, 2, true, true},
+        {"other unsaved, close others", L"CloseOther_Project", false, true, 2, 2, true, false},
+        {"no active child, host's active unsaved", L"CloseOther_Project", true, false, 0, 2, true,
+         false},
+        {"host's active unsaved in a closed window", L"CloseOther_Project", false, true, 2, 1, true,
+         false},
+        {"host's active saved in a closed window, kept unsaved", L"CloseOther_Project", true, false,
+         2, 1, true, true},
+        {"closed window not known, close others", L"CloseOther_Project", true, true, 2, 2, false,
+         false},
+        {"window not known, close all", L"CloseAll_Project", true, true, 2, 2, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         host.projects.clear();
         host.windows.clear();
         childHandles.Clear();
-        auto other = host.AddProject(L"Other.mpp", L"C:\\P")->project;
-        auto active = host.AddProject(L"Active.mpp", L"C:\\P")->project;
-        other->saved = c.otherSaved;
-        active->saved = c.activeSaved;
-        childHandles.Add(1);
-        childHandles.Add(2);
-        windows.active = 2;
+        projectWindows.clear();
+        auto first = ProjectInWindow(L"First.mpp", 1);
+        auto second = ProjectInWindow(L"Second.mpp", 2);
+        first->saved = c.firstSaved;
+        second->saved = c.secondSaved;
+        host.activeProject = c.hostsActive == 1 ? first : second;
+        if (!c.firstKnown) {
+            projectWindows.erase(HandleText(1));
+        }
+        windows.active = c.activeChild;
         std::vector<bool> alertsSeen;
         windows.onSendClose = [&](WindowHandle) { alertsSeen.push_back(host.alerts); };
         Click(c.command);
@@ -286,14 +332,26 @@ TEST_F(CommandDispatcherTest, AlertsAreSwitchedOffOnlyWhenEveryClosedProjectIsSa
     }
 }
 
+// A host that cannot say whether a project is saved, or which project a window shows, keeps
+// its questions.
 TEST_F(CommandDispatcherTest, AlertsStayOnWhenTheHostCannotSayWhatIsSaved) {
-    auto project = host.AddProject(L"A.mpp", L"C:\\P")->project;
-    project->Fail("Saved");
-    childHandles.Add(1);
-    std::vector<bool> alertsSeen;
-    windows.onSendClose = [&](WindowHandle) { alertsSeen.push_back(host.alerts); };
-    Click(L"CloseAll_Project");
-    EXPECT_THAT(alertsSeen, ElementsAre(true));
+    for (const char* failing : {"Saved", "Project"}) {
+        SCOPED_TRACE(failing);
+        host.projects.clear();
+        host.windows.clear();
+        childHandles.Clear();
+        projectWindows.clear();
+        auto project = ProjectInWindow(L"A.mpp", 1);
+        if (std::string(failing) == "Saved") {
+            project->Fail("Saved");
+        } else {
+            host.windows.front()->Fail("Project");
+        }
+        std::vector<bool> alertsSeen;
+        windows.onSendClose = [&](WindowHandle) { alertsSeen.push_back(host.alerts); };
+        Click(L"CloseAll_Project");
+        EXPECT_THAT(alertsSeen, ElementsAre(true));
+    }
 }
 
 TEST_F(CommandDispatcherTest, OpenFolderQuotesTheFullName) {
@@ -485,17 +543,68 @@ TEST_F(CommandDispatcherTest, RenameRefusedByTheHostKeepsTheOldFileAndSaysWhy) {
     }
 }
 
-// The project is under its new name already: the message says so, names the old file and why
-// it stays.
-TEST_F(CommandDispatcherTest, RenameReportsAFailedDeletionWithoutRefreshing) {
-    SavedProject(L"Plan.mpp");
-    files.deleteError = L"Permission denied";
+// The project is under its new name already when the old file's delete fails: the message says
+// so, names the old file and what is known of it. A file that is there still is kept, with the
+// reason; one that went meanwhile is gone, as the rename would have it; one that cannot be
+// looked up is neither. Only a file gone ends the rename without an error.
+TEST_F(CommandDispatcherTest, RenameTellsWhatBecameOfAnOldFileItCouldNotDelete) {
+    const std::wstring oldFile = L"C:\\Plans\\Plan.mpp";
+    struct Case {
+        const char* name;
+        std::function<void()> meanwhile;  // while the host saves
+        std::vector<std::wstring> after;  // the log after the delete
+    };
+    const Case cases[] = {
+        {"held by another program",
+         [&] { files.deleteError = L"Permission denied"; },
+         {L"message The project is saved under its new name, but its old file could not be "
+          L"deleted and is kept: " +
+          oldFile + L"\nPermission denied"}},
+        {"gone meanwhile",
+         [&] { disk.Remove(oldFile); },
+         {L"message The project is saved under its new name, and its old file is gone already: " +
+              oldFile,
+          L"refresh"}},
+        {"cannot be looked up",
+         [&] {
+             files.deleteError = L"Permission denied";
+             files.lookupErrors[oldFile] = L"The network path was not found.";
+         },
+         {L"message The project is saved under its new name, but its old file could not be "
+          L"deleted, and Windows cannot tell whether it is still there: " +
+          oldFile + L"\nPermission denied"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        log.clear();
+        host.projects.clear();
+        host.windows.clear();
+        files.deleteError.reset();
+        files.lookupErrors.clear();
+        disk.Remove(L"C:\\Plans\\Plan2.mpp");
+        auto project = SavedProject(L"Plan.mpp");
+        project->whileSaving = c.meanwhile;
+        dialogs.newNames = {L"Plan2"};
+        Click(L"Rename_Project");
+        std::vector<std::wstring> expected{L"delete " + oldFile};
+        expected.insert(expected.end(), c.after.begin(), c.after.end());
+        EXPECT_EQ(log, expected);
+        EXPECT_EQ(project->fullName, L"C:\\Plans\\Plan2.mpp");
+        EXPECT_TRUE(disk.Exists(L"C:\\Plans\\Plan2.mpp"));
+    }
+}
+
+// The host answered that it saved, but the project's full name cannot be read: where the
+// project is was not checked, so nothing is deleted, and the message says just that.
+TEST_F(CommandDispatcherTest, RenameWhoseProjectCannotBeFoundAfterTheSaveKeepsTheOldFile) {
+    auto project = SavedProject(L"Plan.mpp");
+    project->whileSaving = [&] { project->Fail("FullName"); };
     dialogs.newNames = {L"Plan2"};
     Click(L"Rename_Project");
-    EXPECT_THAT(log, ElementsAre(L"delete C:\\Plans\\Plan.mpp",
-                                 L"message The project is saved under its new name, but its old "
-                                 L"file could not be deleted and is kept: C:\\Plans\\Plan.mpp\n"
-                                 L"Permission denied"));
+    EXPECT_THAT(log, ElementsAre(L"message The project was saved, but where it is now could not "
+                                 L"be checked, so its old file is kept: C:\\Plans\\Plan.mpp",
+                                 L"refresh"));
+    EXPECT_EQ(disk.Content(L"C:\\Plans\\Plan.mpp"), L"content of Plan.mpp");
     EXPECT_TRUE(disk.Exists(L"C:\\Plans\\Plan2.mpp"));
 }
 
@@ -528,11 +637,12 @@ TEST_F(CommandDispatcherTest, RenameRefusesNamesWindowsWouldNotTakeAndAsksAgain)
     }
 }
 
-// A name another project has, in any case, is never taken: its file is not saved over, and an
-// open project that has no file yet keeps its full name (a save of it would write over the
-// renamed project). The user is told what is in the way and asked again.
+// A name another project has, in any case of any alphabet, is never taken: its file is not
+// saved over, and an open project that has no file yet keeps its full name (a save of it would
+// write over the renamed one). The user is told what is in the way and asked again.
 TEST_F(CommandDispatcherTest, RenameOntoAnotherProjectsNameAsksAgainAndKeepsBoth) {
     struct Case {
+        const wchar_t* other;  // the other project's file name
         const wchar_t* taken;
         bool onDisk;  // the other project's file
         const wchar_t* message;
@@ -543,21 +653,26 @@ TEST_F(CommandDispatcherTest, RenameOntoAnotherProjectsNameAsksAgainAndKeepsBoth
         L"message Another open project already has this name, so "
         L"the project is not renamed to it: ";
     const Case cases[] = {
-        {L"B", true, fileThere},
-        {L"b", true, fileThere},
-        {L"B", false, projectOpen},
-        {L"b", false, projectOpen},
+        {L"B.mpp", L"B", true, fileThere},
+        {L"B.mpp", L"b", true, fileThere},
+        {L"B.mpp", L"B", false, projectOpen},
+        {L"B.mpp", L"b", false, projectOpen},
+        {L"\u00C4nderung.mpp", L"\u00E4nderung", true, fileThere},  // Änderung, änderung
+        {L"\u00C4nderung.mpp", L"\u00E4nderung", false, projectOpen},
+        {L"\u0416.mpp", L"\u0436", false, projectOpen},  // Ж, ж
+        {L"\u043F\u043B\u0430\u043D.mpp", L"\u041F\u041B\u0410\u041D", false, projectOpen},  // план
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(
-            testing::PrintToString(std::wstring(c.taken) + (c.onDisk ? L" on disk" : L"")));
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.other) + L" to " + c.taken +
+                                            (c.onDisk ? L", on disk" : L"")));
         log.clear();
         dialogs.namesShown.clear();
         host.projects.clear();
         host.windows.clear();
-        host.AddProject(L"B.mpp", L"C:\\Plans");
+        const std::wstring otherFile = L"C:\\Plans\\" + std::wstring(c.other);
+        host.AddProject(c.other, L"C:\\Plans");
         if (!c.onDisk) {
-            disk.Remove(L"C:\\Plans\\B.mpp");
+            disk.Remove(otherFile);
         }
         auto a = SavedProject(L"A.mpp");
         dialogs.newNames = {c.taken, L"C"};
@@ -566,9 +681,10 @@ TEST_F(CommandDispatcherTest, RenameOntoAnotherProjectsNameAsksAgainAndKeepsBoth
         EXPECT_THAT(a->savedAs, ElementsAre(L"C:\\Plans\\C.mpp"));
         EXPECT_THAT(log, ElementsAre(c.message + (L"C:\\Plans\\" + std::wstring(c.taken) + L".mpp"),
                                      L"delete C:\\Plans\\A.mpp", L"refresh"));
-        EXPECT_EQ(disk.Content(L"C:\\Plans\\B.mpp"),
-                  c.onDisk ? std::optional<std::wstring>(L"content of B.mpp") : std::nullopt);
+        EXPECT_EQ(disk.Content(otherFile),
+                  c.onDisk ? std::optional(L"content of " + std::wstring(c.other)) : std::nullopt);
         EXPECT_EQ(disk.Content(L"C:\\Plans\\C.mpp"), L"content of A.mpp");
+        disk.Remove(otherFile);
         disk.Remove(L"C:\\Plans\\C.mpp");
     }
 }

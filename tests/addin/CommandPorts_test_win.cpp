@@ -11,6 +11,7 @@
 
 #include "addin/FileNameRules.h"
 #include "shared/Com_win.h"
+#include "support/SameNameCases.h"
 #include "support/TempFolder_win.h"
 
 namespace morvane::test {
@@ -126,6 +127,24 @@ TEST_F(CommandFilesOnDisk, DeletesReadOnlyFilesAndDescribesFailures) {
         EXPECT_FALSE(reason->empty());
         EXPECT_FALSE(reason->starts_with(L"Error 0x")) << testing::PrintToString(*reason);
     }
+}
+
+// The file system's own comparison of names, which the double follows; a file of one name is
+// found under the other.
+TEST_F(CommandFilesOnDisk, TakesNamesForOneAsTheFileSystemDoes) {
+    for (const SameNameCase& c : SameNameCases) {
+        EXPECT_EQ(files.SameName(c.a, c.b), c.same)
+            << testing::PrintToString(std::wstring(c.a) + L" | " + c.b);
+    }
+    const std::wstring upper = L"\u00C4nderung \u0416";  // Änderung Ж
+    const std::wstring lower = L"\u00E4nderung \u0436";
+    ASSERT_TRUE(files.SameName(upper, lower));
+    Write(upper);
+    const auto file = files.Identity(At(upper));
+    const auto found = files.Identity(At(lower));
+    DeleteFileW(At(upper).c_str());
+    ASSERT_TRUE(file);
+    EXPECT_EQ(found, file);
 }
 
 // The user's own Windows folder, as a terminal server gives it through GetWindowsDirectoryW to a

@@ -27,13 +27,6 @@ TEST(FileNameRules, SplitsAtTheLastSeparatorAndTheLastDot) {
     }
 }
 
-TEST(FileNameRules, ComparesNamesIgnoringCaseOnly) {
-    EXPECT_TRUE(SameNameIgnoringCase(L"Plan", L"pLAN"));
-    EXPECT_FALSE(SameNameIgnoringCase(L"Plan", L"Plan2"));
-    EXPECT_FALSE(SameNameIgnoringCase(L"Plan", L"Pla"));
-    EXPECT_FALSE(SameNameIgnoringCase(L"Plan", L"Plan "));
-}
-
 TEST(FileNameRules, AcceptsOrdinaryNamesAndRefusesWhatWindowsWouldNotTake) {
     for (const wchar_t* name :
          {L"Plan2", L"a.b", L"Plan, final", L".hidden", L"x y", L"Été 2026"}) {

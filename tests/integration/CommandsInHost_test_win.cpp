@@ -383,22 +383,35 @@ TEST_F(CommandsInHost, RenameOntoAnotherProjectsFileKeepsBothFiles) {
 }
 
 // Another open project that has no file yet keeps its full name: the name is refused, in any
-// case, and asked again; both projects keep names of their own.
+// case of any alphabet, and asked again; both projects keep names of their own.
 TEST_F(CommandsInHost, RenameOntoAnOpenProjectsNameAsksAgain) {
-    StartWith({L"A.mpp"});
-    host->OpenProject(L"B.mpp", folder);  // named in the folder, no file there yet
-    host->Activate(L"A.mpp");
-    host->Pump();
-    commandDialogs->newNames = {L"b", L"C"};
-    ClickItem(Rename);
-    EXPECT_EQ(log,
-              (std::vector<std::wstring>{L"message Another open project already has this name, "
-                                         L"so the project is not renamed to it: " +
-                                         folder + L"\\b.mpp"}));
-    EXPECT_FALSE(FileExists(folder + L"\\B.mpp"));
-    EXPECT_FALSE(FileExists(folder + L"\\A.mpp"));
-    EXPECT_TRUE(FileExists(folder + L"\\C.mpp"));
-    EXPECT_EQ(OpenNames(), (std::vector<std::wstring>{L"C.mpp", L"B.mpp"}));
+    struct Case {
+        const wchar_t* other;
+        const wchar_t* typed;
+    };
+    const Case cases[] = {
+        {L"B.mpp", L"b"},
+        {L"\u00C4nderung.mpp", L"\u00E4nderung"},  // Änderung, änderung
+        {L"\u0416.mpp", L"\u0436"},                // Ж, ж
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.other) + L" to " + c.typed));
+        StartWith({L"A.mpp"});
+        host->OpenProject(c.other, folder);  // named in the folder, no file there yet
+        host->Activate(L"A.mpp");
+        host->Pump();
+        commandDialogs->newNames = {c.typed, L"C"};
+        ClickItem(Rename);
+        EXPECT_EQ(log, (std::vector<std::wstring>{L"message Another open project already has this "
+                                                  L"name, so the project is not renamed to it: " +
+                                                  folder + L"\\" + c.typed + L".mpp"}));
+        EXPECT_FALSE(FileExists(folder + L"\\" + c.other));
+        EXPECT_FALSE(FileExists(folder + L"\\" + c.typed + L".mpp"));
+        EXPECT_FALSE(FileExists(folder + L"\\A.mpp"));
+        EXPECT_TRUE(FileExists(folder + L"\\C.mpp"));
+        EXPECT_EQ(OpenNames(), (std::vector<std::wstring>{L"C.mpp", c.other}));
+        EndHost();
+    }
 }
 
 // Windows drops trailing dots and blanks, and a drive's root folder ends with its separator:

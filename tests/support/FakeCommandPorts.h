@@ -58,13 +58,20 @@ class FakeCommandFiles : public CommandFiles {
         const auto id = disk_.Id(path);
         return id ? std::optional(FileIdentity{.volume = 1, .index = *id}) : std::nullopt;
     }
+    // A missing file fails as the file system object fails it.
     std::optional<std::wstring> Delete(const std::wstring& path) override {
         log_.push_back(L"delete " + path);
         if (deleteError) {
             return deleteError;
         }
+        if (!disk_.Id(path)) {
+            return L"File not found";
+        }
         disk_.Remove(path);
         return std::nullopt;
+    }
+    bool SameName(const std::wstring& a, const std::wstring& b) override {
+        return FakeDisk::Upper(a) == FakeDisk::Upper(b);
     }
 
   private:

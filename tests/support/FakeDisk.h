@@ -1,11 +1,10 @@
 #pragma once
 // Files in memory, shared by the doubles of the host and of the commands' file port: the host's
 // save writes here, the file port reads here, so a test sees what the save really wrote. Names
-// are read as Windows reads them: without regard to case, trailing dots and blanks dropped from
-// the file name, a doubled separator read as one.
+// are read as Windows reads them: without regard to case (in the alphabets the tests use),
+// trailing dots and blanks dropped from the file name, a doubled separator read as one.
 
 #include <cstdint>
-#include <cwctype>
 #include <map>
 #include <optional>
 #include <set>
@@ -60,6 +59,15 @@ class FakeDisk {
         return path;
     }
 
+    // Upper-cased as Windows compares names, for ASCII, Latin-1 and Cyrillic letters ("ä" is
+    // "Ä", "ж" is "Ж", "ß" stays). Other letters are left as they are.
+    static std::wstring Upper(std::wstring text) {
+        for (wchar_t& c : text) {
+            c = UpperLetter(c);
+        }
+        return text;
+    }
+
   private:
     struct File {
         std::uint64_t id;
@@ -83,11 +91,17 @@ class FakeDisk {
         }
         return key;
     }
-    static std::wstring Upper(std::wstring text) {
-        for (wchar_t& c : text) {
-            c = static_cast<wchar_t>(std::towupper(static_cast<std::wint_t>(c)));
+    static wchar_t UpperLetter(wchar_t c) {
+        const bool ascii = c >= L'a' && c <= L'z';
+        const bool latin1 = c >= L'\u00E0' && c <= L'\u00FE' && c != L'\u00F7';
+        const bool cyrillic = c >= L'\u0430' && c <= L'\u044F';
+        if (ascii || latin1 || cyrillic) {
+            return static_cast<wchar_t>(c - 0x20);
         }
-        return text;
+        if (c >= L'\u0450' && c <= L'\u045F') {  // ѐ to џ
+            return static_cast<wchar_t>(c - 0x50);
+        }
+        return c;
     }
 
     std::map<std::wstring, File> files_;
