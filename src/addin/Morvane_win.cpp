@@ -147,9 +147,8 @@ Morvane::Morvane(std::unique_ptr<AddinState> ownState, AddinState& state,
     LibraryUse::ObjectCreated();
 }
 
+// The last release has disconnected already.
 Morvane::~Morvane() {
-    // A host that lets go without disconnecting must not leave hooks into this library behind.
-    Guarded(L"Morvane's end", [this] { Disconnect(); });
     // A state the caller keeps must not call back into a gone object.
     state_.InvalidateRibbon = nullptr;
     LibraryUse::ObjectDestroyed();
